@@ -1,0 +1,107 @@
+#include "report/document.h"
+
+#include "report/maker.h"
+#include "report/output.h"
+#include "report/report_options.h"
+
+namespace zeb {
+namespace {
+
+// A rule of the style sheet: its selector and up to nine declarations.
+struct StyleRule {
+  const char* selector;
+  const char* declarations[9];
+};
+
+// clang-format off
+
+// The style sheet's plain rules, in their order.
+constexpr StyleRule kPlainRules[] = {
+    {"body", {"font-family:Verdana,Arial,sans-serif;", "font-size:10pt;", "color:#000099;",
+              "background-color:#ffe060;", "-moz-hyphens:manual;", "-ms-hyphens:manual;",
+              "-webkit-hyphens:manual;", "hyphens:manual;"}},
+    {"table", {"border-style:solid;", "border-width:2px;", "border-color:#0000b0;",
+               "border-collapse:collapse;", "background-color:#ffcd20;"}},
+    {"td,th", {"vertical-align:middle;", "padding:8pt;", "border-style:solid;", "border-width:1px;",
+               "border-color:#0000b0;", "height:.5cm;"}},
+    {"td", {"text-align:left;"}},
+    {"th", {"text-align:center;", "background-color:#ffffa0;"}},
+    {".betrag", {"color:#b00000;", "font-weight:bold;", "text-align:right;"}},
+    {".prozent", {"color:#000099;", "text-align:right;"}},
+    {".alt", {"background-color:#808080;"}},
+    {".betrag.alt", {"color:#800000;"}},
+    {".ueberschrift, .unterueberschrift", {"font-weight:bold;", "text-align:center;"}},
+    {".ueberschrift", {"font-size:13pt;", "background-color:#ffffa0;"}},
+    {".unterueberschrift", {"font-size:11pt;", "background-color:#fff440;"}},
+    {".anmerkung", {"font-size:14pt;", "border-style:solid;", "border-width:2px;",
+                    "border-color:#000099;", "border-collapse:collapse;", "padding:10pt;",
+                    "background-color:#ffffa0;"}},
+    {".anmerkung *", {"text-align:justify;"}},
+    {".vorspann", {"width:5cm;", "font-size:12pt;", "font-weight:bold;", "text-align:center;",
+                   "background-color:#ffffa0;", "border-style:solid;", "border-width:2px;",
+                   "border-color:#000099;", "padding:.5cm;"}},
+};
+
+// List items stand apart on screen.
+constexpr StyleRule kScreenRule = {"li", {"margin-top:6pt;"}};
+
+// Print in black on white with grey borders.
+constexpr StyleRule kPrintRule = {
+    "body, table, td, th, a, .betrag, .prozent, .alt, .betrag.alt, .ueberschrift, "
+    ".unterueberschrift, .anmerkung, .vorspann",
+    {"font-family:Arial;", "color:#000000;", "background-color:#ffffff;", "border-color:#808080;",
+     "border-left-color:#808080;", "border-right-color:#808080;"}};
+
+// clang-format on
+
+// The selector and the brace share a line only inside the screen block.
+void printRule(const StyleRule& rule, bool braceOnSelectorLine) {
+  emit(braceOnSelectorLine ? "%s\t{\n" : "%s\n\t{\n", rule.selector);
+  for (const char* declaration : rule.declarations) {
+    if (declaration != nullptr) emit("\t%s\n", declaration);
+  }
+  emit("\t}\n");
+}
+
+void printStyleRules() {
+  for (const StyleRule& rule : kPlainRules) printRule(rule, false);
+  emit("\n@media screen\n{\n");
+  printRule(kScreenRule, true);
+  emit("}\n\n@media print\n{\n");
+  printRule(kPrintRule, false);
+  emit("}\n");
+}
+
+}  // namespace
+
+void printDocumentHead(std::int64_t amount) {
+  const char* currency = settings().htmlCurrency;
+  emit(
+      "<!doctype html public \"-//w3c//dtd html 4.01 Transitional//en\" "
+      "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
+      "<html lang=\"de\">\n<head>\n<title>\n");
+  emit("%s - ZEB - Zebulon - Streitwert: %lli %s\n", kMakerName, static_cast<long long>(amount),
+       currency);
+  emit(
+      "</title>\n"
+      "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n"
+      "<meta http-equiv=\"content-style-type\" content=\"text/css\">\n"
+      "<meta http-equiv=\"content-language\" content=\"de\">\n\n");
+  emit("<meta name=\"author\" content=\"%s\">\n", kMakerName);
+  emit("<meta name=\"generator\" content=\"ZEB %s\">\n", kVersion);
+  emit(
+      "<meta name=\"language\" content=\"de\">\n"
+      "<meta name=\"description\" content=\"ZEB: Zebulon f&uuml;r Verfahren an deutschen "
+      "Gerichten\">\n");
+  emit("<meta name=\"keywords\" content=\"ZEB, Zebulon, %s\">\n\n", kMakerName);
+  emit("<style type=\"text/css\">\n<!--\n");
+  printStyleRules();
+  emit("-->\n</style>\n</head>\n\n<body>\n<p class=\"vorspann\">\nZEB<br>\n%s\n</p>\n\n<table>\n",
+       kMakerNotice);
+}
+
+void printTableEnd() { emit("</table>\n\n"); }
+
+void printDocumentClosing() { emit("\n</body>\n</html>\n\n"); }
+
+}  // namespace zeb

@@ -1,0 +1,197 @@
+#include "report/notes.h"
+
+#include <cstddef>
+
+#include "report/output.h"
+#include "report/report_options.h"
+
+namespace zeb {
+namespace {
+
+// An entry is written as it stands, or as a printf format whose every "%s"
+// is the currency of the rendering; a line feed follows each.
+enum EntryKind { kPlain, kFormat };
+
+struct NoteEntry {
+  const char* text;
+  EntryKind kind;
+};
+
+// clang-format off
+
+// The HTML rendering: an ordered list that the browser numbers, with lettered
+// sub-lists in notes 2 and 9. Note 9 c is the target "#Mindest" of the
+// payment-order row's footnote mark.
+constexpr NoteEntry kHtmlNotes[] = {
+    // 1: opens the notes block
+    {"\n"
+     "<br>\n"
+     "<div class=\"anmerkung\">", kPlain},
+    // 2: heading and start of the numbered list
+    {"<p>\n"
+     "<b>Anmerkungen:</b>\n"
+     "</p>\n"
+     "\n"
+     "<ol>", kPlain},
+    // 3: note 1
+    {"<li>Die Angaben beziehen sich auf ein Verfahren vor Zivil- oder Verwaltungsgerichten (AG, LG, VG). In Straf-, Arbeits- und Sozialsachen gelten andere, in erstinstanzlichen Verfahren vor Gerichten h&ouml;herer Ordnung (OLG, BGH, OVG/VGH, BVwerwG) h&ouml;here Geb&uuml;hren.</li>", kPlain},
+    // 4: note 2, first part (its item stays open)
+    {"<li>F&uuml;r Verfahren der Finanzgerichtsbarkeit gilt:", kPlain},
+    // 5: starts the lettered list of note 2
+    {"<ol style=\"list-style-type:lower-alpha;\">", kPlain},
+    // 6: note 2 a
+    {"<li>Vor den Finanzgerichten (FG) gelten dieselben Gerichts- und Anwaltskosten wie f&uuml;r Berufungsverfahren in der ordentlichen und der Verwaltungsgerichtsbarkeit. Es besteht kein Anwaltszwang (s.&nbsp;u.).</li>", kPlain},
+    // 7: note 2 b
+    {"<li>Neben Rechtsanw&auml;lten sind auch Steuerberater vertretungsbefugt.</li>", kPlain},
+    // 8: note 2 c
+    {"<li>Gegen Urteile des Finanzgerichts ist keine Berufung m&ouml;glich, jedoch unter den &uuml;blichen Voraussetzungen die Revision zum Bundesfinanzhof (BFH).</li>", kPlain},
+    // 9: ends the lettered list and note 2
+    {"</ol>\n"
+     "</li>", kPlain},
+    // 10: note 3
+    {"<li>Das Programm gibt die Werte f&uuml;r Rechtsmittelverfahren unabh&auml;ngig davon aus, ob die Rechtsmittel zul&auml;ssig sind.</li>", kPlain},
+    // 11: note 4
+    {"<li>Anstelle der Auslagenpauschale (20&nbsp;%% der Geb&uuml;hren, h&ouml;chstens 20&nbsp;%s) kann der Anwalt auch die tats&auml;chlichen Auslagen verlangen.</li>", kFormat},
+    // 12: note 5
+    {"<li>Daneben k&ouml;nnen u. a. noch Kosten f&uuml;r Sachverst&auml;ndigengutachten, Zeugen, Abschriften, Abwesenheitsgeld und Fahrtkosten sowie die Auslagen der Partei selbst anfallen.</li>", kPlain},
+    // 13: note 6
+    {"<li>Wer den Proze&szlig; verliert, mu&szlig; die gesamten Proze&szlig;kosten einschlie&szlig;lich der notwendigen Auslagen der Gegenpartei tragen. Nicht erstattungsf&auml;hig sind jedoch Anwaltshonorare, soweit sie die gesetzlichen Werte &uuml;bersteigen.</li>", kPlain},
+    // 14: note 7
+    {"<li>In Zivilsachen vom Landgericht aufw&auml;rts (in Familiensachen auch schon vor dem Amtsgericht) sowie in verwaltungsgerichtlichen Verfahren vom OVG/VGH aufw&auml;rts m&uuml;ssen sich die Parteien durch einen Rechtsanwalt oder einen Lehrer des Rechts an einer deutschen Hochschule vertreten lassen (Anwaltsprozesse). Die &uuml;brigen Prozesse (AG, VG) sind Parteiprozesse.</li>", kPlain},
+    // 15: note 8
+    {"<li>In Parteiprozessen herrscht kein Anwaltszwang, d.&nbsp;h. die Parteien k&ouml;nnen sich selbst vertreten. Anwaltsgeb&uuml;hren fallen dann entsprechend weniger oder gar nicht an.</li>", kPlain},
+    // 16: note 9, first part (its item stays open)
+    {"<li>F&uuml;r Anspr&uuml;che auf Geldzahlung in inl&auml;ndischer W&auml;hrung ist das Mahnverfahren zul&auml;ssig, sofern der Anspruch nicht von einer Gegenleistung abh&auml;ngig ist oder die Gegenleistung bereits erbracht ist.", kPlain},
+    // 17: starts the lettered list of note 9
+    {"<ol style=\"list-style-type:lower-alpha;\">", kPlain},
+    // 18: note 9 a
+    {"<li>F&uuml;r das Mahnverfahren sind ausschlie&szlig;lich die Amtsgerichte zust&auml;ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren auch bei Betr&auml;gen &uuml;ber 5000&nbsp;%s, f&uuml;r die im Klageverfahren die Landgerichte zust&auml;ndig sind, selbst vertreten.</li>", kFormat},
+    // 19: note 9 b
+    {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Anstrag<i>stellers</i>. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain},
+    // 20: note 9 c, target of the footnote mark of the payment-order row
+    {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt 32,00 %s (bis 31.07.2013 23,00 %s).</li>", kFormat},
+    // 21: note 9 d
+    {"<li>Die Geb&uuml;hr f&uuml;r das Mahnverfahren wird in voller H&ouml;he auf die Geb&uuml;hren f&uuml;r ein anschlie&szlig;endes Proze&szlig;verfahren angerechnet.</li>", kPlain},
+    // 22: note 9 e
+    {"<li>F&uuml;r den Antrag auf Erla&szlig; eines Mahnbescheides ist die Verwendung spezieller Vordrucke vorgeschrieben, die im Schreibwarenhandel erh&auml;ltlich sind. Daneben k&ouml;nnen die erforderlichen Angaben auch &uuml;ber das Internet eingeben und ausgedruckt an das zust&auml;ndige Mahngericht geschickt werden.</li>", kPlain},
+    // 23: note 9 f
+    {"<li>Wird mit der Durchf&uuml;hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh&auml;lt dieser f&uuml;r die Vertretung des Anstragstellers eine, f&uuml;r die Vertretung des Antragsgegners eine halbe Geb&uuml;hr, die im Falle eines Proze&szlig;verfahrens auf die Verg&uuml;tung angerechnet werden.</li>", kPlain},
+    // 24: note 9 g
+    {"<li>Auch in der Arbeitsgerichtsbarkeit gibt es ein Mahnverfahren, das sich im wesentlichen nach den Vorschriften der ZPO richtet.</li>", kPlain},
+    // 25: ends the lettered list and note 9
+    {"</ol>\n"
+     "</li>", kPlain},
+    // 26: note 10
+    {"<li>Wird der Rechtsstreit durch einen Vergleich erledigt, erm&auml;&szlig;igen sich die Gerichtskosten um zwei Geb&uuml;hren auf 1,0 (Berufung: 2,0, Revision 3,0) Geb&uuml;hren. Daf&uuml;r erhalten die beteiligten Rechtsanw&auml;lte je eine Geb&uuml;hr (im Rechtsmittelverfahren 1,3 Geb&uuml;hren) zus&auml;tzlich, weshalb der Proze&szlig; insgesamt teurer werden kann als ein durch Urteil beendetes Verfahren. &Uuml;blicherweise werden bei einem Vergleich die Proze&szlig;kosten &bdquo;gegeneinander aufgehoben&ldquo;, d.&nbsp;h. jede Partei tr&auml;gt die H&auml;lfte der Gerichtskosten sowie ihre eigenen Auslagen und Anwaltskosten. (Wer auf einen Rechtsanwalt verzichtet, mu&szlig; sich also bei einem Vergleich nicht an den gegnerischen Anwaltskosten beteiligen.) Allerdings sind die Kosten bei einem Vergleich Teil der Verhandlungen, so da&szlig; auch eine andere Kostenverteilung in Betracht kommt, insbesondere, wenn eine Seite sich weitgehend durchsetzt.</li>", kPlain},
+    // 27: note 11
+    {"<li>F&uuml;r die Gesamtkosten eines Verfahrens sind die Kosten aller Instanzen zusammenzurechnen.</li>", kPlain},
+    // 28: note 12
+    {"<li>Das Programm gibt die Kosten sowohl vor als auch nach Inkrafttreten der Erh&ouml;hungen zum 1.&nbsp;August&nbsp;2013 an. F&uuml;r Verfahren, die zu diesem Zeitpunkt bereits anh&auml;ngig waren, gilt die Kostenregelung in der bis 31.&nbsp;Juli&nbsp;2013 geltenden Fassung.</li>", kPlain},
+    // 29: note 13
+    {"<li>Bei Streitwerten &uuml;ber 2,1 Mrd.&nbsp;%s liefert das Programm nicht die gew&uuml;nschten Ergebnisse.</li>", kFormat},
+    // 30: ends the list and the notes block
+    {"</ol>\n"
+     "</div>\n", kPlain},
+};
+
+// The text rendering, in code page 850, broken at fixed places.
+constexpr NoteEntry kTextNotes[] = {
+    // 1: heading
+    {"\n"
+     "Anmerkungen:", kPlain},
+    // 2: note 1
+    {" 1. Die Angaben beziehen sich auf ein Verfahren vor Zivil- oder Verwaltungsgerichten (AG, LG, VG).\n"
+     "    In Straf-, Arbeits- und Sozialsachen gelten andere, in erstinstanzlichen Verfahren vor Gerichten h\224herer Ordnung (OLG, BGH, OVG/VGH, BVwerwG) h\224here Geb\201hren.", kPlain},
+    // 3: note 2
+    {" 2. F\201r Verfahren der Finanzgerichtsbarkeit gilt:", kPlain},
+    // 4: note 2 a
+    {"    a) Vor den Finanzgerichten (FG) gelten dieselben Gerichts- und Anwaltskosten wie f\201r Berufungsverfahren in der ordentlichen und der Verwaltungsgerichtsbarkeit.\n"
+     "       Es besteht kein Anwaltszwang (s. u.).", kPlain},
+    // 5: note 2 b
+    {"    b) Neben Rechtsanw\204lten sind auch Steuerberater vertretungsbefugt.", kPlain},
+    // 6: note 2 c
+    {"    c) Gegen Urteile des Finanzgerichts ist keine Berufung m\224glich, jedoch unter den \201blichen Voraussetzungen die Revision zum Bundesfinanzhof (BFH).", kPlain},
+    // 7: note 3
+    {" 3. Das Programm gibt die Werte f\201r Rechtsmittelverfahren unabh\204ngig davon aus, ob die Rechtsmittel zul\204ssig sind.", kPlain},
+    // 8: note 4
+    {" 4. Anstelle der Auslagenpauschale (20 %% der Geb\201hren, h\224chstens 20 %s) kann der Anwalt auch die tats\204chlichen Auslagen verlangen.", kFormat},
+    // 9: note 5
+    {" 5. Daneben k\224nnen u. a. noch Kosten f\201r Sachverst\204ndigengutachten, Zeugen, Abschriften, Abwesenheitsgeld und Fahrtkosten\n"
+     "    sowie die Auslagen der Partei selbst anfallen.", kPlain},
+    // 10: note 6
+    {" 6. Wer den Proze\341 verliert, mu\341 die gesamten Proze\341kosten einschlie\341lich der notwendigen Auslagen der Gegenpartei tragen.\n"
+     "    Nicht erstattungsf\204hig sind jedoch Anwaltshonorare, soweit sie die gesetzlichen Werte \201bersteigen.", kPlain},
+    // 11: note 7
+    {" 7. In Zivilsachen vom Landgericht aufw\204rts (in Familiensachen auch schon vor dem Amtsgericht) sowie in verwaltungsgerichtlichen Verfahren vom OVG/VGH aufw\204rts\n"
+     "    m\201ssen sich die Parteien durch einen Rechtsanwalt oder einen Lehrer des Rechts an einer deutschen Hochschule vertreten lassen (Anwaltsprozesse).\n"
+     "    Die \201brigen Prozesse (AG, VG) sind Parteiprozesse.", kPlain},
+    // 12: note 8
+    {" 8. In Parteiprozessen herrscht kein Anwaltszwang, d. h. die Parteien k\224nnen sich selbst vertreten.\n"
+     "    Anwaltsgeb\201hren fallen dann entsprechend weniger oder gar nicht an.", kPlain},
+    // 13: note 9
+    {" 9. F\201r Anspr\201che auf Geldzahlung in inl\204ndischer W\204hrung ist das Mahnverfahren zul\204ssig, sofern der Anspruch nicht von einer Gegenleistung abh\204ngig ist\n"
+     "    oder die Gegenleistung bereits erbracht ist.", kPlain},
+    // 14: note 9 a
+    {"    a) F\201r das Mahnverfahren sind ausschlie\341lich die Amtsgerichte zust\204ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren\n"
+     "       auch bei Betr\204gen \201ber 5000 %s, f\201r die im Klageverfahren die Landgerichte zust\204ndig sind, selbst vertreten.", kFormat},
+    // 15: note 9 b
+    {"    b) Zust\204ndig ist das Amtsgericht am Sitz des Anstragstellers. In der Regel wird die Zust\204ndigkeit f\201r mehrere Gerichtsbezirke oder f\201r ein ganzes Bundesland\n"
+     "       einem zentralen Mahngericht \201bertragen.", kPlain},
+    // 16: note 9 c, target of the footnote mark of the payment-order row
+    {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt 32,00 %s (bis 31.07.2013 23,00 %s).", kFormat},
+    // 17: note 9 d
+    {"    d) Die Geb\201hr f\201r das Mahnverfahren wird in voller H\224he auf die Geb\201hren f\201r ein anschlie\341endes Proze\341verfahren angerechnet.", kPlain},
+    // 18: note 9 e
+    {"    e) F\201r den Antrag auf Erla\341 eines Mahnbescheides ist die Verwendung spezieller Vordrucke vorgeschrieben, die im Schreibwarenhandel erh\204ltlich sind.\n"
+     "       Daneben k\224nnen die erforderlichen Angaben auch \201ber das Internet eingeben und ausgedruckt an das zust\204ndige Mahngericht geschickt werden.", kPlain},
+    // 19: note 9 f
+    {"    f) Wird mit der Durchf\201hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh\204lt dieser f\201r die Vertretung des Anstragstellers eine,\n"
+     "       f\201r die Vertretung des Antragsgegners eine halbe Geb\201hr, die im Falle eines Proze\341verfahrens auf die Verg\201tung angerechnet werden.", kPlain},
+    // 20: note 9 g
+    {"    g) Auch in der Arbeitsgerichtsbarkeit gibt es ein Mahnverfahren, das sich im wesentlichen nach den Vorschriften der ZPO richtet.", kPlain},
+    // 21: note 10
+    {"10. Wird der Rechtsstreit durch einen Vergleich erledigt, erm\204\341igen sich die Gerichtskosten um zwei Geb\201hren auf 1,0 (Berufung: 2,0, Revision 3,0) Geb\201hren.\n"
+     "    Daf\201r erhalten die beteiligten Rechtsanw\204lte je eine Geb\201hr (im Rechtsmittelverfahren 1,3 Geb\201hren) zus\204tzlich, weshalb der Proze\341 insgesamt teurer werden kann\n"
+     "    als ein durch Urteil beendetes Verfahren. \232blicherweise werden bei einem Vergleich die Proze\341kosten \"gegeneinander aufgehoben\", d. h. jede Partei tr\204gt die H\204lfte\n"
+     "    der Gerichtskosten sowie ihre eigenen Auslagen und Anwaltskosten. (Wer auf einen Rechtsanwalt verzichtet, mu\341 sich also bei einem Vergleich nicht an den\n"
+     "    gegnerischen Anwaltskosten beteiligen.) Allerdings sind die Kosten bei einem Vergleich Teil der Verhandlungen, so da\341 auch eine andere Kostenverteilung\n"
+     "    in Betracht kommt, insbesondere, wenn eine Seite sich weitgehend durchsetzt.", kPlain},
+    // 22: note 11
+    {"11. F\201r die Gesamtkosten eines Verfahrens sind die Kosten aller Instanzen zusammenzurechnen.", kPlain},
+    // 23: note 12
+    {"12. Das Programm gibt die Kosten sowohl vor als auch nach Inkrafttreten der Erh\224hungen zum 1. August 2013 an.\n"
+     "    F\201r Verfahren, die zu diesem Zeitpunkt bereits anh\204ngig waren, gilt die Kostenregelung in der bis 31. Juli 2013 geltenden Fassung.", kPlain},
+    // 24: note 13
+    {"13. Bei Streitwerten \201ber 2,1 Mrd. %s liefert das Programm nicht die gew\201nschten Ergebnisse.", kFormat},
+};
+
+// clang-format on
+
+template <std::size_t N>
+void printEntries(const NoteEntry (&entries)[N], const char* currency) {
+  for (const NoteEntry& entry : entries) {
+    if (entry.kind == kFormat) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+      // The formats are the constants above, each with at most two "%s".
+      emit(entry.text, currency, currency);
+#pragma GCC diagnostic pop
+      emit("\n");
+    } else {
+      emit("%s\n", entry.text);
+    }
+  }
+}
+
+}  // namespace
+
+void printNotes() {
+  const Settings& run = settings();
+  if (run.options.outputMode == OutputMode::Html) {
+    printEntries(kHtmlNotes, run.htmlCurrency);
+  } else {
+    printEntries(kTextNotes, run.textCurrency);
+  }
+}
+
+}  // namespace zeb

@@ -1,0 +1,39 @@
+// The comparison table: column header, report rows, section headings and the
+// variant sub-headings, each written at once in the current output mode.
+#pragma once
+#include <cstdint>
+
+namespace zeb {
+
+// A caption in both renderings: code page 850 text, and HTML with entities.
+struct Label {
+  const char* text;
+  const char* html;
+};
+
+// The form of `label` that the current output mode prints.
+const char* inCurrentMode(Label label);
+
+// The head row of the table: the column captions.
+void printColumnHeader();
+
+// One row comparing the money values under the old and the new schedule,
+// each with its whole per cent of `percentBasis` and the change in per cent.
+// A `percentBasis` of 0 prints only `label` and `oldValue`. In the text
+// comparison form the label column is 50 + `labelWidthAdjustment` wide.
+void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment);
+
+// A heading row: level 2 a sub-heading, any other level a section heading.
+// `label` comes without its colon.
+void printHeading(int level, const char* label);
+
+// Under -V, the sub-heading of the judgement block ('s') or of the
+// settlement block ('v'); otherwise nothing.
+void printVariantHeading(char kind);
+
+// q x 100 rounded half up to a whole number of per cent; -2147483648 when
+// that is no signed 32-bit number.
+std::int32_t roundPercent(double q);
+
+}  // namespace zeb

@@ -1,0 +1,5 @@
+#include <cstdio>
+
+#include "run/zeb.h"
+
+int main(int argc, char** argv) { return zeb::runZeb(argc, argv, stdout, stderr); }

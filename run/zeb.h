@@ -1,0 +1,22 @@
+// The program: command line in, one report or the usage screen out.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+
+namespace zeb {
+
+// Exit statuses.
+inline constexpr int kReportWritten = 0;
+inline constexpr int kUsageShown = 1;
+inline constexpr int kWriteFailed = 2;
+
+// Runs the program for the `count` elements of `arguments` (element 0 the
+// invocation name), writing the report or the usage screen to `out` and the
+// HTML mode's banner and progress line, or a write error, to `err`. Returns
+// the exit status.
+int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err);
+
+// Prints the amount in dispute and the single court and lawyer fees.
+void printBaseRows(std::int64_t amount);
+
+}  // namespace zeb
