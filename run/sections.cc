@@ -85,6 +85,15 @@ Fee feeOf(Schedule schedule, std::int64_t amount, FeeKind kind) {
   return scheduleFee(schedule, static_cast<std::uint64_t>(amount), kind);
 }
 
+const InstanceSectionRates& sectionRates(InstanceSection section) {
+  return kInstanceSections[static_cast<std::size_t>(section)];
+}
+
+const BlockRates& ratesOf(InstanceSection section, Variant variant) {
+  const InstanceSectionRates& rates = sectionRates(section);
+  return variant == Variant::Judgement ? rates.judgement : rates.settlement;
+}
+
 void printBlock(const PerSchedule<BlockValues>& values, const BlockRates& rates,
                 std::uint64_t basis) {
   const BlockValues& o = values[0];
@@ -112,11 +121,14 @@ BlockValues blockValues(Fee courtFee, Fee lawyerFee, float courtRate, double law
   return v;
 }
 
-PerSchedule<BlockValues> computeBlock(std::int64_t amount, float courtRate, double lawyerRate) {
+PerSchedule<BlockValues> computeBlock(InstanceSection section, Variant variant,
+                                      std::int64_t amount) {
+  const BlockRates& rates = ratesOf(section, variant);
   PerSchedule<BlockValues> values{};
   for (Schedule s : kSchedules) {
-    values[scheduleIndex(s)] = blockValues(
-        feeOf(s, amount, FeeKind::Court), feeOf(s, amount, FeeKind::Lawyer), courtRate, lawyerRate);
+    values[scheduleIndex(s)] =
+        blockValues(feeOf(s, amount, FeeKind::Court), feeOf(s, amount, FeeKind::Lawyer),
+                    rates.court, rates.lawyer);
   }
   return values;
 }
@@ -140,20 +152,18 @@ void printPaymentOrderSection(std::int64_t amount) {
 }
 
 void printInstanceSection(InstanceSection section, std::int64_t amount, InstanceTotals& totals) {
-  const InstanceSectionRates& rates = kInstanceSections[static_cast<std::size_t>(section)];
+  const InstanceSectionRates& rates = sectionRates(section);
   const std::uint64_t basis = sectionBasis(amount);
   printHeading(1, rates.heading);
   printVariantHeading('s');
 
-  const PerSchedule<BlockValues> judgement =
-      computeBlock(amount, rates.judgement.court, rates.judgement.lawyer);
+  const PerSchedule<BlockValues> judgement = computeBlock(section, Variant::Judgement, amount);
   printBlock(judgement, rates.judgement, basis);
   for (std::size_t s = 0; s < 2; ++s) rates.addToTotals(totals, s, judgement[s].process);
 
   if (!settings().options.showSettlement) return;
   printVariantHeading('v');
-  const PerSchedule<BlockValues> settlement =
-      computeBlock(amount, rates.settlement.court, rates.settlement.lawyer);
+  const PerSchedule<BlockValues> settlement = computeBlock(section, Variant::Settlement, amount);
   printBlock(settlement, rates.settlement, basis);
   printRow(inCurrentMode(kHalfShareRow), toSingle(settlement[0].process / kHalfShare),
            toSingle(settlement[1].process / kHalfShare), basis, 1);

@@ -47,8 +47,13 @@ struct BlockValues {
 // `lawyerFee` scaled by the block's rates.
 BlockValues blockValues(Fee courtFee, Fee lawyerFee, float courtRate, double lawyerRate);
 
-// A block's values under both schedules for `amount`.
-PerSchedule<BlockValues> computeBlock(std::int64_t amount, float courtRate, double lawyerRate);
+// The two blocks of an instance section: the proceeding ends in a contested
+// judgement, or by settlement.
+enum class Variant { Judgement, Settlement };
+
+// The values of a block of `section` under both schedules for `amount`.
+PerSchedule<BlockValues> computeBlock(InstanceSection section, Variant variant,
+                                      std::int64_t amount);
 
 // The half court fee of the payment-order procedure, at least `minimum`.
 float paymentOrderFee(Fee courtFee, float minimum);

@@ -1,0 +1,139 @@
+#include "fees/fee_schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zeb {
+namespace {
+
+constexpr std::uint64_t kTwoTo64Minus(std::uint64_t n) { return 0 - n; }
+
+TEST(StartedSteps, CountsARemainderAsOneMoreStep) {
+  struct Case {
+    std::uint64_t a, b, steps;
+  };
+  for (const Case& c : {Case{0, 300, 0}, {1, 300, 1}, {300, 300, 1}, {301, 300, 2}, {600, 300, 2},
+                        {601, 300, 3}, {kTwoTo64Minus(500'001), 50'000, 368'934'881'474'182}}) {
+    SCOPED_TRACE(c.a);
+    EXPECT_EQ(startedSteps(c.a, c.b), c.steps);
+  }
+}
+
+// Whole euros for both kinds under both schedules, from the statutes' tables
+// and the step rules worked by hand.
+TEST(ScheduleFee, WorkedValues) {
+  struct Case {
+    std::uint64_t amount;
+    Fee oldCourt, oldLawyer, newCourt, newLawyer;
+  };
+  const Case cases[] = {
+      {0, 25, 25, 35, 45},
+      {1, 25, 25, 35, 45},
+      {300, 25, 25, 35, 45},
+      {301, 35, 45, 35, 45},
+      {500, 35, 45, 35, 45},
+      {501, 35, 45, 53, 80},
+      {600, 35, 45, 53, 80},
+      {601, 45, 65, 53, 80},
+      {1'000, 55, 85, 53, 80},
+      {1'500, 65, 105, 71, 115},
+      {2'000, 73, 133, 89, 150},
+      {5'000, 121, 301, 146, 303},
+      {10'000, 196, 486, 241, 558},
+      {25'000, 311, 686, 371, 788},
+      {50'000, 456, 1'046, 546, 1'163},
+      {115'000, 956, 1'431, 1'146, 1'588},
+      {200'000, 1'456, 1'816, 1'746, 2'013},
+      {200'001, 1'606, 1'934, 1'925, 2'133},
+      {230'000, 1'606, 1'934, 1'925, 2'133},
+      {230'001, 1'756, 2'052, 2'104, 2'253},
+      {500'000, 2'956, 2'996, 3'536, 3'213},
+      {500'001, 3'106, 3'146, 3'716, 3'363},
+      {1'000'000, 4'456, 4'496, 5'336, 4'713},
+      {10'000'000, 31'456, 31'496, 37'736, 31'713},
+      {2'147'483'647, 6'443'956, 6'443'996, 7'732'736, 6'444'213},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    EXPECT_EQ(oldScheduleFee(c.amount, FeeKind::Court), c.oldCourt);
+    EXPECT_EQ(oldScheduleFee(c.amount, FeeKind::Lawyer), c.oldLawyer);
+    EXPECT_EQ(newScheduleFee(c.amount, FeeKind::Court), c.newCourt);
+    EXPECT_EQ(newScheduleFee(c.amount, FeeKind::Lawyer), c.newLawyer);
+  }
+}
+
+// Negative amounts arrive as 2^64 - n and fall into the last bracket, where
+// the fee wraps in 32 bits and is widened with its sign.
+TEST(ScheduleFee, NegativeAmountsWrapInThirtyTwoBits) {
+  // -1: 368,934,881,474,182 steps. Old court: 2956 + steps * 150 mod 2^32 is
+  // -481,034,736 as a signed 32-bit number; the others likewise.
+  const std::uint64_t minusOne = kTwoTo64Minus(1);
+  EXPECT_EQ(oldScheduleFee(minusOne, FeeKind::Court), kTwoTo64Minus(481'034'736));
+  EXPECT_EQ(oldScheduleFee(minusOne, FeeKind::Court), 18'446'744'073'228'516'880u);
+  EXPECT_EQ(oldScheduleFee(minusOne, FeeKind::Lawyer), kTwoTo64Minus(481'034'696));
+  EXPECT_EQ(newScheduleFee(minusOne, FeeKind::Court), 1'140'745'224u);
+  EXPECT_EQ(newScheduleFee(minusOne, FeeKind::Lawyer), kTwoTo64Minus(481'034'479));
+}
+
+TEST(ScheduleFee, NoBoundJumpsByMoreThanOneStep) {
+  for (Schedule schedule : {Schedule::Old, Schedule::New}) {
+    for (FeeKind kind : {FeeKind::Court, FeeKind::Lawyer}) {
+      Fee previous = scheduleFee(schedule, 0, kind);
+      for (std::uint64_t amount = 1; amount <= 600'000; ++amount) {
+        const Fee fee = scheduleFee(schedule, amount, kind);
+        ASSERT_GE(fee, previous) << amount;
+        ASSERT_LE(fee - previous, 180u) << amount;
+        previous = fee;
+      }
+    }
+  }
+}
+
+struct PublishedRow {
+  std::uint64_t upTo;
+  Fee fee;
+};
+
+// The published tables, keyed by schedule and kind ("old,court").
+std::map<std::string, std::vector<PublishedRow>> readPublishedTables() {
+  std::ifstream file(ZEB_FEE_TABLES);
+  std::map<std::string, std::vector<PublishedRow>> tables;
+  std::string line;
+  std::getline(file, line);  // the column names
+  while (std::getline(file, line)) {
+    std::istringstream fields(line);
+    std::string schedule, kind, upTo, fee;
+    std::getline(fields, schedule, ',');
+    std::getline(fields, kind, ',');
+    std::getline(fields, upTo, ',');
+    std::getline(fields, fee, ',');
+    tables[schedule + "," + kind].push_back({std::stoull(upTo), std::stoull(fee)});
+  }
+  return tables;
+}
+
+// Each row holds from one euro above the row before up to its own bound.
+TEST(ScheduleFee, ReproducesThePublishedTables) {
+  const auto tables = readPublishedTables();
+  ASSERT_EQ(tables.size(), 4u);
+  for (const auto& [key, rows] : tables) {
+    const Schedule schedule = key.starts_with("old") ? Schedule::Old : Schedule::New;
+    const FeeKind kind = key.ends_with("court") ? FeeKind::Court : FeeKind::Lawyer;
+    ASSERT_GT(rows.size(), 30u) << key;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      SCOPED_TRACE(key + " up to " + std::to_string(rows[i].upTo));
+      EXPECT_EQ(scheduleFee(schedule, rows[i].upTo, kind), rows[i].fee);
+      if (i > 0) {
+        EXPECT_EQ(scheduleFee(schedule, rows[i - 1].upTo + 1, kind), rows[i].fee);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zeb

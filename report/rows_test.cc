@@ -1,0 +1,173 @@
+#include "report/rows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/capture.h"
+
+namespace zeb {
+namespace {
+
+using testing::captureReport;
+using testing::htmlMode;
+using testing::textMode;
+
+std::string blanks(std::size_t n) { return std::string(n, ' '); }
+
+struct RowCase {
+  const char* label;
+  float oldValue, newValue;
+  std::uint64_t basis;
+  std::int16_t adjustment;
+  std::string text;
+};
+
+TEST(PrintRow, TextForms) {
+  const RowCase cases[] = {
+      {"Streitwert:", 5000, 0, 0, 0, "Streitwert:" + blanks(39) + "    5000.00 Euro\n"},
+      // The single-value form ignores the new value and the adjustment.
+      {"Streitwert:", 0, 99, 0, 1, "Streitwert:" + blanks(39) + "       0.00 Euro\n"},
+      {"Gerichtsgeb\201hr:", 121, 146, 5000, 0,
+       "Gerichtsgeb\201hr:" + blanks(35) +
+           "      121.00 Euro\t=   2 % des Streitwertes\t      146.00 Euro\t=   3 % des "
+           "Streitwertes    = + 20.7 %\n"},
+      {"Equal:", 121, 121, 1000, 0,
+       "Equal:" + blanks(44) +
+           "      121.00 Euro\t=  12 % des Streitwertes\t      121.00 Euro\t=  12 % des "
+           "Streitwertes    = +  0.0 %\n"},
+      {"Decrease:", 100, 90, 1000, 0,
+       "Decrease:" + blanks(41) +
+           "      100.00 Euro\t=  10 % des Streitwertes\t       90.00 Euro\t=   9 % des "
+           "Streitwertes    = - 10.0 %\n"},
+      {"Wider:", 100, 90, 1000, 1,
+       "Wider:" + blanks(45) +
+           "      100.00 Euro\t=  10 % des Streitwertes\t       90.00 Euro\t=   9 % des "
+           "Streitwertes    = - 10.0 %\n"},
+      {"Narrower:", 100, 90, 1000, -1,
+       "Narrower:" + blanks(40) +
+           "      100.00 Euro\t=  10 % des Streitwertes\t       90.00 Euro\t=   9 % des "
+           "Streitwertes    = - 10.0 %\n"},
+      // A label longer than its column pushes the rest of the line right.
+      {"A label of more than fifty characters, printed whole:", 1, 2, 100, 0,
+       "A label of more than fifty characters, printed whole:        1.00 Euro\t=   1 % des "
+       "Streitwertes\t        2.00 Euro\t=   2 % des Streitwertes    = + 100.0 %\n"},
+  };
+  for (const RowCase& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(captureReport(textMode(),
+                            [&] { printRow(c.label, c.oldValue, c.newValue, c.basis, c.adjustment); }),
+              c.text);
+  }
+}
+
+TEST(PrintRow, HtmlForms) {
+  EXPECT_EQ(captureReport(htmlMode(), [] { printRow("Gerichtsgeb&uuml;hr:", 121, 146, 5000, 1); }),
+            "<tr>\n<td>Gerichtsgeb&uuml;hr:</td>\n"
+            "<td class=\"betrag alt\">   121.00&nbsp;Euro</td>\n"
+            "<td class=\"prozent alt\">=    2&nbsp;% des Streitwertes</td>\n"
+            "<td class=\"betrag\">   146.00&nbsp;Euro</td>\n"
+            "<td class=\"prozent\">=    3&nbsp;% des Streitwertes</td>\n"
+            "<td class=\"prozent\">+ 20.7&nbsp;%</td>\n</tr>\n\n");
+  EXPECT_EQ(captureReport(htmlMode(), [] { printRow("Streitwert:", 5000, 0, 0, 0); }),
+            "<tr>\n<td>Streitwert:</td>\n<td class=\"betrag\">  5000.00&nbsp;Euro</td>\n"
+            "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
+  ReportOptions euro = htmlMode();
+  euro.euroSign = true;
+  EXPECT_EQ(captureReport(euro, [] { printRow("Streitwert:", -5, 0, 0, 0); }),
+            "<tr>\n<td>Streitwert:</td>\n<td class=\"betrag\">    -5.00&nbsp;&#8364;</td>\n"
+            "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
+}
+
+TEST(PrintRow, PercentBasisIsUnsigned) {
+  // 2^64 - 1000 as a basis: every percentage rounds to 0, never negative.
+  const std::string row = captureReport(
+      textMode(), [] { printRow("x", 1000, 2000, std::uint64_t{0} - 1000, 0); });
+  EXPECT_NE(row.find("=   0 % des Streitwertes\t     2000.00 Euro\t=   0 %"), std::string::npos)
+      << row;
+}
+
+TEST(RoundPercent, HalfUpThroughDoublePrecision) {
+  struct Case {
+    double q;
+    std::int32_t percent;
+  };
+  const Case cases[] = {
+      {0.125, 13},  {0.0242, 2},   {0.0292, 3},   {0.5, 50},     {0, 0},      {1.0, 100},
+      {0.015, 2},   {0.03, 3},     {0.0149, 1},   {0.994, 99},   {0.995, 100}, {21.47, 2147},
+      {-0.004, 0},  {-0.0242, -1},  // half up, then toward zero: -2.42 + 0.5 truncates to -1
+      {2.5e7, INT32_MIN},           {1e300, INT32_MIN},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.q);
+    EXPECT_EQ(roundPercent(c.q), c.percent);
+  }
+  EXPECT_EQ(roundPercent(std::numeric_limits<double>::quiet_NaN()), INT32_MIN);
+  EXPECT_EQ(roundPercent(std::numeric_limits<double>::infinity()), INT32_MIN);
+}
+
+TEST(PrintHeading, TextRulesCentreTheLabel) {
+  struct Case {
+    int level;
+    std::string label;
+    std::size_t left, right;
+    char rule;
+  };
+  const Case cases[] = {
+      {1, "Mahnverfahren", 32, 33, '='},
+      {1, "Gesamtkosten mehrerer Instanzen", 23, 24, '='},
+      {2, "Verfahren mit streitigem Urteil", 23, 24, '-'},
+      {2, "Verfahren mit Proze\341vergleich", 24, 25, '-'},
+      {7, "", 39, 39, '='},
+      {1, std::string(76, 'x'), 1, 1, '='},
+      {1, std::string(77, 'x'), 0, 1, '='},
+      {1, std::string(78, 'x'), 0, 0, '='},
+      {1, std::string(82, 'x'), 0, 0, '='},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string line = std::string(c.left, c.rule) + " " + c.label + ": " +
+                             std::string(c.right, c.rule) + "\n";
+    EXPECT_EQ(captureReport(textMode(), [&] { printHeading(c.level, c.label.c_str()); }), line);
+    if (c.label.size() <= 78) {
+      EXPECT_EQ(line.size(), 82u);
+    }
+  }
+}
+
+TEST(PrintHeading, HtmlSpansSixColumns) {
+  EXPECT_EQ(captureReport(htmlMode(), [] { printHeading(1, "Mahnverfahren"); }),
+            "\n<tr>\n<th class=\"ueberschrift\" colspan=\"6\">Mahnverfahren:</th>\n</tr>\n\n");
+  EXPECT_EQ(captureReport(htmlMode(), [] { printHeading(2, "Unter"); }),
+            "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Unter:</th>\n</tr>\n\n");
+}
+
+TEST(PrintVariantHeading, OnlyUnderSettlement) {
+  ReportOptions text = textMode();
+  ReportOptions html = htmlMode();
+  for (char kind : {'s', 'v', 'x'}) {
+    EXPECT_EQ(captureReport(text, [&] { printVariantHeading(kind); }), "");
+    EXPECT_EQ(captureReport(html, [&] { printVariantHeading(kind); }), "");
+  }
+  text.showSettlement = html.showSettlement = true;
+  EXPECT_EQ(captureReport(text, [] { printVariantHeading('s'); }),
+            std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
+  EXPECT_EQ(captureReport(text, [] { printVariantHeading('v'); }),
+            std::string(24, '-') + " Verfahren mit Proze\341vergleich: " + std::string(25, '-') + "\n");
+  EXPECT_EQ(captureReport(html, [] { printVariantHeading('v'); }),
+            "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Verfahren mit "
+            "Proze&szlig;vergleich:</th>\n</tr>\n\n");
+  EXPECT_EQ(captureReport(text, [] { printVariantHeading('x'); }), "");
+}
+
+TEST(PrintColumnHeader, BothRenderings) {
+  EXPECT_EQ(captureReport(textMode(), [] { printColumnHeader(); }),
+            std::string(81, '=') + "\nPosition" + blanks(42) +
+                "Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVer\204nderung\n");
+  EXPECT_EQ(captureReport(htmlMode(), [] { printColumnHeader(); }),
+            "<tr>\n<th>Position</th>\n<th colspan=\"2\">Kosten bis 31.07.2013</th>\n"
+            "<th colspan=\"2\">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n");
+}
+
+}  // namespace
+}  // namespace zeb

@@ -1,0 +1,114 @@
+#include "run/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zeb {
+namespace {
+
+TEST(ParseAmount, ReadsLikeAtoi64AndKeepsTheLow32Bits) {
+  struct Case {
+    const char* text;
+    std::int64_t amount;
+  };
+  const Case cases[] = {
+      {"5000", 5000},
+      {"12abc", 12},
+      {"+7", 7},
+      {"-5", -5},
+      {"abc", 0},
+      {"", 0},
+      {"-", 0},
+      {"+", 0},
+      {"+-5", 0},
+      {"--5", 0},
+      {" \t\n\v\f\r42", 42},
+      {"  -1000 ", -1000},
+      {"4 2", 4},
+      {"1e6", 1},
+      {"1.000", 1},
+      {"0x10", 0},
+      {"\xA0" "5", 0},  // no-break space is no white space here
+      {"2147483647", 2147483647},
+      {"2147483648", -2147483647 - 1},
+      {"-2147483648", -2147483647 - 1},
+      {"-2147483649", 2147483647},
+      {"3000000000", -1294967296},
+      {"4294967296", 0},
+      {"4294967297", 1},
+      {"5000000000", 705032704},
+      {"-4294967296", 0},
+      {"0000000000000000000000000000005000", 5000},
+      {"9223372036854775807", -1},            // 2^63 - 1
+      {"-9223372036854775808", 0},            // -2^63
+      // Beyond 64 bits the number is still taken modulo 2^32.
+      {"18446744073709551616", 0},            // 2^64
+      {"18446744073709556616", 5000},         // 2^64 + 5000
+      {"340282366920938463463374607431768212456", 1000},  // 2^128 + 1000 (2^128 mod 2^32 = 0)
+      {"-18446744073709551617", -1},          // -(2^64 + 1)
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(parseAmount(c.text), c.amount);
+  }
+}
+
+ReportOptions optionsFor(std::vector<const char*> arguments) {
+  arguments.insert(arguments.begin(), "zeb");
+  return parseOptions(static_cast<int>(arguments.size()), arguments.data());
+}
+
+struct Sections {
+  bool paymentOrder, firstInstance, appeal, revision;
+};
+
+TEST(ParseOptions, SectionSwitchesOnlyClear) {
+  struct Case {
+    std::vector<const char*> arguments;
+    Sections sections;
+  };
+  const Case cases[] = {
+      {{"5000"}, {true, true, true, true}},
+      {{"5000", "-k"}, {false, true, false, false}},
+      {{"5000", "-k", "-k"}, {false, true, false, false}},
+      {{"5000", "-b"}, {false, false, true, false}},
+      {{"5000", "-r"}, {false, false, false, true}},
+      {{"5000", "-m"}, {true, false, false, false}},
+      {{"5000", "-k", "-b"}, {false, false, false, false}},
+      {{"5000", "-m", "-r"}, {false, false, false, false}},
+      {{"-k", "5000"}, {false, true, false, false}},  // element 1 is scanned too
+      {{"-k"}, {true, true, true, true}},             // a lone argument never is
+      {{"5000", "-kb", "-K", "--help", "-H", "k", "-k "}, {true, true, true, true}},
+  };
+  for (const Case& c : cases) {
+    const ReportOptions options = optionsFor(c.arguments);
+    SCOPED_TRACE(c.arguments.size());
+    EXPECT_EQ(options.showPaymentOrder, c.sections.paymentOrder);
+    EXPECT_EQ(options.showFirstInstance, c.sections.firstInstance);
+    EXPECT_EQ(options.showAppeal, c.sections.appeal);
+    EXPECT_EQ(options.showRevision, c.sections.revision);
+  }
+}
+
+TEST(ParseOptions, OtherSwitches) {
+  const ReportOptions defaults = optionsFor({"5000"});
+  EXPECT_TRUE(defaults.showNotes);
+  EXPECT_FALSE(defaults.showSettlement);
+  EXPECT_EQ(defaults.outputMode, OutputMode::Text);
+  EXPECT_FALSE(defaults.euroSign);
+
+  const ReportOptions all = optionsFor({"5000", "-V", "-A", "-h", "-E"});
+  EXPECT_FALSE(all.showNotes);
+  EXPECT_TRUE(all.showSettlement);
+  EXPECT_EQ(all.outputMode, OutputMode::Html);
+  EXPECT_TRUE(all.euroSign);
+
+  EXPECT_EQ(optionsFor({"-h"}).outputMode, OutputMode::Text);
+  EXPECT_EQ(optionsFor({"-h", "5000"}).outputMode, OutputMode::Html);
+  EXPECT_FALSE(optionsFor({"5000", "-v", "-a", "-e"}).showSettlement);
+}
+
+}  // namespace
+}  // namespace zeb

@@ -1,0 +1,196 @@
+#include "run/sections.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "run/totals.h"
+#include "tests/capture.h"
+
+namespace zeb {
+namespace {
+
+// A money value as the report prints it: rounded to single precision, with
+// two decimals.
+std::string cents(Extended value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", static_cast<double>(toSingle(value)));
+  return text;
+}
+
+struct BlockCase {
+  InstanceSection section;
+  Variant variant;
+  const char* court[2];
+  const char* lawyer[2];
+  const char* gross[2];
+  const char* process[2];
+  const char* halfShare[2];
+};
+
+// The amount 1000: old court fee 55, lawyer fee 85; new 53 and 80. Worked by
+// hand: the lawyer rate times the fee, 20 per cent of it (at most 20 euros)
+// added, 16 per cent VAT on the sum, and the court fees plus both parties'
+// lawyers.
+TEST(ComputeBlock, WorkedExampleOfTheAmount1000) {
+  using enum InstanceSection;
+  using enum Variant;
+  const BlockCase cases[] = {
+      {FirstInstance, Judgement, {"165.00", "159.00"}, {"212.50", "200.00"}, {"269.70", "255.20"},
+       {"704.40", "669.40"}, {}},
+      {FirstInstance, Settlement, {"55.00", "53.00"}, {"297.50", "280.00"}, {"368.30", "348.00"},
+       {"791.60", "749.00"}, {"395.80", "374.50"}},
+      {Appeal, Judgement, {"220.00", "212.00"}, {"238.00", "224.00"}, {"299.28", "283.04"},
+       {"818.56", "778.08"}, {}},
+      {Appeal, Settlement, {"110.00", "106.00"}, {"348.50", "328.00"}, {"427.46", "403.68"},
+       {"964.92", "913.36"}, {"482.46", "456.68"}},
+      {Revision, Judgement, {"275.00", "265.00"}, {"263.50", "248.00"}, {"328.86", "310.88"},
+       {"932.72", "886.76"}, {}},
+      {Revision, Settlement, {"165.00", "159.00"}, {"374.00", "352.00"}, {"457.04", "431.52"},
+       {"1079.08", "1022.04"}, {"539.54", "511.02"}},
+      {BghRevision, Judgement, {"275.00", "265.00"}, {"323.00", "304.00"}, {"397.88", "375.84"},
+       {"1070.76", "1016.68"}, {}},
+      {BghRevision, Settlement, {"165.00", "159.00"}, {"433.50", "408.00"}, {"526.06", "496.48"},
+       {"1217.12", "1151.96"}, {"608.56", "575.98"}},
+  };
+  for (const BlockCase& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.section) * 2 + static_cast<int>(c.variant));
+    const PerSchedule<BlockValues> values = computeBlock(c.section, c.variant, 1000);
+    for (std::size_t s = 0; s < 2; ++s) {
+      EXPECT_EQ(cents(values[s].court), c.court[s]);
+      EXPECT_EQ(cents(values[s].lawyer), c.lawyer[s]);
+      EXPECT_EQ(cents(values[s].gross), c.gross[s]);
+      EXPECT_EQ(cents(values[s].process), c.process[s]);
+      if (c.halfShare[s] != nullptr) {
+        EXPECT_EQ(cents(values[s].process / 2.0), c.halfShare[s]);
+      }
+    }
+  }
+}
+
+TEST(ComputeBlock, RoundingsShowInTheCents) {
+  // Amount 115000, new schedule: court fee 1146, lawyer fee 1588. The lawyer
+  // value S(1588 x 3.1) is 4922.7998046875; the process costs of about
+  // 17197.2955469 become 17197.294921875 in single precision, where exact
+  // decimals would give 17197.30.
+  const BlockValues revision =
+      computeBlock(InstanceSection::Revision, Variant::Judgement, 115'000)[1];
+  EXPECT_EQ(revision.lawyer, 4922.7998046875);
+  EXPECT_EQ(revision.gross, static_cast<double>((20.0L + 4922.7998046875L) * 1.16));
+  EXPECT_EQ(cents(revision.gross), "5733.65");
+  EXPECT_EQ(revision.court, 5730);
+  EXPECT_EQ(toSingle(revision.process), 17197.294921875f);
+  EXPECT_EQ(cents(revision.process), "17197.29");
+}
+
+TEST(BlockValues, ExpenseFlatRateIsCappedAtTwentyEuros) {
+  struct Case {
+    Fee lawyerFee;
+    double rate;
+    double lawyer, gross;
+  };
+  // 20 per cent of the lawyer value, at most 20 euros, then 16 per cent VAT.
+  for (const Case& c : {Case{39, 2.5, 97.5, (97.5 + 19.5) * 1.16}, Case{40, 2.5, 100, 120 * 1.16},
+                        Case{85, 2.5, 212.5, 232.5 * 1.16}, Case{1, 1.0, 1, 1.2 * 1.16}}) {
+    SCOPED_TRACE(c.lawyer);
+    const BlockValues v = blockValues(10, c.lawyerFee, 1, c.rate);
+    EXPECT_EQ(v.lawyer, c.lawyer);
+    EXPECT_EQ(cents(v.gross), cents(c.gross));
+  }
+  EXPECT_EQ(cents(blockValues(10, 39, 1, 2.5).gross), "135.72");
+  EXPECT_EQ(cents(blockValues(10, 40, 1, 2.5).gross), "139.20");
+  EXPECT_EQ(cents(blockValues(10, 85, 1, 2.5).gross), "269.70");
+}
+
+TEST(PaymentOrderFee, HalfTheCourtFeeWithItsMinimum) {
+  struct Case {
+    Fee courtFee;
+    float minimum, fee;
+  };
+  for (const Case& c : {Case{45, 23, 23}, {46, 23, 23}, {47, 23, 23.5f}, {55, 23, 27.5f},
+                        {63, 32, 32}, {64, 32, 32}, {65, 32, 32.5f}, {146, 32, 73}}) {
+    SCOPED_TRACE(c.courtFee);
+    EXPECT_EQ(paymentOrderFee(c.courtFee, c.minimum), c.fee);
+  }
+}
+
+TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  EXPECT_EQ(minFloat(1, 2), 1);
+  EXPECT_EQ(minFloat(3, 2), 2);
+  EXPECT_EQ(maxFloat(3, 2), 3);
+  EXPECT_EQ(maxFloat(1, 2), 2);
+  // Signed zeros compare equal: the second operand comes back.
+  EXPECT_TRUE(std::signbit(minFloat(0.0f, -0.0f)));
+  EXPECT_TRUE(std::signbit(maxFloat(0.0f, -0.0f)));
+  EXPECT_EQ(minFloat(nan, 20), 20);
+  EXPECT_EQ(maxFloat(nan, 23), 23);
+  EXPECT_TRUE(std::isnan(minFloat(20, nan)));
+  EXPECT_TRUE(std::isnan(maxFloat(23, nan)));
+}
+
+InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {
+  InstanceTotals totals;
+  testing::captureReport(options, [&] {
+    if (options.showFirstInstance) printInstanceSection(InstanceSection::FirstInstance, amount, totals);
+    if (options.showAppeal) printInstanceSection(InstanceSection::Appeal, amount, totals);
+    if (options.showRevision) {
+      printInstanceSection(InstanceSection::Revision, amount, totals);
+      printInstanceSection(InstanceSection::BghRevision, amount, totals);
+    }
+  });
+  return totals;
+}
+
+TEST(InstanceTotals, JudgementProcessCostsOverInstances) {
+  ReportOptions settlement;
+  settlement.showSettlement = true;
+  for (const ReportOptions& options : {ReportOptions{}, settlement}) {
+    const InstanceTotals totals = totalsAfter(options, 1000);
+    // 704.40 + 818.56, + 932.72, and + 1070.76 instead; new: 669.40 + 778.08 ...
+    EXPECT_EQ(cents(totals.withAppeal[0]), "1522.96");
+    EXPECT_EQ(cents(totals.withAppeal[1]), "1447.48");
+    EXPECT_EQ(cents(totals.withRevision[0]), "2455.68");
+    EXPECT_EQ(cents(totals.withRevision[1]), "2334.24");
+    EXPECT_EQ(cents(totals.withBghRevision[0]), "2593.72");
+    EXPECT_EQ(cents(totals.withBghRevision[1]), "2464.16");
+  }
+}
+
+TEST(InstanceTotals, SectionsNotPrintedAddNothing) {
+  ReportOptions appealOnly;
+  appealOnly.showFirstInstance = appealOnly.showRevision = false;
+  const InstanceTotals totals = totalsAfter(appealOnly, 1000);
+  EXPECT_EQ(cents(totals.withAppeal[0]), "818.56");
+  EXPECT_EQ(totals.withRevision[0], 0);
+  EXPECT_EQ(totals.withBghRevision[1], 0);
+}
+
+TEST(PrintInstanceTotals, OnlyWhenEveryInstanceWasPrinted) {
+  InstanceTotals totals;
+  totals.withAppeal = {1522.96, 1447.48};
+  totals.withRevision = {2455.68, 2334.24};
+  totals.withBghRevision = {2593.72, 2464.16};
+  for (int cleared = 0; cleared < 3; ++cleared) {
+    ReportOptions options;
+    bool* flags[] = {&options.showFirstInstance, &options.showAppeal, &options.showRevision};
+    *flags[cleared] = false;
+    EXPECT_EQ(testing::captureReport(options, [&] { printInstanceTotals(1000, totals); }), "");
+  }
+  ReportOptions noPaymentOrder;
+  noPaymentOrder.showPaymentOrder = false;
+  const std::string text =
+      testing::captureReport(noPaymentOrder, [&] { printInstanceTotals(1000, totals); });
+  EXPECT_EQ(text.substr(0, 82), std::string(23, '=') + " Gesamtkosten mehrerer Instanzen: " +
+                                    std::string(24, '=') + "\n");
+  // The label column is one narrower: 49 characters.
+  EXPECT_NE(text.find("Gesamtkosten mit Berufung u. Revision v. d. BGH:      2593.72 Euro\t= 259 %"),
+            std::string::npos)
+      << text;
+}
+
+}  // namespace
+}  // namespace zeb

@@ -1,0 +1,295 @@
+#!/usr/bin/env python3
+"""A second, independent model of the report's table, in exact rational
+arithmetic with explicit roundings to 64-, 53- and 24-bit significands.
+
+Run with the path of the built program: it compares the table of the text
+and the HTML report (column header to last row) for several hundred amounts
+and switch sets, byte for byte, and exits non-zero on the first difference.
+"""
+import random
+import subprocess
+import sys
+from fractions import Fraction as F
+
+
+def rnd(x, bits):
+    """x rounded to the nearest value with a `bits`-bit significand, ties to even."""
+    x = F(x)
+    if x == 0:
+        return x
+    sign = -1 if x < 0 else 1
+    a = abs(x)
+    e = a.numerator.bit_length() - a.denominator.bit_length()
+    if F(2) ** e > a:
+        e -= 1
+    scaled = a * F(2) ** (bits - 1 - e)
+    m = scaled.numerator // scaled.denominator
+    rest = scaled - m
+    if rest > F(1, 2) or (rest == F(1, 2) and m % 2 == 1):
+        m += 1
+    return sign * m * F(2) ** (e - (bits - 1))
+
+
+def E(x):
+    return rnd(x, 64)
+
+
+def D(x):
+    return rnd(x, 53)
+
+
+def S(x):
+    return rnd(x, 24)
+
+
+def dconst(text):
+    """The double nearest to a decimal constant."""
+    return D(F(text))
+
+
+# Fee schedules: (up to, step, court per step, lawyer per step) above the
+# fixed fees of the first bracket.
+OLD = (300, 25, 25, [(1500, 300, 10, 20), (5000, 500, 8, 28), (10000, 1000, 15, 37),
+                     (25000, 3000, 23, 40), (50000, 5000, 29, 72), (200000, 15000, 100, 77),
+                     (500000, 30000, 150, 118), (None, 50000, 150, 150)])
+NEW = (500, 35, 45, [(2000, 500, 18, 35), (10000, 1000, 19, 51), (25000, 3000, 26, 46),
+                     (50000, 5000, 35, 75), (200000, 15000, 120, 85), (500000, 30000, 179, 120),
+                     (None, 50000, 180, 150)])
+
+
+def fee(table, amount, court):
+    """The fee for `amount` (an unsigned 64-bit number), as unsigned 64 bits."""
+    first, fixed_court, fixed_lawyer, brackets = table
+    total = fixed_court if court else fixed_lawyer
+    lower = first
+    for up_to, step, c, l in brackets:
+        if amount <= lower:
+            break
+        top = amount if up_to is None or amount < up_to else up_to
+        steps = -(-(top - lower) // step)
+        total += steps * (c if court else l)
+        lower = up_to
+    low = total % 2**32
+    return low if low < 2**31 else low - 2**32 + 2**64
+
+
+def money(table, amount, court):
+    return F(fee(table, amount % 2**64, court))
+
+
+def round_percent(q):
+    t = E(q * 100)
+    if t.denominator == 1 and -2**31 <= t < 2**31:
+        return int(t)
+    v = D(t + F(1, 2))
+    if not (-2**31 - 1 < v < 2**31):
+        return -2**31
+    return int(v)  # int() truncates toward zero
+
+
+class Model:
+    def __init__(self, html, settlement, currency):
+        self.html = html
+        self.settlement = settlement
+        self.currency = currency
+        self.out = []
+
+    def label(self, text):
+        if self.html:
+            return (text.replace('ü', '&uuml;').replace('ß', '&szlig;').replace('ä', '&auml;'))
+        return text
+
+    def row(self, label, old, new, basis, adjust=0):
+        label = self.label(label)
+        cur = self.currency
+        basis_d = D(basis)
+        if basis_d == 0:
+            if self.html:
+                self.out.append('<tr>\n<td>%s</td>\n<td class="betrag">%9.2f&nbsp;%s</td>\n'
+                                '<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n'
+                                '</tr>\n\n' % (label, float(old), cur))
+            else:
+                self.out.append('%-50s%11.2f %s\n' % (label, float(old), cur))
+            return
+        direction = '+' if new >= old else '-'
+        change = S(E(E(E(new / old) - 1) * (100 if direction == '+' else -100)))
+        po = round_percent(D(E(old / basis_d)))
+        pn = round_percent(D(E(new / basis_d)))
+        if self.html:
+            self.out.append(
+                '<tr>\n<td>%s</td>\n<td class="betrag alt">%9.2f&nbsp;%s</td>\n'
+                '<td class="prozent alt">= %4i&nbsp;%% des Streitwertes</td>\n'
+                '<td class="betrag">%9.2f&nbsp;%s</td>\n'
+                '<td class="prozent">= %4i&nbsp;%% des Streitwertes</td>\n'
+                '<td class="prozent">%c %4.1f&nbsp;%%</td>\n</tr>\n\n'
+                % (label, float(old), cur, po, float(new), cur, pn, direction, float(change)))
+        else:
+            self.out.append('%-*s%12.2f %s\t=%4i %% des Streitwertes\t%12.2f %s\t=%4i %% des '
+                            'Streitwertes    = %c %4.1f %%\n'
+                            % (50 + adjust, label, float(old), cur, po, float(new), cur, pn,
+                               direction, float(change)))
+
+    def heading(self, level, label):
+        if self.html:
+            label = self.label(label)
+            self.out.append('\n<tr>\n<th class="%sueberschrift" colspan="6">%s:</th>\n</tr>\n\n'
+                            % ('unter' if level == 2 else '', label))
+            return
+        n = len(label)
+        left = int((80 - n) / 2) - 1
+        right = 78 - n - left
+        ch = '-' if level == 2 else '='
+        self.out.append(ch * max(left, 0) + ' ' + label + ': ' + ch * max(right, 0) + '\n')
+
+    def column_header(self):
+        if self.html:
+            self.out.append('<tr>\n<th>Position</th>\n<th colspan="2">Kosten bis 31.07.2013</th>\n'
+                            '<th colspan="2">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n'
+                            '</tr>\n\n')
+        else:
+            self.out.append('=' * 81 + '\n' + '%-50s' % 'Position'
+                            + 'Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVeränderung\n')
+
+
+SECTIONS = [
+    ('Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht',
+     (3, '2.5', '2,5'), (1, '3.5', '3,5')),
+    ('Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/'
+     'Verwaltungsgerichtshof oder Finanzgericht', (4, '2.8', '2,8'), (2, '4.1', '4,1')),
+    ('Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt '
+     'vorgeschrieben ist)', (5, '3.1', '3,1'), (3, '4.4', '4,4')),
+    ('Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt '
+     'vorgeschrieben ist)', (5, '3.8', '3,8'), (3, '5.1', '5,1')),
+]
+
+
+def table(amount, switches):
+    """The table of the report for `amount` and the switch words `switches`."""
+    html = '-h' in switches
+    settlement = '-V' in switches
+    show = {'m': True, 'k': True, 'b': True, 'r': True}
+    for word, keep in (('-k', 'k'), ('-b', 'b'), ('-r', 'r'), ('-m', 'm')):
+        if word in switches:
+            for section in show:
+                if section != keep:
+                    show[section] = False
+    m = Model(html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
+    m.column_header()
+    basis = amount % 2**64
+    tables = (OLD, NEW)
+    s_amount = S(amount)
+    b0 = int(s_amount) if s_amount >= 0 else 2**32 + int(s_amount)
+    m.row('Streitwert:', s_amount, 0, 0)
+    m.row('Gerichtsgebühr:', *(S(money(t, amount, True)) for t in tables), b0)
+    m.row('Anwaltsgebühr:', *(S(money(t, amount, False)) for t in tables), b0)
+    if show['m']:
+        m.heading(1, 'Mahnverfahren')
+        po = [max(S(D(money(t, amount, True)) * dconst('0.5')), F(minimum))
+              for t, minimum in zip(tables, (23, 32))]
+        label = ('0,5 Gerichtsgeb&uuml;hren: <sup><a href="#Mindest">1</a></sup>' if html
+                 else '0,5 Gerichtsgebühren: 1)')
+        m.row(label, po[0], po[1], basis, 1)
+    totals = {}
+    for index, (heading, judgement, settle) in enumerate(SECTIONS):
+        if not show['kbrr'[index]]:
+            continue
+        m.heading(1, heading)
+        if settlement:
+            m.heading(2, 'Verfahren mit streitigem Urteil')
+        for variant, (kc, kl, kl_label) in enumerate((judgement, settle)):
+            if variant == 1:
+                if not settlement:
+                    break
+                m.heading(2, 'Verfahren mit Prozeßvergleich')
+            values = []
+            for t in tables:
+                c = D(kc * S(money(t, amount, True)))
+                l = S(D(money(t, amount, False)) * dconst(kl))
+                e = min(S(E(l * dconst('0.2'))), F(20))
+                g = D(E(E(e + l) * dconst('1.16')))
+                p = E(E(g + g) + c)
+                values.append((c, l, g, p))
+            court = '%d Gerichtsgebühr%s:' % (kc, '' if kc == 1 else 'en')
+            m.row(court, S(values[0][0]), S(values[1][0]), basis)
+            m.row(kl_label + ' Anwaltsgebühren:', S(values[0][1]), S(values[1][1]), basis)
+            m.row(kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:',
+                  S(values[0][2]), S(values[1][2]), basis)
+            m.row('Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:',
+                  S(values[0][3]), S(values[1][3]), basis)
+            if variant == 1:
+                m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
+                      S(E(values[0][3] / 2)), S(E(values[1][3] / 2)), basis, 1)
+            else:
+                for s in (0, 1):
+                    p = values[s][3]
+                    if index == 0:
+                        totals[('a', s)] = D(p)
+                    elif index == 1:
+                        totals[('a', s)] = D(E(totals.get(('a', s), 0) + p))
+                    else:
+                        totals[('r' if index == 2 else 'g', s)] = D(E(p + totals.get(('a', s), 0)))
+    if show['k'] and show['b'] and show['r']:
+        m.heading(1, 'Gesamtkosten mehrerer Instanzen')
+        labels = [('Gesamtkosten mit Berufung:', 'Gesamtkosten mit Berufung:'),
+                  ('Gesamtkosten mit Berufung und Revision:',
+                   'Gesamtkosten mit Berufung und Revision:'),
+                  ('Gesamtkosten mit Berufung u. Revision v. d. BGH:',
+                   'Gesamtkosten mit Berufung und Revision vor dem BGH:')]
+        for key, (text_label, html_label) in zip('arg', labels):
+            m.row(html_label if html else text_label,
+                  S(totals[(key, 0)]), S(totals[(key, 1)]), basis, -1)
+    text = ''.join(m.out)
+    return text if html else text.encode('cp850').decode('latin-1')
+
+
+def program_table(program, amount, switches):
+    run = subprocess.run([program, str(amount), *switches, '-A'], capture_output=True, check=True)
+    out = run.stdout.decode('latin-1')
+    if '-h' in switches:
+        return out[out.index('<table>\n') + 8:out.index('</table>\n')]
+    return out[out.index('=' * 81 + '\n'):]
+
+
+def amounts():
+    bounds = [300, 500, 1500, 2000, 5000, 10000, 25000, 50000, 200000, 500000]
+    picked = {0, 1, -1, -1000, 115000, 2**17, 2**24, 2**24 + 1, 2**31 - 1, -2**31, 1000000}
+    for b in bounds:
+        picked.update({b - 1, b, b + 1})
+    for b in range(200000, 500001, 30000):
+        picked.update({b, b + 1})
+    generator = random.Random(20130801)
+    for _ in range(150):
+        picked.add(generator.randrange(0, 1000000))
+    for _ in range(60):
+        picked.add(generator.randrange(-2**31, 2**31))
+    for _ in range(40):
+        picked.add(int(10 ** generator.uniform(5, 9.3)) % 2**31)
+    return sorted(picked)
+
+
+def main():
+    program = sys.argv[1]
+    switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
+    checked = 0
+    for amount in amounts():
+        for switches in switch_sets:
+            if switches not in ([], ['-V']) and amount % 7 != 0 and abs(amount) > 10**6:
+                continue
+            expected = table(amount, switches)
+            actual = program_table(program, amount, switches)
+            if expected != actual:
+                for i, (a, b) in enumerate(zip(expected.splitlines(), actual.splitlines())):
+                    if a != b:
+                        print('amount %d %s, line %d:\n  model:   %r\n  program: %r'
+                              % (amount, ' '.join(switches), i + 1, a, b))
+                        break
+                else:
+                    print('amount %d %s: lengths differ' % (amount, ' '.join(switches)))
+                return 1
+            checked += 1
+    print('%d passed, 0 failed' % checked)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

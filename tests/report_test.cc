@@ -1,0 +1,207 @@
+// End-to-end: the built program, its bytes on both streams and its status.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/run_binary.h"
+
+namespace zeb::testing {
+namespace {
+
+const std::string kBanner =
+    "\n ************************\n ***       ZEB        ***\n *** ZEB-Projekt 2026 ***\n"
+    " ************************\n\n";
+
+const std::string kColumnHeader =
+    std::string(81, '=') + "\nPosition" + std::string(42, ' ') +
+    "Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVer\204nderung\n";
+
+ProcessResult zeb(std::vector<std::string> arguments, Sink out = Sink::Captured) {
+  arguments.insert(arguments.begin(), "zeb");
+  return runProgram(arguments, out);
+}
+
+TEST(Usage, NoArgumentShowsTheUsageScreen) {
+  const ProcessResult run = zeb({});
+  EXPECT_EQ(run.out, readGolden("usage.txt"));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 1);
+}
+
+TEST(Usage, ShowsTheInvocationNameAsGiven) {
+  const ProcessResult run = runProgram({"/opt/bin/zeb-8"});
+  EXPECT_NE(run.out.find("\n Syntax: /opt/bin/zeb-8 <Streitwert> [Optionen]\n\n"),
+            std::string::npos);
+  EXPECT_EQ(run.status, 1);
+}
+
+// The comparison row of the text report, with the percentages and the change
+// worked by hand.
+std::string row(const std::string& label, const std::string& oldValue, int oldPercent,
+                const std::string& newValue, int newPercent, const std::string& change) {
+  char line[512];
+  std::snprintf(line, sizeof line,
+                "%-50s%12s Euro\t=%4d %% des Streitwertes\t%12s Euro\t=%4d %% des Streitwertes"
+                "    = %s %%\n",
+                label.c_str(), oldValue.c_str(), oldPercent, newValue.c_str(), newPercent,
+                change.c_str());
+  return line;
+}
+
+std::string singleValueRow(const std::string& label, const std::string& value) {
+  char line[512];
+  std::snprintf(line, sizeof line, "%-50s%11s Euro\n", label.c_str(), value.c_str());
+  return line;
+}
+
+TEST(BaseRows, SingleFeesOfBothSchedules) {
+  struct Case {
+    std::string amount, rows;
+  };
+  const Case cases[] = {
+      {"5000", singleValueRow("Streitwert:", "5000.00") +
+                   row("Gerichtsgeb\201hr:", "121.00", 2, "146.00", 3, "+ 20.7") +
+                   row("Anwaltsgeb\201hr:", "301.00", 6, "303.00", 6, "+  0.7")},
+      {"1000", singleValueRow("Streitwert:", "1000.00") +
+                   row("Gerichtsgeb\201hr:", "55.00", 6, "53.00", 5, "-  3.6") +
+                   row("Anwaltsgeb\201hr:", "85.00", 9, "80.00", 8, "-  5.9")},
+      // A percent basis of 0: only the old values.
+      {"0", singleValueRow("Streitwert:", "0.00") + singleValueRow("Gerichtsgeb\201hr:", "25.00") +
+                singleValueRow("Anwaltsgeb\201hr:", "25.00")},
+      // The amount is handed over in single precision: 2^31. The fees are
+      // below 0.5 per cent of it; 7732736 / 6443956 = 1.19999...
+      {"2147483647", singleValueRow("Streitwert:", "2147483648.00") +
+                         row("Gerichtsgeb\201hr:", "6443956.00", 0, "7732736.00", 0, "+ 20.0") +
+                         row("Anwaltsgeb\201hr:", "6443996.00", 0, "6444213.00", 0, "+  0.0")},
+      // 2^32 wraps to 0, 3000000000 to -1294967296 (see the amount tests).
+      {"4294967296", singleValueRow("Streitwert:", "0.00") +
+                         singleValueRow("Gerichtsgeb\201hr:", "25.00") +
+                         singleValueRow("Anwaltsgeb\201hr:", "25.00")},
+      {"  +5000abc", singleValueRow("Streitwert:", "5000.00") +
+                         row("Gerichtsgeb\201hr:", "121.00", 2, "146.00", 3, "+ 20.7") +
+                         row("Anwaltsgeb\201hr:", "301.00", 6, "303.00", 6, "+  0.7")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    const ProcessResult run = zeb({c.amount, "-k", "-b", "-A"});
+    EXPECT_EQ(run.out, kBanner + kColumnHeader + c.rows);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// Argument forms that must give exactly the report of another form.
+TEST(CommandLine, EquivalentArgumentForms) {
+  struct Case {
+    std::vector<std::string> arguments, sameAs;
+  };
+  const Case cases[] = {
+      {{"5000", "-E"}, {"5000"}},
+      {{"5000", "-H"}, {"5000"}},
+      {{"5000", "-kb"}, {"5000"}},
+      {{"5000", "--help"}, {"5000"}},
+      {{"5000", "-k", "-k"}, {"5000", "-k"}},
+      {{"5000", "-b", "-k"}, {"5000", "-k", "-b"}},
+      {{"5000", "-m", "-r"}, {"5000", "-k", "-b"}},
+      {{"-h"}, {"0"}},
+      {{"-h", "5000"}, {"0", "-h"}},
+      {{"-k", "5000"}, {"0", "-k"}},
+      {{"12abc"}, {"12"}},
+      {{"+7"}, {"7"}},
+      {{"abc"}, {"0"}},
+      {{"4294967296"}, {"0"}},
+      {{"5000", "-V", "-A", "-E"}, {"5000", "-E", "-A", "-V"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments[0] + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
+    const ProcessResult run = zeb(c.arguments);
+    const ProcessResult expected = zeb(c.sameAs);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err, expected.err);
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// Which blocks each switch set prints, by their heading lines.
+TEST(CommandLine, SectionSwitchesChooseTheBlocks) {
+  const std::string paymentOrder = " Mahnverfahren: ";
+  const std::string firstInstance = " Erstinstanzliches Verfahren";
+  const std::string appeal = " Berufungsverfahren in Zivilsachen";
+  const std::string revision = " Revisionsverfahren (soweit nicht";
+  const std::string bghRevision = " Revisionsverfahren (soweit die";
+  const std::string totals = " Gesamtkosten mehrerer Instanzen: ";
+  const std::string notes = "\nAnmerkungen:\n";
+  struct Case {
+    std::string switches;
+    std::vector<std::string> present, absent;
+  };
+  const Case cases[] = {
+      {"", {paymentOrder, firstInstance, appeal, revision, bghRevision, totals, notes}, {}},
+      {"-k", {firstInstance, notes}, {paymentOrder, appeal, revision, totals}},
+      {"-b", {appeal, notes}, {paymentOrder, firstInstance, revision, totals}},
+      {"-r", {revision, bghRevision, notes}, {paymentOrder, firstInstance, appeal, totals}},
+      {"-m", {paymentOrder, notes}, {firstInstance, appeal, revision, totals}},
+      {"-A", {paymentOrder, totals}, {notes}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.switches);
+    const ProcessResult run = c.switches.empty() ? zeb({"5000"}) : zeb({"5000", c.switches});
+    for (const std::string& text : c.present) EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    for (const std::string& text : c.absent) EXPECT_EQ(run.out.find(text), std::string::npos) << text;
+  }
+}
+
+// Whole reports, reviewed against the worked examples and the statutes.
+TEST(Report, GoldenReports) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string golden;
+  };
+  const Case cases[] = {
+      {{"1000", "-V"}, "1000-V.txt"},
+      {{"5000"}, "5000.txt"},
+      {{"0"}, "0.txt"},
+      {{"-1000", "-A"}, "minus1000-A.txt"},
+      {{"2147483647", "-V", "-A"}, "2147483647-V-A.txt"},
+      {{"115000", "-r", "-A"}, "115000-r-A.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    const ProcessResult run = zeb(c.arguments);
+    EXPECT_EQ(run.out, readGolden(c.golden));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// A report lost on the way out is a failure, not a success.
+TEST(WriteError, ReportedWithStatusTwo) {
+  struct Case {
+    std::vector<std::string> arguments;
+    Sink out;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {{"zeb", "5000"}, Sink::DevFull, "No space left on device"},
+      {{"zeb", "5000", "-h"}, Sink::DevFull, "No space left on device"},
+      {{"zeb", "5000", "-k", "-b", "-A"}, Sink::DevFull, "No space left on device"},
+      {{"zeb"}, Sink::DevFull, "No space left on device"},
+      {{"zeb", "5000"}, Sink::Closed, "Bad file descriptor"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.size());
+    const ProcessResult run = runProgram(c.arguments, c.out);
+    EXPECT_EQ(run.out, "");
+    const std::string banner = c.arguments.size() > 2 && c.arguments[2] == "-h"
+                                   ? kBanner + " HTML-Ausgabe f\201r Streitwert 5000 Euro wird erzeugt.\n\n"
+                                   : "";
+    EXPECT_EQ(run.err, banner + "zeb: write error: " + c.reason + "\n");
+    EXPECT_EQ(run.status, 2);
+  }
+  EXPECT_EQ(runProgram({"zeb", "5000"}, Sink::Closed, true).status, 2);
+  EXPECT_EQ(runProgram({"zeb", "5000", "-h"}, Sink::DevFull, true).status, 2);
+}
+
+}  // namespace
+}  // namespace zeb::testing

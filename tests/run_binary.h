@@ -1,0 +1,25 @@
+// Test helper: runs the built program as a separate process and collects
+// what it writes and how it ends.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace zeb::testing {
+
+// Where the program's standard output goes.
+enum class Sink { Captured, DevFull, Closed };
+
+struct ProcessResult {
+  std::string out;
+  std::string err;
+  int status = -1;  // the exit status, or -1 when the process did not exit
+};
+
+// Runs the program with `arguments` (element 0 the invocation name).
+ProcessResult runProgram(const std::vector<std::string>& arguments, Sink out = Sink::Captured,
+                         bool closeErr = false);
+
+// The contents of the golden file `name`.
+std::string readGolden(const std::string& name);
+
+}  // namespace zeb::testing
