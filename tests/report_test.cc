@@ -175,6 +175,56 @@ TEST(Report, GoldenReports) {
   }
 }
 
+const std::string kProgress5000 = " HTML-Ausgabe f\201r Streitwert 5000 Euro wird erzeugt.\n\n";
+
+// HTML documents: the banner and the progress line go to standard error.
+TEST(Report, GoldenHtmlDocuments) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string golden, err;
+  };
+  const Case cases[] = {
+      {{"5000", "-h"}, "5000-h.html", kBanner + kProgress5000},
+      {{"-1000", "-h", "-E", "-V"}, "minus1000-h-E-V.html",
+       kBanner + " HTML-Ausgabe f\201r Streitwert -1000 Euro wird erzeugt.\n\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.golden);
+    const ProcessResult run = zeb(c.arguments);
+    EXPECT_EQ(run.out, readGolden(c.golden));
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+// Where the table ends and what follows it.
+TEST(Report, EndingsWithAndWithoutNotes) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string lastLines;
+  };
+  const Case cases[] = {
+      {{"5000", "-h", "-A"}, "</tr>\n\n</table>\n\n\n</body>\n</html>\n\n"},
+      {{"5000", "-h"}, "</li>\n</ol>\n</div>\n\n\n</body>\n</html>\n\n"},
+      {{"5000", "-h", "-k", "-b", "-A"},
+       "<td class=\"prozent\">+  0.7&nbsp;%</td>\n</tr>\n\n</table>\n\n\n</body>\n</html>\n\n"},
+      // First instance, old: 3 x 121 + 2 x (2.5 x 301 + 20) x 1.16 = 2155.20;
+      // new: 3 x 146 + 2 x (2.5 x 303 + 20) x 1.16 = 2241.80, 4.0 per cent more.
+      {{"5000", "-k", "-A"},
+       "Proze\341kosten: Gerichtskosten + 2 * Anwaltskosten:      2155.20 Euro\t=  43 % des "
+       "Streitwertes\t     2241.80 Euro\t=  45 % des Streitwertes    = +  4.0 %\n"},
+      {{"5000", "-k"}, "\n13. Bei Streitwerten \201ber 2,1 Mrd. Euro liefert das Programm nicht die "
+                       "gew\201nschten Ergebnisse.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lastLines);
+    const std::string out = zeb(c.arguments).out;
+    EXPECT_TRUE(out.ends_with(c.lastLines)) << out.substr(out.size() - 300);
+  }
+  EXPECT_NE(zeb({"5000", "-h"}).out.find("</table>\n\n\n<br>\n<div class=\"anmerkung\">\n"),
+            std::string::npos);
+}
+
 // A report lost on the way out is a failure, not a success.
 TEST(WriteError, ReportedWithStatusTwo) {
   struct Case {
