@@ -17,8 +17,13 @@ TEST(StartedSteps, CountsARemainderAsOneMoreStep) {
   struct Case {
     std::uint64_t a, b, steps;
   };
-  for (const Case& c : {Case{0, 300, 0}, {1, 300, 1}, {300, 300, 1}, {301, 300, 2}, {600, 300, 2},
-                        {601, 300, 3}, {kTwoTo64Minus(500'001), 50'000, 368'934'881'474'182}}) {
+  for (const Case& c : {Case{0, 300, 0},
+                        {1, 300, 1},
+                        {300, 300, 1},
+                        {301, 300, 2},
+                        {600, 300, 2},
+                        {601, 300, 3},
+                        {kTwoTo64Minus(500'001), 50'000, 368'934'881'474'182}}) {
     SCOPED_TRACE(c.a);
     EXPECT_EQ(startedSteps(c.a, c.b), c.steps);
   }
@@ -112,7 +117,7 @@ std::map<std::string, std::vector<PublishedRow>> readPublishedTables() {
     std::getline(fields, kind, ',');
     std::getline(fields, upTo, ',');
     std::getline(fields, fee, ',');
-    tables[schedule + "," + kind].push_back({std::stoull(upTo), std::stoull(fee)});
+    tables[schedule.append(",").append(kind)].push_back({std::stoull(upTo), std::stoull(fee)});
   }
   return tables;
 }

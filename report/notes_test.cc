@@ -29,7 +29,7 @@ TEST(PrintNotes, TextInCodePage850) {
             std::string::npos);
   EXPECT_EQ(occurrences(notes, "Euro"), 5u);
   // Single bytes of code page 850, never UTF-8 sequences.
-  EXPECT_EQ(notes.find("\xC3"), std::string::npos);
+  EXPECT_EQ(notes.find('\xC3'), std::string::npos);
   for (const char* letter : {"\204", "\224", "\201", "\232", "\341"}) {
     EXPECT_NE(notes.find(letter), std::string::npos) << static_cast<int>(letter[0] & 0xFF);
   }

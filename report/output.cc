@@ -41,7 +41,7 @@ void emitDiagnostic(const char* format, ...) {
 int closeOutput() {
   errno = 0;
   if (std::fflush(reportStream) != 0 && reportErrno == 0) reportErrno = failureReason();
-  if (std::ferror(reportStream) && reportErrno == 0) reportErrno = EIO;
+  if (std::ferror(reportStream) != 0 && reportErrno == 0) reportErrno = EIO;
   std::fflush(diagnosticsStream);
   return reportErrno;
 }

@@ -55,9 +55,10 @@ TEST(PrintRow, TextForms) {
   };
   for (const RowCase& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(captureReport(textMode(),
-                            [&] { printRow(c.label, c.oldValue, c.newValue, c.basis, c.adjustment); }),
-              c.text);
+    EXPECT_EQ(
+        captureReport(textMode(),
+                      [&] { printRow(c.label, c.oldValue, c.newValue, c.basis, c.adjustment); }),
+        c.text);
   }
 }
 
@@ -81,8 +82,8 @@ TEST(PrintRow, HtmlForms) {
 
 TEST(PrintRow, PercentBasisIsUnsigned) {
   // 2^64 - 1000 as a basis: every percentage rounds to 0, never negative.
-  const std::string row = captureReport(
-      textMode(), [] { printRow("x", 1000, 2000, std::uint64_t{0} - 1000, 0); });
+  const std::string row =
+      captureReport(textMode(), [] { printRow("x", 1000, 2000, std::uint64_t{0} - 1000, 0); });
   EXPECT_NE(row.find("=   0 % des Streitwertes\t     2000.00 Euro\t=   0 %"), std::string::npos)
       << row;
 }
@@ -93,11 +94,27 @@ TEST(RoundPercent, HalfUpThroughDoublePrecision) {
     std::int32_t percent;
   };
   const Case cases[] = {
-      {0.125, 13},  {0.0242, 2},   {0.0292, 3},   {0.5, 50},     {0, 0},      {1.0, 100},
-      {0.015, 2},   {0.03, 3},     {0.0149, 1},   {0.994, 99},   {0.995, 100}, {21.47, 2147},
-      {-0.004, 0},  {-0.0242, -1},  // half up, then toward zero: -2.42 + 0.5 truncates to -1
-      {2.5e7, INT32_MIN},           {1e300, INT32_MIN},
+      {0.125, 13},
+      {0.0242, 2},
+      {0.0292, 3},
+      {0.5, 50},
+      {0, 0},
+      {1.0, 100},
+      {0.0149, 1},
+      {0.994, 99},
+      // Just below a half-way point, but the sum rounds up to it in double.
+      {0.015, 2},
+      {0.03, 3},
+      {0.995, 100},
+      {21.47, 2147},
+      // Half up, then toward zero: -2.42 + 0.5 truncates to -1.
+      {-0.004, 0},
+      {-0.0242, -1},
+      // No signed 32-bit number.
+      {2.5e7, INT32_MIN},
+      {1e300, INT32_MIN},
   };
+
   for (const Case& c : cases) {
     SCOPED_TRACE(c.q);
     EXPECT_EQ(roundPercent(c.q), c.percent);
@@ -126,8 +143,8 @@ TEST(PrintHeading, TextRulesCentreTheLabel) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
-    const std::string line = std::string(c.left, c.rule) + " " + c.label + ": " +
-                             std::string(c.right, c.rule) + "\n";
+    const std::string line =
+        std::string(c.left, c.rule) + " " + c.label + ": " + std::string(c.right, c.rule) + "\n";
     EXPECT_EQ(captureReport(textMode(), [&] { printHeading(c.level, c.label.c_str()); }), line);
     if (c.label.size() <= 78) {
       EXPECT_EQ(line.size(), 82u);
@@ -150,10 +167,12 @@ TEST(PrintVariantHeading, OnlyUnderSettlement) {
     EXPECT_EQ(captureReport(html, [&] { printVariantHeading(kind); }), "");
   }
   text.showSettlement = html.showSettlement = true;
-  EXPECT_EQ(captureReport(text, [] { printVariantHeading('s'); }),
-            std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
-  EXPECT_EQ(captureReport(text, [] { printVariantHeading('v'); }),
-            std::string(24, '-') + " Verfahren mit Proze\341vergleich: " + std::string(25, '-') + "\n");
+  EXPECT_EQ(
+      captureReport(text, [] { printVariantHeading('s'); }),
+      std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
+  EXPECT_EQ(
+      captureReport(text, [] { printVariantHeading('v'); }),
+      std::string(24, '-') + " Verfahren mit Proze\341vergleich: " + std::string(25, '-') + "\n");
   EXPECT_EQ(captureReport(html, [] { printVariantHeading('v'); }),
             "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Verfahren mit "
             "Proze&szlig;vergleich:</th>\n</tr>\n\n");

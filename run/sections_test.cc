@@ -39,22 +39,62 @@ TEST(ComputeBlock, WorkedExampleOfTheAmount1000) {
   using enum InstanceSection;
   using enum Variant;
   const BlockCase cases[] = {
-      {FirstInstance, Judgement, {"165.00", "159.00"}, {"212.50", "200.00"}, {"269.70", "255.20"},
-       {"704.40", "669.40"}, {}},
-      {FirstInstance, Settlement, {"55.00", "53.00"}, {"297.50", "280.00"}, {"368.30", "348.00"},
-       {"791.60", "749.00"}, {"395.80", "374.50"}},
-      {Appeal, Judgement, {"220.00", "212.00"}, {"238.00", "224.00"}, {"299.28", "283.04"},
-       {"818.56", "778.08"}, {}},
-      {Appeal, Settlement, {"110.00", "106.00"}, {"348.50", "328.00"}, {"427.46", "403.68"},
-       {"964.92", "913.36"}, {"482.46", "456.68"}},
-      {Revision, Judgement, {"275.00", "265.00"}, {"263.50", "248.00"}, {"328.86", "310.88"},
-       {"932.72", "886.76"}, {}},
-      {Revision, Settlement, {"165.00", "159.00"}, {"374.00", "352.00"}, {"457.04", "431.52"},
-       {"1079.08", "1022.04"}, {"539.54", "511.02"}},
-      {BghRevision, Judgement, {"275.00", "265.00"}, {"323.00", "304.00"}, {"397.88", "375.84"},
-       {"1070.76", "1016.68"}, {}},
-      {BghRevision, Settlement, {"165.00", "159.00"}, {"433.50", "408.00"}, {"526.06", "496.48"},
-       {"1217.12", "1151.96"}, {"608.56", "575.98"}},
+      {FirstInstance,
+       Judgement,
+       {"165.00", "159.00"},
+       {"212.50", "200.00"},
+       {"269.70", "255.20"},
+       {"704.40", "669.40"},
+       {}},
+      {FirstInstance,
+       Settlement,
+       {"55.00", "53.00"},
+       {"297.50", "280.00"},
+       {"368.30", "348.00"},
+       {"791.60", "749.00"},
+       {"395.80", "374.50"}},
+      {Appeal,
+       Judgement,
+       {"220.00", "212.00"},
+       {"238.00", "224.00"},
+       {"299.28", "283.04"},
+       {"818.56", "778.08"},
+       {}},
+      {Appeal,
+       Settlement,
+       {"110.00", "106.00"},
+       {"348.50", "328.00"},
+       {"427.46", "403.68"},
+       {"964.92", "913.36"},
+       {"482.46", "456.68"}},
+      {Revision,
+       Judgement,
+       {"275.00", "265.00"},
+       {"263.50", "248.00"},
+       {"328.86", "310.88"},
+       {"932.72", "886.76"},
+       {}},
+      {Revision,
+       Settlement,
+       {"165.00", "159.00"},
+       {"374.00", "352.00"},
+       {"457.04", "431.52"},
+       {"1079.08", "1022.04"},
+       {"539.54", "511.02"}},
+      {BghRevision,
+       Judgement,
+       {"275.00", "265.00"},
+       {"323.00", "304.00"},
+       {"397.88", "375.84"},
+       {"1070.76", "1016.68"},
+       {}},
+      {BghRevision,
+       Settlement,
+       {"165.00", "159.00"},
+       {"433.50", "408.00"},
+       {"526.06", "496.48"},
+       {"1217.12", "1151.96"},
+       {"608.56", "575.98"}},
   };
   for (const BlockCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.section) * 2 + static_cast<int>(c.variant));
@@ -110,8 +150,14 @@ TEST(PaymentOrderFee, HalfTheCourtFeeWithItsMinimum) {
     Fee courtFee;
     float minimum, fee;
   };
-  for (const Case& c : {Case{45, 23, 23}, {46, 23, 23}, {47, 23, 23.5f}, {55, 23, 27.5f},
-                        {63, 32, 32}, {64, 32, 32}, {65, 32, 32.5f}, {146, 32, 73}}) {
+  for (const Case& c : {Case{45, 23, 23},
+                        {46, 23, 23},
+                        {47, 23, 23.5f},
+                        {55, 23, 27.5f},
+                        {63, 32, 32},
+                        {64, 32, 32},
+                        {65, 32, 32.5f},
+                        {146, 32, 73}}) {
     SCOPED_TRACE(c.courtFee);
     EXPECT_EQ(paymentOrderFee(c.courtFee, c.minimum), c.fee);
   }
@@ -135,7 +181,8 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
 InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {
   InstanceTotals totals;
   testing::captureReport(options, [&] {
-    if (options.showFirstInstance) printInstanceSection(InstanceSection::FirstInstance, amount, totals);
+    if (options.showFirstInstance)
+      printInstanceSection(InstanceSection::FirstInstance, amount, totals);
     if (options.showAppeal) printInstanceSection(InstanceSection::Appeal, amount, totals);
     if (options.showRevision) {
       printInstanceSection(InstanceSection::Revision, amount, totals);
@@ -187,8 +234,9 @@ TEST(PrintInstanceTotals, OnlyWhenEveryInstanceWasPrinted) {
   EXPECT_EQ(text.substr(0, 82), std::string(23, '=') + " Gesamtkosten mehrerer Instanzen: " +
                                     std::string(24, '=') + "\n");
   // The label column is one narrower: 49 characters.
-  EXPECT_NE(text.find("Gesamtkosten mit Berufung u. Revision v. d. BGH:      2593.72 Euro\t= 259 %"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("Gesamtkosten mit Berufung u. Revision v. d. BGH:      2593.72 Euro\t= 259 %"),
+      std::string::npos)
       << text;
 }
 

@@ -147,8 +147,10 @@ TEST(CommandLine, SectionSwitchesChooseTheBlocks) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.switches);
     const ProcessResult run = c.switches.empty() ? zeb({"5000"}) : zeb({"5000", c.switches});
-    for (const std::string& text : c.present) EXPECT_NE(run.out.find(text), std::string::npos) << text;
-    for (const std::string& text : c.absent) EXPECT_EQ(run.out.find(text), std::string::npos) << text;
+    for (const std::string& text : c.present)
+      EXPECT_NE(run.out.find(text), std::string::npos) << text;
+    for (const std::string& text : c.absent)
+      EXPECT_EQ(run.out.find(text), std::string::npos) << text;
   }
 }
 
@@ -185,7 +187,8 @@ TEST(Report, GoldenHtmlDocuments) {
   };
   const Case cases[] = {
       {{"5000", "-h"}, "5000-h.html", kBanner + kProgress5000},
-      {{"-1000", "-h", "-E", "-V"}, "minus1000-h-E-V.html",
+      {{"-1000", "-h", "-E", "-V"},
+       "minus1000-h-E-V.html",
        kBanner + " HTML-Ausgabe f\201r Streitwert -1000 Euro wird erzeugt.\n\n"},
   };
   for (const Case& c : cases) {
@@ -213,8 +216,9 @@ TEST(Report, EndingsWithAndWithoutNotes) {
       {{"5000", "-k", "-A"},
        "Proze\341kosten: Gerichtskosten + 2 * Anwaltskosten:      2155.20 Euro\t=  43 % des "
        "Streitwertes\t     2241.80 Euro\t=  45 % des Streitwertes    = +  4.0 %\n"},
-      {{"5000", "-k"}, "\n13. Bei Streitwerten \201ber 2,1 Mrd. Euro liefert das Programm nicht die "
-                       "gew\201nschten Ergebnisse.\n"},
+      {{"5000", "-k"},
+       "\n13. Bei Streitwerten \201ber 2,1 Mrd. Euro liefert das Programm nicht die "
+       "gew\201nschten Ergebnisse.\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lastLines);
@@ -243,9 +247,10 @@ TEST(WriteError, ReportedWithStatusTwo) {
     SCOPED_TRACE(c.arguments.size());
     const ProcessResult run = runProgram(c.arguments, c.out);
     EXPECT_EQ(run.out, "");
-    const std::string banner = c.arguments.size() > 2 && c.arguments[2] == "-h"
-                                   ? kBanner + " HTML-Ausgabe f\201r Streitwert 5000 Euro wird erzeugt.\n\n"
-                                   : "";
+    const std::string banner =
+        c.arguments.size() > 2 && c.arguments[2] == "-h"
+            ? kBanner + " HTML-Ausgabe f\201r Streitwert 5000 Euro wird erzeugt.\n\n"
+            : "";
     EXPECT_EQ(run.err, banner + "zeb: write error: " + c.reason + "\n");
     EXPECT_EQ(run.status, 2);
   }

@@ -35,6 +35,7 @@ ProcessResult runProgram(const std::vector<std::string>& arguments, Sink out, bo
   const int outFd = scratchFile();
   const int errFd = scratchFile();
   std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
 
