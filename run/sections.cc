@@ -169,4 +169,16 @@ void printInstanceSection(InstanceSection section, std::int64_t amount, Instance
            toSingle(settlement[1].process / kHalfShare), basis, 1);
 }
 
+void printInstanceSections(std::int64_t amount, InstanceTotals& totals) {
+  const ReportOptions& options = settings().options;
+  if (options.showFirstInstance) {
+    printInstanceSection(InstanceSection::FirstInstance, amount, totals);
+  }
+  if (options.showAppeal) printInstanceSection(InstanceSection::Appeal, amount, totals);
+  if (options.showRevision) {
+    printInstanceSection(InstanceSection::Revision, amount, totals);
+    printInstanceSection(InstanceSection::BghRevision, amount, totals);
+  }
+}
+
 }  // namespace zeb

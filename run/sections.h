@@ -65,4 +65,8 @@ void printPaymentOrderSection(std::int64_t amount);
 // `totals`.
 void printInstanceSection(InstanceSection section, std::int64_t amount, InstanceTotals& totals);
 
+// Prints the instance sections that the options show, in the order of the
+// report: first instance, appeal, and both revisions.
+void printInstanceSections(std::int64_t amount, InstanceTotals& totals);
+
 }  // namespace zeb

@@ -180,15 +180,7 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
 
 InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {
   InstanceTotals totals;
-  testing::captureReport(options, [&] {
-    if (options.showFirstInstance)
-      printInstanceSection(InstanceSection::FirstInstance, amount, totals);
-    if (options.showAppeal) printInstanceSection(InstanceSection::Appeal, amount, totals);
-    if (options.showRevision) {
-      printInstanceSection(InstanceSection::Revision, amount, totals);
-      printInstanceSection(InstanceSection::BghRevision, amount, totals);
-    }
-  });
+  testing::captureReport(options, [&] { printInstanceSections(amount, totals); });
   return totals;
 }
 

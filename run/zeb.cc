@@ -40,13 +40,7 @@ void printReport(std::int64_t amount) {
   printBaseRows(amount);
   if (options.showPaymentOrder) printPaymentOrderSection(amount);
   InstanceTotals totals;
-  if (options.showFirstInstance)
-    printInstanceSection(InstanceSection::FirstInstance, amount, totals);
-  if (options.showAppeal) printInstanceSection(InstanceSection::Appeal, amount, totals);
-  if (options.showRevision) {
-    printInstanceSection(InstanceSection::Revision, amount, totals);
-    printInstanceSection(InstanceSection::BghRevision, amount, totals);
-  }
+  printInstanceSections(amount, totals);
   printInstanceTotals(amount, totals);
   if (html) printTableEnd();
   if (options.showNotes) printNotes();
