@@ -42,7 +42,7 @@ TEST(MoneyFromFee, WrappedFeesBecomeNumbersNearTwoTo64) {
   EXPECT_EQ(toSingle(moneyFromFee(oldCourtOfMinusOne)), 0x1p64f);
   // Near 2^64 doubles lie 2048 apart: 481,034,736 below it rounds to 234,880 steps.
   EXPECT_EQ(toDouble(moneyFromFee(oldCourtOfMinusOne)), 18'446'744'073'228'517'376.0);
-  EXPECT_EQ(moneyFromFee(oldCourtOfMinusOne), 18'446'744'073'228'516'880.0L);
+  EXPECT_TRUE(moneyFromFee(oldCourtOfMinusOne) == Extended(0x1p64) - Extended(481'034'736));
   EXPECT_EQ(toSingle(moneyFromFee(1'140'745'224)), 1'140'745'216.0f);
   EXPECT_EQ(toSingle(moneyFromFee(7'732'736)), 7'732'736.0f);
 }
@@ -50,12 +50,12 @@ TEST(MoneyFromFee, WrappedFeesBecomeNumbersNearTwoTo64) {
 TEST(Narrowing, RoundsOnceToNearestEven) {
   // 1 + 2^-24 + 2^-60 lies just above the half-way point between two floats;
   // through double it would first lose the 2^-60 and then tie to even.
-  const Extended justAboveTie = 1.0L + 0x1p-24L + 0x1p-60L;
+  const Extended justAboveTie = Extended(1) + Extended(0x1p-24) + Extended(0x1p-60);
   EXPECT_EQ(toSingle(justAboveTie), 1.0f + 0x1p-23f);
-  EXPECT_EQ(static_cast<float>(static_cast<double>(justAboveTie)), 1.0f);
-  EXPECT_EQ(toSingle(1.0L + 0x1p-24L), 1.0f);
-  EXPECT_EQ(toDouble(1.0L + 0x1p-53L), 1.0);
-  EXPECT_EQ(toDouble(1.0L + 0x1p-53L + 0x1p-63L), 1.0 + 0x1p-52);
+  EXPECT_EQ(static_cast<float>(toDouble(justAboveTie)), 1.0f);
+  EXPECT_EQ(toSingle(Extended(1) + Extended(0x1p-24)), 1.0f);
+  EXPECT_EQ(toDouble(Extended(1) + Extended(0x1p-53)), 1.0);
+  EXPECT_EQ(toDouble(Extended(1) + Extended(0x1p-53) + Extended(0x1p-63)), 1.0 + 0x1p-52);
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "report/rows.h"
 
-#include <cmath>
 #include <cstring>
 
-#include "fees/money.h"
+#include "fees/extended.h"
 #include "report/output.h"
 #include "report/report_options.h"
 
@@ -61,7 +60,7 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
   // rounded once to single precision. A NaN compares false and shows "-".
   const char direction = newValue >= oldValue ? '+' : '-';
   const Extended ratio = Extended{newValue} / Extended{oldValue};
-  const float change = toSingle((ratio - 1) * (direction == '+' ? 100.0L : -100.0L));
+  const float change = toSingle((ratio - 1) * Extended(direction == '+' ? 100 : -100));
 
   const std::int32_t oldPercent = roundPercent(toDouble(Extended{oldValue} / Extended{basis}));
   const std::int32_t newPercent = roundPercent(toDouble(Extended{newValue} / Extended{basis}));
@@ -114,12 +113,12 @@ void printVariantHeading(char kind) {
 
 std::int32_t roundPercent(double q) {
   const Extended t = Extended{q} * 100;
-  if (t == std::trunc(t) && t >= -2147483648.0L && t <= 2147483647.0L) {
-    return static_cast<std::int32_t>(t);
+  if (t == truncated(t) && t >= Extended(-0x1p31) && t <= Extended(0x1p31 - 1)) {
+    return static_cast<std::int32_t>(truncatedToInt64(t));
   }
   // Half up through double precision: a product just below a half-way point
   // reaches it when the sum rounds up to it.
-  const double sum = toDouble(t + 0.5L);
+  const double sum = toDouble(t + Extended(0.5));
   if (!(sum > -2147483649.0 && sum < 2147483648.0)) return INT32_MIN;
   return static_cast<std::int32_t>(sum);
 }

@@ -119,7 +119,7 @@ TEST(ComputeBlock, RoundingsShowInTheCents) {
   const BlockValues revision =
       computeBlock(InstanceSection::Revision, Variant::Judgement, 115'000)[1];
   EXPECT_EQ(revision.lawyer, 4922.7998046875);
-  EXPECT_EQ(revision.gross, static_cast<double>((20.0L + 4922.7998046875L) * 1.16));
+  EXPECT_EQ(revision.gross, toDouble((Extended(20) + Extended(4922.7998046875)) * Extended(1.16)));
   EXPECT_EQ(cents(revision.gross), "5733.65");
   EXPECT_EQ(revision.court, 5730);
   EXPECT_EQ(toSingle(revision.process), 17197.294921875f);
