@@ -280,8 +280,6 @@ std::int64_t SoftExtended::truncatedToInt64() const {
   return static_cast<std::int64_t>(v.negative ? 0 - magnitude : magnitude);
 }
 
-bool SoftExtended::isNaN() const { return isNaNLike(unpack(signExponent_, significand_)); }
-
 SoftExtended SoftExtended::operator-() const {
   return fromBits(static_cast<std::uint16_t>(signExponent_ ^ 0x8000u), significand_);
 }

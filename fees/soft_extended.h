@@ -36,8 +36,6 @@ class SoftExtended {
   // -2^63 - 1 < value < 2^63.
   std::int64_t truncatedToInt64() const;
 
-  bool isNaN() const;
-
   SoftExtended operator-() const;
   friend SoftExtended operator+(SoftExtended a, SoftExtended b);
   friend SoftExtended operator-(SoftExtended a, SoftExtended b);

@@ -15,6 +15,8 @@ import subprocess
 import sys
 import tempfile
 
+from reference_model import shown_sections
+
 SWITCH_SETS = [[], ['-V'], ['-A'], ['-E'], ['-k'], ['-b'], ['-r'], ['-m'], ['-E', '-V', '-A']]
 AMOUNT = '5000'
 CATALOG = '/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc'
@@ -92,12 +94,7 @@ def dom_of(path, directory):
 
 def expected_rows(switches):
     """Column header and base rows, then every section's heading and rows."""
-    sections = {'m': True, 'k': True, 'b': True, 'r': True}
-    for word in ('-k', '-b', '-r', '-m'):
-        if word in switches:
-            for key in sections:
-                if key != word[1]:
-                    sections[key] = False
+    sections = shown_sections(switches)
     instance = 1 + 4 + (2 + 5 if '-V' in switches else 0)
     rows = 1 + 3
     rows += 2 if sections['m'] else 0
@@ -121,7 +118,7 @@ def browser_problems(dom, switches):
             problems.append('row %d spans %d columns' % (number, width))
 
     links = [a for a in tables[0].all('a') if a.attrs.get('href') == '#Mindest']
-    shows_payment_order = not any(s in switches for s in ('-k', '-b', '-r'))
+    shows_payment_order = shown_sections(switches)['m']
     if len(links) != (1 if shows_payment_order else 0):
         problems.append('%d links to #Mindest' % len(links))
 

@@ -163,16 +163,24 @@ SECTIONS = [
 ]
 
 
+def shown_sections(switches):
+    """Which sections the switch words show: payment order ('m'), first
+    instance ('k'), appeal ('b') and revisions ('r'). A section switch only
+    clears the others."""
+    show = {'m': True, 'k': True, 'b': True, 'r': True}
+    for keep in 'kbrm':
+        if '-' + keep in switches:
+            for section in show:
+                if section != keep:
+                    show[section] = False
+    return show
+
+
 def table(amount, switches):
     """The table of the report for `amount` and the switch words `switches`."""
     html = '-h' in switches
     settlement = '-V' in switches
-    show = {'m': True, 'k': True, 'b': True, 'r': True}
-    for word, keep in (('-k', 'k'), ('-b', 'b'), ('-r', 'r'), ('-m', 'm')):
-        if word in switches:
-            for section in show:
-                if section != keep:
-                    show[section] = False
+    show = shown_sections(switches)
     m = Model(html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
     m.column_header()
     basis = amount % 2**64
