@@ -13,7 +13,8 @@ inline constexpr int kWriteFailed = 2;
 // Runs the program for the `count` elements of `arguments` (element 0 the
 // invocation name), writing the report or the usage screen to `out` and the
 // HTML mode's banner and progress line, or a write error, to `err`. Returns
-// the exit status.
+// the exit status. The floating-point settings the cents rely on hold during
+// the run; the caller's are restored on return.
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err);
 
 // Prints the amount in dispute and the single court and lawyer fees.
