@@ -2,6 +2,12 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <vector>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace zeb {
 namespace {
@@ -10,8 +16,63 @@ std::FILE* reportStream = stdout;
 std::FILE* diagnosticsStream = stderr;
 int reportErrno = 0;
 
-// errno says why a write failed; EIO stands in where the library left none.
-int failureReason() { return errno != 0 ? errno : EIO; }
+// Why the write just made failed. errno says it; EIO stands in where the
+// library left none. Windows' C library reports a pipe whose reader has
+// gone as EINVAL (the system says ERROR_NO_DATA, under Wine
+// ERROR_PIPE_NOT_CONNECTED), so the system's own error decides there.
+int failureReason() {
+#ifdef _WIN32
+  switch (GetLastError()) {
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA:
+    case ERROR_PIPE_NOT_CONNECTED:
+      return EPIPE;
+    default:
+      break;
+  }
+#endif
+  return errno != 0 ? errno : EIO;
+}
+
+// Records the first failure of the report stream. MinGW's printf returns
+// success when the write behind it fails, so the stream's error flag is
+// asked as well.
+void noteFailure(bool failed) {
+  if ((failed || std::ferror(reportStream) != 0) && reportErrno == 0) {
+    reportErrno = failureReason();
+  }
+}
+
+// Formats like vfprintf and hands the text to the stream in one fwrite; true
+// when the stream took all of it. Windows' C library (and Wine's) flushes a
+// stream at the end of every printf call, whatever its buffering; fwrite
+// leaves the bytes in the buffer.
+[[gnu::format(printf, 2, 0)]] bool write(std::FILE* stream, const char* format,
+                                         std::va_list arguments) {
+  char text[2048];
+  std::va_list again;
+  va_copy(again, arguments);
+  const int length = std::vsnprintf(text, sizeof text, format, arguments);
+  bool written = false;
+  if (length >= 0 && static_cast<std::size_t>(length) < sizeof text) {
+    written = std::fwrite(text, 1, static_cast<std::size_t>(length), stream) ==
+              static_cast<std::size_t>(length);
+  } else if (length >= 0) {
+    std::vector<char> longer(static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(longer.data(), longer.size(), format, again);
+    written = std::fwrite(longer.data(), 1, static_cast<std::size_t>(length), stream) ==
+              static_cast<std::size_t>(length);
+  }
+  va_end(again);
+  return written;
+}
+
+void clearErrors() {
+  errno = 0;
+#ifdef _WIN32
+  SetLastError(ERROR_SUCCESS);
+#endif
+}
 
 }  // namespace
 
@@ -24,24 +85,21 @@ void openOutput(std::FILE* report, std::FILE* diagnostics) {
 void emit(const char* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  errno = 0;
-  if (std::vfprintf(reportStream, format, arguments) < 0 && reportErrno == 0) {
-    reportErrno = failureReason();
-  }
+  clearErrors();
+  noteFailure(!write(reportStream, format, arguments));
   va_end(arguments);
 }
 
 void emitDiagnostic(const char* format, ...) {
   std::va_list arguments;
   va_start(arguments, format);
-  std::vfprintf(diagnosticsStream, format, arguments);
+  write(diagnosticsStream, format, arguments);
   va_end(arguments);
 }
 
 int closeOutput() {
-  errno = 0;
-  if (std::fflush(reportStream) != 0 && reportErrno == 0) reportErrno = failureReason();
-  if (std::ferror(reportStream) != 0 && reportErrno == 0) reportErrno = EIO;
+  clearErrors();
+  noteFailure(std::fflush(reportStream) != 0);
   std::fflush(diagnosticsStream);
   return reportErrno;
 }

@@ -16,7 +16,8 @@ void openOutput(std::FILE* report, std::FILE* diagnostics);
 [[gnu::format(printf, 1, 2)]] void emitDiagnostic(const char* format, ...);
 
 // Flushes both streams; the errno of the report stream's first failed
-// write, or 0 when every byte of the report was written.
+// write (EPIPE when its reader has gone, on every platform), or 0 when every
+// byte of the report was written.
 int closeOutput();
 
 }  // namespace zeb

@@ -254,6 +254,10 @@ TEST(WriteError, ReportedWithStatusTwo) {
     EXPECT_EQ(run.err, banner + "zeb: write error: " + c.reason + "\n");
     EXPECT_EQ(run.status, 2);
   }
+  // A reader that has gone is no news to the user: no message.
+  const ProcessResult stopped = runProgram({"zeb", "5000"}, Sink::BrokenPipe);
+  EXPECT_EQ(stopped.err, "");
+  EXPECT_EQ(stopped.status, 2);
   EXPECT_EQ(runProgram({"zeb", "5000"}, Sink::Closed, true).status, 2);
   EXPECT_EQ(runProgram({"zeb", "5000", "-h"}, Sink::DevFull, true).status, 2);
 }

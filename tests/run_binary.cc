@@ -1,6 +1,7 @@
 #include "tests/run_binary.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,6 +45,13 @@ ProcessResult runProgram(const std::vector<std::string>& arguments, Sink out, bo
     if (out == Sink::Captured) dup2(outFd, 1);
     if (out == Sink::DevFull) dup2(open("/dev/full", O_WRONLY), 1);
     if (out == Sink::Closed) close(1);
+    if (out == Sink::BrokenPipe) {
+      int ends[2];
+      if (pipe(ends) != 0) _exit(126);
+      close(ends[0]);
+      dup2(ends[1], 1);
+      signal(SIGPIPE, SIG_IGN);
+    }
     if (closeErr) {
       close(2);
     } else {

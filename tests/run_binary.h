@@ -6,8 +6,9 @@
 
 namespace zeb::testing {
 
-// Where the program's standard output goes.
-enum class Sink { Captured, DevFull, Closed };
+// Where the program's standard output goes. BrokenPipe: a pipe whose reader
+// has closed it, with SIGPIPE ignored, as a write to it fails on Windows.
+enum class Sink { Captured, DevFull, Closed, BrokenPipe };
 
 struct ProcessResult {
   std::string out;
