@@ -33,8 +33,9 @@ struct Settings {
 // The settings of the current run.
 Settings& settings();
 
-// The program version and its release date.
-inline constexpr char kVersion[] = "8.1.8";
+// The program version (from the build, which has its one source) and the
+// release date.
+inline constexpr char kVersion[] = ZEB_VERSION;
 inline constexpr char kReleaseDate[] = "13.06.2020";
 
 }  // namespace zeb

@@ -1,8 +1,10 @@
 #include "run/zeb.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "fees/money.h"
+#include "fees/precision_scope.h"
 #include "report/document.h"
 #include "report/notes.h"
 #include "report/output.h"
@@ -65,6 +67,7 @@ void printBaseRows(std::int64_t amount) {
 }
 
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err) {
+  const ExtendedPrecisionScope precision;
   openOutput(out, err);
   settings() = settingsFor(parseOptions(count, arguments));
   int status = kReportWritten;
@@ -76,6 +79,9 @@ int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* e
     printReport(parseAmount(arguments[1]));
   }
   if (const int reason = closeOutput(); reason != 0) {
+    // A reader that stopped early (zeb 5000 | more) wanted no more: the
+    // report is incomplete, but that is no news to the user.
+    if (reason == EPIPE) return kWriteFailed;
     std::fprintf(err, "zeb: write error: %s\n", std::strerror(reason));
     std::fflush(err);
     return kWriteFailed;

@@ -1,35 +1,70 @@
 #!/usr/bin/env bash
-# Installs into a scratch prefix and builds the Debian package, then runs
-# what each put in place:  install_test.sh BUILD_DIR
+# Installs into a scratch prefix and builds the Debian package, checks both
+# against Debian's standard (lintian) and what each put in place, and, as
+# root on a machine without zeb, installs and removes the package with apt:
+#   install_test.sh BUILD_DIR VERSION
 set -euo pipefail
-build=$1
+build=$1 version=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 expected=$("$build/zeb" 5000)
 
-# cmake --install: the program and the man page.
+# cmake --install: the program, the man page, the README and the license.
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
 [[ -x $scratch/prefix/bin/zeb ]] || fail "no bin/zeb"
-page=$scratch/prefix/share/man/man1/zeb.1
-[[ -f $page ]] || fail "no share/man/man1/zeb.1"
 [[ "$("$scratch/prefix/bin/zeb" 5000)" == "$expected" ]] || fail "installed zeb prints another report"
-warnings=$(groff -man -ww -z "$page" 2>&1)
+page=$scratch/prefix/share/man/man1/zeb.1.gz
+[[ -f $page ]] || fail "no share/man/man1/zeb.1.gz"
+gzip -dc "$page" >"$scratch/zeb.1"
+warnings=$(groff -man -ww -z "$scratch/zeb.1" 2>&1)
 [[ -z $warnings ]] || fail "groff warns: $warnings"
 for section in NAME SYNTAX BESCHREIBUNG OPTIONEN AUSGABE EXIT-STATUS GRENZEN BEISPIELE; do
-  grep -q "^\.SH $section\$" "$page" || fail "man page lacks $section"
+  grep -q "^\.SH $section\$" "$scratch/zeb.1" || fail "man page lacks $section"
 done
-echo "installed: bin/zeb and share/man/man1/zeb.1, groff without warnings"
+grep -q "^\.TH ZEB 1 .* \"ZEB $version\"" "$scratch/zeb.1" || fail "man page version"
+for file in README.md LICENSE; do
+  [[ -f $scratch/prefix/share/doc/zeb/$file ]] || fail "no share/doc/zeb/$file"
+done
+echo "installed: bin/zeb, the man page (groff without warnings), README and license"
 
-# cpack -G DEB: the package unpacked into a scratch root.
+# cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
-package=$(ls "$scratch"/package/zeb_8.1.8_*.deb)
+package=$scratch/package/zeb_${version}_amd64.deb
+[[ -f $package ]] || fail "no zeb_${version}_amd64.deb"
 [[ $(dpkg-deb -f "$package" Package) == zeb ]] || fail "package name"
-[[ $(dpkg-deb -f "$package" Version) == 8.1.8 ]] || fail "package version"
+[[ $(dpkg-deb -f "$package" Version) == "$version" ]] || fail "package version"
 [[ -n $(dpkg-deb -f "$package" Maintainer) ]] || fail "no maintainer"
-[[ -n $(dpkg-deb -f "$package" Description) ]] || fail "no description"
 dpkg-deb -x "$package" "$scratch/root"
 [[ "$("$scratch/root/usr/bin/zeb" 5000)" == "$expected" ]] || fail "packaged zeb prints another report"
-[[ -f $scratch/root/usr/share/man/man1/zeb.1 ]] || fail "package lacks the man page"
-echo "packaged: $(basename "$package") runs"
-echo "2 passed, 0 failed"
+doc=$scratch/root/usr/share/doc/zeb
+gzip -t "$scratch/root/usr/share/man/man1/zeb.1.gz" || fail "man page not gzip-compressed"
+gzip -dc "$doc/changelog.gz" | head -1 | grep -q "^zeb ($version) " || fail "changelog"
+head -1 "$doc/copyright" |
+  grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$" ||
+  fail "copyright is not machine-readable"
+grep -q "^License: Expat$" "$doc/copyright" || fail "copyright names no MIT (Expat) license"
+cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/share/doc/zeb"
+grep -q "^zeb: statically-linked-binary" "$scratch/root/usr/share/lintian/overrides/zeb" ||
+  fail "no lintian override for the static link"
+# lintian: no error and no warning (information lines are allowed).
+findings=$(lintian "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
+[[ -z $findings ]] || fail "lintian: $findings"
+echo "packaged: $(basename "$package"), lintian without errors and warnings"
+
+# apt install and apt remove, where this test may change the machine.
+if [[ $(id -u) -ne 0 ]] || dpkg -s zeb >/dev/null 2>&1; then
+  echo "apt install: skipped (needs root and a machine without zeb)"
+  echo "2 passed, 0 failed, 1 skipped"
+  exit 0
+fi
+cp "$package" /tmp/ && chmod a+r "/tmp/$(basename "$package")"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/tmp/$(basename "$package")" >/dev/null 2>&1 ||
+  fail "apt install"
+[[ "$(/usr/bin/zeb 5000)" == "$expected" ]] || fail "zeb installed by apt"
+man -w zeb >/dev/null || fail "man zeb after apt install"
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq zeb >/dev/null 2>&1 || fail "apt remove"
+[[ ! -e /usr/bin/zeb && ! -e /usr/share/doc/zeb ]] || fail "apt remove left files"
+rm -f "/tmp/$(basename "$package")"
+echo "apt: installed, ran and removed zeb"
+echo "3 passed, 0 failed"

@@ -1,10 +1,10 @@
 #include "tests/run_binary.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -50,7 +50,7 @@ ProcessResult runProgram(const std::vector<std::string>& arguments, Sink out, bo
       if (pipe(ends) != 0) _exit(126);
       close(ends[0]);
       dup2(ends[1], 1);
-      signal(SIGPIPE, SIG_IGN);
+      std::signal(SIGPIPE, SIG_IGN);
     }
     if (closeErr) {
       close(2);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The Windows ZIP (cpack -G ZIP of the preset 'windows'): zeb.exe, the
+# README, the license and the manual as a web page, and the zeb.exe in it
+# runs under Wine:  tests/windows_package_test.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+fail() { echo "FAILED: $*" >&2; exit 1; }
+version=$(sed -n 's/^project(zeb VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+cmake --preset windows >/dev/null
+cmake --build --preset windows >/dev/null
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+(cd build-windows && cpack -G ZIP -B "$scratch" >/dev/null)
+archive=$scratch/zeb-$version-win64.zip
+[[ -f $archive ]] || fail "no zeb-$version-win64.zip"
+python3 - "$archive" "$scratch/unpacked" <<'PY' || fail "contents"
+import sys, zipfile
+archive = zipfile.ZipFile(sys.argv[1])
+names = sorted(n.split('/', 1)[1] for n in archive.namelist() if not n.endswith('/'))
+expected = ['LICENSE.txt', 'README.txt', 'zeb-handbuch.html', 'zeb.exe']
+if names != expected:
+    sys.exit('the archive holds %s, not %s' % (names, expected))
+archive.extractall(sys.argv[2])
+PY
+folder=$scratch/unpacked/zeb-$version-win64
+grep -q "MIT License" "$folder/LICENSE.txt" || fail "LICENSE.txt is not the license"
+grep -q "<title>ZEB(1)</title>" "$folder/zeb-handbuch.html" || fail "the manual page"
+grep -q "Version $version\|ZEB $version" "$folder/zeb-handbuch.html" || fail "the manual's version"
+export WINEDEBUG=-all WINEPREFIX=$scratch/wine
+wineboot --init </dev/null >/dev/null 2>&1
+wine "$folder/zeb.exe" 5000 >"$scratch/out" 2>"$scratch/err" || fail "zeb.exe 5000 under Wine"
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
+build/zeb 5000 | sed 's/$/\r/' | cmp -s - "$scratch/out" || fail "zeb.exe prints another report"
+echo "zeb-$version-win64.zip: zeb.exe, README.txt, LICENSE.txt, zeb-handbuch.html"
+echo "1 passed, 0 failed"
