@@ -22,8 +22,10 @@ class ExtendedPrecisionScope {
   ExtendedPrecisionScope& operator=(const ExtendedPrecisionScope&) = delete;
 
  private:
+#ifdef ZEB_HARDWARE_EXTENDED
   std::array<std::uint8_t, 28> savedX87Environment_{};  // control, status and tag words
   std::uint32_t savedSseControl_ = 0;
+#endif
 };
 
 #ifdef ZEB_HARDWARE_EXTENDED

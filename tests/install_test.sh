@@ -26,7 +26,13 @@ grep -q "^\.TH ZEB 1 .* \"ZEB $version\"" "$scratch/zeb.1" || fail "man page ver
 for file in README.md LICENSE; do
   [[ -f $scratch/prefix/share/doc/zeb/$file ]] || fail "no share/doc/zeb/$file"
 done
-echo "installed: bin/zeb, the man page (groff without warnings), README and license"
+# The web page, where the build made it.
+page=""
+if [[ -f $build/web/zeb.html ]]; then
+  page=share/zeb/zeb.html
+  cmp -s "$build/web/zeb.html" "$scratch/prefix/$page" || fail "no $page"
+fi
+echo "installed: bin/zeb, the man page (groff without warnings), README, license${page:+, $page}"
 
 # cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
@@ -47,6 +53,7 @@ grep -q "^License: Expat$" "$doc/copyright" || fail "copyright names no MIT (Exp
 cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/share/doc/zeb"
 grep -q "^zeb: statically-linked-binary" "$scratch/root/usr/share/lintian/overrides/zeb" ||
   fail "no lintian override for the static link"
+[[ -z $page ]] || cmp -s "$build/web/zeb.html" "$scratch/root/usr/$page" || fail "no /usr/$page"
 # lintian: no error and no warning (information lines are allowed).
 findings=$(lintian "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
 [[ -z $findings ]] || fail "lintian: $findings"

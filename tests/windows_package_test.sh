@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows ZIP (cpack -G ZIP of the preset 'windows'): zeb.exe, the
-# README, the license and the manual as a web page, and the zeb.exe in it
-# runs under Wine:  tests/windows_package_test.sh
+# README, the license, the manual as a web page and the web page zeb.html,
+# and the zeb.exe in it runs under Wine:  tests/windows_package_test.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -18,7 +18,7 @@ python3 - "$archive" "$scratch/unpacked" <<'PY' || fail "contents"
 import sys, zipfile
 archive = zipfile.ZipFile(sys.argv[1])
 names = sorted(n.split('/', 1)[1] for n in archive.namelist() if not n.endswith('/'))
-expected = ['LICENSE.txt', 'README.txt', 'zeb-handbuch.html', 'zeb.exe']
+expected = ['LICENSE.txt', 'README.txt', 'zeb-handbuch.html', 'zeb.exe', 'zeb.html']
 if names != expected:
     sys.exit('the archive holds %s, not %s' % (names, expected))
 archive.extractall(sys.argv[2])
@@ -27,11 +27,12 @@ folder=$scratch/unpacked/zeb-$version-win64
 grep -q "MIT License" "$folder/LICENSE.txt" || fail "LICENSE.txt is not the license"
 grep -q "<title>ZEB(1)</title>" "$folder/zeb-handbuch.html" || fail "the manual page"
 grep -q "Version $version\|ZEB $version" "$folder/zeb-handbuch.html" || fail "the manual's version"
+cmp -s "$folder/zeb.html" build-windows/web/zeb.html || fail "zeb.html"
 export WINEDEBUG=-all WINEPREFIX=$scratch/wine
 wineboot --init </dev/null >/dev/null 2>&1
 wine "$folder/zeb.exe" 5000 >"$scratch/out" 2>"$scratch/err" || fail "zeb.exe 5000 under Wine"
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 build/zeb 5000 | sed 's/$/\r/' | cmp -s - "$scratch/out" || fail "zeb.exe prints another report"
-echo "zeb-$version-win64.zip: zeb.exe, README.txt, LICENSE.txt, zeb-handbuch.html"
+echo "zeb-$version-win64.zip: zeb.exe, README.txt, LICENSE.txt, zeb-handbuch.html, zeb.html"
 echo "1 passed, 0 failed"

@@ -1,0 +1,10 @@
+# WebAssembly with Debian's Emscripten (package emscripten), which works
+# offline from its prebuilt system libraries. long double is not the x87
+# format there, so the report is computed in the software extended type.
+# Programs run under Node (emcmake's --experimental-wasm-threads is refused
+# by current Node versions, so the plain one is named here).
+set(CMAKE_CROSSCOMPILING_EMULATOR node)
+include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
+# Optimised links run Emscripten's JavaScript optimiser, which needs Debian's
+# acorn also when the node on PATH is not Debian's.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)

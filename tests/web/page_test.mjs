@@ -1,0 +1,367 @@
+// Drives zeb.html in Debian's Chromium and holds every report it shows
+// against the bytes that the command-line program writes for the same
+// argument vector.
+//   node page_test.mjs ZEB_HTML ZEB_BINARY SCREENSHOT_DIR
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { spawn, spawnSync } from "node:child_process";
+import { createHash } from "node:crypto";
+import { readFileSync } from "node:fs";
+import { cpus } from "node:os";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import { launchChromium } from "./chromium.mjs";
+
+const [pagePath, zebBinary, screenshotDir] = process.argv.slice(2);
+const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
+
+// A fresh command-line run.
+function zeb(words) {
+  const run = spawnSync(zebBinary, words, { argv0: "zeb", maxBuffer: 1 << 26 });
+  return { status: run.status, stdout: run.stdout, stderr: run.stderr };
+}
+
+// Fresh command-line runs of every vector, as many at a time as there are
+// processors; what `digest` makes of each.
+async function zebMany(vectors, digest) {
+  const results = new Array(vectors.length);
+  let next = 0;
+  const worker = async () => {
+    while (next < vectors.length) {
+      const i = next++;
+      results[i] = await new Promise((resolve, reject) => {
+        const child = spawn(zebBinary, vectors[i], { argv0: "zeb" });
+        const out = [];
+        const err = [];
+        child.stdout.on("data", (chunk) => out.push(chunk));
+        child.stderr.on("data", (chunk) => err.push(chunk));
+        child.on("error", reject);
+        child.on("close", (status) => resolve(digest(status, Buffer.concat(out), Buffer.concat(err))));
+      });
+    }
+  };
+  await Promise.all(Array.from({ length: cpus().length }, worker));
+  return results;
+}
+
+function fromCodePage850(bytes) {
+  return spawnSync("iconv", ["-f", "CP850", "-t", "UTF-8"], { input: bytes }).stdout.toString("utf8");
+}
+
+let browser;
+let context;
+const requests = []; // every request any page made, but for the page itself
+
+before(async () => {
+  browser = await launchChromium();
+  context = await browser.newContext({ acceptDownloads: true });
+  await context.setOffline(true);
+  context.on("request", (request) => {
+    const url = request.url();
+    if (!url.startsWith(pageUrl) && !url.startsWith("blob:")) requests.push(url);
+  });
+});
+
+after(async () => {
+  await browser?.close();
+});
+
+async function openPage(fragment = "", viewport = { width: 1280, height: 900 }) {
+  const page = await context.newPage();
+  await page.setViewportSize(viewport);
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.goto(pageUrl + fragment);
+  await page.evaluate(() => zeb.ready);
+  return page;
+}
+
+// What the page shows: the HTML report's document, or the text report.
+async function shownReport(page) {
+  return page.evaluate(() => {
+    const frame = document.getElementById("bericht");
+    const text = document.getElementById("textbericht");
+    if (frame && !frame.hidden) return { html: frame.getAttribute("srcdoc") };
+    if (!text.hidden) return { text: text.textContent };
+    return {};
+  });
+}
+
+// Waits until the page shows the report of `words` (an address change
+// shows it in an event of its own), then holds it against the command line.
+async function expectReport(page, words) {
+  const output = zeb(words).stdout;
+  const expected = words.includes("-h") ? { html: output.toString("latin1") } : { text: fromCodePage850(output) };
+  let shown = {};
+  for (let tries = 0; tries < 100; ++tries) {
+    shown = await shownReport(page);
+    if (shown.html === expected.html && shown.text === expected.text) break;
+    await page.waitForTimeout(20);
+  }
+  assert.deepEqual(shown, expected, words.join(" "));
+}
+
+test("zeb.run gives the command line's status and bytes on both streams", async () => {
+  const page = await openPage();
+  const vectors = [
+    [], ["5000"], ["5000", "-V", "-h"], ["-h"], ["-h", "5000"], ["-1000", "-h", "-E", "-V"],
+    ["2147483647", "-V", "-A"], ["2147483648", "-h"], ["abc"], ["12abc", "-k"], ["0", "-A"],
+    ["5000", "--help"], ["115000", "-r", "-A"], ["5000", "-m", "-r"], ["18446744073709556616"],
+    ["  +5000", "-b", "-E", "-h"], ["5.000"], ["1000", "-V"],
+  ];
+  for (const words of vectors) {
+    const got = await page.evaluate((w) => {
+      const run = zeb.run(w);
+      return { status: run.status, stdout: Array.from(run.stdout), stderr: Array.from(run.stderr) };
+    }, words);
+    const expected = zeb(words);
+    assert.equal(got.status, expected.status, words.join(" "));
+    assert.deepEqual(Buffer.from(got.stdout), expected.stdout, words.join(" "));
+    assert.deepEqual(Buffer.from(got.stderr), expected.stderr, words.join(" "));
+  }
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("the form: typing, choosing and Enter give the command line's report", async () => {
+  const page = await openPage();
+  const cases = [
+    { amount: "5000", words: ["5000", "-h"], hash: "#streitwert=5000&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&darstellung=html" },
+    { amount: "5.000 €", proceedings: "klage", settlement: true, notes: false, euro: true, rendering: "html",
+      words: ["5000", "-k", "-V", "-A", "-E", "-h"],
+      hash: "#streitwert=5000&verfahren=klage&vergleich=ja&hinweise=nein&euro=zeichen&darstellung=html" },
+    { amount: "1.000.000", proceedings: "mahnverfahren", rendering: "text", words: ["1000000", "-m"] },
+    { amount: "25 000 EUR", proceedings: "berufung", settlement: true, rendering: "text", words: ["25000", "-b", "-V"] },
+    { amount: "115000", proceedings: "revision", notes: false, rendering: "text", words: ["115000", "-r", "-A"] },
+    { amount: "2.147.483.647", rendering: "text", euro: true, words: ["2147483647", "-E"] },
+  ];
+  for (const c of cases) {
+    await page.fill("#streitwert", c.amount);
+    await page.selectOption("#verfahren", c.proceedings ?? "alle");
+    await page.setChecked("#vergleich", c.settlement ?? false);
+    await page.setChecked("#hinweise", c.notes ?? true);
+    await page.setChecked("#euro", c.euro ?? false);
+    await page.check(c.rendering === "text" ? "#darstellung-text" : "#darstellung-html");
+    await page.focus("#streitwert");
+    await page.keyboard.press("Enter");
+    await expectReport(page, c.words);
+    if (c.hash) await page.waitForFunction((hash) => location.hash === hash, c.hash);
+  }
+  // The button does what Enter does.
+  await page.fill("#streitwert", "300");
+  await page.check("#darstellung-text");
+  await page.click("#berechnen");
+  await expectReport(page, ["300"]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("an address with a fragment shows its report at once; back goes to the last one", async () => {
+  const cases = [
+    ["#streitwert=5000", ["5000", "-h"]],
+    ["#streitwert=1000&vergleich=ja&darstellung=text", ["1000", "-V"]],
+    ["#darstellung=text&streitwert=5.000&verfahren=klage&hinweise=nein", ["5000", "-k", "-A"]],
+    ["#streitwert=25000&verfahren=revision&euro=zeichen", ["25000", "-r", "-E", "-h"]],
+    // Unknown values take the defaults.
+    ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
+  ];
+  for (const [fragment, words] of cases) {
+    const page = await openPage(fragment);
+    await expectReport(page, words);
+    await page.close();
+  }
+  const page = await openPage("#streitwert=5000&darstellung=text");
+  await page.fill("#streitwert", "6000");
+  await page.keyboard.press("Enter");
+  await expectReport(page, ["6000"]);
+  await page.goBack();
+  await page.waitForFunction(() => location.hash.includes("streitwert=5000"));
+  await expectReport(page, ["5000"]);
+  assert.equal(await page.inputValue("#streitwert"), "5000");
+  await page.goForward();
+  await page.waitForFunction(() => location.hash.includes("streitwert=6000"));
+  await expectReport(page, ["6000"]);
+  await page.close();
+});
+
+test("inputs as a form should take them, and a German message for the others", async () => {
+  const page = await openPage();
+  const accepted = [
+    ["5000", "5000"], ["5.000", "5000"], ["5 000", "5000"], ["1.000.000", "1000000"],
+    ["5000 €", "5000"], ["€ 5000", "5000"], ["5000€", "5000"], ["5000 EUR", "5000"],
+    ["5.000 Euro", "5000"], ["5.000,00", "5000"], ["5000,0", "5000"], ["5.000,-", "5000"],
+    ["  0005000 ", "5000"], ["2.147.483.647", "2147483647"], ["1", "1"],
+  ];
+  for (const [input, digits] of accepted) {
+    await page.fill("#streitwert", input);
+    await page.check("#darstellung-text");
+    await page.keyboard.press("Enter");
+    await page.waitForFunction((d) => location.hash.includes("streitwert=" + d + "&"), digits);
+    assert.equal(await page.textContent("#streitwert-fehler"), "", input);
+    await expectReport(page, [digits]);
+  }
+  const rejected = [
+    ["", "Bitte geben Sie einen Streitwert ein."],
+    ["   ", "Bitte geben Sie einen Streitwert ein."],
+    ["abc", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
+    ["5000 Dollar", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
+    ["5e3", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
+    ["5000,50", "Bitte nur ganze Euro angeben: Cent rechnet das Programm nicht."],
+    ["5.000,05", "Bitte nur ganze Euro angeben: Cent rechnet das Programm nicht."],
+    ["0", "Der Streitwert muss mindestens 1 Euro betragen."],
+    ["0,00 €", "Der Streitwert muss mindestens 1 Euro betragen."],
+    ["-5000", "Der Streitwert muss mindestens 1 Euro betragen."],
+    ["2.147.483.648", "Der Streitwert darf höchstens 2.147.483.647 Euro betragen."],
+    ["99999999999999999999", "Der Streitwert darf höchstens 2.147.483.647 Euro betragen."],
+    ["5.00", "Bitte den Streitwert in ganzen Euro angeben; Punkte trennen nur Tausender (5.000), ein Komma Cent (5.000,00)."],
+    ["5,000", "Bitte den Streitwert in ganzen Euro angeben; Punkte trennen nur Tausender (5.000), ein Komma Cent (5.000,00)."],
+  ];
+  for (const [input, message] of rejected) {
+    await page.fill("#streitwert", "5000");
+    await page.keyboard.press("Enter");
+    await page.waitForFunction(() => !document.getElementById("textbericht").hidden);
+    await page.fill("#streitwert", input);
+    await page.keyboard.press("Enter");
+    assert.equal(await page.textContent("#streitwert-fehler"), message, input);
+    assert.equal(await page.getAttribute("#streitwert", "aria-invalid"), "true", input);
+    assert.deepEqual(await shownReport(page), {}, input);
+    assert.equal(await page.evaluate(() => document.activeElement.id), "streitwert");
+  }
+  // The same messages for an address.
+  await page.goto(pageUrl + "#streitwert=5000,50");
+  await page.evaluate(() => zeb.ready);
+  await page.waitForFunction(() => document.getElementById("streitwert-fehler").textContent !== "");
+  assert.deepEqual(await shownReport(page), {});
+  await page.close();
+});
+
+test("the saved file holds the bytes of zeb … -h", async () => {
+  for (const [fragment, words] of [
+    ["#streitwert=5.000&vergleich=ja&darstellung=text", ["5000", "-V", "-h"]],
+    ["#streitwert=1000000&verfahren=klage&euro=zeichen&hinweise=nein", ["1000000", "-k", "-A", "-E", "-h"]],
+  ]) {
+    const page = await openPage(fragment);
+    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#speichern")]);
+    assert.equal(download.suggestedFilename(), "zeb-" + words[0] + ".html");
+    assert.deepEqual(readFileSync(await download.path()), zeb(words).stdout);
+    await page.close();
+  }
+});
+
+// A fixed-seed generator, so that a failure can be repeated.
+function generator(seed) {
+  let state = seed >>> 0;
+  return (n) => {
+    state = (Math.imul(state, 1664525) + 1013904223) >>> 0;
+    return Math.floor((state / 4294967296) * n);
+  };
+}
+
+test("10,000 reports in one page equal fresh command-line runs, in constant memory", async () => {
+  const page = await openPage();
+  const random = generator(20200613);
+  const switches = ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"];
+  const vectors = [];
+  for (let i = 0; i < 10000; ++i) {
+    const kind = random(4);
+    const amount = kind === 0 ? random(1000000) : kind === 1 ? random(4294967296) - 2147483648
+      : kind === 2 ? random(50001) : [0, 300, 301, 500, 501, 5000, 10000, 200000, 500001][random(9)];
+    const words = [String(amount)];
+    for (const word of switches) if (random(4) === 0) words.push(word);
+    vectors.push(words);
+  }
+  const digest = (status, out, err) =>
+    createHash("sha256").update(String(status)).update("\0").update(out).update("\0").update(err).digest("hex");
+  const expected = await zebMany(vectors, digest);
+  const batch = 500;
+  let memoryAfterHundred = null;
+  for (let start = 0; start < vectors.length; start += batch) {
+    const got = await page.evaluate(async (chunk) => {
+      const hex = (buffer) => Array.from(new Uint8Array(buffer), (b) => b.toString(16).padStart(2, "0")).join("");
+      const results = [];
+      for (const words of chunk) {
+        const run = zeb.run(words);
+        const status = new TextEncoder().encode(String(run.status) + "\0");
+        const bytes = new Uint8Array(status.length + run.stdout.length + 1 + run.stderr.length);
+        bytes.set(status, 0);
+        bytes.set(run.stdout, status.length);
+        bytes.set(run.stderr, status.length + run.stdout.length + 1);
+        results.push(hex(await crypto.subtle.digest("SHA-256", bytes)));
+      }
+      return { results, memory: zeb.memory };
+    }, vectors.slice(start, start + batch));
+    got.results.forEach((hash, i) => assert.equal(hash, expected[start + i], vectors[start + i].join(" ")));
+    if (start === 0) {
+      // After the first hundred reports the memory has its size.
+      memoryAfterHundred = got.memory;
+    } else {
+      assert.equal(got.memory, memoryAfterHundred, "the WebAssembly memory grew after report " + start);
+    }
+  }
+  await page.close();
+});
+
+test("no request leaves the page", () => {
+  assert.deepEqual(requests, []);
+});
+
+test("screenshots at 1280 and 390 pixels wide are not blank; the form fits a phone", async () => {
+  for (const width of [1280, 390]) {
+    const page = await openPage("#streitwert=5000&vergleich=ja", { width, height: 844 });
+    await page.waitForFunction(() => document.getElementById("bericht")?.contentDocument?.readyState === "complete" &&
+      document.getElementById("bericht").contentDocument.querySelector("table") !== null);
+    const file = path.join(screenshotDir, "zeb-" + width + ".png");
+    const png = await page.screenshot({ path: file });
+    const colours = await countColours(png);
+    assert.ok(colours > 8, width + " px: " + colours + " colours");
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+    assert.ok(overflow <= 0, width + " px: the page is " + overflow + " px too wide");
+    await page.close();
+  }
+});
+
+test("every control has a label, the page says it is German, and it works without the mouse", async () => {
+  const page = await openPage();
+  assert.equal(await page.getAttribute("html", "lang"), "de");
+  const unlabelled = await page.evaluate(() =>
+    Array.from(document.querySelectorAll("input, select"))
+      .filter((control) => control.labels.length === 0)
+      .map((control) => control.id));
+  assert.deepEqual(unlabelled, []);
+  assert.match(await page.evaluate(() => document.querySelector("noscript").innerHTML), /JavaScript/);
+  // Tab from the amount to the button, then Enter.
+  await page.focus("#streitwert");
+  await page.keyboard.type("4711");
+  const order = [];
+  for (let i = 0; i < 6; ++i) {
+    await page.keyboard.press("Tab");
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ["verfahren", "vergleich", "hinweise", "euro", "darstellung-html", "berechnen"]);
+  await page.keyboard.press("Enter");
+  await expectReport(page, ["4711", "-h"]);
+  await page.close();
+});
+
+// The number of distinct colours in a PNG, counted on a canvas in a blank
+// page of its own.
+async function countColours(png) {
+  const page = await context.newPage();
+  const count = await page.evaluate(async (data) => {
+    const image = new Image();
+    image.src = "data:image/png;base64," + data;
+    await image.decode();
+    const canvas = document.createElement("canvas");
+    canvas.width = image.width;
+    canvas.height = image.height;
+    const drawing = canvas.getContext("2d");
+    drawing.drawImage(image, 0, 0);
+    const pixels = drawing.getImageData(0, 0, image.width, image.height).data;
+    const colours = new Set();
+    for (let i = 0; i < pixels.length; i += 4) colours.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
+    return colours.size;
+  }, png.toString("base64"));
+  await page.close();
+  return count;
+}

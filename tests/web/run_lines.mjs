@@ -1,0 +1,36 @@
+// Runs argument vectors through zeb.run in one zeb.html page in Chromium:
+//   node run_lines.mjs ZEB_HTML < vectors.json > results.json
+// vectors.json is a JSON array of arrays of strings; each result is
+// {status, stdout, stderr} with the streams in base64.
+import { readFileSync } from "node:fs";
+import path from "node:path";
+import { pathToFileURL } from "node:url";
+import { launchChromium } from "./chromium.mjs";
+
+const vectors = JSON.parse(readFileSync(0, "utf8"));
+const browser = await launchChromium();
+try {
+  const page = await browser.newPage();
+  await page.goto(pathToFileURL(path.resolve(process.argv[2])).href);
+  await page.evaluate(() => zeb.ready);
+  const results = [];
+  for (let start = 0; start < vectors.length; start += 250) {
+    const chunk = vectors.slice(start, start + 250);
+    results.push(...(await page.evaluate((words) => {
+      const base64 = (bytes) => {
+        let text = "";
+        for (let i = 0; i < bytes.length; i += 8192) {
+          text += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+        }
+        return btoa(text);
+      };
+      return words.map((w) => {
+        const run = zeb.run(w);
+        return { status: run.status, stdout: base64(run.stdout), stderr: base64(run.stderr) };
+      });
+    }, chunk)));
+  }
+  process.stdout.write(JSON.stringify(results));
+} finally {
+  await browser.close();
+}

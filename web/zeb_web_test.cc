@@ -1,0 +1,42 @@
+#include "web/zeb_web.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/run_binary.h"
+
+namespace zeb {
+namespace {
+
+struct EngineRun {
+  int status;
+  std::string out, err;
+};
+
+EngineRun engine(const std::vector<const char*>& words) {
+  const int status = zebRun(static_cast<int>(words.size()), words.data());
+  return {status, std::string(zebOutput(0), zebOutputSize(0)),
+          std::string(zebOutput(1), zebOutputSize(1))};
+}
+
+// The page's engine writes what the program writes, and nothing of one run
+// reaches the next.
+TEST(WebEngine, EachRunGivesTheProgramsBytesFromFreshSettings) {
+  const std::vector<std::vector<const char*>> sequence = {
+      {"5000", "-V", "-h", "-E"}, {"5000"}, {}, {"-h"}, {"1000", "-k", "-A"}, {"-1000", "-h"}};
+  for (const std::vector<const char*>& words : sequence) {
+    std::vector<std::string> arguments{"zeb"};
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    SCOPED_TRACE(arguments.size() > 1 ? arguments[1] : "(none)");
+    const testing::ProcessResult expected = testing::runProgram(arguments);
+    const EngineRun got = engine(words);
+    EXPECT_EQ(got.status, expected.status);
+    EXPECT_EQ(got.out, expected.out);
+    EXPECT_EQ(got.err, expected.err);
+  }
+}
+
+}  // namespace
+}  // namespace zeb
