@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The Windows ZIP (cpack -G ZIP of the preset 'windows'): zeb.exe, the
-# README, the license, the manual as a web page and the web page zeb.html,
-# and the zeb.exe in it runs under Wine:  tests/windows_package_test.sh
+# README, the license, the manual as a web page and the web page zeb.html;
+# the zeb.exe in it prints the Linux report with CR LF under Wine, names a
+# full disk, and stops silently when its reader has gone:
+#   tests/windows_package_test.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -34,5 +36,22 @@ wine "$folder/zeb.exe" 5000 >"$scratch/out" 2>"$scratch/err" || fail "zeb.exe 50
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
 build/zeb 5000 | sed 's/$/\r/' | cmp -s - "$scratch/out" || fail "zeb.exe prints another report"
+# A full disk is named as such, although MinGW's printf reports success.
+status=0
+wine "$folder/zeb.exe" 5000 >/dev/full 2>"$scratch/err" || status=$?
+[[ $status == 2 && $(cat "$scratch/err") == $'zeb: write error: No space left on device\r' ]] ||
+  fail "zeb.exe > /dev/full: status $status, $(cat "$scratch/err")"
+# A reader that has gone: status 2 and no message.
+python3 - "$folder/zeb.exe" <<'PY' || fail "zeb.exe into a closed pipe"
+import subprocess, sys
+run = subprocess.Popen(['wine', sys.argv[1], '5000', '-V'], stdout=subprocess.PIPE,
+                       stderr=subprocess.PIPE)
+run.stdout.close()
+err = run.stderr.read()
+status = run.wait()
+if (status, err) != (2, b''):
+    sys.exit('status %d, %r' % (status, err))
+PY
 echo "zeb-$version-win64.zip: zeb.exe, README.txt, LICENSE.txt, zeb-handbuch.html, zeb.html"
-echo "1 passed, 0 failed"
+echo "zeb.exe: a full disk reported, a closed pipe silent"
+echo "2 passed, 0 failed"
