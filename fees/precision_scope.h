@@ -11,8 +11,9 @@ namespace zeb {
 // While an object of this type lives, the x87 rounds to 64 bits of
 // significand, to nearest with ties to even, with every exception masked,
 // and SSE rounds to nearest without flushing subnormals to zero. Its
-// destructor restores the settings and flags found. Windows starts processes at 53-bit
-// precision, and a caller of the library may have changed either unit.
+// destructor restores the settings and flags found. Windows starts processes
+// at 53-bit precision, and a caller of the library may have changed either
+// unit.
 // Where the report is computed in the software type it does nothing.
 class ExtendedPrecisionScope {
  public:

@@ -53,18 +53,16 @@ void noteFailure(bool failed) {
   std::va_list again;
   va_copy(again, arguments);
   const int length = std::vsnprintf(text, sizeof text, format, arguments);
-  bool written = false;
-  if (length >= 0 && static_cast<std::size_t>(length) < sizeof text) {
-    written = std::fwrite(text, 1, static_cast<std::size_t>(length), stream) ==
-              static_cast<std::size_t>(length);
-  } else if (length >= 0) {
-    std::vector<char> longer(static_cast<std::size_t>(length) + 1);
+  const char* bytes = text;
+  std::vector<char> longer;
+  if (length >= 0 && static_cast<std::size_t>(length) >= sizeof text) {
+    longer.resize(static_cast<std::size_t>(length) + 1);
     std::vsnprintf(longer.data(), longer.size(), format, again);
-    written = std::fwrite(longer.data(), 1, static_cast<std::size_t>(length), stream) ==
-              static_cast<std::size_t>(length);
+    bytes = longer.data();
   }
   va_end(again);
-  return written;
+  return length >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(length), stream) ==
+                            static_cast<std::size_t>(length);
 }
 
 void clearErrors() {

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "run/zeb.h"
 
@@ -28,18 +29,15 @@ int zebRun(int count, const char* const* arguments) {
     std::free(stream.bytes);
     stream = Captured{};
   }
-  const char** vector = static_cast<const char**>(
-      std::calloc(static_cast<std::size_t>(count) + 2, sizeof(const char*)));
-  if (vector == nullptr) return -1;
-  vector[0] = "zeb";
-  for (int i = 0; i < count; ++i) vector[i + 1] = arguments[i];
+  std::vector<const char*> vector{"zeb"};
+  vector.insert(vector.end(), arguments, arguments + count);
+  vector.push_back(nullptr);
   std::FILE* out = open_memstream(&captured[0].bytes, &captured[0].size);
   std::FILE* err = open_memstream(&captured[1].bytes, &captured[1].size);
   int status = -1;
-  if (out != nullptr && err != nullptr) status = zeb::runZeb(count + 1, vector, out, err);
+  if (out != nullptr && err != nullptr) status = zeb::runZeb(count + 1, vector.data(), out, err);
   if (out != nullptr) std::fclose(out);
   if (err != nullptr) std::fclose(err);
-  std::free(static_cast<void*>(vector));
   return status;
 }
 
