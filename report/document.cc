@@ -75,7 +75,7 @@ void printStyleRules() {
 }  // namespace
 
 void printDocumentHead(std::int64_t amount) {
-  const char* currency = settings().htmlCurrency;
+  const char* currency = runState().htmlCurrency;
   emit(
       "<!doctype html public \"-//w3c//dtd html 4.01 Transitional//en\" "
       "\"http://www.w3.org/TR/html4/loose.dtd\">\n"

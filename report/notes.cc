@@ -186,7 +186,7 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency) {
 }  // namespace
 
 void printNotes() {
-  const Settings& run = settings();
+  const RunState& run = runState();
   if (run.options.outputMode == OutputMode::Html) {
     printEntries(kHtmlNotes, run.htmlCurrency);
   } else {

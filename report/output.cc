@@ -2,7 +2,10 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <vector>
+
+#include "report/report_options.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -11,10 +14,6 @@
 
 namespace zeb {
 namespace {
-
-std::FILE* reportStream = stdout;
-std::FILE* diagnosticsStream = stderr;
-int reportErrno = 0;
 
 // Why the write just made failed. errno says it; EIO stands in where the
 // library left none. Windows' C library reports a pipe whose reader has
@@ -38,17 +37,21 @@ int failureReason() {
 // success when the write behind it fails, so the stream's error flag is
 // asked as well.
 void noteFailure(bool failed) {
-  if ((failed || std::ferror(reportStream) != 0) && reportErrno == 0) {
-    reportErrno = failureReason();
+  RunState& state = runState();
+  if ((failed || std::ferror(state.report) != 0) && state.reportErrno == 0) {
+    state.reportErrno = failureReason();
   }
 }
 
-// Formats like vfprintf and hands the text to the stream in one fwrite; true
-// when the stream took all of it. Windows' C library (and Wine's) flushes a
-// stream at the end of every printf call, whatever its buffering; fwrite
-// leaves the bytes in the buffer.
+// Formats like vfprintf; true when the stream took all of the text.
 [[gnu::format(printf, 2, 0)]] bool write(std::FILE* stream, const char* format,
                                          std::va_list arguments) {
+#ifndef _WIN32
+  return std::vfprintf(stream, format, arguments) >= 0;
+#else
+  // Windows' C library (and Wine's) flushes a stream at the end of every
+  // printf call, whatever its buffering; fwrite leaves the bytes in the
+  // buffer. So the text is formatted apart and handed over in one fwrite.
   char text[2048];
   std::va_list again;
   va_copy(again, arguments);
@@ -63,6 +66,7 @@ void noteFailure(bool failed) {
   va_end(again);
   return length >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(length), stream) ==
                             static_cast<std::size_t>(length);
+#endif
 }
 
 void clearErrors() {
@@ -74,32 +78,33 @@ void clearErrors() {
 
 }  // namespace
 
-void openOutput(std::FILE* report, std::FILE* diagnostics) {
-  reportStream = report;
-  diagnosticsStream = diagnostics;
-  reportErrno = 0;
-}
-
 void emit(const char* format, ...) {
+  std::FILE* stream = runState().report;
+  if (stream == nullptr) return;
   std::va_list arguments;
   va_start(arguments, format);
   clearErrors();
-  noteFailure(!write(reportStream, format, arguments));
+  noteFailure(!write(stream, format, arguments));
   va_end(arguments);
 }
 
 void emitDiagnostic(const char* format, ...) {
+  std::FILE* stream = runState().diagnostics;
+  if (stream == nullptr) return;
   std::va_list arguments;
   va_start(arguments, format);
-  write(diagnosticsStream, format, arguments);
+  write(stream, format, arguments);
   va_end(arguments);
 }
 
 int closeOutput() {
-  clearErrors();
-  noteFailure(std::fflush(reportStream) != 0);
-  std::fflush(diagnosticsStream);
-  return reportErrno;
+  RunState& state = runState();
+  if (state.report != nullptr) {
+    clearErrors();
+    noteFailure(std::fflush(state.report) != 0);
+  }
+  if (state.diagnostics != nullptr) std::fflush(state.diagnostics);
+  return state.reportErrno;
 }
 
 }  // namespace zeb

@@ -1,13 +1,9 @@
-// The two output streams of a run. All output is printf-style formatting
-// through these functions, so that a failed write of the report is noticed.
+// The output of a run. All output is printf-style formatting through these
+// functions, into the streams of the run state, so that a failed write of
+// the report is noticed.
 #pragma once
-#include <cstdio>
 
 namespace zeb {
-
-// Sends the report to `report` and the HTML mode's banner and progress line
-// to `diagnostics`, and forgets earlier write failures.
-void openOutput(std::FILE* report, std::FILE* diagnostics);
 
 // Writes to the report stream.
 [[gnu::format(printf, 1, 2)]] void emit(const char* format, ...);

@@ -1,10 +1,13 @@
 #include "report/report_options.h"
 
 namespace zeb {
+namespace {
 
-Settings& settings() {
-  static Settings current;
-  return current;
-}
+// Every run assigns it afresh; no other object's initialisation reads it.
+RunState current;
+
+}  // namespace
+
+RunState& runState() { return current; }
 
 }  // namespace zeb

@@ -1,7 +1,10 @@
-// The options of a run and the other program-wide settings that every
-// printing operation reads. They are written while the command line is
-// handled, before the first line of output, and only read afterwards.
+// The options of a run and the rest of its state: the settings that every
+// printing operation reads, where the output goes, and how the run ends.
 #pragma once
+#include <cstdio>
+#include <optional>
+
+#include "report/figures.h"
 
 namespace zeb {
 
@@ -23,15 +26,23 @@ struct ReportOptions {
 inline constexpr char kEuroWord[] = "Euro";
 inline constexpr char kEuroSignReference[] = "&#8364;";
 
-// Everything a printing operation reads besides its arguments.
-struct Settings {
+// The state of one run. A run starts by assigning a fresh record, so that
+// nothing of an earlier run in the same process reaches it. The options and
+// currencies are written while the command line is handled, before the
+// first line of output, and only read afterwards.
+struct RunState {
   ReportOptions options;
   const char* textCurrency = kEuroWord;  // after every amount in text mode
   const char* htmlCurrency = kEuroWord;  // after every amount in HTML mode
+  int exitStatus = 0;                    // what the run returns
+  std::FILE* report = stdout;            // the report or the usage screen; none: discarded
+  std::FILE* diagnostics = stderr;       // the HTML mode's banner and progress line
+  int reportErrno = 0;                   // why the first write of the report failed
+  std::optional<Figures> figures;        // present: rows and headings are recorded here
 };
 
-// The settings of the current run.
-Settings& settings();
+// The state of the current run.
+RunState& runState();
 
 // The program version (from the build, which has its one source) and the
 // release date.

@@ -3,13 +3,14 @@
 #include <cstring>
 
 #include "fees/extended.h"
+#include "report/figures.h"
 #include "report/output.h"
 #include "report/report_options.h"
 
 namespace zeb {
 namespace {
 
-bool html() { return settings().options.outputMode == OutputMode::Html; }
+bool html() { return runState().options.outputMode == OutputMode::Html; }
 
 constexpr int kLabelColumn = 50;
 
@@ -23,6 +24,18 @@ static_assert(kRuleLength == 81 && sizeof kSingleRule == sizeof kDoubleRule);
 
 // A run of `count` rule characters; none for a count of 0 or less.
 int ruleRun(long count) { return static_cast<int>(count <= 0 ? 0 : count); }
+
+// The percentages of both values and the change between them, for a
+// percent basis that is not 0.
+Comparison compare(float oldValue, float newValue, double basis) {
+  // The change: new / old - 1 in per cent, its sign shown apart, its size
+  // rounded once to single precision. A NaN compares false and shows "-".
+  const char direction = newValue >= oldValue ? '+' : '-';
+  const Extended ratio = Extended{newValue} / Extended{oldValue};
+  const float change = toSingle((ratio - 1) * Extended(direction == '+' ? 100 : -100));
+  return {roundPercent(toDouble(Extended{oldValue} / Extended{basis})),
+          roundPercent(toDouble(Extended{newValue} / Extended{basis})), direction, change};
+}
 
 }  // namespace
 
@@ -42,10 +55,12 @@ void printColumnHeader() {
 
 void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
               std::int16_t labelWidthAdjustment) {
-  const Settings& run = settings();
+  RunState& run = runState();
   const double basis = static_cast<double>(percentBasis);
   if (basis == 0) {
-    if (html()) {
+    if (run.figures) {
+      recordRow(*run.figures, label, oldValue, newValue, percentBasis, std::nullopt);
+    } else if (html()) {
       emit(
           "<tr>\n<td>%s</td>\n<td class=\"betrag\">%9.2f&nbsp;%s</td>\n<td>&nbsp;</td>\n"
           "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n",
@@ -56,53 +71,49 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
     return;
   }
 
-  // The change: new / old - 1 in per cent, its sign shown apart, its size
-  // rounded once to single precision. A NaN compares false and shows "-".
-  const char direction = newValue >= oldValue ? '+' : '-';
-  const Extended ratio = Extended{newValue} / Extended{oldValue};
-  const float change = toSingle((ratio - 1) * Extended(direction == '+' ? 100 : -100));
-
-  const std::int32_t oldPercent = roundPercent(toDouble(Extended{oldValue} / Extended{basis}));
-  const std::int32_t newPercent = roundPercent(toDouble(Extended{newValue} / Extended{basis}));
-
-  if (html()) {
+  const Comparison c = compare(oldValue, newValue, basis);
+  if (run.figures) {
+    recordRow(*run.figures, label, oldValue, newValue, percentBasis, c);
+  } else if (html()) {
     emit(
         "<tr>\n<td>%s</td>\n<td class=\"betrag alt\">%9.2f&nbsp;%s</td>\n"
         "<td class=\"prozent alt\">= %4i&nbsp;%% des Streitwertes</td>\n"
         "<td class=\"betrag\">%9.2f&nbsp;%s</td>\n"
         "<td class=\"prozent\">= %4i&nbsp;%% des Streitwertes</td>\n"
         "<td class=\"prozent\">%c %4.1f&nbsp;%%</td>\n</tr>\n\n",
-        label, static_cast<double>(oldValue), run.htmlCurrency, oldPercent,
-        static_cast<double>(newValue), run.htmlCurrency, newPercent, direction,
-        static_cast<double>(change));
-    return;
+        label, static_cast<double>(oldValue), run.htmlCurrency, c.oldPercent,
+        static_cast<double>(newValue), run.htmlCurrency, c.newPercent, c.direction,
+        static_cast<double>(c.change));
+  } else {
+    emit(
+        "%*s%12.2f %s\t=%4i %% des Streitwertes\t%12.2f %s\t=%4i %% des Streitwertes    = %c "
+        "%4.1f %%\n",
+        -(kLabelColumn + labelWidthAdjustment), label, static_cast<double>(oldValue),
+        run.textCurrency, c.oldPercent, static_cast<double>(newValue), run.textCurrency,
+        c.newPercent, c.direction, static_cast<double>(c.change));
   }
-  emit(
-      "%*s%12.2f %s\t=%4i %% des Streitwertes\t%12.2f %s\t=%4i %% des Streitwertes    = %c "
-      "%4.1f %%\n",
-      -(kLabelColumn + labelWidthAdjustment), label, static_cast<double>(oldValue),
-      run.textCurrency, oldPercent, static_cast<double>(newValue), run.textCurrency, newPercent,
-      direction, static_cast<double>(change));
 }
 
 void printHeading(int level, const char* label) {
   const bool subHeading = level == 2;
-  if (html()) {
+  if (std::optional<Figures>& figures = runState().figures) {
+    recordHeading(*figures, level, label);
+  } else if (html()) {
     emit("\n<tr>\n<th class=\"%sueberschrift\" colspan=\"6\">%s:</th>\n</tr>\n\n",
          subHeading ? "unter" : "", label);
-    return;
+  } else {
+    // Centred in 80 columns: the right run takes the odd character. Labels of
+    // 78 characters and more get no rule at all.
+    const char* rule = subHeading ? kSingleRule : kDoubleRule;
+    const long length = static_cast<long>(std::strlen(label));
+    const long left = (80 - length) / 2 - 1;
+    const long right = 78 - length - left;
+    emit("%.*s %s: %.*s\n", ruleRun(left), rule, label, ruleRun(right), rule);
   }
-  // Centred in 80 columns: the right run takes the odd character. Labels of
-  // 78 characters and more get no rule at all.
-  const char* rule = subHeading ? kSingleRule : kDoubleRule;
-  const long length = static_cast<long>(std::strlen(label));
-  const long left = (80 - length) / 2 - 1;
-  const long right = 78 - length - left;
-  emit("%.*s %s: %.*s\n", ruleRun(left), rule, label, ruleRun(right), rule);
 }
 
 void printVariantHeading(char kind) {
-  if (!settings().options.showSettlement) return;
+  if (!runState().options.showSettlement) return;
   if (kind == 's') {
     printHeading(2, "Verfahren mit streitigem Urteil");
   } else if (kind == 'v') {

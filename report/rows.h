@@ -1,5 +1,6 @@
 // The comparison table: column header, report rows, section headings and the
-// variant sub-headings, each written at once in the current output mode.
+// variant sub-headings, each written at once in the current output mode, or
+// recorded as figures in a run that records them.
 #pragma once
 #include <cstdint>
 

@@ -161,7 +161,7 @@ void printInstanceSection(InstanceSection section, std::int64_t amount, Instance
   printBlock(judgement, rates.judgement, basis);
   for (std::size_t s = 0; s < 2; ++s) rates.addToTotals(totals, s, judgement[s].process);
 
-  if (!settings().options.showSettlement) return;
+  if (!runState().options.showSettlement) return;
   printVariantHeading('v');
   const PerSchedule<BlockValues> settlement = computeBlock(section, Variant::Settlement, amount);
   printBlock(settlement, rates.settlement, basis);
@@ -170,7 +170,7 @@ void printInstanceSection(InstanceSection section, std::int64_t amount, Instance
 }
 
 void printInstanceSections(std::int64_t amount, InstanceTotals& totals) {
-  const ReportOptions& options = settings().options;
+  const ReportOptions& options = runState().options;
   if (options.showFirstInstance) {
     printInstanceSection(InstanceSection::FirstInstance, amount, totals);
   }

@@ -119,7 +119,10 @@ TEST(ComputeBlock, RoundingsShowInTheCents) {
   const BlockValues revision =
       computeBlock(InstanceSection::Revision, Variant::Judgement, 115'000)[1];
   EXPECT_EQ(revision.lawyer, 4922.7998046875);
-  EXPECT_EQ(revision.gross, toDouble((Extended(20) + Extended(4922.7998046875)) * Extended(1.16)));
+  // (20 + 4922.7998046875) x 1.16 = 5733.6477734375 exactly; held in double
+  // precision, G stays within 1e-12 of it (in single precision it would be
+  // 5733.64794921875).
+  EXPECT_NEAR(revision.gross, 5733.6477734375, 1e-9);
   EXPECT_EQ(cents(revision.gross), "5733.65");
   EXPECT_EQ(revision.court, 5730);
   EXPECT_EQ(toSingle(revision.process), 17197.294921875f);

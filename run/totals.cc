@@ -24,7 +24,7 @@ constexpr TotalsRow kTotalsRows[] = {
 }  // namespace
 
 void printInstanceTotals(std::int64_t amount, const InstanceTotals& totals) {
-  const ReportOptions& options = settings().options;
+  const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
   printHeading(1, "Gesamtkosten mehrerer Instanzen");

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "fees/money.h"
 #include "fees/precision_scope.h"
@@ -17,18 +18,10 @@
 namespace zeb {
 namespace {
 
-// The settings for `options`: -E gives the euro sign in HTML only.
-Settings settingsFor(const ReportOptions& options) {
-  Settings run;
-  run.options = options;
-  if (options.euroSign && options.outputMode == OutputMode::Html) {
-    run.htmlCurrency = kEuroSignReference;
-  }
-  return run;
-}
-
 void printReport(std::int64_t amount) {
-  const ReportOptions& options = settings().options;
+  RunState& state = runState();
+  if (state.figures) state.figures->amount = amount;
+  const ReportOptions& options = state.options;
   const bool html = options.outputMode == OutputMode::Html;
   if (html) {
     printBanner(emitDiagnostic);
@@ -49,6 +42,37 @@ void printReport(std::int64_t amount) {
   if (html) printDocumentClosing();
 }
 
+// Runs the program from the state `fresh` and returns its exit status.
+int run(int count, const char* const* arguments, const RunState& fresh) {
+  const ExtendedPrecisionScope precision;
+  RunState& state = runState();
+  state = fresh;
+  state.options = parseOptions(count, arguments);
+  // Figures carry the labels of the text report.
+  if (state.figures) state.options.outputMode = OutputMode::Text;
+  // -E gives the euro sign in HTML only.
+  if (state.options.euroSign && state.options.outputMode == OutputMode::Html) {
+    state.htmlCurrency = kEuroSignReference;
+  }
+  if (count <= 1) {
+    // An empty argument vector has no invocation name to show.
+    printUsage(count == 1 ? arguments[0] : "zeb");
+    state.exitStatus = kUsageShown;
+  } else {
+    printReport(parseAmount(arguments[1]));
+  }
+  if (const int reason = closeOutput(); reason != 0) {
+    state.exitStatus = kWriteFailed;
+    // A reader that stopped early (zeb 5000 | more) wanted no more: the
+    // report is incomplete, but that is no news to the user.
+    if (reason != EPIPE) {
+      std::fprintf(state.diagnostics, "zeb: write error: %s\n", std::strerror(reason));
+      std::fflush(state.diagnostics);
+    }
+  }
+  return state.exitStatus;
+}
+
 }  // namespace
 
 void printBaseRows(std::int64_t amount) {
@@ -67,26 +91,22 @@ void printBaseRows(std::int64_t amount) {
 }
 
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err) {
-  const ExtendedPrecisionScope precision;
-  openOutput(out, err);
-  settings() = settingsFor(parseOptions(count, arguments));
-  int status = kReportWritten;
-  if (count <= 1) {
-    // An empty argument vector has no invocation name to show.
-    printUsage(count == 1 ? arguments[0] : "zeb");
-    status = kUsageShown;
-  } else {
-    printReport(parseAmount(arguments[1]));
-  }
-  if (const int reason = closeOutput(); reason != 0) {
-    // A reader that stopped early (zeb 5000 | more) wanted no more: the
-    // report is incomplete, but that is no news to the user.
-    if (reason == EPIPE) return kWriteFailed;
-    std::fprintf(err, "zeb: write error: %s\n", std::strerror(reason));
-    std::fflush(err);
-    return kWriteFailed;
-  }
-  return status;
+  RunState fresh;
+  fresh.report = out;
+  fresh.diagnostics = err;
+  return run(count, arguments, fresh);
+}
+
+Figures runZebFigures(int count, const char* const* arguments) {
+  RunState fresh;
+  fresh.report = nullptr;
+  fresh.diagnostics = nullptr;
+  fresh.figures.emplace();
+  const int status = run(count, arguments, fresh);
+  Figures figures = std::move(*runState().figures);
+  runState().figures.reset();
+  figures.status = status;
+  return figures;
 }
 
 }  // namespace zeb

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "report/figures.h"
+
 namespace zeb {
 
 // Exit statuses.
@@ -16,6 +18,12 @@ inline constexpr int kWriteFailed = 2;
 // the exit status. The floating-point settings the cents rely on hold during
 // the run; the caller's are restored on return.
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err);
+
+// Runs the program like runZeb, but takes the report's headings and rows as
+// figures instead of writing anything. The rows are those of the text
+// report: -h and -E change nothing, -A has nothing to leave out. After the
+// usage screen (status 1) there are none.
+Figures runZebFigures(int count, const char* const* arguments);
 
 // Prints the amount in dispute and the single court and lawyer fees.
 void printBaseRows(std::int64_t amount);

@@ -12,21 +12,22 @@ namespace zeb::testing {
 // The bytes that `print` writes to the report stream under `options`.
 template <class Print>
 std::string captureReport(const ReportOptions& options, Print print) {
-  settings() = Settings{};
-  settings().options = options;
-  if (options.outputMode == OutputMode::Html && options.euroSign) {
-    settings().htmlCurrency = kEuroSignReference;
-  }
   char* buffer = nullptr;
   std::size_t size = 0;
   std::FILE* stream = open_memstream(&buffer, &size);
-  openOutput(stream, stream);
+  RunState fresh;
+  fresh.options = options;
+  if (options.outputMode == OutputMode::Html && options.euroSign) {
+    fresh.htmlCurrency = kEuroSignReference;
+  }
+  fresh.report = fresh.diagnostics = stream;
+  runState() = fresh;
   print();
   closeOutput();
+  runState() = RunState{};
   std::fclose(stream);
   std::string bytes(buffer, size);
   std::free(buffer);
-  openOutput(stdout, stderr);
   return bytes;
 }
 

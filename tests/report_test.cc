@@ -36,51 +36,50 @@ TEST(Usage, ShowsTheInvocationNameAsGiven) {
   EXPECT_EQ(run.status, 1);
 }
 
-// The comparison row of the text report, with the percentages and the change
-// worked by hand.
-std::string row(const std::string& label, const std::string& oldValue, int oldPercent,
-                const std::string& newValue, int newPercent, const std::string& change) {
-  char line[512];
-  std::snprintf(line, sizeof line,
-                "%-50s%12s Euro\t=%4d %% des Streitwertes\t%12s Euro\t=%4d %% des Streitwertes"
-                "    = %s %%\n",
-                label.c_str(), oldValue.c_str(), oldPercent, newValue.c_str(), newPercent,
-                change.c_str());
-  return line;
-}
+std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
-std::string singleValueRow(const std::string& label, const std::string& value) {
-  char line[512];
-  std::snprintf(line, sizeof line, "%-50s%11s Euro\n", label.c_str(), value.c_str());
-  return line;
-}
+// The three base rows, written out: each label padded to its 50 columns,
+// the amounts and percentages worked by hand.
+const std::string k5000Rows =
+    "Streitwert:" + blanks(39) + "    5000.00 Euro\n" + "Gerichtsgeb\201hr:" + blanks(35) +
+    "      121.00 Euro\t=   2 % des Streitwertes\t      146.00 Euro\t=   3 % des Streitwertes"
+    "    = + 20.7 %\n" +
+    "Anwaltsgeb\201hr:" + blanks(36) +
+    "      301.00 Euro\t=   6 % des Streitwertes\t      303.00 Euro\t=   6 % des Streitwertes"
+    "    = +  0.7 %\n";
+
+// A percent basis of 0: only the old values.
+const std::string kZeroRows = "Streitwert:" + blanks(39) + "       0.00 Euro\n" +
+                              "Gerichtsgeb\201hr:" + blanks(35) + "      25.00 Euro\n" +
+                              "Anwaltsgeb\201hr:" + blanks(36) + "      25.00 Euro\n";
 
 TEST(BaseRows, SingleFeesOfBothSchedules) {
   struct Case {
     std::string amount, rows;
   };
   const Case cases[] = {
-      {"5000", singleValueRow("Streitwert:", "5000.00") +
-                   row("Gerichtsgeb\201hr:", "121.00", 2, "146.00", 3, "+ 20.7") +
-                   row("Anwaltsgeb\201hr:", "301.00", 6, "303.00", 6, "+  0.7")},
-      {"1000", singleValueRow("Streitwert:", "1000.00") +
-                   row("Gerichtsgeb\201hr:", "55.00", 6, "53.00", 5, "-  3.6") +
-                   row("Anwaltsgeb\201hr:", "85.00", 9, "80.00", 8, "-  5.9")},
-      // A percent basis of 0: only the old values.
-      {"0", singleValueRow("Streitwert:", "0.00") + singleValueRow("Gerichtsgeb\201hr:", "25.00") +
-                singleValueRow("Anwaltsgeb\201hr:", "25.00")},
-      // The amount is handed over in single precision: 2^31. The fees are
-      // below 0.5 per cent of it; 7732736 / 6443956 = 1.19999...
-      {"2147483647", singleValueRow("Streitwert:", "2147483648.00") +
-                         row("Gerichtsgeb\201hr:", "6443956.00", 0, "7732736.00", 0, "+ 20.0") +
-                         row("Anwaltsgeb\201hr:", "6443996.00", 0, "6444213.00", 0, "+  0.0")},
+      {"5000", k5000Rows},
+      {"1000", "Streitwert:" + blanks(39) + "    1000.00 Euro\n" +
+                   "Gerichtsgeb\201hr:" + blanks(35) +
+                   "       55.00 Euro\t=   6 % des Streitwertes\t       53.00 Euro\t=   5 % des "
+                   "Streitwertes    = -  3.6 %\n" +
+                   "Anwaltsgeb\201hr:" + blanks(36) +
+                   "       85.00 Euro\t=   9 % des Streitwertes\t       80.00 Euro\t=   8 % des "
+                   "Streitwertes    = -  5.9 %\n"},
+      {"0", kZeroRows},
+      // The amount is handed over in single precision: 2^31, wider than its
+      // column. The fees are below 0.5 per cent of it; 7732736 / 6443956 =
+      // 1.19999...
+      {"2147483647",
+       "Streitwert:" + blanks(39) + "2147483648.00 Euro\n" + "Gerichtsgeb\201hr:" + blanks(35) +
+           "  6443956.00 Euro\t=   0 % des Streitwertes\t  7732736.00 Euro\t=   0 % des "
+           "Streitwertes    = + 20.0 %\n" +
+           "Anwaltsgeb\201hr:" + blanks(36) +
+           "  6443996.00 Euro\t=   0 % des Streitwertes\t  6444213.00 Euro\t=   0 % des "
+           "Streitwertes    = +  0.0 %\n"},
       // 2^32 wraps to 0, 3000000000 to -1294967296 (see the amount tests).
-      {"4294967296", singleValueRow("Streitwert:", "0.00") +
-                         singleValueRow("Gerichtsgeb\201hr:", "25.00") +
-                         singleValueRow("Anwaltsgeb\201hr:", "25.00")},
-      {"  +5000abc", singleValueRow("Streitwert:", "5000.00") +
-                         row("Gerichtsgeb\201hr:", "121.00", 2, "146.00", 3, "+ 20.7") +
-                         row("Anwaltsgeb\201hr:", "301.00", 6, "303.00", 6, "+  0.7")},
+      {"4294967296", kZeroRows},
+      {"  +5000abc", k5000Rows},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.amount);
@@ -246,7 +245,6 @@ TEST(WriteError, ReportedWithStatusTwo) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.size());
     const ProcessResult run = runProgram(c.arguments, c.out);
-    EXPECT_EQ(run.out, "");
     const std::string banner =
         c.arguments.size() > 2 && c.arguments[2] == "-h"
             ? kBanner + " HTML-Ausgabe f\201r Streitwert 5000 Euro wird erzeugt.\n\n"

@@ -1,6 +1,6 @@
 // libFuzzer target: the whole program, driven with argument vectors made
 // from the fuzz input (arguments separated by NUL bytes), its output sent to
-// /dev/null.
+// /dev/null, and the same run for its figures.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -27,5 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& w : words) arguments.push_back(w.c_str());
   arguments.push_back(nullptr);
   zeb::runZeb(static_cast<int>(words.size()), arguments.data(), sink, sink);
+  zeb::runZebFigures(static_cast<int>(words.size()), arguments.data());
   return 0;
 }

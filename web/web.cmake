@@ -10,7 +10,7 @@ target_link_libraries(zeb_engine PRIVATE zeb_core)
 target_link_options(zeb_engine PRIVATE
   -sMODULARIZE=1 -sEXPORT_NAME=createZebEngine -sENVIRONMENT=web
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0
-  "-sEXPORTED_FUNCTIONS=_zebRun,_zebOutput,_zebOutputSize,_malloc,_free")
+  "-sEXPORTED_FUNCTIONS=_zebRun,_zebFigures,_malloc,_free")
 
 set(page ${PROJECT_BINARY_DIR}/zeb.html)
 add_custom_command(

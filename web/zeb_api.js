@@ -1,12 +1,41 @@
 // ZEB's engine in the page (WebAssembly, in this file), and its
 // JavaScript API, for embedding and for tests:
-//   zeb.ready        a Promise that resolves once the engine is loaded
-//   zeb.run(words)   runs zeb with the argument vector `words` (strings,
-//                    without the program name), as `zeb word ...` on the
-//                    command line; returns {status, stdout, stderr}, the
-//                    streams as Uint8Array. Every run starts from fresh
-//                    settings.
-//   zeb.memory       the size of the engine's WebAssembly memory in bytes
+//   zeb.ready          a Promise that resolves once the engine is loaded
+//   zeb.run(words)     runs zeb with the argument vector `words` (strings,
+//                      without the program name), as `zeb word ...` on the
+//                      command line; returns {status, stdout, stderr}, the
+//                      streams as Uint8Array.
+//   zeb.figures(words) runs zeb with the same argument vector and returns
+//                      the report's figures instead of its bytes:
+//                        status    the exit status (1: the usage screen,
+//                                  and no rows)
+//                        amount    the amount in dispute after its
+//                                  reduction to 32 bits, or null
+//                        headings  [{level, label, row}]: level 1 a
+//                                  section, 2 a variant; row the index of
+//                                  the first row after it
+//                        rows      [{label, note, old, new, basis,
+//                                  oldPercent, newPercent, direction,
+//                                  change, headings}], in report order:
+//                                  label as the text report shows it,
+//                                  without colon and note mark; note the
+//                                  number of the note it marks, or null;
+//                                  old and new the values as printed (single
+//                                  precision); basis the percent basis (a
+//                                  Number, exact below 2^53; 0 when only
+//                                  the old value is shown, and then the
+//                                  four comparison fields are null);
+//                                  oldPercent and newPercent whole per cent;
+//                                  direction "+" or "-" and change the size
+//                                  of the change in per cent, as the report
+//                                  prints them ("%c %4.1f"); headings the
+//                                  labels of the section and the variant
+//                                  it stands under.
+//                      The rows are the text report's: -h and -E change
+//                      nothing, and -A has nothing to leave out.
+//   zeb.memory         the size of the engine's WebAssembly memory in bytes
+// Every call starts from a fresh program; nothing of it stays in the
+// engine's memory.
 "use strict";
 
 const zeb = (() => {
@@ -23,14 +52,17 @@ const zeb = (() => {
     engine = module;
   });
 
-  function run(words) {
-    if (engine === null) throw new Error("zeb.run: the engine is not loaded yet; wait for zeb.ready");
+  // Calls the engine's `entry` with `words` and returns its status and the
+  // bytes of both streams, freeing everything it allocated.
+  function call(name, entry, words) {
+    if (engine === null) throw new Error(`zeb.${name}: the engine is not loaded yet; wait for zeb.ready`);
     if (!Array.isArray(words) || !words.every((word) => typeof word === "string")) {
-      throw new TypeError("zeb.run takes an array of strings");
+      throw new TypeError(`zeb.${name} takes an array of strings`);
     }
     const encoder = new TextEncoder();
     const pointers = [];
     const vector = engine._malloc(4 * Math.max(words.length, 1));
+    const output = engine._malloc(16); // ZebOutput: two pointers, two sizes
     try {
       words.forEach((word, i) => {
         const bytes = encoder.encode(word);
@@ -40,21 +72,36 @@ const zeb = (() => {
         engine.HEAPU8[pointer + bytes.length] = 0;
         engine.HEAPU32[(vector >> 2) + i] = pointer;
       });
-      const status = engine._zebRun(words.length, vector);
+      const status = entry(words.length, vector, output);
       const stream = (which) => {
-        const start = engine._zebOutput(which);
-        return engine.HEAPU8.slice(start, start + engine._zebOutputSize(which));
+        const start = engine.HEAPU32[(output >> 2) + which];
+        const size = engine.HEAPU32[(output >> 2) + 2 + which];
+        pointers.push(start);
+        return engine.HEAPU8.slice(start, start + size);
       };
       return { status, stdout: stream(0), stderr: stream(1) };
     } finally {
       pointers.forEach((pointer) => engine._free(pointer));
+      engine._free(output);
       engine._free(vector);
     }
+  }
+
+  function run(words) {
+    return call("run", engine && engine._zebRun, words);
+  }
+
+  function figures(words) {
+    const json = JSON.parse(new TextDecoder().decode(call("figures", engine && engine._zebFigures, words).stdout));
+    const labels = json.headings.map((heading) => heading.label);
+    for (const row of json.rows) row.headings = row.headings.map((i) => labels[i]);
+    return json;
   }
 
   return Object.freeze({
     ready,
     run,
+    figures,
     get memory() {
       return engine === null ? 0 : engine.HEAPU8.length;
     },

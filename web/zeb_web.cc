@@ -1,39 +1,108 @@
 // The engine of the web page: runs the program on an argument vector and
-// keeps what it wrote to each stream for the page to read. Standard output
-// and standard error are memory streams: the bytes (code page 850 text, or
-// the ASCII HTML document) reach the page unchanged.
+// hands what it wrote to the page. Standard output and standard error are
+// memory streams: the bytes (code page 850 text, or the ASCII HTML
+// document) reach the page unchanged.
 #include "web/zeb_web.h"
 
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "run/zeb.h"
 
 namespace {
 
-// The bytes of the last run's two streams: 0 standard output, 1 standard
-// error. Each run frees the previous run's.
-struct Captured {
-  char* bytes = nullptr;
-  std::size_t size = 0;
-};
-Captured captured[2];
+// The argument vector with the invocation name in front.
+std::vector<const char*> withName(int count, const char* const* arguments) {
+  std::vector<const char*> vector{"zeb"};
+  vector.insert(vector.end(), arguments, arguments + count);
+  vector.push_back(nullptr);
+  return vector;
+}
+
+// `text` as a JSON string.
+void writeString(std::FILE* json, const std::string& text) {
+  std::fputc('"', json);
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      std::fprintf(json, "\\%c", c);
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      std::fprintf(json, "\\u%04x", static_cast<unsigned>(c));
+    } else {
+      std::fputc(c, json);
+    }
+  }
+  std::fputc('"', json);
+}
+
+// A money value or a change: 17 significant digits give the double back
+// exactly, and so the single-precision value it holds. JSON has no infinity.
+void writeNumber(std::FILE* json, double value) {
+  if (std::isfinite(value)) {
+    std::fprintf(json, "%.17g", value);
+  } else {
+    std::fputs("null", json);
+  }
+}
+
+void writeFigures(std::FILE* json, const zeb::Figures& figures) {
+  std::fprintf(json, R"({"status":%d,"amount":)", figures.status);
+  if (figures.status == zeb::kUsageShown) {
+    std::fputs("null", json);
+  } else {
+    std::fprintf(json, "%lld", static_cast<long long>(figures.amount));
+  }
+  std::fputs(R"(,"headings":[)", json);
+  const char* separator = "";
+  for (const zeb::FigureHeading& heading : figures.headings) {
+    std::fprintf(json, R"(%s{"level":%d,"label":)", separator, heading.level);
+    writeString(json, heading.label);
+    std::fprintf(json, R"(,"row":%zu})", heading.firstRow);
+    separator = ",";
+  }
+  std::fputs(R"(],"rows":[)", json);
+  separator = "";
+  for (const zeb::FigureRow& row : figures.rows) {
+    std::fprintf(json, R"(%s{"label":)", separator);
+    writeString(json, row.label);
+    std::fputs(R"(,"note":)", json);
+    if (row.note != 0) {
+      std::fprintf(json, "%d", row.note);
+    } else {
+      std::fputs("null", json);
+    }
+    std::fputs(R"(,"old":)", json);
+    writeNumber(json, static_cast<double>(row.oldValue));
+    std::fputs(R"(,"new":)", json);
+    writeNumber(json, static_cast<double>(row.newValue));
+    std::fprintf(json, R"(,"basis":%llu)", static_cast<unsigned long long>(row.percentBasis));
+    if (const auto& c = row.comparison) {
+      std::fprintf(json, R"(,"oldPercent":%d,"newPercent":%d,"direction":"%c","change":)",
+                   c->oldPercent, c->newPercent, c->direction);
+      writeNumber(json, static_cast<double>(c->change));
+    } else {
+      std::fputs(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)", json);
+    }
+    // The indices of the headings it stands under; the page turns them into
+    // their labels.
+    std::fputs(R"(,"headings":[)", json);
+    if (row.section >= 0) std::fprintf(json, "%d", row.section);
+    if (row.variant >= 0) std::fprintf(json, "%s%d", row.section >= 0 ? "," : "", row.variant);
+    std::fputs("]}", json);
+    separator = ",";
+  }
+  std::fputs("]}", json);
+}
 
 }  // namespace
 
 extern "C" {
 
-int zebRun(int count, const char* const* arguments) {
-  for (Captured& stream : captured) {
-    std::free(stream.bytes);
-    stream = Captured{};
-  }
-  std::vector<const char*> vector{"zeb"};
-  vector.insert(vector.end(), arguments, arguments + count);
-  vector.push_back(nullptr);
-  std::FILE* out = open_memstream(&captured[0].bytes, &captured[0].size);
-  std::FILE* err = open_memstream(&captured[1].bytes, &captured[1].size);
+int zebRun(int count, const char* const* arguments, ZebOutput* output) {
+  *output = ZebOutput{};
+  const std::vector<const char*> vector = withName(count, arguments);
+  std::FILE* out = open_memstream(&output->bytes[0], &output->size[0]);
+  std::FILE* err = open_memstream(&output->bytes[1], &output->size[1]);
   int status = -1;
   if (out != nullptr && err != nullptr) status = zeb::runZeb(count + 1, vector.data(), out, err);
   if (out != nullptr) std::fclose(out);
@@ -41,6 +110,14 @@ int zebRun(int count, const char* const* arguments) {
   return status;
 }
 
-const char* zebOutput(int stream) { return captured[stream == 1 ? 1 : 0].bytes; }
-std::size_t zebOutputSize(int stream) { return captured[stream == 1 ? 1 : 0].size; }
+int zebFigures(int count, const char* const* arguments, ZebOutput* output) {
+  *output = ZebOutput{};
+  const std::vector<const char*> vector = withName(count, arguments);
+  const zeb::Figures figures = zeb::runZebFigures(count + 1, vector.data());
+  std::FILE* json = open_memstream(&output->bytes[0], &output->size[0]);
+  if (json == nullptr) return -1;
+  writeFigures(json, figures);
+  std::fclose(json);
+  return figures.status;
+}
 }

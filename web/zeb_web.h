@@ -1,16 +1,24 @@
-// The engine of the web page, as the page's script calls it.
+// The engine of the web page, as the page's script calls it. The engine
+// keeps nothing between calls: what a call gives back belongs to the page,
+// which frees it.
 #pragma once
 #include <cstddef>
 
 extern "C" {
 
-// Runs zeb on the `count` arguments that follow the invocation name (which
-// is "zeb") and returns the exit status. What the run wrote stays readable
-// through zebOutput and zebOutputSize until the next run.
-int zebRun(int count, const char* const* arguments);
+// What a call wrote: the bytes of standard output (0) and standard error
+// (1), each a buffer of `size` bytes that the caller frees with free().
+struct ZebOutput {
+  char* bytes[2];
+  std::size_t size[2];
+};
 
-// The bytes the last run wrote to `stream` (0 standard output, 1 standard
-// error), and how many there are.
-const char* zebOutput(int stream);
-std::size_t zebOutputSize(int stream);
+// Runs zeb on the `count` arguments that follow the invocation name (which
+// is "zeb"), puts what it wrote into `output` and returns the exit status.
+int zebRun(int count, const char* const* arguments, ZebOutput* output);
+
+// Runs zeb on the same arguments for its figures and puts them into
+// `output` as one JSON object in UTF-8 (standard error stays empty); returns
+// the exit status.
+int zebFigures(int count, const char* const* arguments, ZebOutput* output);
 }

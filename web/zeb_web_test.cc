@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,13 @@ struct EngineRun {
 };
 
 EngineRun engine(const std::vector<const char*>& words) {
-  const int status = zebRun(static_cast<int>(words.size()), words.data());
-  return {status, std::string(zebOutput(0), zebOutputSize(0)),
-          std::string(zebOutput(1), zebOutputSize(1))};
+  ZebOutput output;
+  const int status = zebRun(static_cast<int>(words.size()), words.data(), &output);
+  EngineRun run{status, std::string(output.bytes[0], output.size[0]),
+                std::string(output.bytes[1], output.size[1])};
+  std::free(output.bytes[0]);
+  std::free(output.bytes[1]);
+  return run;
 }
 
 // The page's engine writes what the program writes, and nothing of one run

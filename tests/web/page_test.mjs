@@ -124,6 +124,61 @@ test("zeb.run gives the command line's status and bytes on both streams", async 
   await page.close();
 });
 
+// printf's %.*f: the exact binary value, rounded half to even. toFixed
+// rounds an exact half away from zero.
+function printfFixed(x, decimals) {
+  // From 2^53 on every double is whole; toFixed writes 1e21 and more with an exponent.
+  if (Math.abs(x) >= 2 ** 53) return BigInt(x).toString() + "." + "0".repeat(decimals);
+  const twice = x * 2 * 10 ** decimals; // exact for single-precision values
+  if (!Number.isInteger(twice) || twice % 2 === 0) return x.toFixed(decimals);
+  const n = Math.floor(twice / 2) % 2 === 0 ? Math.floor(twice / 2) : Math.ceil(twice / 2);
+  return (n / 10 ** decimals).toFixed(decimals);
+}
+
+// The rows of a text report's table as "label|old|percent|new|percent|change".
+function rowsOfText(text) {
+  const row = /^(.+?):(?: 1\))? +(-?\d+\.\d\d) Euro(?:\t= *(-?\d+) % des Streitwertes\t *(-?\d+\.\d\d) Euro\t= *(-?\d+) % des Streitwertes {4}= ([+-]) +(\S+) %)?$/;
+  return text.split("\nAnmerkungen:")[0].split("\n").map((line) => row.exec(line)).filter((m) => m)
+    .map((m) => (m[3] === undefined ? [m[1], m[2]] : [m[1], m[2], m[3], m[4], m[5], m[6] + " " + m[7]]).join("|"));
+}
+
+function rowsOfFigures(figures) {
+  return figures.rows.map((r) => (r.basis === 0 ? [r.label, printfFixed(r.old, 2)]
+    : [r.label, printfFixed(r.old, 2), r.oldPercent, printfFixed(r.new, 2), r.newPercent,
+      r.direction + " " + printfFixed(r.change, 1)]).join("|"));
+}
+
+test("zeb.figures gives the labels and numbers of the text report, row for row", async () => {
+  const page = await openPage();
+  const random = generator(13062020);
+  const vectors = [["5000"], ["1000", "-V"], ["-1000", "-h", "-E"], ["2147483647", "-V", "-A"], ["16777217", "-r"]];
+  for (let i = 0; i < 200; ++i) {
+    const words = [String(random(2) === 0 ? random(1000000) : random(4294967296) - 2147483648)];
+    for (const word of ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"]) if (random(4) === 0) words.push(word);
+    vectors.push(words);
+  }
+  const texts = await zebMany(vectors.map((words) => words.filter((word) => word !== "-h")),
+    (status, out) => fromCodePage850(out));
+  const figures = await page.evaluate((all) => all.map((words) => zeb.figures(words)), vectors);
+  figures.forEach((f, i) => assert.deepEqual(rowsOfFigures(f), rowsOfText(texts[i]), vectors[i].join(" ")));
+
+  // Worked by hand for 5000 (court fees 121 and 146): half of each with the
+  // note on the minimum; the first instance's three, under their headings.
+  const [m, k] = await page.evaluate(() => [zeb.figures(["5000", "-m"]), zeb.figures(["5000", "-k", "-V"])]);
+  assert.deepEqual(m.rows[3], { label: "0,5 Gerichtsgebühren", note: 1, old: 60.5, new: 73, basis: 5000,
+    oldPercent: 1, newPercent: 1, direction: "+", change: Math.fround(20.66115702), headings: ["Mahnverfahren"] });
+  assert.deepEqual([k.amount, k.rows[3].old, k.rows[3].new, k.rows[3].headings[1]], [5000, 363, 438, "Verfahren mit streitigem Urteil"]);
+  assert.deepEqual(k.headings.map((h) => [h.level, h.row]), [[1, 3], [2, 3], [2, 7]]);
+
+  assert.deepEqual(await page.evaluate(() => zeb.figures([])), { status: 1, amount: null, headings: [], rows: [] });
+  for (const bad of ["\"5000\"", "[5000]", "null"]) {
+    assert.equal(await page.evaluate((b) => { try { zeb.figures(JSON.parse(b)); } catch (e) { return e instanceof TypeError && e.message; } }, bad),
+      "zeb.figures takes an array of strings", bad);
+  }
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("the form: typing, choosing and Enter give the command line's report", async () => {
   const page = await openPage();
   const cases = [
@@ -175,6 +230,8 @@ test("an address with a fragment shows its report at once; back goes to the last
   await page.fill("#streitwert", "6000");
   await page.keyboard.press("Enter");
   await expectReport(page, ["6000"]);
+  // The new history entry follows the report.
+  await page.waitForFunction(() => location.hash.includes("streitwert=6000"));
   await page.goBack();
   await page.waitForFunction(() => location.hash.includes("streitwert=5000"));
   await expectReport(page, ["5000"]);
@@ -258,7 +315,7 @@ function generator(seed) {
   };
 }
 
-test("10,000 reports in one page equal fresh command-line runs, in constant memory", async () => {
+test("10,000 reports in one page equal fresh command-line runs, in constant memory, also with their figures", async () => {
   const page = await openPage();
   const random = generator(20200613);
   const switches = ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"];
@@ -281,6 +338,7 @@ test("10,000 reports in one page equal fresh command-line runs, in constant memo
       const hex = (buffer) => Array.from(new Uint8Array(buffer), (b) => b.toString(16).padStart(2, "0")).join("");
       const results = [];
       for (const words of chunk) {
+        zeb.figures(words);
         const run = zeb.run(words);
         const status = new TextEncoder().encode(String(run.status) + "\0");
         const bytes = new Uint8Array(status.length + run.stdout.length + 1 + run.stderr.length);

@@ -1,0 +1,58 @@
+#include "report/figures.h"
+
+#include <string_view>
+
+#include "report/code_page.h"
+
+namespace zeb {
+namespace {
+
+// A label and the note its mark points to: "0,5 Gerichtsgeb\201hren: 1)"
+// is the label "0,5 Gerichtsgeb\201hren" with the mark of note 1.
+struct SplitLabel {
+  std::string_view label;
+  int note = 0;
+};
+
+SplitLabel splitLabel(std::string_view text) {
+  SplitLabel split{text};
+  if (text.ends_with(')')) {
+    std::size_t digits = text.size() - 1;
+    while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9') --digits;
+    if (digits < text.size() - 1 && digits > 0 && text[digits - 1] == ' ') {
+      for (std::size_t i = digits; i < text.size() - 1; ++i) {
+        split.note = split.note * 10 + (text[i] - '0');
+      }
+      split.label = text.substr(0, digits - 1);
+    }
+  }
+  if (split.label.ends_with(':')) split.label.remove_suffix(1);
+  return split;
+}
+
+}  // namespace
+
+void recordRow(Figures& figures, const char* textLabel, float oldValue, float newValue,
+               std::uint64_t percentBasis, const std::optional<Comparison>& comparison) {
+  // The row stands under the last section heading and, when a sub-heading
+  // followed that, under the sub-heading too.
+  int section = -1;
+  int variant = -1;
+  for (std::size_t i = figures.headings.size(); i-- > 0;) {
+    if (figures.headings[i].level != 2) {
+      section = static_cast<int>(i);
+      break;
+    }
+    if (variant < 0) variant = static_cast<int>(i);
+  }
+  const SplitLabel split = splitLabel(textLabel);
+  figures.rows.push_back({utf8FromCodePage850(split.label), split.note, oldValue, newValue,
+                          percentBasis, comparison, section, variant});
+}
+
+void recordHeading(Figures& figures, int level, const char* textLabel) {
+  figures.headings.push_back(
+      {level == 2 ? 2 : 1, utf8FromCodePage850(textLabel), figures.rows.size()});
+}
+
+}  // namespace zeb
