@@ -1,18 +1,21 @@
-// Drives zeb.html in Debian's Chromium and holds every report it shows
-// against the bytes that the command-line program writes for the same
-// argument vector.
-//   node page_test.mjs ZEB_HTML ZEB_BINARY SCREENSHOT_DIR
+// Drives zeb.html in a browser and holds every report it shows against the
+// bytes that the command-line program writes for the same argument vector.
+//   node page_test.mjs ZEB_HTML ZEB_BINARY SCREENSHOT_DIR [chromium|firefox|webkit]
+// One list: Chromium runs every test, Firefox and WebKit those `everywhere`.
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { spawn, spawnSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { readFileSync } from "node:fs";
+import { createRequire } from "node:module";
 import { cpus } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { launchChromium } from "./chromium.mjs";
+import { launch } from "./browsers.mjs";
 
-const [pagePath, zebBinary, screenshotDir] = process.argv.slice(2);
+const [pagePath, zebBinary, screenshotDir, browserName = "chromium"] = process.argv.slice(2);
+const everywhere = {};
+const chromiumOnly = { skip: browserName !== "chromium" && "the smoke list of " + browserName };
 const pageUrl = pathToFileURL(path.resolve(pagePath)).href;
 
 // A fresh command-line run.
@@ -49,17 +52,8 @@ function fromCodePage850(bytes) {
 }
 
 let browser;
-let context;
-const requests = []; // every request any page made, but for the page itself
-
 before(async () => {
-  browser = await launchChromium();
-  context = await browser.newContext({ acceptDownloads: true });
-  await context.setOffline(true);
-  context.on("request", (request) => {
-    const url = request.url();
-    if (!url.startsWith(pageUrl) && !url.startsWith("blob:")) requests.push(url);
-  });
+  browser = await launch(browserName);
 });
 
 after(async () => {
@@ -67,11 +61,7 @@ after(async () => {
 });
 
 async function openPage(fragment = "", viewport = { width: 1280, height: 900 }) {
-  const page = await context.newPage();
-  await page.setViewportSize(viewport);
-  const errors = [];
-  page.on("pageerror", (error) => errors.push(error.message));
-  page.errors = errors;
+  const page = await browser.newPage(viewport);
   await page.goto(pageUrl + fragment);
   await page.evaluate(() => zeb.ready);
   return page;
@@ -102,7 +92,7 @@ async function expectReport(page, words) {
   assert.deepEqual(shown, expected, words.join(" "));
 }
 
-test("zeb.run gives the command line's status and bytes on both streams", async () => {
+test("zeb.run gives the command line's status and bytes on both streams", chromiumOnly, async () => {
   const page = await openPage();
   const vectors = [
     [], ["5000"], ["5000", "-V", "-h"], ["-h"], ["-h", "5000"], ["-1000", "-h", "-E", "-V"],
@@ -148,7 +138,7 @@ function rowsOfFigures(figures) {
       r.direction + " " + printfFixed(r.change, 1)]).join("|"));
 }
 
-test("zeb.figures gives the labels and numbers of the text report, row for row", async () => {
+test("zeb.figures gives the labels and numbers of the text report, row for row", chromiumOnly, async () => {
   const page = await openPage();
   const random = generator(13062020);
   const vectors = [["5000"], ["1000", "-V"], ["-1000", "-h", "-E"], ["2147483647", "-V", "-A"], ["16777217", "-r"]];
@@ -179,7 +169,7 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
   await page.close();
 });
 
-test("the form: typing, choosing and Enter give the command line's report", async () => {
+test("the form: typing, choosing and Enter give the command line's report", chromiumOnly, async () => {
   const page = await openPage();
   const cases = [
     { amount: "5000", words: ["5000", "-h"], hash: "#streitwert=5000&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&darstellung=html" },
@@ -203,16 +193,23 @@ test("the form: typing, choosing and Enter give the command line's report", asyn
     await expectReport(page, c.words);
     if (c.hash) await page.waitForFunction((hash) => location.hash === hash, c.hash);
   }
-  // The button does what Enter does.
+  // Every change shows its report at once: typing, then each choice.
   await page.fill("#streitwert", "300");
-  await page.check("#darstellung-text");
+  await expectReport(page, ["300", "-E"]);
+  for (const [selector, words] of [["#euro", ["300"]], ["#vergleich", ["300", "-V"]], ["#darstellung-html", ["300", "-V", "-h"]]]) {
+    await page.click(selector);
+    await expectReport(page, words);
+  }
+  await page.selectOption("#verfahren", "klage");
+  await expectReport(page, ["300", "-k", "-V", "-h"]);
+  // The button does what Enter does.
   await page.click("#berechnen");
-  await expectReport(page, ["300"]);
+  await expectReport(page, ["300", "-k", "-V", "-h"]);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
 
-test("an address with a fragment shows its report at once; back goes to the last one", async () => {
+test("an address with a fragment shows its report at once; back and forward go entry by entry", everywhere, async () => {
   const cases = [
     ["#streitwert=5000", ["5000", "-h"]],
     ["#streitwert=1000&vergleich=ja&darstellung=text", ["1000", "-V"]],
@@ -226,29 +223,52 @@ test("an address with a fragment shows its report at once; back goes to the last
     await expectReport(page, words);
     await page.close();
   }
-  const page = await openPage("#streitwert=5000&darstellung=text");
-  await page.fill("#streitwert", "6000");
+  // One entry per settled report: Enter, a choice, or the end of typing.
+  const page = await openPage();
+  await page.fill("#streitwert", "5000");
+  await page.keyboard.press("Enter");
+  await expectReport(page, ["5000", "-h"]);
+  await page.click("#darstellung-text");
+  await page.focus("#streitwert");
+  await page.keyboard.press("Enter"); // settled already
+  await page.fill("#streitwert", "");
+  for (const key of "6000") {
+    await page.keyboard.type(key); // slowly: a report after every key, the address in one entry
+    await page.waitForTimeout(250);
+  }
   await page.keyboard.press("Enter");
   await expectReport(page, ["6000"]);
-  // The new history entry follows the report.
-  await page.waitForFunction(() => location.hash.includes("streitwert=6000"));
-  await page.goBack();
-  await page.waitForFunction(() => location.hash.includes("streitwert=5000"));
-  await expectReport(page, ["5000"]);
-  assert.equal(await page.inputValue("#streitwert"), "5000");
+  // No amount: its message, no report, and the address holds what was typed.
+  await page.fill("#streitwert", "5000 Dollar");
+  await page.keyboard.press("Enter");
+  assert.equal(await page.textContent("#streitwert-fehler"), "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000.");
+  assert.deepEqual(await shownReport(page), {});
+  await page.waitForFunction(() => location.hash.startsWith("#streitwert=5000+Dollar&"));
+  // A duplicate entry would show one report twice; the first entry is empty.
+  for (const [amount, words] of [["6000", ["6000"]], ["5000", ["5000"]], ["5000", ["5000", "-h"]], ["", null]]) {
+    await page.goBack();
+    await page.waitForFunction((a) => document.getElementById("streitwert").value === a, amount);
+    if (words) await expectReport(page, words);
+    else assert.deepEqual(await shownReport(page), {});
+  }
+  for (const words of [["5000", "-h"], ["5000"], ["6000"]]) {
+    await page.goForward();
+    await expectReport(page, words);
+  }
   await page.goForward();
-  await page.waitForFunction(() => location.hash.includes("streitwert=6000"));
-  await expectReport(page, ["6000"]);
+  await page.waitForFunction(() => document.getElementById("streitwert").value === "5000 Dollar");
+  assert.deepEqual(await shownReport(page), {});
   await page.close();
 });
 
-test("inputs as a form should take them, and a German message for the others", async () => {
+test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
   const page = await openPage();
   const accepted = [
     ["5000", "5000"], ["5.000", "5000"], ["5 000", "5000"], ["1.000.000", "1000000"],
     ["5000 €", "5000"], ["€ 5000", "5000"], ["5000€", "5000"], ["5000 EUR", "5000"],
     ["5.000 Euro", "5000"], ["5.000,00", "5000"], ["5000,0", "5000"], ["5.000,-", "5000"],
     ["  0005000 ", "5000"], ["2.147.483.647", "2147483647"], ["1", "1"],
+    ["Euro 5000", "5000"], ["EURO 5000", "5000"], ["Euro 5.000", "5000"], ["５０００", "5000"], ["eur 7.000", "7000"],
   ];
   for (const [input, digits] of accepted) {
     await page.fill("#streitwert", input);
@@ -290,18 +310,52 @@ test("inputs as a form should take them, and a German message for the others", a
   await page.evaluate(() => zeb.ready);
   await page.waitForFunction(() => document.getElementById("streitwert-fehler").textContent !== "");
   assert.deepEqual(await shownReport(page), {});
+  // A long paste takes time in proportion to its length.
+  const milliseconds = await page.evaluate(() => {
+    const start = performance.now();
+    for (const text of [" ".repeat(1e5) + "x", "1".repeat(1e5), "1.".repeat(5e4), "€ ".repeat(5e4)]) parseAmount(text);
+    return performance.now() - start;
+  });
+  assert.ok(milliseconds < 200, milliseconds + " ms");
   await page.close();
 });
 
-test("the saved file holds the bytes of zeb … -h", async () => {
+// What a click on `button` hands to the browser to save: {name, bytes}.
+async function saved(page, button) {
+  await page.evaluate(() => {
+    const blobs = new Map();
+    const create = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { const url = create(blob); blobs.set(url, blob); return url; };
+    HTMLAnchorElement.prototype.click = function save() {
+      window.saved = blobs.get(this.href).arrayBuffer().then((b) => ({ name: this.download, bytes: Array.from(new Uint8Array(b)) }));
+    };
+  });
+  await page.click(button);
+  return page.evaluate(() => window.saved);
+}
+
+test("the saved file holds the bytes of zeb … -h, the table the figures", chromiumOnly, async () => {
   for (const [fragment, words] of [
     ["#streitwert=5.000&vergleich=ja&darstellung=text", ["5000", "-V", "-h"]],
     ["#streitwert=1000000&verfahren=klage&euro=zeichen&hinweise=nein", ["1000000", "-k", "-A", "-E", "-h"]],
   ]) {
+    // Typed just before the click: the files are the new report's.
     const page = await openPage(fragment);
-    const [download] = await Promise.all([page.waitForEvent("download"), page.click("#speichern")]);
-    assert.equal(download.suggestedFilename(), "zeb-" + words[0] + ".html");
-    assert.deepEqual(readFileSync(await download.path()), zeb(words).stdout);
+    await page.fill("#streitwert", "7000");
+    const file = await saved(page, "#speichern");
+    assert.equal(file.name, "zeb-7000.html");
+    assert.deepEqual(Buffer.from(file.bytes), zeb(["7000", ...words.slice(1)]).stdout);
+    const table = await saved(page, "#tabelle");
+    assert.equal(table.name, "zeb-7000.csv");
+    const figures = await page.evaluate((w) => zeb.figures(w), ["7000", ...words.slice(1, -1)]);
+    const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
+    const lines = figures.rows.map((r) => [r.headings[0] ?? "", r.headings[1] ?? "", r.label, number(r.old, 2), ...(r.basis === 0
+      ? ["", "", "", ""] : [r.oldPercent, number(r.new, 2), r.newPercent, (r.direction === "-" ? "-" : "") + number(r.change, 1)])]);
+    const text = Buffer.from(table.bytes).toString("utf8");
+    assert.equal(text, "\ufeffAbschnitt;Variante;Position;Kosten bis 31.07.2013 (Euro);% des Streitwertes;Kosten ab 01.08.2013 (Euro);" +
+      "% des Streitwertes;Veränderung (%)\r\n" + lines.map((line) => line.join(";") + "\r\n").join(""));
+    // By hand: court fees 151 and 184 for 7000 euros, three of each.
+    assert.match(text, /\r\nErstinstanzliches Verfahren [^;]*;[^;]*;3 Gerichtsgebühren;453,00;6;552,00;8;21,9\r\n/);
     await page.close();
   }
 });
@@ -315,7 +369,7 @@ function generator(seed) {
   };
 }
 
-test("10,000 reports in one page equal fresh command-line runs, in constant memory, also with their figures", async () => {
+test("10,000 reports in one page equal fresh command-line runs, in constant memory, also with their figures", chromiumOnly, async () => {
   const page = await openPage();
   const random = generator(20200613);
   const switches = ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"];
@@ -360,26 +414,115 @@ test("10,000 reports in one page equal fresh command-line runs, in constant memo
   await page.close();
 });
 
-test("no request leaves the page", () => {
-  assert.deepEqual(requests, []);
+test("the note marks bring their note into view; the figures in German; no request leaves the page", everywhere, async () => {
+  const page = await openPage("#streitwert=1000&vergleich=ja", { width: 1280, height: 700 });
+  await expectReport(page, ["1000", "-V", "-h"]);
+  await page.waitForFunction(() => document.getElementById("bericht").contentDocument?.querySelector("table") != null);
+  const hash = await page.evaluate(() => location.hash);
+  const noteInView = (frameId) => {
+    const frame = frameId && document.getElementById(frameId);
+    const top = (frame ? frame.getBoundingClientRect().top : 0) +
+      (frame ? frame.contentDocument : document).getElementsByName("Mindest")[0].getBoundingClientRect().top;
+    return top >= 0 && top < innerHeight;
+  };
+  await page.clickInFrame("#bericht", "a[href='#Mindest']");
+  await page.waitForFunction(noteInView, "bericht");
+  assert.equal(await page.evaluate(() => location.hash), hash);
+  await expectReport(page, ["1000", "-V", "-h"]);
+  // The figures worked by hand (1000 with settlement): the payment order's
+  // half fees, the first instance's process costs, a total.
+  await page.click("#darstellung-uebersicht");
+  const blocks = await page.waitForFunction(() => Array.from(document.querySelectorAll("#uebersicht .block"), (b) => b.innerText));
+  assert.equal(blocks.length, 7);
+  assert.match(blocks[1], /^Mahnverfahren\n[^]*0,5 Gerichtsgebühren\s*1\n27,50\s€\s+32,00\s€\s+\+ 16,4\s%/);
+  assert.match(blocks[2], /Prozeßkosten: Gerichtskosten \+ 2 \* Anwaltskosten\n704,40\s€\s+669,40\s€\s+- 5,0\s%/);
+  assert.match(blocks[6], /Gesamtkosten mit Berufung und Revision\n2\.455,68\s€\s+2\.334,24\s€/);
+  await page.evaluate(() => scrollTo(0, 0));
+  await page.click("#uebersicht a.fussnote");
+  await page.waitForFunction(noteInView, "");
+  assert.deepEqual(await page.evaluate(() => performance.getEntriesByType("resource").map((entry) => entry.name)), []);
+  assert.deepEqual([page.requests, page.errors], [[], []]);
+  await page.close();
 });
 
-test("screenshots at 1280 and 390 pixels wide are not blank; the form fits a phone", async () => {
-  for (const width of [1280, 390]) {
-    const page = await openPage("#streitwert=5000&vergleich=ja", { width, height: 844 });
-    await page.waitForFunction(() => document.getElementById("bericht")?.contentDocument?.readyState === "complete" &&
-      document.getElementById("bericht").contentDocument.querySelector("table") !== null);
-    const file = path.join(screenshotDir, "zeb-" + width + ".png");
-    const png = await page.screenshot({ path: file });
-    const colours = await countColours(png);
-    assert.ok(colours > 8, width + " px: " + colours + " colours");
-    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
-    assert.ok(overflow <= 0, width + " px: the page is " + overflow + " px too wide");
-    await page.close();
+test("printing shows the report on screen alone, in every view", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=5000&vergleich=ja");
+  for (const [view, text] of [["html", "Mindestgebühr"], ["text", "Anmerkungen:"], ["uebersicht", "Gesamtkosten mit Berufung"]]) {
+    await page.click("#darstellung-" + view);
+    await page.waitForFunction((v) => document.getElementById("ausgabe").dataset.ansicht === v, view);
+    const printed = spawnSync("pdftotext", ["-", "-"], { input: await page.pdf() }).stdout.toString("utf8");
+    assert.ok(printed.includes(text) && printed.includes("Gerichtsgeb"), view + ": " + printed.slice(0, 200));
+    assert.ok(!printed.includes("Streitwert in Euro") && !printed.includes("Berechnen"), view + ": the form printed");
   }
+  await page.close();
 });
 
-test("every control has a label, the page says it is German, and it works without the mouse", async () => {
+test("the HTML report's frame is as tall as its report at every width", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=5000&vergleich=ja");
+  for (const width of [1280, 700, 390, 1280]) {
+    await page.setViewportSize({ width, height: 844 });
+    await page.waitForFunction(() => {
+      const frame = document.getElementById("bericht");
+      const root = frame.contentDocument?.documentElement;
+      const gap = frame.clientHeight - root?.scrollHeight;
+      return root?.querySelector("table") && gap >= 0 && gap < 24 && root.scrollHeight <= frame.contentWindow.innerHeight;
+    });
+  }
+  await page.close();
+});
+
+test("the chart: fees over the amounts, the amount marked, its values readable by keyboard", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=5000&darstellung=diagramm");
+  // The fees of 5000 euros: court 121 and 146, lawyer 301 and 303.
+  const values = await page.waitForFunction(() => document.getElementById("diagramm-werte")?.textContent);
+  assert.match(values, /^Bei 5\.000\s€: Gerichtsgebühr 121,00\s€ .* 146,00\s€ .* Anwaltsgebühr 301,00\s€, 303,00\s€/);
+  assert.equal(await page.evaluate(() => document.querySelectorAll("#diagramm-bild path").length), 4);
+  assert.match(await page.textContent("#diagramm-titel"), /Gerichts- und Anwaltsgebühr/);
+  assert.equal(await page.textContent(".diagramm-tabelle .markiert th"), "5.000\u00a0€");
+  await page.focus("#diagramm-regler");
+  for (let i = 0; i < 40; ++i) await page.keyboard.press("ArrowRight");
+  assert.doesNotMatch(await page.textContent("#diagramm-werte"), /^Bei 5\.000\s€/);
+  await page.close();
+});
+
+test("axe-core finds no WCAG 2.1 A or AA violation in any state of the page", chromiumOnly, async () => {
+  const page = await openPage();
+  await page.evaluate(readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8"));
+  for (const [state, amount] of [["empty"], ["uebersicht", "5000"], ["diagramm"], ["html"], ["text"], ["error", "abc"]]) {
+    if (amount) await page.fill("#streitwert", amount);
+    else if (state !== "empty") await page.click("#darstellung-" + state);
+    await page.waitForFunction((error) => document.getElementById("streitwert-fehler").textContent !== "" === error, state === "error");
+    const violations = await page.evaluate(async () => (await axe.run(document, {
+      runOnly: { type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"] }, iframes: false,
+    })).violations.map((v) => v.id + ": " + v.nodes.map((n) => n.target).join(", ")));
+    assert.deepEqual(violations, [], state);
+  }
+  await page.close();
+});
+
+test("screenshots of every view at 1280, 390 and 320 pixels are not blank, and no wider than the screen", chromiumOnly, async () => {
+  for (const width of [1280, 390, 320]) {
+    for (const view of ["uebersicht", "diagramm", "html", "text"]) {
+      const page = await openPage("#streitwert=5000&vergleich=ja&darstellung=" + view, { width, height: 844 });
+      await page.waitForFunction(() => document.getElementById("bericht")?.contentDocument?.querySelector("table") != null ||
+        !document.getElementById("ausgabe").dataset.ansicht?.startsWith("html"));
+      const png = await page.screenshot({ path: path.join(screenshotDir, `zeb-${width}-${view}.png`) });
+      const colours = await countColours(png);
+      assert.ok(colours > 8, `${view} at ${width} px: ${colours} colours`);
+      const overflow = await page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
+      assert.ok(overflow <= 0, `${view} at ${width} px: the page is ${overflow} px too wide`);
+      await page.close();
+    }
+  }
+  // A phone starts with the figures, and Enter brings them into view.
+  const page = await openPage("", { width: 390, height: 844 });
+  await page.fill("#streitwert", "5000");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => document.querySelector("#uebersicht .block")?.getBoundingClientRect().top < innerHeight / 2);
+  await page.close();
+});
+
+test("every control has a label, the page says it is German, and it works without the mouse", chromiumOnly, async () => {
   const page = await openPage();
   assert.equal(await page.getAttribute("html", "lang"), "de");
   const unlabelled = await page.evaluate(() =>
@@ -399,13 +542,20 @@ test("every control has a label, the page says it is German, and it works withou
   assert.deepEqual(order, ["verfahren", "vergleich", "hinweise", "euro", "darstellung-html", "berechnen"]);
   await page.keyboard.press("Enter");
   await expectReport(page, ["4711", "-h"]);
+  // The report is announced; the message region waits in the page; the
+  // focus ring is blue, not the red of a wrong input; where the law stands.
+  assert.equal(await page.textContent("#meldung"), "Bericht für 4.711\u00a0€: Alle Instanzen.");
+  assert.notEqual(await page.evaluate(() => getComputedStyle(document.getElementById("streitwert-fehler")).display), "none");
+  await page.focus("#streitwert");
+  assert.equal(await page.evaluate(() => getComputedStyle(document.activeElement).outlineColor), "rgb(0, 0, 153)");
+  assert.match(await page.textContent("#rechtsstand"), /31\.07\.2013[^]*01\.08\.2013[^]*16\s%[^]*2021[^]*2025/);
   await page.close();
 });
 
 // The number of distinct colours in a PNG, counted on a canvas in a blank
 // page of its own.
 async function countColours(png) {
-  const page = await context.newPage();
+  const page = await browser.newPage({ width: 200, height: 200 });
   const count = await page.evaluate(async (data) => {
     const image = new Image();
     image.src = "data:image/png;base64," + data;

@@ -2,15 +2,16 @@
 //   node run_lines.mjs ZEB_HTML < vectors.json > results.json
 // vectors.json is a JSON array of arrays of strings; each result is
 // {status, stdout, stderr} with the streams in base64.
-import { readFileSync } from "node:fs";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
-import { launchChromium } from "./chromium.mjs";
+import { launch } from "./browsers.mjs";
 
-const vectors = JSON.parse(readFileSync(0, "utf8"));
-const browser = await launchChromium();
+const input = [];
+for await (const chunk of process.stdin) input.push(chunk);
+const vectors = JSON.parse(Buffer.concat(input).toString("utf8"));
+const browser = await launch("chromium");
 try {
-  const page = await browser.newPage();
+  const page = await browser.newPage({ width: 1280, height: 900 });
   await page.goto(pathToFileURL(path.resolve(process.argv[2])).href);
   await page.evaluate(() => zeb.ready);
   const results = [];
