@@ -1,8 +1,6 @@
 # What `cmake --install` puts where, and the packages CPack makes of it: a
 # Debian package on Linux (cpack -G DEB) and a ZIP archive for Windows
 # (cpack -G ZIP).
-include(GNUInstallDirs)
-
 # `output` is made by `command`, which writes it to standard output.
 function(zeb_generate output depends)
   add_custom_command(
@@ -11,34 +9,6 @@ function(zeb_generate output depends)
             -P ${PROJECT_SOURCE_DIR}/cmake/output_to_file.cmake
     DEPENDS ${depends} VERBATIM)
 endfunction()
-
-# The web page zeb.html goes with the program where Emscripten is at hand
-# (ZEB_WEB_PAGE AUTO), or must (ON): a build of its own, with the toolchain
-# of the preset 'web'.
-set(ZEB_WEB_PAGE AUTO CACHE STRING "Build the web page zeb.html into the packages: AUTO, ON or OFF")
-set(webPage "")
-if(ZEB_WEB_PAGE)
-  find_program(ZEB_EMXX em++)
-  if(ZEB_EMXX)
-    include(ExternalProject)
-    set(webPage ${PROJECT_BINARY_DIR}/web/zeb.html)
-    ExternalProject_Add(zeb_web
-      SOURCE_DIR ${PROJECT_SOURCE_DIR}
-      BINARY_DIR ${PROJECT_BINARY_DIR}/web
-      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
-                 -DCMAKE_BUILD_TYPE=Release -DZEB_WERROR=${ZEB_WERROR}
-      # A build of its own: the parent make's job server is not for it.
-      BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS
-                    ${CMAKE_COMMAND} --build <BINARY_DIR> --target zeb_page
-      INSTALL_COMMAND ""
-      BUILD_ALWAYS ON
-      BUILD_BYPRODUCTS ${webPage})
-  elseif(ZEB_WEB_PAGE STREQUAL "AUTO")
-    message(STATUS "Emscripten (em++) not found: the packages go without the web page zeb.html")
-  else()
-    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++) was not found")
-  endif()
-endif()
 
 configure_file(doc/zeb.1.in zeb.1 @ONLY)
 set(manPage ${PROJECT_BINARY_DIR}/zeb.1)
@@ -53,7 +23,7 @@ if(WIN32)
   install(TARGETS zeb RUNTIME DESTINATION .)
   install(FILES README.md DESTINATION . RENAME README.txt)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
-  install(FILES ${manual} ${webPage} DESTINATION .)
+  install(FILES ${manual} DESTINATION .)
   set(CPACK_GENERATOR ZIP)
 else()
   # Debian's policy: man pages and changelogs compressed with gzip -9n.
@@ -69,9 +39,6 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/zeb.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
           COMPONENT program)
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
-  if(webPage)
-    install(FILES ${webPage} DESTINATION ${CMAKE_INSTALL_DATADIR}/zeb COMPONENT program)
-  endif()
   # The license stands in the Debian copyright file; elsewhere as it is.
   install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT license)
   install(FILES packaging/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz

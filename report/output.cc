@@ -3,13 +3,21 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
+#include <cstring>
+#include <string>
 
+#include "report/code_page.h"
 #include "report/report_options.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#include <io.h>
 #include <windows.h>
+#else
+#include <langinfo.h>
+#include <unistd.h>
+
+#include <clocale>
 #endif
 
 namespace zeb {
@@ -36,37 +44,97 @@ int failureReason() {
 // Records the first failure of the report stream. MinGW's printf returns
 // success when the write behind it fails, so the stream's error flag is
 // asked as well.
-void noteFailure(bool failed) {
-  RunState& state = runState();
+void noteFailure(RunState& state, bool failed) {
   if ((failed || std::ferror(state.report) != 0) && state.reportErrno == 0) {
     state.reportErrno = failureReason();
   }
 }
 
-// Formats like vfprintf; true when the stream took all of the text.
-[[gnu::format(printf, 2, 0)]] bool write(std::FILE* stream, const char* format,
-                                         std::va_list arguments) {
-#ifndef _WIN32
-  return std::vfprintf(stream, format, arguments) >= 0;
+// How `stream` shows letters. The locale is asked only for a terminal, so
+// that a run into a file or a pipe does not pay for it.
+Letters lettersOf(std::FILE* stream) {
+#ifdef _WIN32
+  DWORD mode = 0;
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  return GetConsoleMode(handle, &mode) != 0 ? Letters::Console : Letters::Bytes;
 #else
-  // Windows' C library (and Wine's) flushes a stream at the end of every
-  // printf call, whatever its buffering; fwrite leaves the bytes in the
-  // buffer. So the text is formatted apart and handed over in one fwrite.
+  const int descriptor = fileno(stream);  // -1 for a memory stream
+  if (descriptor < 0 || isatty(descriptor) == 0) return Letters::Bytes;
+  // The user's character set, and the caller's locale back afterwards.
+  const std::string caller = std::setlocale(LC_CTYPE, nullptr);
+  const bool utf8 =
+      std::setlocale(LC_CTYPE, "") != nullptr && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+  std::setlocale(LC_CTYPE, caller.c_str());
+  return utf8 ? Letters::Utf8 : Letters::Bytes;
+#endif
+}
+
+// The text that `format` and `arguments` make.
+[[gnu::format(printf, 1, 0)]] std::string formatted(const char* format, std::va_list arguments) {
   char text[2048];
   std::va_list again;
   va_copy(again, arguments);
   const int length = std::vsnprintf(text, sizeof text, format, arguments);
-  const char* bytes = text;
-  std::vector<char> longer;
-  if (length >= 0 && static_cast<std::size_t>(length) >= sizeof text) {
-    longer.resize(static_cast<std::size_t>(length) + 1);
-    std::vsnprintf(longer.data(), longer.size(), format, again);
-    bytes = longer.data();
+  std::string bytes;
+  if (length >= 0 && static_cast<std::size_t>(length) < sizeof text) {
+    bytes.assign(text, static_cast<std::size_t>(length));
+  } else if (length >= 0) {
+    bytes.resize(static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(bytes.data(), bytes.size(), format, again);
+    bytes.pop_back();
   }
   va_end(again);
-  return length >= 0 && std::fwrite(bytes, 1, static_cast<std::size_t>(length), stream) ==
-                            static_cast<std::size_t>(length);
+  return bytes;
+}
+
+bool put(std::FILE* stream, const std::string& bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+}
+
+#ifdef _WIN32
+// Code page 850 text on a console as UTF-16, each line ended by CR LF as
+// the C library's text mode would.
+bool putOnConsole(std::FILE* stream, const std::string& bytes) {
+  std::wstring text;
+  for (const char byte : bytes) {
+    if (byte == '\n') text += L'\r';
+    text += static_cast<wchar_t>(unicodeFromCodePage850(static_cast<unsigned char>(byte)));
+  }
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  DWORD written = 0;
+  return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) !=
+             0 &&
+         written == text.size();
+}
 #endif
+
+// Formats like vfprintf into `stream`, whose letters are `letters`; true
+// when the stream took all of the text.
+[[gnu::format(printf, 3, 0), gnu::always_inline]] inline bool write(std::FILE* stream,
+                                                                    Letters& letters,
+                                                                    const char* format,
+                                                                    std::va_list arguments) {
+#ifndef _WIN32
+  // The report into a file or a pipe: the common case, formatted in place.
+  if (letters == Letters::Bytes) return std::vfprintf(stream, format, arguments) >= 0;
+#endif
+  if (letters == Letters::Unknown) letters = lettersOf(stream);
+  switch (letters) {
+    case Letters::Utf8:
+      return put(stream, utf8FromCodePage850(formatted(format, arguments)));
+#ifdef _WIN32
+    case Letters::Console:
+      return putOnConsole(stream, formatted(format, arguments));
+    default:
+      // Windows' C library (and Wine's) flushes a stream at the end of every
+      // printf call, whatever its buffering; fwrite leaves the bytes in the
+      // buffer. So the text is formatted apart and handed over in one fwrite.
+      return put(stream, formatted(format, arguments));
+#else
+    default:
+      return std::vfprintf(stream, format, arguments) >= 0;
+#endif
+  }
 }
 
 void clearErrors() {
@@ -79,12 +147,12 @@ void clearErrors() {
 }  // namespace
 
 void emit(const char* format, ...) {
-  std::FILE* stream = runState().report;
-  if (stream == nullptr) return;
+  RunState& state = runState();
+  if (state.report == nullptr) return;
   std::va_list arguments;
   va_start(arguments, format);
   clearErrors();
-  noteFailure(!write(stream, format, arguments));
+  noteFailure(state, !write(state.report, state.reportLetters, format, arguments));
   va_end(arguments);
 }
 
@@ -93,7 +161,7 @@ void emitDiagnostic(const char* format, ...) {
   if (stream == nullptr) return;
   std::va_list arguments;
   va_start(arguments, format);
-  write(stream, format, arguments);
+  write(stream, runState().diagnosticsLetters, format, arguments);
   va_end(arguments);
 }
 
@@ -101,7 +169,7 @@ int closeOutput() {
   RunState& state = runState();
   if (state.report != nullptr) {
     clearErrors();
-    noteFailure(std::fflush(state.report) != 0);
+    noteFailure(state, std::fflush(state.report) != 0);
   }
   if (state.diagnostics != nullptr) std::fflush(state.diagnostics);
   return state.reportErrno;

@@ -26,6 +26,12 @@ struct ReportOptions {
 inline constexpr char kEuroWord[] = "Euro";
 inline constexpr char kEuroSignReference[] = "&#8364;";
 
+// How a stream shows the report's letters, found at its first write: as
+// the code page 850 bytes themselves (a file, a pipe, a terminal of another
+// character set), in UTF-8 (a terminal whose locale says UTF-8), or on a
+// Windows console, whatever its code page.
+enum class Letters : char { Unknown, Bytes, Utf8, Console };
+
 // The state of one run. A run starts by assigning a fresh record, so that
 // nothing of an earlier run in the same process reaches it. The options and
 // currencies are written while the command line is handled, before the
@@ -38,11 +44,15 @@ struct RunState {
   std::FILE* report = stdout;            // the report or the usage screen; none: discarded
   std::FILE* diagnostics = stderr;       // the HTML mode's banner and progress line
   int reportErrno = 0;                   // why the first write of the report failed
-  std::optional<Figures> figures;        // present: rows and headings are recorded here
+  Letters reportLetters = Letters::Unknown;
+  Letters diagnosticsLetters = Letters::Unknown;
+  std::optional<Figures> figures;  // present: rows and headings are recorded here
 };
 
-// The state of the current run.
-RunState& runState();
+// The state of the current run. Every run assigns it afresh; nothing reads
+// it while the program starts.
+inline RunState currentRunState;
+inline RunState& runState() { return currentRunState; }
 
 // The program version (from the build, which has its one source) and the
 // release date.

@@ -1,6 +1,11 @@
 # The web page zeb.html: the program compiled to WebAssembly behind a form,
 # all in one file that opens from disk and asks no server for anything.
-# Built by the preset 'web' (Emscripten).
+# Under Emscripten (the preset 'web') it is built here; in other builds it
+# is a build of its own where Emscripten is at hand (ZEB_WEB_PAGE AUTO), or
+# must be (ON), and goes into the packages. `webPage` names the file, or is
+# empty.
+set(webPage "")
+if(EMSCRIPTEN)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The engine: runZeb on memory streams. Emscripten's standard output would
@@ -23,4 +28,37 @@ add_custom_command(
   DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css web/zeb_api.js web/zeb.js
   VERBATIM)
 add_custom_target(zeb_page ALL DEPENDS ${page})
-install(FILES ${page} DESTINATION share/zeb)
+set(webPage ${page})
+
+elseif(ZEB_WEB_PAGE)
+  find_program(ZEB_EMXX em++)
+  if(ZEB_EMXX)
+    include(ExternalProject)
+    set(webPage ${PROJECT_BINARY_DIR}/web/zeb.html)
+    ExternalProject_Add(zeb_web
+      SOURCE_DIR ${PROJECT_SOURCE_DIR}
+      BINARY_DIR ${PROJECT_BINARY_DIR}/web
+      CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
+                 -DCMAKE_BUILD_TYPE=Release -DZEB_WERROR=${ZEB_WERROR}
+      # A build of its own: the parent make's job server is not for it.
+      BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS
+                    ${CMAKE_COMMAND} --build <BINARY_DIR> --target zeb_page
+      INSTALL_COMMAND ""
+      BUILD_ALWAYS ON
+      BUILD_BYPRODUCTS ${webPage})
+  elseif(ZEB_WEB_PAGE STREQUAL "AUTO")
+    message(STATUS "Emscripten (em++) not found: the packages go without the web page zeb.html")
+  else()
+    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++) was not found")
+  endif()
+endif()
+
+# Beside zeb.exe in the Windows folder, elsewhere among the shared data.
+if(webPage)
+  if(WIN32)
+    set(pageDestination .)
+  else()
+    set(pageDestination ${CMAKE_INSTALL_DATADIR}/zeb)
+  endif()
+  install(FILES ${webPage} DESTINATION ${pageDestination} COMPONENT program)
+endif()
