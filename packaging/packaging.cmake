@@ -14,16 +14,22 @@ configure_file(doc/zeb.1.in zeb.1 @ONLY)
 set(manPage ${PROJECT_BINARY_DIR}/zeb.1)
 
 if(WIN32)
-  # The ZIP archive: zeb.exe, the README, the license and the manual as a
-  # web page, side by side in one folder, with names Windows opens.
+  # The ZIP archive: zeb.exe, a German start (CR LF, as Notepad wants it),
+  # the license and the manual as a styled web page, side by side in one
+  # folder, with names Windows opens.
   find_program(ZEB_MANDOC mandoc REQUIRED)
   set(manual ${PROJECT_BINARY_DIR}/zeb-handbuch.html)
-  zeb_generate(${manual} ${manPage} ${ZEB_MANDOC} -Thtml ${manPage})
+  set(manualStyle ${PROJECT_SOURCE_DIR}/packaging/windows/handbuch.css)
+  add_custom_command(
+    OUTPUT ${manual}
+    COMMAND ${CMAKE_COMMAND} -DMANDOC=${ZEB_MANDOC} -DPAGE=${manPage} -DSTYLE=${manualStyle}
+            -DOUTPUT=${manual} -P ${PROJECT_SOURCE_DIR}/cmake/manual_page.cmake
+    DEPENDS ${manPage} ${manualStyle} ${PROJECT_SOURCE_DIR}/cmake/manual_page.cmake VERBATIM)
   add_custom_target(zeb_manual ALL DEPENDS ${manual})
+  configure_file(packaging/windows/LIESMICH.txt.in LIESMICH.txt @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS zeb RUNTIME DESTINATION .)
-  install(FILES README.md DESTINATION . RENAME README.txt)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
-  install(FILES ${manual} DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/LIESMICH.txt ${manual} DESTINATION .)
   set(CPACK_GENERATOR ZIP)
 else()
   # Debian's policy: man pages and changelogs compressed with gzip -9n.

@@ -36,8 +36,8 @@ echo "installed: bin/zeb, the man page (groff without warnings), README, license
 
 # cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
-package=$scratch/package/zeb_${version}_amd64.deb
-[[ -f $package ]] || fail "no zeb_${version}_amd64.deb"
+package=$scratch/package/zeb_${version}_$(dpkg --print-architecture).deb
+[[ -f $package ]] || fail "no $(basename "$package")"
 [[ $(dpkg-deb -f "$package" Package) == zeb ]] || fail "package name"
 [[ $(dpkg-deb -f "$package" Version) == "$version" ]] || fail "package version"
 [[ -n $(dpkg-deb -f "$package" Maintainer) ]] || fail "no maintainer"
