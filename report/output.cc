@@ -114,27 +114,19 @@ bool putOnConsole(std::FILE* stream, const std::string& bytes) {
                                                                     Letters& letters,
                                                                     const char* format,
                                                                     std::va_list arguments) {
-#ifndef _WIN32
-  // The report into a file or a pipe: the common case, formatted in place.
-  if (letters == Letters::Bytes) return std::vfprintf(stream, format, arguments) >= 0;
-#endif
   if (letters == Letters::Unknown) letters = lettersOf(stream);
-  switch (letters) {
-    case Letters::Utf8:
-      return put(stream, utf8FromCodePage850(formatted(format, arguments)));
+  if (letters == Letters::Utf8)
+    return put(stream, utf8FromCodePage850(formatted(format, arguments)));
 #ifdef _WIN32
-    case Letters::Console:
-      return putOnConsole(stream, formatted(format, arguments));
-    default:
-      // Windows' C library (and Wine's) flushes a stream at the end of every
-      // printf call, whatever its buffering; fwrite leaves the bytes in the
-      // buffer. So the text is formatted apart and handed over in one fwrite.
-      return put(stream, formatted(format, arguments));
+  if (letters == Letters::Console) return putOnConsole(stream, formatted(format, arguments));
+  // Windows' C library (and Wine's) flushes a stream at the end of every
+  // printf call, whatever its buffering; fwrite leaves the bytes in the
+  // buffer. So the text is formatted apart and handed over in one fwrite.
+  return put(stream, formatted(format, arguments));
 #else
-    default:
-      return std::vfprintf(stream, format, arguments) >= 0;
+  // A file or a pipe: the common case, formatted in place.
+  return std::vfprintf(stream, format, arguments) >= 0;
 #endif
-  }
 }
 
 void clearErrors() {
@@ -157,11 +149,11 @@ void emit(const char* format, ...) {
 }
 
 void emitDiagnostic(const char* format, ...) {
-  std::FILE* stream = runState().diagnostics;
-  if (stream == nullptr) return;
+  RunState& state = runState();
+  if (state.diagnostics == nullptr) return;
   std::va_list arguments;
   va_start(arguments, format);
-  write(stream, runState().diagnosticsLetters, format, arguments);
+  write(state.diagnostics, state.diagnosticsLetters, format, arguments);
   va_end(arguments);
 }
 

@@ -26,6 +26,13 @@ struct ReportOptions {
 inline constexpr char kEuroWord[] = "Euro";
 inline constexpr char kEuroSignReference[] = "&#8364;";
 
+// The currency after every amount in HTML mode under `options`: -E gives the
+// euro sign in HTML only.
+inline const char* htmlCurrencyFor(const ReportOptions& options) {
+  return options.euroSign && options.outputMode == OutputMode::Html ? kEuroSignReference
+                                                                    : kEuroWord;
+}
+
 // How a stream shows the report's letters, found at its first write: as
 // the code page 850 bytes themselves (a file, a pipe, a terminal of another
 // character set), in UTF-8 (a terminal whose locale says UTF-8), or on a

@@ -50,10 +50,7 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   state.options = parseOptions(count, arguments);
   // Figures carry the labels of the text report.
   if (state.figures) state.options.outputMode = OutputMode::Text;
-  // -E gives the euro sign in HTML only.
-  if (state.options.euroSign && state.options.outputMode == OutputMode::Html) {
-    state.htmlCurrency = kEuroSignReference;
-  }
+  state.htmlCurrency = htmlCurrencyFor(state.options);
   if (count <= 1) {
     // An empty argument vector has no invocation name to show.
     printUsage(count == 1 ? arguments[0] : "zeb");

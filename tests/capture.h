@@ -17,9 +17,7 @@ std::string captureReport(const ReportOptions& options, Print print) {
   std::FILE* stream = open_memstream(&buffer, &size);
   RunState fresh;
   fresh.options = options;
-  if (options.outputMode == OutputMode::Html && options.euroSign) {
-    fresh.htmlCurrency = kEuroSignReference;
-  }
+  fresh.htmlCurrency = htmlCurrencyFor(options);
   fresh.report = fresh.diagnostics = stream;
   runState() = fresh;
   print();

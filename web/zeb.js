@@ -300,7 +300,7 @@ function chartSamples(top) {
 const amountWords = (x) => x >= 1e9 ? germanNumber(x / 1e9, 0) + "\u00a0Mrd.\u00a0€"
   : x >= 1e6 ? germanNumber(x / 1e6, 0) + "\u00a0Mio.\u00a0€" : germanNumber(x, 0) + "\u00a0€";
 
-let chart = null; // the chart on screen: {top, x, y, amount}
+let chart = null; // the chart on screen: its scales {x, y}
 let chartWidth = 0; // the width it was drawn for
 
 function showChart(digits) {
@@ -342,7 +342,7 @@ ${kSeries.map((s, k) => `<circle id="diagramm-punkt-${k}" class="punkt ${s.css}"
 <table class="zahlen diagramm-tabelle"><thead><tr><th scope="col">Streitwert</th>${kSeries.map((s) => `<th scope="col">${s.name}</th>`).join("")}</tr></thead>
 <tbody>${table.map((p) => `<tr${p.amount === amount ? ' class="markiert"' : ""}><th scope="row">${wholeEuros(p.amount)}</th>${kSeries.map((s) => `<td>${euros(p[s.fee][s.schedule])}</td>`).join("")}</tr>`).join("")}</tbody></table>
 </details>`;
-  chart = { top, x, y, amount };
+  chart = { x, y };
   chartWidth = page.output.clientWidth;
   byId("diagramm-marke").setAttribute("x1", x(amount));
   byId("diagramm-marke").setAttribute("x2", x(amount));
