@@ -1,83 +1,124 @@
 #include "fees/fee_schedule.h"
 
+#include <algorithm>
 #include <limits>
-#include <span>
 
 namespace zeb {
 namespace {
 
 constexpr std::uint64_t kNoBound = std::numeric_limits<std::uint64_t>::max();
 
-// A bracket above the first: it runs from the bound of the bracket below
-// (exclusive) to `upTo` (inclusive), and every started `step` of the amount
-// above its lower bound adds the fee per step.
-struct Bracket {
-  std::uint64_t upTo;
-  std::uint64_t step;
-  std::uint32_t courtPerStep;
-  std::uint32_t lawyerPerStep;
-};
-
 // clang-format off
 
-// GKG § 34 and RVG § 13, each with its Anlage 2, until 31.07.2013: above the
-// fixed fees of 25 and 25 euros up to 300 euros.
-constexpr Bracket kOldBrackets[] = {
-    //   up to      step   court  lawyer
-    {     1'500,     300,    10,    20},
-    {     5'000,     500,     8,    28},
-    {    10'000,   1'000,    15,    37},
-    {    25'000,   3'000,    23,    40},
-    {    50'000,   5'000,    29,    72},
-    {   200'000,  15'000,   100,    77},
-    {   500'000,  30'000,   150,   118},
-    {  kNoBound,  50'000,   150,   150},
+// Until 31.07.2013: above the fixed fees of 25 and 25 euros up to 300 euros.
+// GKG Anlage 2: BGBl. I 2004, 775; RVG Anlage 2 as amended up to 17.8.2012.
+constexpr Bracket kBrackets2004[] = {
+    //   up to      step      court      lawyer  (cents per started step)
+    {     1'500,     300,   { 1'000},  { 2'000}},
+    {     5'000,     500,   {   800},  { 2'800}},
+    {    10'000,   1'000,   { 1'500},  { 3'700}},
+    {    25'000,   3'000,   { 2'300},  { 4'000}},
+    {    50'000,   5'000,   { 2'900},  { 7'200}},
+    {   200'000,  15'000,   {10'000},  { 7'700}},
+    {   500'000,  30'000,   {15'000},  {11'800}},
+    {  kNoBound,  50'000,   {15'000},  {15'000}},
 };
 
-// The same from 01.08.2013 (2. Kostenrechtsmodernisierungsgesetz): above the
-// fixed fees of 35 and 45 euros up to 500 euros.
-constexpr Bracket kNewBrackets[] = {
-    //   up to      step   court  lawyer
-    {     2'000,     500,    18,    35},
-    {    10'000,   1'000,    19,    51},
-    {    25'000,   3'000,    26,    46},
-    {    50'000,   5'000,    35,    75},
-    {   200'000,  15'000,   120,    85},
-    {   500'000,  30'000,   179,   120},
-    {  kNoBound,  50'000,   180,   150},
+// From 01.08.2013 (2. Kostenrechtsmodernisierungsgesetz): above 35 and 45
+// euros up to 500 euros. GKG Anlage 2: BGBl. I 2014, 217; RVG Anlage 2:
+// BGBl. I 2013, 2703. The bounds and steps stay the same in 2021 and 2025.
+constexpr Bracket kBrackets2013[] = {
+    {     2'000,     500,   { 1'800},  { 3'500}},
+    {    10'000,   1'000,   { 1'900},  { 5'100}},
+    {    25'000,   3'000,   { 2'600},  { 4'600}},
+    {    50'000,   5'000,   { 3'500},  { 7'500}},
+    {   200'000,  15'000,   {12'000},  { 8'500}},
+    {   500'000,  30'000,   {17'900},  {12'000}},
+    {  kNoBound,  50'000,   {18'000},  {15'000}},
+};
+
+// From 01.01.2021 (Kostenrechtsaenderungsgesetz 2021): above 38 and 49
+// euros. GKG Anlage 2: BGBl. I 2020, 3233; RVG Anlage 2: BGBl. I 2022, 665.
+constexpr Bracket kBrackets2021[] = {
+    {     2'000,     500,   { 2'000},  { 3'900}},
+    {    10'000,   1'000,   { 2'100},  { 5'600}},
+    {    25'000,   3'000,   { 2'900},  { 5'200}},
+    {    50'000,   5'000,   { 3'800},  { 8'100}},
+    {   200'000,  15'000,   {13'200},  { 9'400}},
+    {   500'000,  30'000,   {19'800},  {13'200}},
+    {  kNoBound,  50'000,   {19'800},  {16'500}},
+};
+
+// From 01.06.2025 (Kosten- und Betreuerverguetungsrechtsaenderungsgesetz
+// 2025): above 40,00 and 51,50 euros. BGBl. 2025 I Nr. 109, S. 11 (GKG)
+// and S. 30 (RVG).
+constexpr Bracket kBrackets2025[] = {
+    {     2'000,     500,   { 2'100},  { 4'150}},
+    {    10'000,   1'000,   { 2'250},  { 5'950}},
+    {    25'000,   3'000,   { 3'050},  { 5'500}},
+    {    50'000,   5'000,   { 4'050},  { 8'600}},
+    {   200'000,  15'000,   {14'000},  { 9'950}},
+    {   500'000,  30'000,   {21'000},  {14'000}},
+    {  kNoBound,  50'000,   {21'000},  {17'500}},
+};
+
+// The editions, each with its payment-order minimum (KV GKG Nr. 1100).
+constexpr Edition kEditions[] = {
+    //  in force from  until         first  court     lawyer    brackets        payment order
+    {nullptr,      "31.07.2013",  300, {2'500}, {2'500}, kBrackets2004, {2'300}},
+    {"01.08.2013", "31.12.2020",  500, {3'500}, {4'500}, kBrackets2013, {3'200}},
+    {"01.01.2021", "31.05.2025",  500, {3'800}, {4'900}, kBrackets2021, {3'600}},
+    {"01.06.2025", nullptr,       500, {4'000}, {5'150}, kBrackets2025, {3'800}},
 };
 
 // clang-format on
 
-// A schedule: fixed fees up to `firstUpTo`, then its brackets in ascending
-// order, the last without a bound.
-struct FeeTable {
-  std::uint64_t firstUpTo;
-  std::uint32_t fixedCourt;
-  std::uint32_t fixedLawyer;
-  std::span<const Bracket> brackets;
-};
-
-constexpr FeeTable kOldTable = {300, 25, 25, kOldBrackets};
-constexpr FeeTable kNewTable = {500, 35, 45, kNewBrackets};
+// The whole euros of a sum of the editions of 2013, which have no cents.
+constexpr std::uint64_t wholeEuros(Cents sum) {
+  return static_cast<std::uint64_t>(sum.count / 100);
+}
 
 }  // namespace
+
+const Edition& editionOf(Reform reform, Schedule schedule) {
+  // Each reform's old column is the edition the reform before it brought.
+  return kEditions[static_cast<std::size_t>(reform) + (schedule == Schedule::Old ? 0 : 1)];
+}
 
 std::uint64_t startedSteps(std::uint64_t a, std::uint64_t b) {
   return a % b != 0 ? (a + b) / b : a / b;
 }
 
+FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind) {
+  const bool court = kind == FeeKind::Court;
+  amount = std::min(amount, kValueCap);
+  const Cents first = court ? edition.courtUpToFirst : edition.lawyerUpToFirst;
+  FeeSteps fee = {edition.firstUpTo, first, 0, 0, {}, first};
+  std::uint64_t lower = edition.firstUpTo;
+  for (const Bracket& bracket : edition.brackets) {
+    if (amount <= lower) break;
+    const std::uint64_t steps = startedSteps(std::min(amount, bracket.upTo) - lower, bracket.step);
+    const Cents perStep = court ? bracket.courtPerStep : bracket.lawyerPerStep;
+    // Below the cap the steps are few: no product comes near 2^63.
+    fee = {lower,        fee.fee, steps,
+           bracket.step, perStep, fee.fee + static_cast<std::int64_t>(steps) * perStep};
+    lower = bracket.upTo;
+  }
+  return fee;
+}
+
 Fee scheduleFee(Schedule schedule, std::uint64_t amount, FeeKind kind) {
-  const FeeTable& table = schedule == Schedule::Old ? kOldTable : kNewTable;
+  const Edition& edition = editionOf(Reform::Of2013, schedule);
   const bool court = kind == FeeKind::Court;
   // The fee is 32-bit arithmetic: steps and fees wrap modulo 2^32, which only
   // amounts of 2^32 and more (negative amounts read as unsigned) reach.
-  std::uint32_t fee = court ? table.fixedCourt : table.fixedLawyer;
-  std::uint64_t lower = table.firstUpTo;
-  for (const Bracket& bracket : table.brackets) {
+  auto fee = static_cast<std::uint32_t>(
+      wholeEuros(court ? edition.courtUpToFirst : edition.lawyerUpToFirst));
+  std::uint64_t lower = edition.firstUpTo;
+  for (const Bracket& bracket : edition.brackets) {
     if (amount <= lower) break;
     const std::uint64_t top = amount < bracket.upTo ? amount : bracket.upTo;
-    const std::uint64_t perStep = court ? bracket.courtPerStep : bracket.lawyerPerStep;
+    const std::uint64_t perStep = wholeEuros(court ? bracket.courtPerStep : bracket.lawyerPerStep);
     fee += static_cast<std::uint32_t>(startedSteps(top - lower, bracket.step) * perStep);
     lower = bracket.upTo;
   }

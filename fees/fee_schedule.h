@@ -1,8 +1,12 @@
-// Fee schedules of the court costs act (GKG) and the lawyers' remuneration
-// act (RVG): the version in force until 31.07.2013 and the one from
-// 01.08.2013.
+// The editions of the fee statutes: § 34 GKG and § 13 RVG with their Anlage
+// 2, each as the step rule that generates its published table; the reforms
+// that a report sets side by side; and the whole-euro fees of the report of
+// 2013.
 #pragma once
 #include <cstdint>
+#include <span>
+
+#include "fees/cents.h"
 
 namespace zeb {
 
@@ -10,19 +14,78 @@ namespace zeb {
 // fee ('a', Anwaltsgebuehr).
 enum class FeeKind : char { Court = 'g', Lawyer = 'a' };
 
-// The two schedules, in the order the report shows them.
+// The two columns of a report: the edition before a reform and the one after.
 enum class Schedule { Old, New };
 
-// A full fee in whole euros: a signed 32-bit result widened with its sign to
-// 64 bits and read as unsigned, so a negative result is 2^64 minus its size.
-using Fee = std::uint64_t;
+// A bracket above the first: it runs from the bound of the bracket below
+// (exclusive) to `upTo` (inclusive), and every started `step` of the amount
+// above its lower bound adds the fee per step.
+struct Bracket {
+  std::uint64_t upTo;
+  std::uint64_t step;
+  Cents courtPerStep;
+  Cents lawyerPerStep;
+};
+
+// One edition of the fee statutes: fixed fees up to `firstUpTo`, then its
+// brackets in ascending order, the last without a bound; and the least fee
+// of the payment-order procedure (KV GKG Nr. 1100).
+struct Edition {
+  const char* inForceFrom;   // "01.06.2025"; nullptr for the first edition here
+  const char* inForceUntil;  // "31.05.2025"; nullptr for the edition in force
+  std::uint64_t firstUpTo;
+  Cents courtUpToFirst;
+  Cents lawyerUpToFirst;
+  std::span<const Bracket> brackets;
+  Cents paymentOrderMinimum;
+};
+
+// The reforms a report compares, each by its date of entry into force: the
+// report of 2013 (2. Kostenrechtsmodernisierungsgesetz), and the reforms of
+// 01.01.2021 (Kostenrechtsaenderungsgesetz 2021) and of 01.06.2025 (Kosten-
+// und Betreuerverguetungsrechtsaenderungsgesetz 2025).
+enum class Reform { Of2013, Of2021, Of2025 };
+
+// The edition of `reform`'s column `schedule`: the one in force before the
+// reform (Old) or the one it brought (New).
+const Edition& editionOf(Reform reform, Schedule schedule);
+
+// The greatest value the fees are taken of: 30 million euros (§ 39 Abs. 2
+// GKG; § 22 Abs. 2 RVG).
+inline constexpr std::uint64_t kValueCap = 30'000'000;
 
 // The number of started steps of size `b` in `a`: a / b rounded up, in
 // unsigned 64-bit arithmetic. `b` must not be 0.
 std::uint64_t startedSteps(std::uint64_t a, std::uint64_t b);
 
+// How the step rule makes a fee: the fee at the lower bound of the amount's
+// bracket, and the steps started above it (none in the first bracket, whose
+// bound is `firstUpTo`).
+struct FeeSteps {
+  std::uint64_t lowerBound;
+  Cents atLowerBound;
+  std::uint64_t steps;
+  std::uint64_t stepSize;
+  Cents perStep;
+  Cents fee;
+};
+
+// The fee of `kind` for `amount` under `edition`, exactly, with the amount
+// taken at most at kValueCap.
+FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind);
+
+inline Cents feeInCents(const Edition& edition, std::uint64_t amount, FeeKind kind) {
+  return feeSteps(edition, amount, kind).fee;
+}
+
+// A full fee of the report of 2013 in whole euros: a signed 32-bit result
+// widened with its sign to 64 bits and read as unsigned, so a negative
+// result is 2^64 minus its size.
+using Fee = std::uint64_t;
+
 // The full fee of `kind` for `amount` (the amount in dispute read as an
-// unsigned 64-bit number) under `schedule`.
+// unsigned 64-bit number) in the report of 2013's column `schedule`, in
+// 32-bit arithmetic of whole euros.
 Fee scheduleFee(Schedule schedule, std::uint64_t amount, FeeKind kind);
 
 // The full fee of `kind` for `amount` under the schedule until 31.07.2013.

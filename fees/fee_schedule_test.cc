@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -101,41 +103,88 @@ TEST(ScheduleFee, NoBoundJumpsByMoreThanOneStep) {
 
 struct PublishedRow {
   std::uint64_t upTo;
-  Fee fee;
+  std::int64_t cents;
 };
 
-// The published tables, keyed by schedule and kind ("old,court").
+// The published tables, keyed by edition and kind ("old,court", "2025,lawyer"):
+// those of 2013 in whole euros, those of 2021 and 2025 in cents.
 std::map<std::string, std::vector<PublishedRow>> readPublishedTables() {
-  std::ifstream file(ZEB_FEE_TABLES);
   std::map<std::string, std::vector<PublishedRow>> tables;
-  std::string line;
-  std::getline(file, line);  // the column names
-  while (std::getline(file, line)) {
-    std::istringstream fields(line);
-    std::string schedule, kind, upTo, fee;
-    std::getline(fields, schedule, ',');
-    std::getline(fields, kind, ',');
-    std::getline(fields, upTo, ',');
-    std::getline(fields, fee, ',');
-    tables[schedule.append(",").append(kind)].push_back({std::stoull(upTo), std::stoull(fee)});
+  for (const auto& [path, centsPerUnit] :
+       {std::pair{ZEB_FEE_TABLES, 100}, {ZEB_FEE_TABLES_2021, 1}}) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);  // the column names
+    while (std::getline(file, line)) {
+      std::istringstream fields(line);
+      std::string edition, kind, upTo, fee;
+      std::getline(fields, edition, ',');
+      std::getline(fields, kind, ',');
+      std::getline(fields, upTo, ',');
+      std::getline(fields, fee, ',');
+      tables[edition.append(",").append(kind)].push_back(
+          {std::stoull(upTo), std::stoll(fee) * centsPerUnit});
+    }
   }
   return tables;
 }
 
-// Each row holds from one euro above the row before up to its own bound.
+// The edition of a table's key, and for those of 2013 the column of the
+// whole-euro schedule.
+struct TableEdition {
+  const char* key;
+  Reform reform;
+  Schedule schedule;
+};
+constexpr TableEdition kTableEditions[] = {{"old", Reform::Of2013, Schedule::Old},
+                                           {"new", Reform::Of2013, Schedule::New},
+                                           {"2021", Reform::Of2021, Schedule::New},
+                                           {"2025", Reform::Of2025, Schedule::New}};
+
+// Each row holds from one euro above the row before up to its own bound,
+// in whole euros (2013) and in cents (every edition).
 TEST(ScheduleFee, ReproducesThePublishedTables) {
   const auto tables = readPublishedTables();
-  ASSERT_EQ(tables.size(), 4u);
+  ASSERT_EQ(tables.size(), 8u);
   for (const auto& [key, rows] : tables) {
-    const Schedule schedule = key.starts_with("old") ? Schedule::Old : Schedule::New;
+    const std::string edition = key.substr(0, key.find(','));
+    const TableEdition& table =
+        *std::find_if(std::begin(kTableEditions), std::end(kTableEditions),
+                      [&](const TableEdition& t) { return edition == t.key; });
+    const Edition& published = editionOf(table.reform, table.schedule);
     const FeeKind kind = key.ends_with("court") ? FeeKind::Court : FeeKind::Lawyer;
     ASSERT_GT(rows.size(), 30u) << key;
     for (std::size_t i = 0; i < rows.size(); ++i) {
       SCOPED_TRACE(key + " up to " + std::to_string(rows[i].upTo));
-      EXPECT_EQ(scheduleFee(schedule, rows[i].upTo, kind), rows[i].fee);
-      if (i > 0) {
-        EXPECT_EQ(scheduleFee(schedule, rows[i - 1].upTo + 1, kind), rows[i].fee);
+      std::vector<std::uint64_t> amounts = {rows[i].upTo};
+      if (i > 0) amounts.push_back(rows[i - 1].upTo + 1);
+      for (const std::uint64_t amount : amounts) {
+        EXPECT_EQ(feeInCents(published, amount, kind).count, rows[i].cents);
+        if (table.reform == Reform::Of2013) {
+          EXPECT_EQ(scheduleFee(table.schedule, amount, kind) * 100,
+                    static_cast<std::uint64_t>(rows[i].cents));
+        }
       }
+    }
+  }
+}
+
+// The value counts up to 30 million euros; beyond it every fee is that of
+// 30 million, for amounts of any size. At 30 million: the published fee of
+// 500,000 and 590 steps of 50,000 (law.md).
+TEST(FeeInCents, TheValueIsCappedAtThirtyMillion) {
+  struct Case {
+    Reform reform;
+    std::int64_t court, lawyer;
+  };
+  for (const Case& c : {Case{Reform::Of2021, 390'100 + 590 * 19'800, 353'900 + 590 * 16'500},
+                        {Reform::Of2025, 413'800 + 590 * 21'000, 375'200 + 590 * 17'500}}) {
+    const Edition& edition = editionOf(c.reform, Schedule::New);
+    for (const std::uint64_t amount : {std::uint64_t{30'000'000}, std::uint64_t{30'000'001},
+                                       std::numeric_limits<std::uint64_t>::max()}) {
+      SCOPED_TRACE(amount);
+      EXPECT_EQ(feeInCents(edition, amount, FeeKind::Court).count, c.court);
+      EXPECT_EQ(feeInCents(edition, amount, FeeKind::Lawyer).count, c.lawyer);
     }
   }
 }

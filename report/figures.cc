@@ -1,5 +1,6 @@
 #include "report/figures.h"
 
+#include <cstdio>
 #include <string_view>
 
 #include "report/code_page.h"
@@ -32,8 +33,30 @@ SplitLabel splitLabel(std::string_view text) {
 
 }  // namespace
 
-void recordRow(Figures& figures, const char* textLabel, float oldValue, float newValue,
-               std::uint64_t percentBasis, const std::optional<Comparison>& comparison) {
+std::string decimalText(Decimal value) {
+  std::int64_t scale = 1;
+  for (int i = 0; i < value.places; ++i) scale *= 10;
+  // The size in unsigned arithmetic, where even the least number has one.
+  const auto bits = static_cast<std::uint64_t>(value.units);
+  const std::uint64_t size = value.units < 0 ? 0 - bits : bits;
+  const auto unit = static_cast<std::uint64_t>(scale);
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%llu.%0*llu", value.units < 0 ? "-" : "",
+                static_cast<unsigned long long>(size / unit), value.places,
+                static_cast<unsigned long long>(size % unit));
+  return text;
+}
+
+std::string figureText(const Figure& figure, int places) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure)) return decimalText(*exact);
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", places, static_cast<double>(std::get<float>(figure)));
+  return text;
+}
+
+void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
+               const Figure& newValue, std::uint64_t percentBasis,
+               const std::optional<Comparison>& comparison) {
   // The row stands under the last section heading and, when a sub-heading
   // followed that, under the sub-heading too.
   int section = -1;

@@ -4,9 +4,27 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace zeb {
+
+// An exact decimal number of a reform: 1078.44 is {107844, 2}.
+struct Decimal {
+  std::int64_t units;
+  int places;  // 1 or more
+};
+
+// `value` written with its places, as "%.*f" writes a number: "1078.44".
+std::string decimalText(Decimal value);
+
+// A number as a row shows it: a single-precision value of the report of
+// 2013, or an exact decimal of a reform (cents, or tenths of a per cent).
+using Figure = std::variant<float, Decimal>;
+
+// `figure` as the report prints it, with `places` decimals for a
+// single-precision value.
+std::string figureText(const Figure& figure, int places);
 
 // A section heading (level 1) or a variant's sub-heading (level 2).
 struct FigureHeading {
@@ -20,15 +38,15 @@ struct Comparison {
   std::int32_t oldPercent;  // whole per cent of the percent basis
   std::int32_t newPercent;
   char direction;  // '+' when the new value is at least the old one, else '-'
-  float change;    // the size of the change, in per cent
+  Figure change;   // the size of the change, in per cent
 };
 
 // One row of the report.
 struct FigureRow {
   std::string label;  // as the text report shows it, in UTF-8, without padding, colon and mark
   int note;           // the number of the note that the label marks, 0 for none
-  float oldValue;     // the values as the row prints them
-  float newValue;
+  Figure oldValue;    // the values as the row prints them
+  Figure newValue;
   std::uint64_t percentBasis;            // 0: the row shows the old value alone
   std::optional<Comparison> comparison;  // absent when the percent basis is 0
   int section;                           // the headings it stands under, indices
@@ -38,15 +56,19 @@ struct FigureRow {
 // The figures of one run.
 struct Figures {
   int status = 0;           // the exit status
-  std::int64_t amount = 0;  // the amount in dispute, after its reduction to 32 bits
+  std::int64_t amount = 0;  // the amount in dispute the report computes with
+  std::string oldColumn;    // the captions of the two columns: "Kosten bis 31.07.2013"
+  std::string newColumn;
+  std::vector<std::string> remarks;  // lines of the table that are no row, in UTF-8
   std::vector<FigureHeading> headings;
   std::vector<FigureRow> rows;
 };
 
 // Adds the row that `printRow` is given, with its text label in code page
 // 850, to `figures`.
-void recordRow(Figures& figures, const char* textLabel, float oldValue, float newValue,
-               std::uint64_t percentBasis, const std::optional<Comparison>& comparison);
+void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
+               const Figure& newValue, std::uint64_t percentBasis,
+               const std::optional<Comparison>& comparison);
 
 // Adds the heading that `printHeading` is given, with its text label in code
 // page 850, to `figures`.

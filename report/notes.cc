@@ -8,13 +8,19 @@
 namespace zeb {
 namespace {
 
-// An entry is written as it stands, or as a printf format whose every "%s"
-// is the currency of the rendering; a line feed follows each.
-enum EntryKind { kPlain, kFormat };
+// An entry is written as it stands, or as a printf format: one whose every
+// "%s" is the currency of the rendering; the note on the payment order's
+// minimum fee, with both columns' minimums; the note on the editions of a
+// reform. A line feed follows each.
+enum EntryKind { kPlain, kFormat, kMinimum, kEditions };
+
+// The reports an entry belongs to.
+enum EntryLaw { kEvery, kOnly2013, kOnlyReforms };
 
 struct NoteEntry {
   const char* text;
   EntryKind kind;
+  EntryLaw law = kEvery;
 };
 
 // clang-format off
@@ -65,11 +71,13 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 17: starts the lettered list of note 9
     {"<ol style=\"list-style-type:lower-alpha;\">", kPlain},
     // 18: note 9 a
-    {"<li>F&uuml;r das Mahnverfahren sind ausschlie&szlig;lich die Amtsgerichte zust&auml;ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren auch bei Betr&auml;gen &uuml;ber 5000&nbsp;%s, f&uuml;r die im Klageverfahren die Landgerichte zust&auml;ndig sind, selbst vertreten.</li>", kFormat},
+    {"<li>F&uuml;r das Mahnverfahren sind ausschlie&szlig;lich die Amtsgerichte zust&auml;ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren auch bei Betr&auml;gen &uuml;ber 5000&nbsp;%s, f&uuml;r die im Klageverfahren die Landgerichte zust&auml;ndig sind, selbst vertreten.</li>", kFormat, kOnly2013},
+    // 9 a of a reform: the local courts' limit since 01.01.2026
+    {"<li>F&uuml;r das Mahnverfahren sind ausschlie&szlig;lich die Amtsgerichte zust&auml;ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren auch bei Betr&auml;gen &uuml;ber 10.000&nbsp;%s, f&uuml;r die im Klageverfahren seit 01.01.2026 die Landgerichte zust&auml;ndig sind (&sect;&nbsp;23 Nr.&nbsp;1 GVG; vorher &uuml;ber 5.000&nbsp;%s), selbst vertreten.</li>", kFormat, kOnlyReforms},
     // 19: note 9 b
     {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Anstrag<i>stellers</i>. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain},
     // 20: note 9 c, target of the footnote mark of the payment-order row
-    {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt 32,00 %s (bis 31.07.2013 23,00 %s).</li>", kFormat},
+    {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt %lld,%02lld %s (bis %s %lld,%02lld %s).</li>", kMinimum},
     // 21: note 9 d
     {"<li>Die Geb&uuml;hr f&uuml;r das Mahnverfahren wird in voller H&ouml;he auf die Geb&uuml;hren f&uuml;r ein anschlie&szlig;endes Proze&szlig;verfahren angerechnet.</li>", kPlain},
     // 22: note 9 e
@@ -86,9 +94,13 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 27: note 11
     {"<li>F&uuml;r die Gesamtkosten eines Verfahrens sind die Kosten aller Instanzen zusammenzurechnen.</li>", kPlain},
     // 28: note 12
-    {"<li>Das Programm gibt die Kosten sowohl vor als auch nach Inkrafttreten der Erh&ouml;hungen zum 1.&nbsp;August&nbsp;2013 an. F&uuml;r Verfahren, die zu diesem Zeitpunkt bereits anh&auml;ngig waren, gilt die Kostenregelung in der bis 31.&nbsp;Juli&nbsp;2013 geltenden Fassung.</li>", kPlain},
+    {"<li>Das Programm gibt die Kosten sowohl vor als auch nach Inkrafttreten der Erh&ouml;hungen zum 1.&nbsp;August&nbsp;2013 an. F&uuml;r Verfahren, die zu diesem Zeitpunkt bereits anh&auml;ngig waren, gilt die Kostenregelung in der bis 31.&nbsp;Juli&nbsp;2013 geltenden Fassung.</li>", kPlain, kOnly2013},
+    // 12 of a reform: which edition applies
+    {"<li>Das Programm gibt die Kosten nach der bis %s und der ab %s geltenden Fassung an; die Fassung ab %s beruht auf dem %s. Welche Fassung gilt, richtet sich bei den Gerichtsgeb&uuml;hren nach dem Tag, an dem das Verfahren anh&auml;ngig wurde; f&uuml;r ein nach der &Auml;nderung eingelegtes Rechtsmittel gilt die neue Fassung (&sect;&nbsp;71 Abs.&nbsp;1 GKG). Die Anwaltsgeb&uuml;hren richten sich nach dem Tag, an dem der Auftrag erteilt wurde (&sect;&nbsp;60 Abs.&nbsp;1 RVG), die Umsatzsteuer nach dem Tag der Leistung: beide Spalten rechnen mit den heute geltenden 19&nbsp;%% (Nr.&nbsp;7008 VV RVG, &sect;&nbsp;12 Abs.&nbsp;1 UStG).</li>", kEditions, kOnlyReforms},
     // 29: note 13
-    {"<li>Bei Streitwerten &uuml;ber 2,1 Mrd.&nbsp;%s liefert das Programm nicht die gew&uuml;nschten Ergebnisse.</li>", kFormat},
+    {"<li>Bei Streitwerten &uuml;ber 2,1 Mrd.&nbsp;%s liefert das Programm nicht die gew&uuml;nschten Ergebnisse.</li>", kFormat, kOnly2013},
+    // 13 of a reform: the cap of the value
+    {"<li>Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;%s (&sect;&nbsp;39 Abs.&nbsp;2 GKG; &sect;&nbsp;22 Abs.&nbsp;2 RVG f&uuml;r einen Auftraggeber in derselben Angelegenheit); bei einem h&ouml;heren Streitwert rechnet das Programm mit diesem Wert.</li>", kFormat, kOnlyReforms},
     // 30: ends the list and the notes block
     {"</ol>\n"
      "</div>\n", kPlain},
@@ -133,12 +145,16 @@ constexpr NoteEntry kTextNotes[] = {
      "    oder die Gegenleistung bereits erbracht ist.", kPlain},
     // 14: note 9 a
     {"    a) F\201r das Mahnverfahren sind ausschlie\341lich die Amtsgerichte zust\204ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren\n"
-     "       auch bei Betr\204gen \201ber 5000 %s, f\201r die im Klageverfahren die Landgerichte zust\204ndig sind, selbst vertreten.", kFormat},
+     "       auch bei Betr\204gen \201ber 5000 %s, f\201r die im Klageverfahren die Landgerichte zust\204ndig sind, selbst vertreten.", kFormat, kOnly2013},
+    // 9 a of a reform: the local courts' limit since 01.01.2026
+    {"    a) F\201r das Mahnverfahren sind ausschlie\341lich die Amtsgerichte zust\204ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren\n"
+     "       auch bei Betr\204gen \201ber 10.000 %s, f\201r die im Klageverfahren seit 01.01.2026 die Landgerichte zust\204ndig sind (\365 23 Nr. 1 GVG; vorher \201ber 5.000 %s),\n"
+     "       selbst vertreten.", kFormat, kOnlyReforms},
     // 15: note 9 b
     {"    b) Zust\204ndig ist das Amtsgericht am Sitz des Anstragstellers. In der Regel wird die Zust\204ndigkeit f\201r mehrere Gerichtsbezirke oder f\201r ein ganzes Bundesland\n"
      "       einem zentralen Mahngericht \201bertragen.", kPlain},
     // 16: note 9 c, target of the footnote mark of the payment-order row
-    {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt 32,00 %s (bis 31.07.2013 23,00 %s).", kFormat},
+    {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt %lld,%02lld %s (bis %s %lld,%02lld %s).", kMinimum},
     // 17: note 9 d
     {"    d) Die Geb\201hr f\201r das Mahnverfahren wird in voller H\224he auf die Geb\201hren f\201r ein anschlie\341endes Proze\341verfahren angerechnet.", kPlain},
     // 18: note 9 e
@@ -160,27 +176,75 @@ constexpr NoteEntry kTextNotes[] = {
     {"11. F\201r die Gesamtkosten eines Verfahrens sind die Kosten aller Instanzen zusammenzurechnen.", kPlain},
     // 23: note 12
     {"12. Das Programm gibt die Kosten sowohl vor als auch nach Inkrafttreten der Erh\224hungen zum 1. August 2013 an.\n"
-     "    F\201r Verfahren, die zu diesem Zeitpunkt bereits anh\204ngig waren, gilt die Kostenregelung in der bis 31. Juli 2013 geltenden Fassung.", kPlain},
+     "    F\201r Verfahren, die zu diesem Zeitpunkt bereits anh\204ngig waren, gilt die Kostenregelung in der bis 31. Juli 2013 geltenden Fassung.", kPlain, kOnly2013},
+    // 12 of a reform: which edition applies
+    {"12. Das Programm gibt die Kosten nach der bis %s und der ab %s geltenden Fassung an; die Fassung ab %s beruht auf dem\n"
+     "    %s. Welche Fassung gilt, richtet sich bei den Gerichtsgeb\201hren nach dem Tag, an dem das Verfahren anh\204ngig wurde;\n"
+     "    f\201r ein nach der \216nderung eingelegtes Rechtsmittel gilt die neue Fassung (\365 71 Abs. 1 GKG). Die Anwaltsgeb\201hren richten sich nach dem Tag, an dem\n"
+     "    der Auftrag erteilt wurde (\365 60 Abs. 1 RVG), die Umsatzsteuer nach dem Tag der Leistung: beide Spalten rechnen mit den heute geltenden 19 %%\n"
+     "    (Nr. 7008 VV RVG, \365 12 Abs. 1 UStG).", kEditions, kOnlyReforms},
     // 24: note 13
-    {"13. Bei Streitwerten \201ber 2,1 Mrd. %s liefert das Programm nicht die gew\201nschten Ergebnisse.", kFormat},
+    {"13. Bei Streitwerten \201ber 2,1 Mrd. %s liefert das Programm nicht die gew\201nschten Ergebnisse.", kFormat, kOnly2013},
+    // 13 of a reform: the cap of the value
+    {"13. Der Streitwert z\204hlt h\224chstens mit 30.000.000 %s (\365 39 Abs. 2 GKG; \365 22 Abs. 2 RVG f\201r einen Auftraggeber in derselben Angelegenheit);\n"
+     "    bei einem h\224heren Streitwert rechnet das Programm mit diesem Wert.", kFormat, kOnlyReforms},
 };
 
 // clang-format on
 
+// The act that brought a reform's new edition, in both renderings.
+struct ReformAct {
+  Reform reform;
+  const char* text;
+  const char* html;
+};
+
+constexpr ReformAct kReformActs[] = {
+    {Reform::Of2021, "Kostenrechts\204nderungsgesetz 2021 (BGBl. I 2020, 3229)",
+     "Kostenrechts&auml;nderungsgesetz 2021 (BGBl. I 2020, 3229)"},
+    {Reform::Of2025,
+     "Kosten- und Betreuerverg\201tungsrechts\204nderungsgesetz 2025 (BGBl. 2025 I Nr. 109)",
+     "Kosten- und Betreuerverg&uuml;tungsrechts&auml;nderungsgesetz 2025 (BGBl. 2025 I "
+     "Nr.&nbsp;109)"},
+};
+
+// The minimum of the payment order in `edition`, in euros and cents.
+long long minimumEuros(const Edition& edition) { return edition.paymentOrderMinimum.count / 100; }
+long long minimumCents(const Edition& edition) { return edition.paymentOrderMinimum.count % 100; }
+
 template <std::size_t N>
-void printEntries(const NoteEntry (&entries)[N], const char* currency) {
-  for (const NoteEntry& entry : entries) {
-    if (entry.kind == kFormat) {
+void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html) {
+  const Reform reform = runState().options.reform;
+  const Edition& before = editionOf(reform, Schedule::Old);
+  const Edition& after = editionOf(reform, Schedule::New);
+  const char* act = "";
+  for (const ReformAct& entry : kReformActs) {
+    if (entry.reform == reform) act = html ? entry.html : entry.text;
+  }
+  const EntryLaw skipped = reform == Reform::Of2013 ? kOnlyReforms : kOnly2013;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-      // The formats are the constants above, each with at most two "%s".
-      emit(entry.text, currency, currency);
-#pragma GCC diagnostic pop
-      emit("\n");
-    } else {
-      emit("%s\n", entry.text);
+  // The formats are the constants above, each with the arguments of its kind.
+  for (const NoteEntry& entry : entries) {
+    if (entry.law == skipped) continue;
+    switch (entry.kind) {
+      case kPlain:
+        emit("%s\n", entry.text);
+        continue;
+      case kFormat:
+        emit(entry.text, currency, currency);
+        break;
+      case kMinimum:
+        emit(entry.text, minimumEuros(after), minimumCents(after), currency, before.inForceUntil,
+             minimumEuros(before), minimumCents(before), currency);
+        break;
+      case kEditions:
+        emit(entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom, act);
+        break;
     }
+    emit("\n");
   }
+#pragma GCC diagnostic pop
 }
 
 }  // namespace
@@ -188,9 +252,9 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency) {
 void printNotes() {
   const RunState& run = runState();
   if (run.options.outputMode == OutputMode::Html) {
-    printEntries(kHtmlNotes, run.htmlCurrency);
+    printEntries(kHtmlNotes, run.htmlCurrency, true);
   } else {
-    printEntries(kTextNotes, run.textCurrency);
+    printEntries(kTextNotes, run.textCurrency, false);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "fees/fee_schedule.h"
 #include "report/figures.h"
 
 namespace zeb {
@@ -21,6 +22,7 @@ struct ReportOptions {
   bool showSettlement = false;               // set by -V
   OutputMode outputMode = OutputMode::Text;  // -h selects Html
   bool euroSign = false;                     // set by -E
+  Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
 };
 
 inline constexpr char kEuroWord[] = "Euro";

@@ -1,8 +1,11 @@
 #include "report/rows.h"
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "fees/extended.h"
+#include "report/code_page.h"
 #include "report/figures.h"
 #include "report/output.h"
 #include "report/report_options.h"
@@ -22,6 +25,38 @@ constexpr char kSingleRule[] =
 constexpr int kRuleLength = sizeof kDoubleRule - 1;
 static_assert(kRuleLength == 81 && sizeof kSingleRule == sizeof kDoubleRule);
 
+// The layout of a row in both renderings, with the conversions of its
+// amounts and of its change as parameters: printf's fixed point for the
+// single-precision values of the report of 2013, the decimal text of the
+// exact values of a reform.
+// clang-format off
+// NOLINTBEGIN(bugprone-macro-parentheses): the parameters are literals to join
+#define SINGLE_TEXT(AMOUNT) "%*s" AMOUNT " %s\n"
+#define SINGLE_HTML(AMOUNT)                                                                        \
+  "<tr>\n<td>%s</td>\n<td class=\"betrag\">" AMOUNT "&nbsp;%s</td>\n"                              \
+  "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n"
+#define COMPARISON_TEXT(AMOUNT, CHANGE)                                                            \
+  "%*s" AMOUNT " %s\t=%4i %% des Streitwertes\t" AMOUNT " %s\t=%4i %% des Streitwertes"            \
+  "    = %c " CHANGE " %%\n"
+#define COMPARISON_HTML(AMOUNT, CHANGE)                                                            \
+  "<tr>\n<td>%s</td>\n<td class=\"betrag alt\">" AMOUNT "&nbsp;%s</td>\n"                          \
+  "<td class=\"prozent alt\">= %4i&nbsp;%% des Streitwertes</td>\n"                                \
+  "<td class=\"betrag\">" AMOUNT "&nbsp;%s</td>\n"                                                 \
+  "<td class=\"prozent\">= %4i&nbsp;%% des Streitwertes</td>\n"                                    \
+  "<td class=\"prozent\">%c " CHANGE "&nbsp;%%</td>\n</tr>\n\n"
+// NOLINTEND(bugprone-macro-parentheses)
+
+// The line under an amount above the cap, in both renderings, with the
+// currency.
+#define VALUE_CAP_TEXT                                                                             \
+  "Der Streitwert z\204hlt h\224chstens mit 30.000.000 %s (\365 39 Abs. 2 GKG; \365 22 "           \
+  "Abs. 2 RVG f\201r einen Auftraggeber in derselben Angelegenheit)."
+#define VALUE_CAP_HTML                                                                             \
+  "Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;%s (&sect;&nbsp;39 "               \
+  "Abs.&nbsp;2 GKG; &sect;&nbsp;22 Abs.&nbsp;2 RVG f&uuml;r einen Auftraggeber in derselben "      \
+  "Angelegenheit)."
+// clang-format on
+
 // A run of `count` rule characters; none for a count of 0 or less.
 int ruleRun(long count) { return static_cast<int>(count <= 0 ? 0 : count); }
 
@@ -37,20 +72,40 @@ Comparison compare(float oldValue, float newValue, double basis) {
           roundPercent(toDouble(Extended{newValue} / Extended{basis})), direction, change};
 }
 
+// The same from the exact values: a value of c cents is c / basis per cent
+// of the amount, and the change is |new - old| x 1000 / old tenths of a per
+// cent; each rounded half up. Every value of a reform is above 0.
+Comparison compare(Cents oldValue, Cents newValue, std::uint64_t basis) {
+  const auto amount = static_cast<std::int64_t>(basis);
+  const char direction = newValue >= oldValue ? '+' : '-';
+  const std::int64_t difference =
+      direction == '+' ? newValue.count - oldValue.count : oldValue.count - newValue.count;
+  return {static_cast<std::int32_t>(divideHalfUp(oldValue.count, amount)),
+          static_cast<std::int32_t>(divideHalfUp(newValue.count, amount)), direction,
+          Decimal{oldValue.count > 0 ? divideHalfUp(difference * 1000, oldValue.count) : 0, 1}};
+}
+
 }  // namespace
 
 const char* inCurrentMode(Label label) { return html() ? label.html : label.text; }
 
 void printColumnHeader() {
-  if (html()) {
+  const Reform reform = runState().options.reform;
+  const char* until = editionOf(reform, Schedule::Old).inForceUntil;
+  const char* from = editionOf(reform, Schedule::New).inForceFrom;
+  if (std::optional<Figures>& figures = runState().figures) {
+    figures->oldColumn = std::string("Kosten bis ") + until;
+    figures->newColumn = std::string("Kosten ab ") + from;
+  } else if (html()) {
     emit(
-        "<tr>\n<th>Position</th>\n<th colspan=\"2\">Kosten bis 31.07.2013</th>\n"
-        "<th colspan=\"2\">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n");
-    return;
+        "<tr>\n<th>Position</th>\n<th colspan=\"2\">Kosten bis %s</th>\n"
+        "<th colspan=\"2\">Kosten ab %s</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n",
+        until, from);
+  } else {
+    emit("%s\n", kDoubleRule);
+    emit("%*sKosten bis %s\t\t\t\tKosten ab %s\t\t\tVer\204nderung\n", -kLabelColumn, "Position",
+         until, from);
   }
-  emit("%s\n", kDoubleRule);
-  emit("%*sKosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVer\204nderung\n", -kLabelColumn,
-       "Position");
 }
 
 void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
@@ -61,36 +116,71 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
     if (run.figures) {
       recordRow(*run.figures, label, oldValue, newValue, percentBasis, std::nullopt);
     } else if (html()) {
-      emit(
-          "<tr>\n<td>%s</td>\n<td class=\"betrag\">%9.2f&nbsp;%s</td>\n<td>&nbsp;</td>\n"
-          "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n",
-          label, static_cast<double>(oldValue), run.htmlCurrency);
+      emit(SINGLE_HTML("%9.2f"), label, static_cast<double>(oldValue), run.htmlCurrency);
     } else {
-      emit("%*s%11.2f %s\n", -kLabelColumn, label, static_cast<double>(oldValue), run.textCurrency);
+      emit(SINGLE_TEXT("%11.2f"), -kLabelColumn, label, static_cast<double>(oldValue),
+           run.textCurrency);
     }
     return;
   }
 
   const Comparison c = compare(oldValue, newValue, basis);
+  const auto change = static_cast<double>(std::get<float>(c.change));
   if (run.figures) {
     recordRow(*run.figures, label, oldValue, newValue, percentBasis, c);
   } else if (html()) {
-    emit(
-        "<tr>\n<td>%s</td>\n<td class=\"betrag alt\">%9.2f&nbsp;%s</td>\n"
-        "<td class=\"prozent alt\">= %4i&nbsp;%% des Streitwertes</td>\n"
-        "<td class=\"betrag\">%9.2f&nbsp;%s</td>\n"
-        "<td class=\"prozent\">= %4i&nbsp;%% des Streitwertes</td>\n"
-        "<td class=\"prozent\">%c %4.1f&nbsp;%%</td>\n</tr>\n\n",
-        label, static_cast<double>(oldValue), run.htmlCurrency, c.oldPercent,
-        static_cast<double>(newValue), run.htmlCurrency, c.newPercent, c.direction,
-        static_cast<double>(c.change));
+    emit(COMPARISON_HTML("%9.2f", "%4.1f"), label, static_cast<double>(oldValue), run.htmlCurrency,
+         c.oldPercent, static_cast<double>(newValue), run.htmlCurrency, c.newPercent, c.direction,
+         change);
   } else {
-    emit(
-        "%*s%12.2f %s\t=%4i %% des Streitwertes\t%12.2f %s\t=%4i %% des Streitwertes    = %c "
-        "%4.1f %%\n",
-        -(kLabelColumn + labelWidthAdjustment), label, static_cast<double>(oldValue),
-        run.textCurrency, c.oldPercent, static_cast<double>(newValue), run.textCurrency,
-        c.newPercent, c.direction, static_cast<double>(c.change));
+    emit(COMPARISON_TEXT("%12.2f", "%4.1f"), -(kLabelColumn + labelWidthAdjustment), label,
+         static_cast<double>(oldValue), run.textCurrency, c.oldPercent,
+         static_cast<double>(newValue), run.textCurrency, c.newPercent, c.direction, change);
+  }
+}
+
+void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment) {
+  RunState& run = runState();
+  const Decimal oldFigure{oldValue.count, 2};
+  const Decimal newFigure{newValue.count, 2};
+  const std::string oldText = decimalText(oldFigure);
+  if (percentBasis == 0) {
+    if (run.figures) {
+      recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, std::nullopt);
+    } else if (html()) {
+      emit(SINGLE_HTML("%9s"), label, oldText.c_str(), run.htmlCurrency);
+    } else {
+      emit(SINGLE_TEXT("%11s"), -kLabelColumn, label, oldText.c_str(), run.textCurrency);
+    }
+    return;
+  }
+
+  const Comparison c = compare(oldValue, newValue, percentBasis);
+  const std::string newText = decimalText(newFigure);
+  const std::string change = figureText(c.change, 1);
+  if (run.figures) {
+    recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, c);
+  } else if (html()) {
+    emit(COMPARISON_HTML("%9s", "%4s"), label, oldText.c_str(), run.htmlCurrency, c.oldPercent,
+         newText.c_str(), run.htmlCurrency, c.newPercent, c.direction, change.c_str());
+  } else {
+    emit(COMPARISON_TEXT("%12s", "%4s"), -(kLabelColumn + labelWidthAdjustment), label,
+         oldText.c_str(), run.textCurrency, c.oldPercent, newText.c_str(), run.textCurrency,
+         c.newPercent, c.direction, change.c_str());
+  }
+}
+
+void printValueCap() {
+  RunState& run = runState();
+  if (run.figures) {
+    char line[256];
+    std::snprintf(line, sizeof line, VALUE_CAP_TEXT, run.textCurrency);
+    run.figures->remarks.push_back(utf8FromCodePage850(line));
+  } else if (html()) {
+    emit("<tr>\n<td colspan=\"6\">" VALUE_CAP_HTML "</td>\n</tr>\n\n", run.htmlCurrency);
+  } else {
+    emit(VALUE_CAP_TEXT "\n", run.textCurrency);
   }
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "fees/cents.h"
+
 namespace zeb {
 
 // A caption in both renderings: code page 850 text, and HTML with entities.
@@ -15,7 +17,8 @@ struct Label {
 // The form of `label` that the current output mode prints.
 const char* inCurrentMode(Label label);
 
-// The head row of the table: the column captions.
+// The head row of the table: the column captions, "Kosten bis" the last day
+// of the old column's edition and "Kosten ab" the first of the new one's.
 void printColumnHeader();
 
 // One row comparing the money values under the old and the new schedule,
@@ -24,6 +27,15 @@ void printColumnHeader();
 // comparison form the label column is 50 + `labelWidthAdjustment` wide.
 void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
               std::int16_t labelWidthAdjustment);
+
+// The same row for the exact values of a reform: the per cents and the
+// change (in tenths of a per cent) rounded half up from the cents.
+void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment);
+
+// The line under the amount that says that the fees are taken of at most
+// 30 million euros.
+void printValueCap();
 
 // A heading row: level 2 a sub-heading, any other level a section heading.
 // `label` comes without its colon.

@@ -80,6 +80,43 @@ TEST(PrintRow, HtmlForms) {
             "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
 }
 
+// The exact values of a reform: per cent and change rounded half up from
+// the cents. 483,00 of 5000 is 9,66 %, the change to 511,50 5,9006 %; 2,50
+// of 100 is 2,5 %; 19,99 after 20,00 is 0,05 % less.
+TEST(PrintRow, ExactValuesRoundHalfUp) {
+  struct Case {
+    std::int64_t oldCents, newCents;
+    std::uint64_t basis;
+    std::string text;
+  };
+  const Case cases[] = {
+      {483'00, 511'50, 5000,
+       "      483.00 Euro\t=  10 % des Streitwertes\t      511.50 Euro\t=  10 % des "
+       "Streitwertes    = +  5.9 %\n"},
+      {2'50, 2'50, 100,
+       "        2.50 Euro\t=   3 % des Streitwertes\t        2.50 Euro\t=   3 % des "
+       "Streitwertes    = +  0.0 %\n"},
+      {20'00, 19'99, 100,
+       "       20.00 Euro\t=  20 % des Streitwertes\t       19.99 Euro\t=  20 % des "
+       "Streitwertes    = -  0.1 %\n"},
+      {5000'00, 0, 0, "    5000.00 Euro\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(
+        captureReport(textMode(),
+                      [&] { printRow("x:", Cents{c.oldCents}, Cents{c.newCents}, c.basis, 0); }),
+        "x:" + blanks(48) + c.text);
+  }
+  EXPECT_EQ(
+      captureReport(htmlMode(), [] { printRow("x:", Cents{483'00}, Cents{511'50}, 5000, 0); }),
+      "<tr>\n<td>x:</td>\n<td class=\"betrag alt\">   483.00&nbsp;Euro</td>\n"
+      "<td class=\"prozent alt\">=   10&nbsp;% des Streitwertes</td>\n"
+      "<td class=\"betrag\">   511.50&nbsp;Euro</td>\n"
+      "<td class=\"prozent\">=   10&nbsp;% des Streitwertes</td>\n"
+      "<td class=\"prozent\">+  5.9&nbsp;%</td>\n</tr>\n\n");
+}
+
 TEST(PrintRow, PercentBasisIsUnsigned) {
   // 2^64 - 1000 as a basis: every percentage rounds to 0, never negative.
   const std::string row =
@@ -180,6 +217,11 @@ TEST(PrintColumnHeader, BothRenderings) {
   EXPECT_EQ(captureReport(textMode(), [] { printColumnHeader(); }),
             std::string(81, '=') + "\nPosition" + blanks(42) +
                 "Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVer\204nderung\n");
+  ReportOptions reform = textMode();
+  reform.reform = Reform::Of2021;
+  EXPECT_EQ(captureReport(reform, [] { printColumnHeader(); }),
+            std::string(81, '=') + "\nPosition" + blanks(42) +
+                "Kosten bis 31.12.2020\t\t\t\tKosten ab 01.01.2021\t\t\tVer\204nderung\n");
   EXPECT_EQ(captureReport(htmlMode(), [] { printColumnHeader(); }),
             "<tr>\n<th>Position</th>\n<th colspan=\"2\">Kosten bis 31.07.2013</th>\n"
             "<th colspan=\"2\">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n");

@@ -1,6 +1,8 @@
 #include "run/command_line.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "report/maker.h"
 #include "report/output.h"
@@ -26,8 +28,17 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-A", [](ReportOptions& o) { o.showNotes = false; }},
     {"-h", [](ReportOptions& o) { o.outputMode = OutputMode::Html; }},
     {"-E", [](ReportOptions& o) { o.euroSign = true; }},
+    {"-2021", [](ReportOptions& o) { o.reform = Reform::Of2021; }},
+    {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
 };
 // clang-format on
+
+bool isSwitchWord(const char* argument) {
+  for (const SwitchWord& word : kSwitchWords) {
+    if (std::strcmp(argument, word.word) == 0) return true;
+  }
+  return false;
+}
 
 // White space as the C locale's isspace sees it.
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -45,6 +56,46 @@ std::int64_t parseAmount(const char* text) {
     low = low * 10u + static_cast<std::uint32_t>(*text - '0');
   if (negative) low = 0u - low;
   return static_cast<std::int32_t>(low);
+}
+
+std::optional<std::uint64_t> parseReformAmount(const char* text) {
+  if (*text == '\0') return std::nullopt;
+  std::uint64_t amount = 0;
+  for (; *text != '\0'; ++text) {
+    if (*text < '0' || *text > '9') return std::nullopt;
+    // Past the cap every value counts the same: no digit can overflow.
+    amount = std::min(amount * 10 + static_cast<std::uint64_t>(*text - '0'), kValueCap + 1);
+  }
+  if (amount == 0) return std::nullopt;
+  return amount;
+}
+
+void printAmountRefused(int count, const char* const* arguments) {
+  // The argument as given, its bytes outside printable ASCII shown as "?":
+  // the message is code page 850, the argument in the user's own encoding.
+  std::string given = arguments[1];
+  for (char& c : given) {
+    if (c < ' ' || c > '~') c = '?';
+  }
+  // The right form: an amount written elsewhere comes first, then the
+  // switch words as they were given.
+  std::string amount = "<Streitwert>";
+  int amountAt = 0;
+  for (int i = 2; i < count && amountAt == 0; ++i) {
+    if (parseReformAmount(arguments[i])) {
+      amount = arguments[i];
+      amountAt = i;
+    }
+  }
+  std::string command = "zeb " + amount;
+  for (int i = 1; i < count; ++i) {
+    if (i != amountAt && isSwitchWord(arguments[i])) command.append(" ").append(arguments[i]);
+  }
+  emitDiagnostic(
+      "zeb: \"%s\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus "
+      "Ziffern:\n ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht 5.000).\n"
+      " Richtig: %s\n",
+      given.c_str(), command.c_str());
 }
 
 ReportOptions parseOptions(int count, const char* const* arguments) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,37 @@ TEST(ParseAmount, ReadsLikeAtoi64AndKeepsTheLow32Bits) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(parseAmount(c.text), c.amount);
+  }
+}
+
+// A reform's amount is digits only, at least 1; above the cap every value is
+// the cap + 1, at any length.
+TEST(ParseReformAmount, DigitsOnlyAtLeastOne) {
+  struct Case {
+    const char* text;
+    std::optional<std::uint64_t> amount;
+  };
+  const Case cases[] = {
+      {"5000", 5000},
+      {"05000", 5000},
+      {"1", 1},
+      {"30000000", 30'000'000},
+      {"30000001", 30'000'001},
+      {"340282366920938463463374607431768212456", 30'000'001},
+      {"0", std::nullopt},
+      {"0000", std::nullopt},
+      {"", std::nullopt},
+      {"-5", std::nullopt},
+      {"+5", std::nullopt},
+      {" 5000", std::nullopt},
+      {"5.000", std::nullopt},
+      {"5,000", std::nullopt},
+      {"5000x", std::nullopt},
+      {"-2025", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(parseReformAmount(c.text), c.amount);
   }
 }
 
@@ -110,6 +142,14 @@ TEST(ParseOptions, OtherSwitches) {
   EXPECT_EQ(optionsFor({"-h"}).outputMode, OutputMode::Text);
   EXPECT_EQ(optionsFor({"-h", "5000"}).outputMode, OutputMode::Html);
   EXPECT_FALSE(optionsFor({"5000", "-v", "-a", "-e"}).showSettlement);
+
+  EXPECT_EQ(defaults.reform, Reform::Of2013);
+  EXPECT_EQ(optionsFor({"5000", "-2021"}).reform, Reform::Of2021);
+  EXPECT_EQ(optionsFor({"-2025", "5000"}).reform, Reform::Of2025);
+  EXPECT_EQ(optionsFor({"5000", "-2021", "-2025"}).reform, Reform::Of2025);  // the last counts
+  EXPECT_EQ(optionsFor({"5000", "-2025", "-2021"}).reform, Reform::Of2021);
+  EXPECT_EQ(optionsFor({"-2025"}).reform, Reform::Of2013);  // a lone argument
+  EXPECT_EQ(optionsFor({"5000", "2025", "-2026", "--2025"}).reform, Reform::Of2013);
 }
 
 }  // namespace

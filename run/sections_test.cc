@@ -98,7 +98,7 @@ TEST(ComputeBlock, WorkedExampleOfTheAmount1000) {
   };
   for (const BlockCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.section) * 2 + static_cast<int>(c.variant));
-    const PerSchedule<BlockValues> values = computeBlock(c.section, c.variant, 1000);
+    const PerSchedule<BlockValues> values = computeBlock(Reckoning2013(1000), c.section, c.variant);
     for (std::size_t s = 0; s < 2; ++s) {
       EXPECT_EQ(cents(values[s].court), c.court[s]);
       EXPECT_EQ(cents(values[s].lawyer), c.lawyer[s]);
@@ -117,7 +117,7 @@ TEST(ComputeBlock, RoundingsShowInTheCents) {
   // 17197.2955469 become 17197.294921875 in single precision, where exact
   // decimals would give 17197.30.
   const BlockValues revision =
-      computeBlock(InstanceSection::Revision, Variant::Judgement, 115'000)[1];
+      computeBlock(Reckoning2013(115'000), InstanceSection::Revision, Variant::Judgement)[1];
   EXPECT_EQ(revision.lawyer, 4922.7998046875);
   // (20 + 4922.7998046875) x 1.16 = 5733.6477734375 exactly; held in double
   // precision, G stays within 1e-12 of it (in single precision it would be
@@ -127,6 +127,73 @@ TEST(ComputeBlock, RoundingsShowInTheCents) {
   EXPECT_EQ(revision.court, 5730);
   EXPECT_EQ(toSingle(revision.process), 17197.294921875f);
   EXPECT_EQ(cents(revision.process), "17197.29");
+}
+
+// Worked by hand from the fees of law.md, in cents. 5000 euros: court fee
+// 161,00 (2021) and 170,50 (2025), lawyer fee 334,00 and 354,50; the first
+// instance 3 x 170,50 = 511,50, 2,5 x 354,50 = 886,25, + 20,00 (20 per cent
+// would be 177,25), + 19 per cent of 906,25 = 172,19, so 1.078,44, and
+// 511,50 + 2 x 1.078,44 = 2.668,38. 500 euros, settled: 3,5 x 49,00 =
+// 171,50, 19 per cent of 191,50 is 36,385 and rounds up to 36,39.
+TEST(ComputeBlock, WorkedExamplesOfTheReformOf2025) {
+  struct Case {
+    std::uint64_t amount;
+    InstanceSection section;
+    Variant variant;
+    std::int64_t court[2], lawyer[2], gross[2], process[2], halfShare[2];
+  };
+  using enum InstanceSection;
+  using enum Variant;
+  const Case cases[] = {
+      {5000,
+       FirstInstance,
+       Judgement,
+       {483'00, 511'50},
+       {835'00, 886'25},
+       {1017'45, 1078'44},
+       {2517'90, 2668'38},
+       {}},
+      {5000,
+       Appeal,
+       Judgement,
+       {644'00, 682'00},
+       {935'20, 992'60},
+       {1136'69, 1204'99},
+       {2917'38, 3091'98},
+       {}},
+      {500,
+       FirstInstance,
+       Settlement,
+       {38'00, 40'00},
+       {171'50, 180'25},
+       {227'89, 238'30},
+       {493'78, 516'60},
+       {246'89, 258'30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    const ReckoningInCents reckoning(Reform::Of2025, c.amount);
+    const PerSchedule<CentsBlock> values = computeBlock(reckoning, c.section, c.variant);
+    for (std::size_t s = 0; s < 2; ++s) {
+      EXPECT_EQ(values[s].court.count, c.court[s]);
+      EXPECT_EQ(values[s].lawyer.count, c.lawyer[s]);
+      EXPECT_EQ(values[s].gross.count, c.gross[s]);
+      EXPECT_EQ(values[s].process.count, c.process[s]);
+      if (c.variant == Settlement) {
+        EXPECT_EQ(reckoning.halfShare(values[s].process).count, c.halfShare[s]);
+      }
+    }
+  }
+  // Through the appeal: 2.517,90 + 2.917,38 and 2.668,38 + 3.091,98.
+  TotalsOf<Cents> totals;
+  testing::captureReport(
+      {}, [&] { printInstanceSections(ReckoningInCents(Reform::Of2025, 5000), totals); });
+  EXPECT_EQ(totals.withAppeal[0].count, 5435'28);
+  EXPECT_EQ(totals.withAppeal[1].count, 5760'36);
+  // The payment order: half of 161,00 and 170,50; for 500 euros the minimums.
+  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 5000).paymentOrder(Schedule::New).count, 85'25);
+  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 500).paymentOrder(Schedule::Old).count, 36'00);
+  EXPECT_EQ(ReckoningInCents(Reform::Of2021, 500).paymentOrder(Schedule::Old).count, 32'00);
 }
 
 TEST(BlockValues, ExpenseFlatRateIsCappedAtTwentyEuros) {
@@ -183,7 +250,7 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
 
 InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {
   InstanceTotals totals;
-  testing::captureReport(options, [&] { printInstanceSections(amount, totals); });
+  testing::captureReport(options, [&] { printInstanceSections(Reckoning2013(amount), totals); });
   return totals;
 }
 
@@ -220,12 +287,14 @@ TEST(PrintInstanceTotals, OnlyWhenEveryInstanceWasPrinted) {
     ReportOptions options;
     bool* flags[] = {&options.showFirstInstance, &options.showAppeal, &options.showRevision};
     *flags[cleared] = false;
-    EXPECT_EQ(testing::captureReport(options, [&] { printInstanceTotals(1000, totals); }), "");
+    EXPECT_EQ(
+        testing::captureReport(options, [&] { printInstanceTotals(Reckoning2013(1000), totals); }),
+        "");
   }
   ReportOptions noPaymentOrder;
   noPaymentOrder.showPaymentOrder = false;
-  const std::string text =
-      testing::captureReport(noPaymentOrder, [&] { printInstanceTotals(1000, totals); });
+  const std::string text = testing::captureReport(
+      noPaymentOrder, [&] { printInstanceTotals(Reckoning2013(1000), totals); });
   EXPECT_EQ(text.substr(0, 82), std::string(23, '=') + " Gesamtkosten mehrerer Instanzen: " +
                                     std::string(24, '=') + "\n");
   // The label column is one narrower: 49 characters.

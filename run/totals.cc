@@ -7,32 +7,37 @@ namespace zeb {
 namespace {
 
 struct TotalsRow {
-  PerSchedule<double> InstanceTotals::*field;
+  TotalsField field;
   Label label;
 };
 
 // The text label of the last row is shortened to fit its 49-column field.
 constexpr TotalsRow kTotalsRows[] = {
-    {&InstanceTotals::withAppeal, {"Gesamtkosten mit Berufung:", "Gesamtkosten mit Berufung:"}},
-    {&InstanceTotals::withRevision,
+    {TotalsField::WithAppeal, {"Gesamtkosten mit Berufung:", "Gesamtkosten mit Berufung:"}},
+    {TotalsField::WithRevision,
      {"Gesamtkosten mit Berufung und Revision:", "Gesamtkosten mit Berufung und Revision:"}},
-    {&InstanceTotals::withBghRevision,
+    {TotalsField::WithBghRevision,
      {"Gesamtkosten mit Berufung u. Revision v. d. BGH:",
       "Gesamtkosten mit Berufung und Revision vor dem BGH:"}},
 };
 
 }  // namespace
 
-void printInstanceTotals(std::int64_t amount, const InstanceTotals& totals) {
+template <class Reckoning>
+void printInstanceTotals(const Reckoning& reckoning,
+                         const TotalsOf<typename Reckoning::Total>& totals) {
   const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
   printHeading(1, "Gesamtkosten mehrerer Instanzen");
   for (const TotalsRow& row : kTotalsRows) {
-    const PerSchedule<double>& sum = totals.*row.field;
-    printRow(inCurrentMode(row.label), toSingle(sum[0]), toSingle(sum[1]),
-             static_cast<std::uint64_t>(amount), -1);
+    const auto& sum = totals[row.field];
+    printRow(inCurrentMode(row.label), reckoning.shown(sum[0]), reckoning.shown(sum[1]),
+             reckoning.basis(), -1);
   }
 }
+
+template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&);
+template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&);
 
 }  // namespace zeb

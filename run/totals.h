@@ -1,13 +1,14 @@
 // The total costs of a lawsuit through several instances.
 #pragma once
-#include <cstdint>
 
-#include "run/sections.h"
+#include "run/reckoning.h"
 
 namespace zeb {
 
 // Prints the totals over instances from `totals`, when the first instance,
 // the appeal and the revision were all printed; otherwise nothing.
-void printInstanceTotals(std::int64_t amount, const InstanceTotals& totals);
+template <class Reckoning>
+void printInstanceTotals(const Reckoning& reckoning,
+                         const TotalsOf<typename Reckoning::Total>& totals);
 
 }  // namespace zeb

@@ -1,5 +1,6 @@
 #include "run/zeb.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -18,7 +19,32 @@
 namespace zeb {
 namespace {
 
-void printReport(std::int64_t amount) {
+struct SingleFeeRow {
+  FeeKind kind;
+  Label label;
+};
+
+constexpr SingleFeeRow kSingleFeeRows[] = {
+    {FeeKind::Court, {"Gerichtsgeb\201hr:", "Gerichtsgeb&uuml;hr:"}},
+    {FeeKind::Lawyer, {"Anwaltsgeb\201hr:", "Anwaltsgeb&uuml;hr:"}},
+};
+
+// The amount in dispute and the single court and lawyer fees.
+template <class Reckoning>
+void printBaseRows(const Reckoning& reckoning) {
+  // The amount stands alone: its new value plays no part.
+  printRow("Streitwert:", reckoning.amount(), decltype(reckoning.amount()){}, 0, 0);
+  if (reckoning.capped()) printValueCap();
+  for (const SingleFeeRow& row : kSingleFeeRows) {
+    printRow(inCurrentMode(row.label), reckoning.fee(Schedule::Old, row.kind),
+             reckoning.fee(Schedule::New, row.kind), reckoning.feeBasis(), 0);
+  }
+}
+
+// The report for `amount`, as its header shows it, with the values of
+// `reckoning`.
+template <class Reckoning>
+void printReport(std::int64_t amount, const Reckoning& reckoning) {
   RunState& state = runState();
   if (state.figures) state.figures->amount = amount;
   const ReportOptions& options = state.options;
@@ -32,11 +58,11 @@ void printReport(std::int64_t amount) {
     printBanner(emit);
   }
   printColumnHeader();
-  printBaseRows(amount);
-  if (options.showPaymentOrder) printPaymentOrderSection(amount);
-  InstanceTotals totals;
-  printInstanceSections(amount, totals);
-  printInstanceTotals(amount, totals);
+  printBaseRows(reckoning);
+  if (options.showPaymentOrder) printPaymentOrderSection(reckoning);
+  TotalsOf<typename Reckoning::Total> totals;
+  printInstanceSections(reckoning, totals);
+  printInstanceTotals(reckoning, totals);
   if (html) printTableEnd();
   if (options.showNotes) printNotes();
   if (html) printDocumentClosing();
@@ -55,8 +81,15 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
     // An empty argument vector has no invocation name to show.
     printUsage(count == 1 ? arguments[0] : "zeb");
     state.exitStatus = kUsageShown;
+  } else if (state.options.reform == Reform::Of2013) {
+    const std::int64_t amount = parseAmount(arguments[1]);
+    printReport(amount, Reckoning2013(amount));
+  } else if (const std::optional<std::uint64_t> amount = parseReformAmount(arguments[1])) {
+    printReport(static_cast<std::int64_t>(std::min(*amount, kValueCap)),
+                ReckoningInCents(state.options.reform, *amount));
   } else {
-    printReport(parseAmount(arguments[1]));
+    printAmountRefused(count, arguments);
+    state.exitStatus = kAmountRefused;
   }
   if (const int reason = closeOutput(); reason != 0) {
     state.exitStatus = kWriteFailed;
@@ -71,21 +104,6 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
 }
 
 }  // namespace
-
-void printBaseRows(std::int64_t amount) {
-  const float amountValue = moneyFromAmount(amount);
-  // The percent basis of these two rows is the amount as handed over in
-  // single precision, unlike the amount itself in the sections.
-  const std::uint64_t basis = truncateToUnsigned64(amountValue);
-  const std::uint64_t unsignedAmount = static_cast<std::uint64_t>(amount);
-  printRow("Streitwert:", amountValue, 0, 0, 0);
-  printRow(inCurrentMode({"Gerichtsgeb\201hr:", "Gerichtsgeb&uuml;hr:"}),
-           toSingle(moneyFromFee(oldScheduleFee(unsignedAmount, FeeKind::Court))),
-           toSingle(moneyFromFee(newScheduleFee(unsignedAmount, FeeKind::Court))), basis, 0);
-  printRow(inCurrentMode({"Anwaltsgeb\201hr:", "Anwaltsgeb&uuml;hr:"}),
-           toSingle(moneyFromFee(oldScheduleFee(unsignedAmount, FeeKind::Lawyer))),
-           toSingle(moneyFromFee(newScheduleFee(unsignedAmount, FeeKind::Lawyer))), basis, 0);
-}
 
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err) {
   RunState fresh;

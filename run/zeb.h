@@ -11,6 +11,7 @@ namespace zeb {
 inline constexpr int kReportWritten = 0;
 inline constexpr int kUsageShown = 1;
 inline constexpr int kWriteFailed = 2;
+inline constexpr int kAmountRefused = 2;  // a reform's amount that is no amount
 
 // Runs the program for the `count` elements of `arguments` (element 0 the
 // invocation name), writing the report or the usage screen to `out` and the
@@ -24,8 +25,5 @@ int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* e
 // report: -h and -E change nothing, -A has nothing to leave out. After the
 // usage screen (status 1) there are none.
 Figures runZebFigures(int count, const char* const* arguments);
-
-// Prints the amount in dispute and the single court and lawyer fees.
-void printBaseRows(std::int64_t amount);
 
 }  // namespace zeb

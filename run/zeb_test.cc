@@ -53,13 +53,6 @@ TEST(RunZeb, CentsDoNotDependOnTheInheritedPrecision) {
 
 #endif
 
-// `value` as printf's %f gives it with `decimals` decimals.
-std::string fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
-
 // The table of a text report, an item a line: "H label" for a heading,
 // "R label|old|percent|new|percent|direction|change" for a row.
 std::vector<std::string> itemsOfText(const std::string& report) {
@@ -97,11 +90,10 @@ std::vector<std::string> itemsOfFigures(const Figures& figures) {
       items.push_back("H " + heading->label);
     }
     const FigureRow& row = figures.rows[i];
-    std::string item = "R " + row.label + "|" + fixed(double{row.oldValue}, 2);
+    std::string item = "R " + row.label + "|" + figureText(row.oldValue, 2);
     if (const auto& c = row.comparison) {
-      item += "|" + std::to_string(c->oldPercent) + "|" + fixed(double{row.newValue}, 2) + "|" +
-              std::to_string(c->newPercent) + "|" + c->direction + "|" +
-              fixed(double{c->change}, 1);
+      item += "|" + std::to_string(c->oldPercent) + "|" + figureText(row.newValue, 2) + "|" +
+              std::to_string(c->newPercent) + "|" + c->direction + "|" + figureText(c->change, 1);
     }
     items.push_back(item);
   }

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""A second, independent model of the report's table, in exact rational
-arithmetic with explicit roundings to 64-, 53- and 24-bit significands.
+"""A second, independent model of the report's table: the report of 2013 in
+exact rational arithmetic with explicit roundings to 64-, 53- and 24-bit
+significands, the reforms in cents from the published fee tables.
 
 Run with the path of the built program: it compares the table of the text
 and the HTML report (column header to last row) for several hundred amounts
 and switch sets, byte for byte, and exits non-zero on the first difference.
 """
+import csv
+import os
 import random
 import subprocess
 import sys
@@ -88,7 +91,8 @@ def round_percent(q):
 
 
 class Model:
-    def __init__(self, html, settlement, currency):
+    def __init__(self, reckoning, html, settlement, currency):
+        self.reckoning = reckoning
         self.html = html
         self.settlement = settlement
         self.currency = currency
@@ -96,38 +100,50 @@ class Model:
 
     def label(self, text):
         if self.html:
-            return (text.replace('ü', '&uuml;').replace('ß', '&szlig;').replace('ä', '&auml;'))
+            return (text.replace('ü', '&uuml;').replace('ß', '&szlig;').replace('ä', '&auml;')
+                    .replace('ö', '&ouml;').replace('§ ', '&sect;&nbsp;').replace('30.000.000 ',
+                    '30.000.000&nbsp;').replace('Abs. ', 'Abs.&nbsp;'))
         return text
 
     def row(self, label, old, new, basis, adjust=0):
+        """A row; `basis` 0 shows the old value alone. The values are exact
+        fractions (2013) or whole cents (a reform)."""
         label = self.label(label)
         cur = self.currency
-        basis_d = D(basis)
-        if basis_d == 0:
+        if self.reckoning.exact:
+            amount = lambda v: '%d.%02d' % divmod(v, 100)
+        else:
+            amount = lambda v: '%.2f' % float(v)
+        if basis == 0:
             if self.html:
-                self.out.append('<tr>\n<td>%s</td>\n<td class="betrag">%9.2f&nbsp;%s</td>\n'
+                self.out.append('<tr>\n<td>%s</td>\n<td class="betrag">%9s&nbsp;%s</td>\n'
                                 '<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n'
-                                '</tr>\n\n' % (label, float(old), cur))
+                                '</tr>\n\n' % (label, amount(old), cur))
             else:
-                self.out.append('%-50s%11.2f %s\n' % (label, float(old), cur))
+                self.out.append('%-50s%11s %s\n' % (label, amount(old), cur))
             return
         direction = '+' if new >= old else '-'
-        change = S(E(E(E(new / old) - 1) * (100 if direction == '+' else -100)))
-        po = round_percent(D(E(old / basis_d)))
-        pn = round_percent(D(E(new / basis_d)))
+        if self.reckoning.exact:
+            po, pn = half_up(old, basis), half_up(new, basis)
+            change = '%d.%d' % divmod(half_up(abs(new - old) * 1000, old), 10)
+        else:
+            basis_d = D(basis)
+            change = '%.1f' % float(S(E(E(E(new / old) - 1) * (100 if direction == '+' else -100))))
+            po = round_percent(D(E(old / basis_d)))
+            pn = round_percent(D(E(new / basis_d)))
         if self.html:
             self.out.append(
-                '<tr>\n<td>%s</td>\n<td class="betrag alt">%9.2f&nbsp;%s</td>\n'
+                '<tr>\n<td>%s</td>\n<td class="betrag alt">%9s&nbsp;%s</td>\n'
                 '<td class="prozent alt">= %4i&nbsp;%% des Streitwertes</td>\n'
-                '<td class="betrag">%9.2f&nbsp;%s</td>\n'
+                '<td class="betrag">%9s&nbsp;%s</td>\n'
                 '<td class="prozent">= %4i&nbsp;%% des Streitwertes</td>\n'
-                '<td class="prozent">%c %4.1f&nbsp;%%</td>\n</tr>\n\n'
-                % (label, float(old), cur, po, float(new), cur, pn, direction, float(change)))
+                '<td class="prozent">%c %4s&nbsp;%%</td>\n</tr>\n\n'
+                % (label, amount(old), cur, po, amount(new), cur, pn, direction, change))
         else:
-            self.out.append('%-*s%12.2f %s\t=%4i %% des Streitwertes\t%12.2f %s\t=%4i %% des '
-                            'Streitwertes    = %c %4.1f %%\n'
-                            % (50 + adjust, label, float(old), cur, po, float(new), cur, pn,
-                               direction, float(change)))
+            self.out.append('%-*s%12s %s\t=%4i %% des Streitwertes\t%12s %s\t=%4i %% des '
+                            'Streitwertes    = %c %4s %%\n'
+                            % (50 + adjust, label, amount(old), cur, po, amount(new), cur, pn,
+                               direction, change))
 
     def heading(self, level, label):
         if self.html:
@@ -142,13 +158,128 @@ class Model:
         self.out.append(ch * max(left, 0) + ' ' + label + ': ' + ch * max(right, 0) + '\n')
 
     def column_header(self):
+        until, since = self.reckoning.dates
         if self.html:
-            self.out.append('<tr>\n<th>Position</th>\n<th colspan="2">Kosten bis 31.07.2013</th>\n'
-                            '<th colspan="2">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n'
-                            '</tr>\n\n')
+            self.out.append('<tr>\n<th>Position</th>\n<th colspan="2">Kosten bis %s</th>\n'
+                            '<th colspan="2">Kosten ab %s</th>\n<th>Ver&auml;nderung</th>\n'
+                            '</tr>\n\n' % (until, since))
         else:
-            self.out.append('=' * 81 + '\n' + '%-50s' % 'Position'
-                            + 'Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVeränderung\n')
+            self.out.append('=' * 81 + '\n' + '%-50s' % 'Position' + 'Kosten bis %s\t\t\t\t'
+                            'Kosten ab %s\t\t\tVeränderung\n' % (until, since))
+
+    def line(self, text):
+        """A line of the table that is no row."""
+        text = text.replace('%s', self.currency)
+        self.out.append('<tr>\n<td colspan="6">%s</td>\n</tr>\n\n' % self.label(text)
+                        if self.html else text + '\n')
+
+
+def half_up(numerator, denominator):
+    """numerator / denominator rounded to a whole number, half up."""
+    return (2 * numerator + denominator) // (2 * denominator)
+
+
+class Of2013:
+    """The report of 2013: single-precision values from whole-euro fees."""
+    exact = False
+    dates = ('31.07.2013', '01.08.2013')
+
+    def __init__(self, amount):
+        self.amount = amount
+        self.basis = amount % 2**64
+        self.capped = False
+
+    def base(self):
+        s_amount = S(self.amount)
+        b0 = int(s_amount) if s_amount >= 0 else 2**32 + int(s_amount)
+        fees = [[S(money(t, self.amount, court)) for t in (OLD, NEW)] for court in (True, False)]
+        return s_amount, b0, fees
+
+    def payment_order(self):
+        return [max(S(D(money(t, self.amount, True)) * dconst('0.5')), F(minimum))
+                for t, minimum in zip((OLD, NEW), (23, 32))]
+
+    def block(self, kc, kl):
+        values = []
+        for t in (OLD, NEW):
+            c = D(kc * S(money(t, self.amount, True)))
+            l = S(D(money(t, self.amount, False)) * dconst(kl))
+            e = min(S(E(l * dconst('0.2'))), F(20))
+            g = D(E(E(e + l) * dconst('1.16')))
+            values.append((c, l, g, E(E(g + g) + c)))
+        return values
+
+    shown = staticmethod(S)
+    half = staticmethod(lambda p: S(E(p / 2)))
+    total = staticmethod(lambda p, before=None: D(p) if before is None else D(E(before + p)))
+
+
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'data')
+
+
+def published_tables():
+    """Anlage 2 GKG and RVG as published, in cents: {(edition, kind): rows}."""
+    tables = {}
+    with open(os.path.join(DATA, 'fee-tables.csv')) as f:
+        for row in csv.DictReader(f):
+            if row['schedule'] == 'new':
+                tables.setdefault(('2013', row['kind']), []).append(
+                    (int(row['amount_up_to']), 100 * int(row['fee'])))
+    with open(os.path.join(DATA, 'fee-tables-2021-2025.csv')) as f:
+        for row in csv.DictReader(f):
+            tables.setdefault((row['edition'], row['kind']), []).append(
+                (int(row['amount_up_to']), int(row['fee_cents'])))
+    return tables
+
+
+PUBLISHED = published_tables()
+# Above the tables' last row (500.000 euros) every started 50.000 euros add
+# these cents (law.md); the payment order's minimums (KV GKG Nr. 1100).
+ABOVE = {('2013', 'court'): 18000, ('2013', 'lawyer'): 15000, ('2021', 'court'): 19800,
+         ('2021', 'lawyer'): 16500, ('2025', 'court'): 21000, ('2025', 'lawyer'): 17500}
+MINIMUM = {'2013': 3200, '2021': 3600, '2025': 3800}
+CAP = 30000000
+
+
+class InCents:
+    """A reform: the editions before and after it, in whole cents."""
+    exact = True
+
+    def __init__(self, amount, reform):
+        self.editions = {'-2021': ('2013', '2021'), '-2025': ('2021', '2025')}[reform]
+        self.dates = {'-2021': ('31.12.2020', '01.01.2021'), '-2025': ('31.05.2025', '01.06.2025')}[reform]
+        self.amount = min(amount, CAP)
+        self.basis = self.amount
+        self.capped = amount > CAP
+
+    def fee(self, edition, kind):
+        rows = PUBLISHED[(edition, kind)]
+        for up_to, cents in rows:
+            if self.amount <= up_to:
+                return cents
+        top, cents = rows[-1]
+        return cents + -(-(self.amount - top) // 50000) * ABOVE[(edition, kind)]
+
+    def base(self):
+        fees = [[self.fee(e, kind) for e in self.editions] for kind in ('court', 'lawyer')]
+        return 100 * self.amount, self.amount, fees
+
+    def payment_order(self):
+        return [max(half_up(self.fee(e, 'court'), 2), MINIMUM[e]) for e in self.editions]
+
+    def block(self, kc, kl):
+        values = []
+        for e in self.editions:
+            c = kc * self.fee(e, 'court')
+            l = half_up(self.fee(e, 'lawyer') * int(kl.replace('.', '')), 10)
+            expenses = min(half_up(l * 20, 100), 2000)
+            g = l + expenses + half_up((l + expenses) * 19, 100)
+            values.append((c, l, g, c + 2 * g))
+        return values
+
+    shown = staticmethod(lambda v: v)
+    half = staticmethod(lambda p: half_up(p, 2))
+    total = staticmethod(lambda p, before=None: p if before is None else before + p)
 
 
 SECTIONS = [
@@ -181,19 +312,21 @@ def table(amount, switches):
     html = '-h' in switches
     settlement = '-V' in switches
     show = shown_sections(switches)
-    m = Model(html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
+    reform = [w for w in switches if w in ('-2021', '-2025')]
+    r = InCents(amount, reform[-1]) if reform else Of2013(amount)
+    m = Model(r, html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
     m.column_header()
-    basis = amount % 2**64
-    tables = (OLD, NEW)
-    s_amount = S(amount)
-    b0 = int(s_amount) if s_amount >= 0 else 2**32 + int(s_amount)
-    m.row('Streitwert:', s_amount, 0, 0)
-    m.row('Gerichtsgebühr:', *(S(money(t, amount, True)) for t in tables), b0)
-    m.row('Anwaltsgebühr:', *(S(money(t, amount, False)) for t in tables), b0)
+    basis = r.basis
+    shown_amount, fee_basis, fees = r.base()
+    m.row('Streitwert:', shown_amount, 0, 0)
+    if r.capped:
+        m.line('Der Streitwert zählt höchstens mit 30.000.000 %s (§ 39 Abs. 2 GKG; § 22 Abs. 2 RVG '
+               'für einen Auftraggeber in derselben Angelegenheit).')
+    m.row('Gerichtsgebühr:', *fees[0], fee_basis)
+    m.row('Anwaltsgebühr:', *fees[1], fee_basis)
     if show['m']:
         m.heading(1, 'Mahnverfahren')
-        po = [max(S(D(money(t, amount, True)) * dconst('0.5')), F(minimum))
-              for t, minimum in zip(tables, (23, 32))]
+        po = r.payment_order()
         label = ('0,5 Gerichtsgeb&uuml;hren: <sup><a href="#Mindest">1</a></sup>' if html
                  else '0,5 Gerichtsgebühren: 1)')
         m.row(label, po[0], po[1], basis, 1)
@@ -209,33 +342,22 @@ def table(amount, switches):
                 if not settlement:
                     break
                 m.heading(2, 'Verfahren mit Prozeßvergleich')
-            values = []
-            for t in tables:
-                c = D(kc * S(money(t, amount, True)))
-                l = S(D(money(t, amount, False)) * dconst(kl))
-                e = min(S(E(l * dconst('0.2'))), F(20))
-                g = D(E(E(e + l) * dconst('1.16')))
-                p = E(E(g + g) + c)
-                values.append((c, l, g, p))
+            values = r.block(kc, kl)
             court = '%d Gerichtsgebühr%s:' % (kc, '' if kc == 1 else 'en')
-            m.row(court, S(values[0][0]), S(values[1][0]), basis)
-            m.row(kl_label + ' Anwaltsgebühren:', S(values[0][1]), S(values[1][1]), basis)
-            m.row(kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:',
-                  S(values[0][2]), S(values[1][2]), basis)
-            m.row('Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:',
-                  S(values[0][3]), S(values[1][3]), basis)
+            for column, label in enumerate((court, kl_label + ' Anwaltsgebühren:',
+                                            kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:',
+                                            'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:')):
+                m.row(label, r.shown(values[0][column]), r.shown(values[1][column]), basis)
             if variant == 1:
                 m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
-                      S(E(values[0][3] / 2)), S(E(values[1][3] / 2)), basis, 1)
+                      r.half(values[0][3]), r.half(values[1][3]), basis, 1)
             else:
                 for s in (0, 1):
                     p = values[s][3]
                     if index == 0:
-                        totals[('a', s)] = D(p)
-                    elif index == 1:
-                        totals[('a', s)] = D(E(totals.get(('a', s), 0) + p))
+                        totals[('a', s)] = r.total(p)
                     else:
-                        totals[('r' if index == 2 else 'g', s)] = D(E(p + totals.get(('a', s), 0)))
+                        totals[('arg'[index - 1], s)] = r.total(p, totals.get(('a', s), 0))
     if show['k'] and show['b'] and show['r']:
         m.heading(1, 'Gesamtkosten mehrerer Instanzen')
         labels = [('Gesamtkosten mit Berufung:', 'Gesamtkosten mit Berufung:'),
@@ -245,7 +367,7 @@ def table(amount, switches):
                    'Gesamtkosten mit Berufung und Revision vor dem BGH:')]
         for key, (text_label, html_label) in zip('arg', labels):
             m.row(html_label if html else text_label,
-                  S(totals[(key, 0)]), S(totals[(key, 1)]), basis, -1)
+                  r.shown(totals[(key, 0)]), r.shown(totals[(key, 1)]), basis, -1)
     text = ''.join(m.out)
     return text if html else text.encode('cp850').decode('latin-1')
 
@@ -278,24 +400,24 @@ def amounts():
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
-    checked = 0
-    for amount in amounts():
-        for switches in switch_sets:
-            if switches not in ([], ['-V']) and amount % 7 != 0 and abs(amount) > 10**6:
-                continue
-            expected = table(amount, switches)
-            actual = program_table(program, amount, switches)
-            if expected != actual:
-                for i, (a, b) in enumerate(zip(expected.splitlines(), actual.splitlines())):
-                    if a != b:
-                        print('amount %d %s, line %d:\n  model:   %r\n  program: %r'
-                              % (amount, ' '.join(switches), i + 1, a, b))
-                        break
-                else:
-                    print('amount %d %s: lengths differ' % (amount, ' '.join(switches)))
-                return 1
-            checked += 1
-    print('%d passed, 0 failed' % checked)
+    reform_sets = [['-2025', '-V'], ['-2021', '-V'], ['-2025', '-h', '-E'], ['-2021', '-2025', '-m']]
+    cases = [(amount, switches) for amount in amounts() for switches in switch_sets
+             if switches in ([], ['-V']) or amount % 7 == 0 or abs(amount) <= 10**6]
+    cases += [(amount, switches) for amount in amounts() + [CAP, CAP + 1, 45000000, 10**15]
+              for switches in reform_sets if amount >= 1]
+    for amount, switches in cases:
+        expected = table(amount, switches)
+        actual = program_table(program, amount, switches)
+        if expected != actual:
+            for i, (a, b) in enumerate(zip(expected.splitlines(), actual.splitlines())):
+                if a != b:
+                    print('amount %d %s, line %d:\n  model:   %r\n  program: %r'
+                          % (amount, ' '.join(switches), i + 1, a, b))
+                    break
+            else:
+                print('amount %d %s: lengths differ' % (amount, ' '.join(switches)))
+            return 1
+    print('%d passed, 0 failed' % len(cases))
     return 0
 
 

@@ -166,6 +166,7 @@ TEST(Report, GoldenReports) {
       {{"-1000", "-A"}, "minus1000-A.txt"},
       {{"2147483647", "-V", "-A"}, "2147483647-V-A.txt"},
       {{"115000", "-r", "-A"}, "115000-r-A.txt"},
+      {{"5000", "-2025", "-V"}, "5000-2025-V.txt"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);
@@ -189,6 +190,7 @@ TEST(Report, GoldenHtmlDocuments) {
       {{"-1000", "-h", "-E", "-V"},
        "minus1000-h-E-V.html",
        kBanner + " HTML-Ausgabe f\201r Streitwert -1000 Euro wird erzeugt.\n\n"},
+      {{"5000", "-2021", "-h", "-E"}, "5000-2021-h-E.html", kBanner + kProgress5000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.golden);
@@ -226,6 +228,49 @@ TEST(Report, EndingsWithAndWithoutNotes) {
   }
   EXPECT_NE(zeb({"5000", "-h"}).out.find("</table>\n\n\n<br>\n<div class=\"anmerkung\">\n"),
             std::string::npos);
+}
+
+// A reform's amount is digits only: anything else is refused with the
+// command as it should be, nothing on standard output, status 2.
+TEST(Reform, AmountsThatAreNoAmountAreRefused) {
+  const std::string rule =
+      " ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus Ziffern:\n"
+      " ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht 5.000).\n Richtig: zeb ";
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string given, command;
+  };
+  const Case cases[] = {
+      {{"-2025", "5000"}, "-2025", "5000 -2025"},
+      {{"-2021", "-V", "7000", "-h", "Euro"}, "-2021", "7000 -2021 -V -h"},
+      {{"5.000", "-2025"}, "5.000", "<Streitwert> -2025"},
+      {{"0", "-2025"}, "0", "<Streitwert> -2025"},
+      {{"", "-2021"}, "", "<Streitwert> -2021"},
+      {{"5000\342\202\254", "-2025"}, "5000???", "<Streitwert> -2025"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.given);
+    const ProcessResult run = zeb(c.arguments);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "zeb: \"" + c.given + "\"" + rule + c.command + "\n");
+    EXPECT_EQ(run.status, 2);
+  }
+}
+
+// Above 30 million euros the fees are those of 30 million, with a line on
+// the cap; the report of 2013 knows no cap.
+TEST(Reform, TheValueIsCappedAtThirtyMillion) {
+  const std::string capped = zeb({"30000001", "-2025", "-V"}).out;
+  const std::string line =
+      "Der Streitwert z\204hlt h\224chstens mit 30.000.000 Euro (\365 39 Abs. 2 GKG; \365 22 Abs. "
+      "2 "
+      "RVG f\201r einen Auftraggeber in derselben Angelegenheit).\n";
+  const std::size_t at = capped.find(line);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(capped.substr(0, at) + capped.substr(at + line.size()),
+            zeb({"30000000", "-2025", "-V"}).out);
+  EXPECT_EQ(zeb({"99999999999999999999999", "-2025", "-V"}).out, capped);
+  EXPECT_EQ(zeb({"30000001", "-V"}).out.find("30.000.000"), std::string::npos);
 }
 
 // A report lost on the way out is a failure, not a success.

@@ -35,10 +35,13 @@ void writeString(std::FILE* json, const std::string& text) {
   std::fputc('"', json);
 }
 
-// A money value or a change: 17 significant digits give the double back
-// exactly, and so the single-precision value it holds. JSON has no infinity.
-void writeNumber(std::FILE* json, double value) {
-  if (std::isfinite(value)) {
+// A money value or a change. Of the report of 2013: 17 significant digits
+// give the double back exactly, and so the single-precision value it holds;
+// JSON has no infinity. Of a reform: the exact decimal.
+void writeNumber(std::FILE* json, const zeb::Figure& figure) {
+  if (const auto* exact = std::get_if<zeb::Decimal>(&figure)) {
+    std::fputs(zeb::decimalText(*exact).c_str(), json);
+  } else if (const double value = std::get<float>(figure); std::isfinite(value)) {
     std::fprintf(json, "%.17g", value);
   } else {
     std::fputs("null", json);
@@ -46,14 +49,26 @@ void writeNumber(std::FILE* json, double value) {
 }
 
 void writeFigures(std::FILE* json, const zeb::Figures& figures) {
-  std::fprintf(json, R"({"status":%d,"amount":)", figures.status);
-  if (figures.status == zeb::kUsageShown) {
-    std::fputs("null", json);
+  std::fprintf(json, R"({"status":%d,)", figures.status);
+  // No report (the usage screen, or a reform's amount refused): no amount.
+  if (figures.status != zeb::kReportWritten) {
+    std::fputs(R"("amount":null,"columns":null)", json);
   } else {
-    std::fprintf(json, "%lld", static_cast<long long>(figures.amount));
+    std::fprintf(json, R"("amount":%lld,"columns":[)", static_cast<long long>(figures.amount));
+    writeString(json, figures.oldColumn);
+    std::fputc(',', json);
+    writeString(json, figures.newColumn);
+    std::fputc(']', json);
   }
-  std::fputs(R"(,"headings":[)", json);
+  std::fputs(R"(,"remarks":[)", json);
   const char* separator = "";
+  for (const std::string& remark : figures.remarks) {
+    std::fputs(separator, json);
+    writeString(json, remark);
+    separator = ",";
+  }
+  std::fputs(R"(],"headings":[)", json);
+  separator = "";
   for (const zeb::FigureHeading& heading : figures.headings) {
     std::fprintf(json, R"(%s{"level":%d,"label":)", separator, heading.level);
     writeString(json, heading.label);
@@ -72,14 +87,14 @@ void writeFigures(std::FILE* json, const zeb::Figures& figures) {
       std::fputs("null", json);
     }
     std::fputs(R"(,"old":)", json);
-    writeNumber(json, static_cast<double>(row.oldValue));
+    writeNumber(json, row.oldValue);
     std::fputs(R"(,"new":)", json);
-    writeNumber(json, static_cast<double>(row.newValue));
+    writeNumber(json, row.newValue);
     std::fprintf(json, R"(,"basis":%llu)", static_cast<unsigned long long>(row.percentBasis));
     if (const auto& c = row.comparison) {
       std::fprintf(json, R"(,"oldPercent":%d,"newPercent":%d,"direction":"%c","change":)",
                    c->oldPercent, c->newPercent, c->direction);
-      writeNumber(json, static_cast<double>(c->change));
+      writeNumber(json, c->change);
     } else {
       std::fputs(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)", json);
     }
