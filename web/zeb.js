@@ -58,13 +58,18 @@ const changeOf = (row) => row.direction + " " + germanNumber(row.change, 1) + "\
 
 // ---------------------------------------------------------- the amount
 
+// The largest amount of the report of 2013, which reads the amount as a
+// signed 32-bit number; a reform takes any amount and counts at most 30
+// million euros of it.
 const kLargestAmount = 2147483647;
+const kValueCap = 30000000;
 
 // The amount as a German writes it: whole euros, thousands grouped by "."
 // or a blank, "€", "EUR" or "Euro" in any case before or after, a cent part
 // of zero (",00", ",-"); full-width digits too. Returns {digits} (no
 // leading zeros) or {error}. Every step is linear in the input's length.
-function parseAmount(input) {
+// `law` is the value of the law chosen ("2013" has a largest amount).
+function parseAmount(input, law = "2013") {
   let text = input.normalize("NFKC").replace(/\s+/g, " ").trim();
   if (text === "") return { error: "Bitte geben Sie einen Streitwert ein." };
   text = text.replace(/^(?:€|euro|eur) ?/i, "").replace(/ ?(?:€|euro|eur)$/i, "");
@@ -85,7 +90,7 @@ function parseAmount(input) {
   if (digits === "0" || sign === "-" || sign === "\u2212") {
     return { error: "Der Streitwert muss mindestens 1 Euro betragen." };
   }
-  if (digits.length > 10 || Number(digits) > kLargestAmount) {
+  if (law === "2013" && (digits.length > 10 || Number(digits) > kLargestAmount)) {
     return { error: "Der Streitwert darf höchstens 2.147.483.647 Euro betragen." };
   }
   return { digits };
@@ -96,7 +101,10 @@ function parseAmount(input) {
 // The form's state and the address fragment, both ways. Missing or unknown
 // values take the defaults; a narrow screen starts with the figures.
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
+// The law: a reform's two editions side by side, or the report of 2013.
+const kLaws = { 2025: "-2025", 2021: "-2021", 2013: null };
 const kChoices = {
+  recht: ["2025", "2021", "2013"],
   verfahren: Object.keys(kProceedings),
   vergleich: ["ja", "nein"],
   hinweise: ["ja", "nein"],
@@ -105,6 +113,7 @@ const kChoices = {
 };
 const narrowScreen = window.matchMedia("(max-width: 700px)");
 const defaults = () => ({
+  recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort",
   darstellung: narrowScreen.matches ? "uebersicht" : "html",
 });
@@ -114,6 +123,8 @@ const page = {
   form: byId("formular"),
   amount: byId("streitwert"),
   amountError: byId("streitwert-fehler"),
+  law: byId("recht"),
+  lawNote: byId("rechtsstand"),
   proceedings: byId("verfahren"),
   settlement: byId("vergleich"),
   notes: byId("hinweise"),
@@ -134,6 +145,7 @@ const page = {
 function stateFromForm() {
   return {
     streitwert: page.amount.value,
+    recht: page.law.value,
     verfahren: page.proceedings.value,
     vergleich: page.settlement.checked ? "ja" : "nein",
     hinweise: page.notes.checked ? "ja" : "nein",
@@ -144,6 +156,7 @@ function stateFromForm() {
 
 function showInForm(state) {
   page.amount.value = state.streitwert;
+  page.law.value = state.recht;
   page.proceedings.value = state.verfahren;
   page.settlement.checked = state.vergleich === "ja";
   page.notes.checked = state.hinweise === "ja";
@@ -151,10 +164,13 @@ function showInForm(state) {
   for (const view of page.views) view.checked = view.value === state.darstellung;
 }
 
+// An address without the law is one written before the page knew the
+// reforms: it keeps showing the report of 2013.
 function stateFromFragment(fragment) {
   const values = new URLSearchParams(fragment.replace(/^#/, ""));
   const state = { streitwert: values.get("streitwert") ?? "" };
   const fallback = defaults();
+  if (fragment.length > 1 && !values.has("recht")) fallback.recht = "2013";
   for (const [key, choices] of Object.entries(kChoices)) {
     const value = values.get(key);
     state[key] = choices.includes(value) ? value : fallback[key];
@@ -175,6 +191,7 @@ function fragmentOf(state, digits) {
 // The argument vector: the plain digits, then the chosen switches.
 function argumentsOf(state, digits, html) {
   const words = [digits];
+  if (kLaws[state.recht]) words.push(kLaws[state.recht]);
   if (kProceedings[state.verfahren]) words.push(kProceedings[state.verfahren]);
   if (state.vergleich === "ja") words.push("-V");
   if (state.hinweise === "nein") words.push("-A");
@@ -186,6 +203,9 @@ function argumentsOf(state, digits, html) {
 // ---------------------------------------------------------------- views
 
 const escapeHtml = (text) => text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+
+// "bis 31.05.2025" of a column's caption "Kosten bis 31.05.2025".
+const dateOf = (caption) => caption.replace(/^Kosten /, "");
 
 // The figures' rows in blocks: the base rows, then one block per section,
 // a variant's sub-heading as an item of its own.
@@ -204,9 +224,10 @@ function blocksOf(figures) {
 // The figures view: a block per section, each row's label over its two
 // amounts and the change. `mark(n)` is the footnote mark of note n.
 function overviewHtml(figures, mark) {
+  const [before, after] = figures.columns.map(dateOf);
   return blocksOf(figures).map((block, b) => {
     const id = "b" + b;
-    const head = `<thead><tr><th scope="col" id="${id}a">bis 31.07.2013</th><th scope="col" id="${id}n">ab 01.08.2013</th>` +
+    const head = `<thead><tr><th scope="col" id="${id}a">${before}</th><th scope="col" id="${id}n">${after}</th>` +
       `<th scope="col" id="${id}v">Veränderung</th></tr></thead>`;
     const rows = block.items.map((item, i) => {
       if (item.variant) return `<tr class="variante"><th colspan="3" scope="colgroup">${escapeHtml(item.variant)}</th></tr>`;
@@ -217,13 +238,15 @@ function overviewHtml(figures, mark) {
       return `<tr class="position"><th colspan="3" id="${row}">${escapeHtml(item.label)}${item.note ? mark(item.note) : ""}</th></tr>` +
         `<tr class="werte">${values}</tr>`;
     }).join("");
+    // A line on the amount (its cap) stands under the first block.
+    const remarks = b === 0 ? figures.remarks.map((remark) => `<p class="anmerkung-zeile">${escapeHtml(remark)}</p>`).join("") : "";
     return `<section class="block" aria-labelledby="${id}"><h2 id="${id}">${escapeHtml(block.title)}</h2>` +
-      `<table class="zahlen">${head}<tbody>${rows}</tbody></table></section>`;
+      `<table class="zahlen">${head}<tbody>${rows}</tbody></table>${remarks}</section>`;
   }).join("");
 }
 
 function showOverview(state, digits) {
-  const notes = state.hinweise === "ja" ? notesOf(state.euro) : null;
+  const notes = state.hinweise === "ja" ? notesOf(state.euro, state.recht) : null;
   // The note on the payment order's minimum fee is the HTML report's "Mindest".
   const mark = notes ? (n) => `<sup><a href="#Mindest" class="fussnote" aria-label="Anmerkung ${n}">${n}</a></sup>`
     : (n) => `<sup>${n}</sup>`;
@@ -237,15 +260,16 @@ function showOverview(state, digits) {
   }
 }
 
-// The notes as the HTML report writes them, once per currency.
+// The notes as the HTML report writes them, once per currency and law.
 const notesCache = new Map();
-function notesOf(euro) {
-  if (!notesCache.has(euro)) {
-    const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : []);
+function notesOf(euro, law) {
+  const key = euro + law;
+  if (!notesCache.has(key)) {
+    const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? []);
     const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
-    notesCache.set(euro, document.importNode(report.querySelector(".anmerkung"), true));
+    notesCache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
   }
-  return notesCache.get(euro);
+  return notesCache.get(key);
 }
 
 // A link to a note, in the figures or in the HTML report: the note comes
@@ -267,34 +291,39 @@ page.overview.addEventListener("click", (event) => followNote(event, document, (
   item.focus({ preventScroll: true });
 }));
 
-// The chart: court and lawyer fee, old and new schedule, over amounts from
-// 1 euro to well past the amount, both axes logarithmic.
+// The chart: court and lawyer fee, the two editions of the law chosen,
+// over amounts from 1 euro to well past the amount, both axes logarithmic.
 const kChartSamples = 240;
 const kSeries = [
-  { name: "Gerichtsgebühr bis 31.07.2013", fee: "court", schedule: "old", css: "gericht alt" },
-  { name: "Gerichtsgebühr ab 01.08.2013", fee: "court", schedule: "new", css: "gericht" },
-  { name: "Anwaltsgebühr bis 31.07.2013", fee: "lawyer", schedule: "old", css: "anwalt alt" },
-  { name: "Anwaltsgebühr ab 01.08.2013", fee: "lawyer", schedule: "new", css: "anwalt" },
+  { name: "Gerichtsgebühr", fee: "court", schedule: "old", css: "gericht alt" },
+  { name: "Gerichtsgebühr", fee: "court", schedule: "new", css: "gericht" },
+  { name: "Anwaltsgebühr", fee: "lawyer", schedule: "old", css: "anwalt alt" },
+  { name: "Anwaltsgebühr", fee: "lawyer", schedule: "new", css: "anwalt" },
 ];
 
-// The rows of the single court and lawyer fee for `amount`: the base rows
-// of the report, with both schedules' fees and the change.
-function feesAt(amount) {
-  const rows = zeb.figures([String(amount), "-k", "-b", "-A"]).rows;
-  return { amount, court: rows[1], lawyer: rows[2] };
+// The rows of the single court and lawyer fee for `amount` under `law`:
+// the base rows of the report, with both editions' fees and the change,
+// and the dates of the editions ("bis 31.05.2025", "ab 01.06.2025").
+function feesAt(amount, law) {
+  const figures = zeb.figures([String(amount), "-k", "-b", "-A"].concat(kLaws[law] ?? []));
+  const [old, now] = figures.columns.map(dateOf);
+  return { amount, court: figures.rows[1], lawyer: figures.rows[2], dates: { old, new: now } };
 }
 
+const seriesName = (s, fees) => `${s.name} ${fees.dates[s.schedule]}`;
+
 const chartCache = new Map();
-function chartSamples(top) {
-  if (!chartCache.has(top)) {
+function chartSamples(top, law) {
+  const key = top + "/" + law;
+  if (!chartCache.has(key)) {
     const samples = [];
     for (let i = 0; i <= kChartSamples; ++i) {
       const amount = Math.round(top ** (i / kChartSamples));
-      if (samples.length === 0 || amount > samples[samples.length - 1].amount) samples.push(feesAt(amount));
+      if (samples.length === 0 || amount > samples[samples.length - 1].amount) samples.push(feesAt(amount, law));
     }
-    chartCache.set(top, samples);
+    chartCache.set(key, samples);
   }
-  return chartCache.get(top);
+  return chartCache.get(key);
 }
 
 const amountWords = (x) => x >= 1e9 ? germanNumber(x / 1e9, 0) + "\u00a0Mrd.\u00a0€"
@@ -303,10 +332,12 @@ const amountWords = (x) => x >= 1e9 ? germanNumber(x / 1e9, 0) + "\u00a0Mrd.\u00
 let chart = null; // the chart on screen: its scales {x, y}
 let chartWidth = 0; // the width it was drawn for
 
-function showChart(digits) {
-  const amount = Number(digits);
+function showChart(digits, law) {
+  // The fees of a reform stay those of 30 million euros above it.
+  const amount = Math.min(Number(digits), kLargestAmount);
   const top = Math.min(10 ** (Math.ceil(Math.log10(amount + 1)) + 1), kLargestAmount);
-  const samples = chartSamples(top);
+  const samples = chartSamples(top, law);
+  const name = (s) => seriesName(s, samples[0]);
   const feeTop = 10 ** Math.ceil(Math.log10(Math.max(...samples.map((p) => Math.max(p.court.new, p.lawyer.new, p.court.old, p.lawyer.old)))));
   const width = Math.max(280, Math.min(page.output.clientWidth || 640, 900));
   const height = Math.round(Math.min(Math.max(width * 0.6, 220), 420));
@@ -323,26 +354,26 @@ function showChart(digits) {
   const path = (s) => samples.map((p, k) => (k === 0 ? `M${x(p.amount).toFixed(1)},` : `H${x(p.amount).toFixed(1)}V`) +
     y(p[s.fee][s.schedule]).toFixed(1)).join("") + `H${width - m.right}`;
   const lines = kSeries.map((s) => `<path class="linie ${s.css}" d="${path(s)}"/>`).join("");
-  const table = [...decades(0, top).filter((a) => a !== amount), amount].sort((a, b) => a - b).map(feesAt);
+  const table = [...decades(0, top).filter((a) => a !== amount), amount].sort((a, b) => a - b).map((a) => feesAt(a, law));
   page.chart.innerHTML = `<figure>
 <svg id="diagramm-bild" role="img" aria-labelledby="diagramm-titel" viewBox="0 0 ${width} ${height}" width="${width}" height="${height}">
-<title id="diagramm-titel">Gerichts- und Anwaltsgebühr nach altem und neuem Recht, Streitwert von 1 bis ${amountWords(top)}, beide Achsen logarithmisch; markiert: ${amountWords(amount)}</title>
+<title id="diagramm-titel">Gerichts- und Anwaltsgebühr ${samples[0].dates.old} und ${samples[0].dates.new}, Streitwert von 1 bis ${amountWords(top)}, beide Achsen logarithmisch; markiert: ${amountWords(amount)}</title>
 ${yTicks}${xTicks}${lines}<line class="achse" x1="${m.left}" x2="${m.left}" y1="${m.top}" y2="${height - m.bottom}"/>
 <line class="achse" x1="${m.left}" x2="${width - m.right}" y1="${height - m.bottom}" y2="${height - m.bottom}"/>
 <line id="diagramm-marke" class="marke" y1="${m.top}" y2="${height - m.bottom}"/>
 <line id="diagramm-zeiger" class="zeiger" y1="${m.top}" y2="${height - m.bottom}"/>
 ${kSeries.map((s, k) => `<circle id="diagramm-punkt-${k}" class="punkt ${s.css}" r="4"/>`).join("")}
 </svg>
-<figcaption><ul class="legende">${kSeries.map((s) => `<li><svg width="28" height="10" aria-hidden="true"><line class="linie ${s.css}" x1="0" x2="28" y1="5" y2="5"/></svg>${s.name}</li>`).join("")}</ul></figcaption>
+<figcaption><ul class="legende">${kSeries.map((s) => `<li><svg width="28" height="10" aria-hidden="true"><line class="linie ${s.css}" x1="0" x2="28" y1="5" y2="5"/></svg>${name(s)}</li>`).join("")}</ul></figcaption>
 </figure>
 <label for="diagramm-regler">Streitwert im Diagramm</label>
 <input id="diagramm-regler" type="range" min="0" max="1000" step="1">
 <p id="diagramm-werte" class="werte-am-zeiger" aria-live="polite"></p>
 <details><summary>Werte als Tabelle</summary>
-<table class="zahlen diagramm-tabelle"><thead><tr><th scope="col">Streitwert</th>${kSeries.map((s) => `<th scope="col">${s.name}</th>`).join("")}</tr></thead>
+<table class="zahlen diagramm-tabelle"><thead><tr><th scope="col">Streitwert</th>${kSeries.map((s) => `<th scope="col">${name(s)}</th>`).join("")}</tr></thead>
 <tbody>${table.map((p) => `<tr${p.amount === amount ? ' class="markiert"' : ""}><th scope="row">${wholeEuros(p.amount)}</th>${kSeries.map((s) => `<td>${euros(p[s.fee][s.schedule])}</td>`).join("")}</tr>`).join("")}</tbody></table>
 </details>`;
-  chart = { x, y };
+  chart = { x, y, law };
   chartWidth = page.output.clientWidth;
   byId("diagramm-marke").setAttribute("x1", x(amount));
   byId("diagramm-marke").setAttribute("x2", x(amount));
@@ -369,7 +400,7 @@ ${kSeries.map((s, k) => `<circle id="diagramm-punkt-${k}" class="punkt ${s.css}"
 // The values at `amount` in the chart: the pointer, its dots and the line
 // under the chart.
 function pointAt(amount) {
-  const fees = feesAt(amount);
+  const fees = feesAt(amount, chart.law);
   byId("diagramm-zeiger").setAttribute("x1", chart.x(amount));
   byId("diagramm-zeiger").setAttribute("x2", chart.x(amount));
   kSeries.forEach((s, k) => {
@@ -379,8 +410,8 @@ function pointAt(amount) {
   });
   const slider = byId("diagramm-regler");
   slider.setAttribute("aria-valuetext", wholeEuros(amount));
-  byId("diagramm-werte").textContent = `Bei ${wholeEuros(amount)}: Gerichtsgebühr ${euros(fees.court.old)} bis 31.07.2013, ` +
-    `${euros(fees.court.new)} ab 01.08.2013 (${changeOf(fees.court)}); Anwaltsgebühr ${euros(fees.lawyer.old)}, ` +
+  byId("diagramm-werte").textContent = `Bei ${wholeEuros(amount)}: Gerichtsgebühr ${euros(fees.court.old)} ${fees.dates.old}, ` +
+    `${euros(fees.court.new)} ${fees.dates.new} (${changeOf(fees.court)}); Anwaltsgebühr ${euros(fees.lawyer.old)}, ` +
     `${euros(fees.lawyer.new)} (${changeOf(fees.lawyer)}).`;
 }
 
@@ -447,7 +478,7 @@ function showReport(state, digits) {
   } else if (view === "uebersicht") {
     showOverview(state, digits);
   } else {
-    showChart(digits);
+    showChart(digits, state.recht);
   }
 }
 
@@ -470,8 +501,9 @@ function clearReport() {
 function csvOf(figures) {
   const field = (value) => (/[;"\r\n]/.test(value) ? '"' + value.replace(/"/g, '""') + '"' : value);
   const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
-  const lines = [["Abschnitt", "Variante", "Position", "Kosten bis 31.07.2013 (Euro)", "% des Streitwertes",
-    "Kosten ab 01.08.2013 (Euro)", "% des Streitwertes", "Veränderung (%)"]];
+  const [before, after] = figures.columns;
+  const lines = [["Abschnitt", "Variante", "Position", before + " (Euro)", "% des Streitwertes",
+    after + " (Euro)", "% des Streitwertes", "Veränderung (%)"]];
   for (const row of figures.rows) {
     const values = row.basis === 0 ? [number(row.old, 2), "", "", "", ""]
       : [number(row.old, 2), String(row.oldPercent), number(row.new, 2), String(row.newPercent),
@@ -514,8 +546,28 @@ function clearError() {
 
 function describe(state, digits) {
   const proceedings = page.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
-  return `Bericht für ${wholeEuros(Number(digits))}: ${proceedings}` +
+  const law = page.law.querySelector(`option[value="${state.recht}"]`).textContent;
+  return `Bericht für ${wholeEuros(Number(digits))}, ${law}: ${proceedings}` +
     (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") + ".";
+}
+
+// The note on the law the page computes: the editions, their VAT, and which
+// of them applies to a case.
+const kLawNotes = {
+  2025: { dates: ["31.05.2025", "01.06.2025"], act: "Kosten- und Betreuervergütungsrechtsänderungsgesetz 2025" },
+  2021: { dates: ["31.12.2020", "01.01.2021"], act: "Kostenrechtsänderungsgesetz 2021" },
+};
+
+function showLawNote(law) {
+  const reform = kLawNotes[law];
+  page.lawNote.innerHTML = "<strong>Rechtsstand:</strong> " + (reform
+    ? `Gerechnet wird mit den Gebührentabellen des GKG und des RVG in der bis ${reform.dates[0]} und der ab ` +
+      `${reform.dates[1]} geltenden Fassung (${reform.act}) und mit 19&nbsp;% Umsatzsteuer. Welche Fassung ` +
+      "für einen Fall gilt, richtet sich bei den Gerichtsgebühren nach dem Tag, an dem das Verfahren anhängig " +
+      "wurde (§&nbsp;71 GKG), bei den Anwaltsgebühren nach dem Tag des Auftrags (§&nbsp;60 RVG)."
+    : "Gerechnet wird mit den Gebührentabellen in der bis 31.07.2013 und der ab 01.08.2013 geltenden Fassung " +
+      "und mit 16&nbsp;% Umsatzsteuer, wie das Programm ohne <code>-2021</code> oder <code>-2025</code> rechnet. " +
+      "Die Gebühren wurden 2021 und 2025 geändert; das geltende Recht wählen Sie oben unter „Recht“.");
 }
 
 // Shows what `state` gives: its report, or the message for its amount.
@@ -523,7 +575,8 @@ function describe(state, digits) {
 function render(state) {
   page.output.classList.remove("veraltet");
   page.output.removeAttribute("aria-busy");
-  const amount = parseAmount(state.streitwert);
+  showLawNote(state.recht);
+  const amount = parseAmount(state.streitwert, state.recht);
   if (amount.error) {
     if (state.streitwert.trim() === "") {
       clearError();
@@ -605,7 +658,7 @@ page.amount.addEventListener("input", () => {
 page.amount.addEventListener("blur", settle);
 
 // A choice is settled when made.
-for (const control of [page.proceedings, page.settlement, page.notes, page.euroSign, ...page.views]) {
+for (const control of [page.law, page.proceedings, page.settlement, page.notes, page.euroSign, ...page.views]) {
   control.addEventListener("change", () => {
     settle();
     update(true);
@@ -618,7 +671,7 @@ page.form.addEventListener("submit", (event) => {
   if (current === null) {
     // An empty field has no message while it is being typed; asked for a
     // report, it says what is missing.
-    const { error } = parseAmount(page.amount.value);
+    const { error } = parseAmount(page.amount.value, page.law.value);
     if (error) showError(error);
     page.amount.focus();
   } else if (narrowScreen.matches) {
@@ -651,7 +704,7 @@ page.print.addEventListener("click", () => {
 new ResizeObserver(() => {
   if (current?.state.darstellung === "diagramm" && page.output.clientWidth !== chartWidth) {
     chartWidth = page.output.clientWidth;
-    showChart(current.digits);
+    showChart(current.digits, current.state.recht);
   }
 }).observe(page.output);
 

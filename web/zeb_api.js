@@ -8,9 +8,16 @@
 //   zeb.figures(words) runs zeb with the same argument vector and returns
 //                      the report's figures instead of its bytes:
 //                        status    the exit status (1: the usage screen,
-//                                  and no rows)
-//                        amount    the amount in dispute after its
-//                                  reduction to 32 bits, or null
+//                                  2: a reform's amount refused; no rows)
+//                        amount    the amount in dispute the report
+//                                  computes with (after the 2013 report's
+//                                  reduction to 32 bits, or a reform's cap
+//                                  of 30 million), or null
+//                        columns   the captions of the two columns
+//                                  ["Kosten bis 31.05.2025", "Kosten ab
+//                                  01.06.2025"], or null
+//                        remarks   lines of the table that are no row (the
+//                                  cap of the value), as the text shows them
 //                        headings  [{level, label, row}]: level 1 a
 //                                  section, 2 a variant; row the index of
 //                                  the first row after it
@@ -20,8 +27,10 @@
 //                                  label as the text report shows it,
 //                                  without colon and note mark; note the
 //                                  number of the note it marks, or null;
-//                                  old and new the values as printed (single
-//                                  precision); basis the percent basis (a
+//                                  old and new the values as printed: the
+//                                  single-precision numbers of the report
+//                                  of 2013, the cents of a reform exactly
+//                                  as decimals; basis the percent basis (a
 //                                  Number, exact below 2^53; 0 when only
 //                                  the old value is shown, and then the
 //                                  four comparison fields are null);

@@ -99,6 +99,7 @@ test("zeb.run gives the command line's status and bytes on both streams", chromi
     ["2147483647", "-V", "-A"], ["2147483648", "-h"], ["abc"], ["12abc", "-k"], ["0", "-A"],
     ["5000", "--help"], ["115000", "-r", "-A"], ["5000", "-m", "-r"], ["18446744073709556616"],
     ["  +5000", "-b", "-E", "-h"], ["5.000"], ["1000", "-V"],
+    ["5000", "-2025", "-V", "-h", "-E"], ["45000000", "-2021"], ["-2025", "5000"], ["5.000", "-2021"],
   ];
   for (const words of vectors) {
     const got = await page.evaluate((w) => {
@@ -144,7 +145,7 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
   const vectors = [["5000"], ["1000", "-V"], ["-1000", "-h", "-E"], ["2147483647", "-V", "-A"], ["16777217", "-r"]];
   for (let i = 0; i < 200; ++i) {
     const words = [String(random(2) === 0 ? random(1000000) : random(4294967296) - 2147483648)];
-    for (const word of ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"]) if (random(4) === 0) words.push(word);
+    for (const word of ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E", "-2021", "-2025"]) if (random(4) === 0) words.push(word);
     vectors.push(words);
   }
   const texts = await zebMany(vectors.map((words) => words.filter((word) => word !== "-h")),
@@ -160,7 +161,14 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
   assert.deepEqual([k.amount, k.rows[3].old, k.rows[3].new, k.rows[3].headings[1]], [5000, 363, 438, "Verfahren mit streitigem Urteil"]);
   assert.deepEqual(k.headings.map((h) => [h.level, h.row]), [[1, 3], [2, 3], [2, 7]]);
 
-  assert.deepEqual(await page.evaluate(() => zeb.figures([])), { status: 1, amount: null, headings: [], rows: [] });
+  // 5000 under the reform of 2025, worked by hand: 3 x 170,50 after 3 x 161,00.
+  const r = await page.evaluate(() => zeb.figures(["5000", "-k", "-2025"]));
+  assert.deepEqual([r.columns, r.rows[3].label, r.rows[3].old, r.rows[3].new, r.rows[3].change, r.rows[5].new],
+    [["Kosten bis 31.05.2025", "Kosten ab 01.06.2025"], "3 Gerichtsgebühren", 483, 511.5, 5.9, 1078.44]);
+  assert.deepEqual((await page.evaluate(() => zeb.figures(["45000000", "-k", "-2021"]))).remarks,
+    ["Der Streitwert zählt höchstens mit 30.000.000 Euro (§ 39 Abs. 2 GKG; § 22 Abs. 2 RVG für einen Auftraggeber in derselben Angelegenheit)."]);
+  assert.deepEqual(await page.evaluate(() => zeb.figures([])), { status: 1, amount: null, columns: null, remarks: [], headings: [], rows: [] });
+  assert.deepEqual(await page.evaluate(() => zeb.figures(["-2025", "5000"])), { status: 2, amount: null, columns: null, remarks: [], headings: [], rows: [] });
   for (const bad of ["\"5000\"", "[5000]", "null"]) {
     assert.equal(await page.evaluate((b) => { try { zeb.figures(JSON.parse(b)); } catch (e) { return e instanceof TypeError && e.message; } }, bad),
       "zeb.figures takes an array of strings", bad);
@@ -172,17 +180,20 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
 test("the form: typing, choosing and Enter give the command line's report", chromiumOnly, async () => {
   const page = await openPage();
   const cases = [
-    { amount: "5000", words: ["5000", "-h"], hash: "#streitwert=5000&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&darstellung=html" },
-    { amount: "5.000 €", proceedings: "klage", settlement: true, notes: false, euro: true, rendering: "html",
-      words: ["5000", "-k", "-V", "-A", "-E", "-h"],
-      hash: "#streitwert=5000&verfahren=klage&vergleich=ja&hinweise=nein&euro=zeichen&darstellung=html" },
-    { amount: "1.000.000", proceedings: "mahnverfahren", rendering: "text", words: ["1000000", "-m"] },
-    { amount: "25 000 EUR", proceedings: "berufung", settlement: true, rendering: "text", words: ["25000", "-b", "-V"] },
-    { amount: "115000", proceedings: "revision", notes: false, rendering: "text", words: ["115000", "-r", "-A"] },
-    { amount: "2.147.483.647", rendering: "text", euro: true, words: ["2147483647", "-E"] },
+    { amount: "5000", words: ["5000", "-2025", "-h"],
+      hash: "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&darstellung=html" },
+    { amount: "5.000 €", law: "2021", proceedings: "klage", settlement: true, notes: false, euro: true, rendering: "html",
+      words: ["5000", "-2021", "-k", "-V", "-A", "-E", "-h"],
+      hash: "#streitwert=5000&recht=2021&verfahren=klage&vergleich=ja&hinweise=nein&euro=zeichen&darstellung=html" },
+    { amount: "1.000.000", law: "2013", proceedings: "mahnverfahren", rendering: "text", words: ["1000000", "-m"] },
+    { amount: "25 000 EUR", law: "2013", proceedings: "berufung", settlement: true, rendering: "text", words: ["25000", "-b", "-V"] },
+    { amount: "115000", proceedings: "revision", notes: false, rendering: "text", words: ["115000", "-2025", "-r", "-A"] },
+    { amount: "2.147.483.647", law: "2013", rendering: "text", euro: true, words: ["2147483647", "-E"] },
+    { amount: "45.000.000", rendering: "text", words: ["45000000", "-2025"] },
   ];
   for (const c of cases) {
     await page.fill("#streitwert", c.amount);
+    await page.selectOption("#recht", c.law ?? "2025");
     await page.selectOption("#verfahren", c.proceedings ?? "alle");
     await page.setChecked("#vergleich", c.settlement ?? false);
     await page.setChecked("#hinweise", c.notes ?? true);
@@ -195,16 +206,19 @@ test("the form: typing, choosing and Enter give the command line's report", chro
   }
   // Every change shows its report at once: typing, then each choice.
   await page.fill("#streitwert", "300");
-  await expectReport(page, ["300", "-E"]);
-  for (const [selector, words] of [["#euro", ["300"]], ["#vergleich", ["300", "-V"]], ["#darstellung-html", ["300", "-V", "-h"]]]) {
+  await expectReport(page, ["300", "-2025"]);
+  for (const [selector, words] of [["#euro", ["300", "-E", "-2025"]], ["#vergleich", ["300", "-E", "-V", "-2025"]],
+    ["#darstellung-html", ["300", "-E", "-V", "-2025", "-h"]]]) {
     await page.click(selector);
     await expectReport(page, words);
   }
   await page.selectOption("#verfahren", "klage");
-  await expectReport(page, ["300", "-k", "-V", "-h"]);
+  await expectReport(page, ["300", "-k", "-E", "-V", "-2025", "-h"]);
+  await page.selectOption("#recht", "2021");
+  await expectReport(page, ["300", "-k", "-E", "-V", "-2021", "-h"]);
   // The button does what Enter does.
   await page.click("#berechnen");
-  await expectReport(page, ["300", "-k", "-V", "-h"]);
+  await expectReport(page, ["300", "-k", "-E", "-V", "-2021", "-h"]);
   assert.deepEqual(page.errors, []);
   await page.close();
 });
@@ -215,8 +229,11 @@ test("an address with a fragment shows its report at once; back and forward go e
     ["#streitwert=1000&vergleich=ja&darstellung=text", ["1000", "-V"]],
     ["#darstellung=text&streitwert=5.000&verfahren=klage&hinweise=nein", ["5000", "-k", "-A"]],
     ["#streitwert=25000&verfahren=revision&euro=zeichen", ["25000", "-r", "-E", "-h"]],
-    // Unknown values take the defaults.
+    // Unknown values take the defaults; an address without the law is one
+    // made before the page knew the reforms, and keeps its report of 2013.
     ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
+    ["#streitwert=5000&recht=2025&darstellung=text", ["5000", "-2025"]],
+    ["#streitwert=5000&recht=2021&vergleich=ja", ["5000", "-2021", "-V", "-h"]],
   ];
   for (const [fragment, words] of cases) {
     const page = await openPage(fragment);
@@ -225,6 +242,7 @@ test("an address with a fragment shows its report at once; back and forward go e
   }
   // One entry per settled report: Enter, a choice, or the end of typing.
   const page = await openPage();
+  await page.selectOption("#recht", "2013");
   await page.fill("#streitwert", "5000");
   await page.keyboard.press("Enter");
   await expectReport(page, ["5000", "-h"]);
@@ -261,8 +279,46 @@ test("an address with a fragment shows its report at once; back and forward go e
   await page.close();
 });
 
-test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
+test("a fresh page computes the law from 01.06.2025, an old address its report of 2013, every view the law chosen", everywhere, async () => {
   const page = await openPage();
+  assert.equal(await page.inputValue("#recht"), "2025");
+  await page.fill("#streitwert", "5000");
+  await page.click("#darstellung-text");
+  await expectReport(page, ["5000", "-2025"]);
+  await page.waitForFunction(() => location.hash.includes("&recht=2025&"));
+  assert.match(await page.textContent("#rechtsstand"), /bis 31\.05\.2025[^]*ab 01\.06\.2025[^]*19\s%/);
+  await page.selectOption("#recht", "2021");
+  await expectReport(page, ["5000", "-2021"]);
+  await page.waitForFunction(() => location.hash.includes("&recht=2021&"));
+  assert.match(await page.textContent("#rechtsstand"), /bis 31\.12\.2020[^]*ab 01\.01\.2021[^]*19\s%/);
+  // The figures and the chart: the editions of the law chosen, the court fee
+  // of 5000 euros 146,00 before 2021 and 161,00 after.
+  await page.click("#darstellung-uebersicht");
+  const head = await page.waitForFunction(() => document.querySelector("#uebersicht thead")?.textContent);
+  assert.equal(head, "bis 31.12.2020ab 01.01.2021Veränderung");
+  await page.click("#darstellung-diagramm");
+  const values = await page.waitForFunction(() => document.getElementById("diagramm-werte")?.textContent);
+  assert.match(values, /^Bei 5\.000\s€: Gerichtsgebühr 146,00\s€ bis 31\.12\.2020, 161,00\s€ ab 01\.01\.2021/);
+  await page.close();
+  const old = await openPage("#streitwert=5000&darstellung=text");
+  await expectReport(old, ["5000"]);
+  assert.equal(await old.inputValue("#recht"), "2013");
+  assert.match(await old.textContent("#rechtsstand"), /16\s%/);
+  assert.deepEqual([old.requests, old.errors], [[], []]);
+  await old.close();
+});
+
+test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
+  // The report of 2013 has a largest amount; the reforms count at most 30
+  // million euros of any amount.
+  const page = await openPage();
+  for (const [input, digits] of [["2.147.483.648", "2147483648"], ["99999999999999999999", "99999999999999999999"]]) {
+    await page.fill("#streitwert", input);
+    await page.check("#darstellung-text");
+    await page.keyboard.press("Enter");
+    await expectReport(page, [digits, "-2025"]);
+  }
+  await page.selectOption("#recht", "2013");
   const accepted = [
     ["5000", "5000"], ["5.000", "5000"], ["5 000", "5000"], ["1.000.000", "1000000"],
     ["5000 €", "5000"], ["€ 5000", "5000"], ["5000€", "5000"], ["5000 EUR", "5000"],
@@ -306,7 +362,7 @@ test("inputs as a form should take them, and a German message for the others", c
     assert.equal(await page.evaluate(() => document.activeElement.id), "streitwert");
   }
   // The same messages for an address.
-  await page.goto(pageUrl + "#streitwert=5000,50");
+  await page.goto(pageUrl + "#streitwert=5000,50&recht=2025");
   await page.evaluate(() => zeb.ready);
   await page.waitForFunction(() => document.getElementById("streitwert-fehler").textContent !== "");
   assert.deepEqual(await shownReport(page), {});
@@ -335,9 +391,15 @@ async function saved(page, button) {
 }
 
 test("the saved file holds the bytes of zeb … -h, the table the figures", chromiumOnly, async () => {
-  for (const [fragment, words] of [
-    ["#streitwert=5.000&vergleich=ja&darstellung=text", ["5000", "-V", "-h"]],
-    ["#streitwert=1000000&verfahren=klage&euro=zeichen&hinweise=nein", ["1000000", "-k", "-A", "-E", "-h"]],
+  // By hand for 7000 euros: court fees 151 and 184 (2013), 203,00 and
+  // 215,50 (2021 and 2025), three of each.
+  const courtRow2013 = "3 Gerichtsgebühren;453,00;6;552,00;8;21,9";
+  for (const [fragment, words, columns, courtRow] of [
+    ["#streitwert=5.000&vergleich=ja&darstellung=text", ["5000", "-V", "-h"], ["31.07.2013", "01.08.2013"], courtRow2013],
+    ["#streitwert=1000000&verfahren=klage&euro=zeichen&hinweise=nein", ["1000000", "-k", "-A", "-E", "-h"],
+      ["31.07.2013", "01.08.2013"], courtRow2013],
+    ["#streitwert=1000000&recht=2025&verfahren=klage", ["1000000", "-2025", "-k", "-h"], ["31.05.2025", "01.06.2025"],
+      "3 Gerichtsgebühren;609,00;9;646,50;9;6,2"],
   ]) {
     // Typed just before the click: the files are the new report's.
     const page = await openPage(fragment);
@@ -352,10 +414,9 @@ test("the saved file holds the bytes of zeb … -h, the table the figures", chro
     const lines = figures.rows.map((r) => [r.headings[0] ?? "", r.headings[1] ?? "", r.label, number(r.old, 2), ...(r.basis === 0
       ? ["", "", "", ""] : [r.oldPercent, number(r.new, 2), r.newPercent, (r.direction === "-" ? "-" : "") + number(r.change, 1)])]);
     const text = Buffer.from(table.bytes).toString("utf8");
-    assert.equal(text, "\ufeffAbschnitt;Variante;Position;Kosten bis 31.07.2013 (Euro);% des Streitwertes;Kosten ab 01.08.2013 (Euro);" +
-      "% des Streitwertes;Veränderung (%)\r\n" + lines.map((line) => line.join(";") + "\r\n").join(""));
-    // By hand: court fees 151 and 184 for 7000 euros, three of each.
-    assert.match(text, /\r\nErstinstanzliches Verfahren [^;]*;[^;]*;3 Gerichtsgebühren;453,00;6;552,00;8;21,9\r\n/);
+    assert.equal(text, `\ufeffAbschnitt;Variante;Position;Kosten bis ${columns[0]} (Euro);% des Streitwertes;` +
+      `Kosten ab ${columns[1]} (Euro);% des Streitwertes;Veränderung (%)\r\n` + lines.map((line) => line.join(";") + "\r\n").join(""));
+    assert.ok(text.includes(";" + courtRow + "\r\n"), courtRow);
     await page.close();
   }
 });
@@ -372,7 +433,7 @@ function generator(seed) {
 test("10,000 reports in one page equal fresh command-line runs, in constant memory, also with their figures", chromiumOnly, async () => {
   const page = await openPage();
   const random = generator(20200613);
-  const switches = ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E"];
+  const switches = ["-k", "-b", "-r", "-m", "-V", "-A", "-h", "-E", "-2021", "-2025"];
   const vectors = [];
   for (let i = 0; i < 10000; ++i) {
     const kind = random(4);
@@ -539,16 +600,18 @@ test("every control has a label, the page says it is German, and it works withou
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ["verfahren", "vergleich", "hinweise", "euro", "darstellung-html", "berechnen"]);
+  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "darstellung-html"]);
+  await page.keyboard.press("Tab");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "berechnen");
   await page.keyboard.press("Enter");
-  await expectReport(page, ["4711", "-h"]);
+  await expectReport(page, ["4711", "-2025", "-h"]);
   // The report is announced; the message region waits in the page; the
   // focus ring is blue, not the red of a wrong input; where the law stands.
-  assert.equal(await page.textContent("#meldung"), "Bericht für 4.711\u00a0€: Alle Instanzen.");
+  assert.equal(await page.textContent("#meldung"), "Bericht für 4.711\u00a0€, Recht ab 01.06.2025: Alle Instanzen.");
   assert.notEqual(await page.evaluate(() => getComputedStyle(document.getElementById("streitwert-fehler")).display), "none");
   await page.focus("#streitwert");
   assert.equal(await page.evaluate(() => getComputedStyle(document.activeElement).outlineColor), "rgb(0, 0, 153)");
-  assert.match(await page.textContent("#rechtsstand"), /31\.07\.2013[^]*01\.08\.2013[^]*16\s%[^]*2021[^]*2025/);
+  assert.match(await page.textContent("#rechtsstand"), /31\.05\.2025[^]*01\.06\.2025[^]*19\s%[^]*§\s71 GKG[^]*§\s60 RVG/);
   await page.close();
 });
 
