@@ -34,7 +34,7 @@ python3 - "$folder/LIESMICH.txt" <<'PY' || fail "LIESMICH.txt"
 import sys
 text = open(sys.argv[1], 'rb').read()
 lines = text.split(b'\r\n')
-if b'\n' in text.replace(b'\r\n', b'') or len(lines) >= 100 or b'zeb 5000 -V -A' not in text:
+if b'\n' in text.replace(b'\r\n', b'') or len(lines) >= 100 or b'zeb 5000 -2025 -V -A' not in text:
     sys.exit('LIESMICH.txt: %d lines, not all of them CR LF, or without the examples' % len(lines))
 PY
 grep -q "Version $version\|ZEB $version" "$folder/zeb-handbuch.html" || fail "the manual's version"
