@@ -54,7 +54,8 @@ TEST(RunZeb, CentsDoNotDependOnTheInheritedPrecision) {
 #endif
 
 // The table of a text report, an item a line: "H label" for a heading,
-// "R label|old|percent|new|percent|direction|change" for a row.
+// "R label|old|percent|new|percent|direction|change" for a row, "L text"
+// for a line that is neither (the cap of a reform's value).
 std::vector<std::string> itemsOfText(const std::string& report) {
   std::vector<std::string> items;
   std::istringstream lines(report.substr(0, report.find("\nAnmerkungen:")));
@@ -63,6 +64,10 @@ std::vector<std::string> itemsOfText(const std::string& report) {
   while (std::getline(lines, line)) {
     // The label ends at its colon; a heading is framed by rules.
     const std::size_t colon = line.rfind(':', line.find(" Euro"));
+    if (colon == std::string::npos) {
+      items.push_back("L " + utf8FromCodePage850(line));
+      continue;
+    }
     if (line.find(" Euro") == std::string::npos) {
       const std::size_t from = line.find(' ') + 1;
       items.push_back("H " + utf8FromCodePage850(line.substr(from, colon - from)));
@@ -96,6 +101,9 @@ std::vector<std::string> itemsOfFigures(const Figures& figures) {
               std::to_string(c->newPercent) + "|" + c->direction + "|" + figureText(c->change, 1);
     }
     items.push_back(item);
+    if (i == 0) {
+      for (const std::string& remark : figures.remarks) items.push_back("L " + remark);
+    }
   }
   return items;
 }
@@ -116,8 +124,9 @@ TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
     amounts.push_back(std::to_string(static_cast<std::int32_t>(random())));
   }
   const std::vector<std::vector<const char*>> switchSets = {
-      {},           {"-k"},       {"-b"},       {"-r"},       {"-m"},      {"-V"},
-      {"-k", "-V"}, {"-b", "-V"}, {"-r", "-V"}, {"-m", "-V"}, {"-k", "-b"}};
+      {},           {"-k"},       {"-b"},         {"-r"},       {"-m"},
+      {"-V"},       {"-k", "-V"}, {"-b", "-V"},   {"-r", "-V"}, {"-m", "-V"},
+      {"-k", "-b"}, {"-2025"},    {"-2021", "-V"}};
   for (const std::string& amount : amounts) {
     for (const std::vector<const char*>& switches : switchSets) {
       std::vector<const char*> words = {amount.c_str()};
