@@ -44,17 +44,19 @@ float paymentOrderFee(Fee courtFee, float minimum) {
 float Reckoning2013::paymentOrder(Schedule schedule) const {
   // The minimums of 2013, 23 and 32 euros, are whole: exact in single
   // precision.
-  const Cents minimum = editionOf(Reform::Of2013, schedule).paymentOrderMinimum;
+  const std::int64_t minimumEuros =
+      editionOf(Reform::Of2013, schedule).paymentOrderMinimum.count / 100;
   return paymentOrderFee(scheduleFee(schedule, basis(), FeeKind::Court),
-                         static_cast<float>(minimum.count / 100));
+                         static_cast<float>(minimumEuros));
 }
 
 BlockValues Reckoning2013::block(Schedule schedule, BlockRates rates) const {
   // The court rates are whole; a lawyer rate of n tenths becomes the double
   // nearest to n / 10, since the division rounds correctly.
+  const int courtFactor = rates.court / 10;
   return blockValues(scheduleFee(schedule, basis(), FeeKind::Court),
                      scheduleFee(schedule, basis(), FeeKind::Lawyer),
-                     static_cast<float>(rates.court / 10), rates.lawyer / 10.0);
+                     static_cast<float>(courtFactor), rates.lawyer / 10.0);
 }
 
 Cents ReckoningInCents::paymentOrder(Schedule schedule) const {
