@@ -91,7 +91,6 @@ std::uint64_t startedSteps(std::uint64_t a, std::uint64_t b) {
 
 FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind) {
   const bool court = kind == FeeKind::Court;
-  amount = std::min(amount, kValueCap);
   const Cents first = court ? edition.courtUpToFirst : edition.lawyerUpToFirst;
   FeeSteps fee = {edition.firstUpTo, first, 0, 0, {}, first};
   std::uint64_t lower = edition.firstUpTo;
@@ -99,7 +98,9 @@ FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind) {
     if (amount <= lower) break;
     const std::uint64_t steps = startedSteps(std::min(amount, bracket.upTo) - lower, bracket.step);
     const Cents perStep = court ? bracket.courtPerStep : bracket.lawyerPerStep;
-    // Below the cap the steps are few: no product comes near 2^63.
+    // Even 2^64 - 1 euros make fewer than 3.7 x 10^14 steps of 50,000
+    // euros above 500,000; times the largest fee per step, 210 euros, that
+    // stays below 7.8 x 10^18 cents, under 2^63.
     fee = {lower,        fee.fee, steps,
            bracket.step, perStep, fee.fee + static_cast<std::int64_t>(steps) * perStep};
     lower = bracket.upTo;

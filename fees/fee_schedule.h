@@ -70,12 +70,14 @@ struct FeeSteps {
   Cents fee;
 };
 
-// The fee of `kind` for `amount` under `edition`, exactly, with the amount
-// taken at most at kValueCap.
+// The fee of `kind` for `amount` under `edition`, exactly, and how the step
+// rule makes it.
 FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind);
 
+// The fee of `kind` for `amount` under `edition`, with the amount taken at
+// most at kValueCap.
 inline Cents feeInCents(const Edition& edition, std::uint64_t amount, FeeKind kind) {
-  return feeSteps(edition, amount, kind).fee;
+  return feeSteps(edition, amount < kValueCap ? amount : kValueCap, kind).fee;
 }
 
 // A full fee of the report of 2013 in whole euros: a signed 32-bit result

@@ -1,5 +1,9 @@
 #include "report/code_page.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
 namespace zeb {
 namespace {
 
@@ -26,7 +30,86 @@ constexpr char16_t kUpperHalf[128] = {
 };
 // clang-format on
 
+constexpr char32_t kEuroSign = 0x20AC;
+
+// The entities of the German letters and signs that a way to a value uses.
+struct Entity {
+  char32_t character;
+  const char* name;
+};
+constexpr Entity kEntities[] = {
+    {0xE4, "&auml;"}, {0xF6, "&ouml;"},  {0xFC, "&uuml;"}, {0xC4, "&Auml;"},  {0xD6, "&Ouml;"},
+    {0xDC, "&Uuml;"}, {0xDF, "&szlig;"}, {0xA7, "&sect;"}, {0xD7, "&times;"},
+};
+
+const char* entityOf(char32_t c) {
+  for (const Entity& entity : kEntities) {
+    if (entity.character == c) return entity.name;
+  }
+  return nullptr;
+}
+
+// Calls `put` with each character of `text`, written in UTF-8. A byte that
+// starts no character of the input counts as one character of its own.
+template <class Put>
+void forEachCharacter(std::string_view text, Put put) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || i + length > text.size()) {
+      put(char32_t{lead});
+      ++i;
+      continue;
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    put(c);
+    i += length;
+  }
+}
+
 }  // namespace
+
+std::string codePage850FromUtf8(std::string_view text, const char* euro) {
+  std::string bytes;
+  forEachCharacter(text, [&](char32_t c) {
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+    } else if (c == kEuroSign) {
+      bytes += euro;
+    } else {
+      const char16_t* upper = std::find(std::begin(kUpperHalf), std::end(kUpperHalf), c);
+      bytes += upper == std::end(kUpperHalf)
+                   ? '?'
+                   : static_cast<char>(0x80 + (upper - std::begin(kUpperHalf)));
+    }
+  });
+  return bytes;
+}
+
+std::string htmlFromUtf8(std::string_view text, const char* euro) {
+  std::string html;
+  forEachCharacter(text, [&](char32_t c) {
+    if (c == '&') {
+      html += "&amp;";
+    } else if (c == '<') {
+      html += "&lt;";
+    } else if (c == '>') {
+      html += "&gt;";
+    } else if (c < 0x80) {
+      html += static_cast<char>(c);
+    } else if (c == kEuroSign) {
+      html += euro;
+    } else if (const char* entity = entityOf(c)) {
+      html += entity;
+    } else {
+      html += "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ";";
+    }
+  });
+  return html;
+}
 
 char16_t unicodeFromCodePage850(unsigned char byte) {
   return byte < 0x80 ? char16_t{byte} : kUpperHalf[byte - 0x80];

@@ -11,4 +11,13 @@ char16_t unicodeFromCodePage850(unsigned char byte);
 // `text`, written in code page 850, as UTF-8.
 std::string utf8FromCodePage850(std::string_view text);
 
+// `text`, written in UTF-8, in code page 850, the euro sign (which the code
+// page lacks) written as `euro` and any other character it lacks as "?".
+std::string codePage850FromUtf8(std::string_view text, const char* euro);
+
+// `text`, written in UTF-8, as ASCII for an HTML document: "&", "<" and ">"
+// as references, the euro sign as `euro`, other characters as numeric
+// character references.
+std::string htmlFromUtf8(std::string_view text, const char* euro);
+
 }  // namespace zeb

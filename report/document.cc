@@ -42,6 +42,9 @@ constexpr StyleRule kPlainRules[] = {
                    "border-color:#000099;", "padding:.5cm;"}},
 };
 
+// Under -W: the way to the values of a row, in small letters.
+constexpr StyleRule kDerivationRule = {".rechenweg", {"font-size:8pt;"}};
+
 // List items stand apart on screen.
 constexpr StyleRule kScreenRule = {"li", {"margin-top:6pt;"}};
 
@@ -65,6 +68,7 @@ void printRule(const StyleRule& rule, bool braceOnSelectorLine) {
 
 void printStyleRules() {
   for (const StyleRule& rule : kPlainRules) printRule(rule, false);
+  if (runState().options.showDerivations) printRule(kDerivationRule, false);
   emit("\n@media screen\n{\n");
   printRule(kScreenRule, true);
   emit("}\n\n@media print\n{\n");

@@ -56,7 +56,7 @@ std::string figureText(const Figure& figure, int places) {
 
 void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
                const Figure& newValue, std::uint64_t percentBasis,
-               const std::optional<Comparison>& comparison) {
+               const std::optional<Comparison>& comparison, const Derivation* derivation) {
   // The row stands under the last section heading and, when a sub-heading
   // followed that, under the sub-heading too.
   int section = -1;
@@ -70,7 +70,8 @@ void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
   }
   const SplitLabel split = splitLabel(textLabel);
   figures.rows.push_back({utf8FromCodePage850(split.label), split.note, oldValue, newValue,
-                          percentBasis, comparison, section, variant});
+                          percentBasis, comparison, section, variant,
+                          derivation != nullptr ? *derivation : Derivation{}});
 }
 
 void recordHeading(Figures& figures, int level, const char* textLabel) {

@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "report/derivation.h"
+
 namespace zeb {
 
 // An exact decimal number of a reform: 1078.44 is {107844, 2}.
@@ -51,6 +53,7 @@ struct FigureRow {
   std::optional<Comparison> comparison;  // absent when the percent basis is 0
   int section;                           // the headings it stands under, indices
   int variant;                           // into Figures::headings; -1 for none
+  Derivation derivation;                 // the way to each value
 };
 
 // The figures of one run.
@@ -68,7 +71,7 @@ struct Figures {
 // 850, to `figures`.
 void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
                const Figure& newValue, std::uint64_t percentBasis,
-               const std::optional<Comparison>& comparison);
+               const std::optional<Comparison>& comparison, const Derivation* derivation);
 
 // Adds the heading that `printHeading` is given, with its text label in code
 // page 850, to `figures`.

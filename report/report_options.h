@@ -23,6 +23,7 @@ struct ReportOptions {
   OutputMode outputMode = OutputMode::Text;  // -h selects Html
   bool euroSign = false;                     // set by -E
   Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
+  bool showDerivations = false;              // set by -W: the way to every value
 };
 
 inline constexpr char kEuroWord[] = "Euro";
@@ -56,6 +57,7 @@ struct RunState {
   Letters reportLetters = Letters::Unknown;
   Letters diagnosticsLetters = Letters::Unknown;
   std::optional<Figures> figures;  // present: rows and headings are recorded here
+  bool recordsWays = false;        // the operations write the way to every value
 };
 
 // The state of the current run. Every run assigns it afresh; nothing reads

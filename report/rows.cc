@@ -85,6 +85,38 @@ Comparison compare(Cents oldValue, Cents newValue, std::uint64_t basis) {
           Decimal{oldValue.count > 0 ? divideHalfUp(difference * 1000, oldValue.count) : 0, 1}};
 }
 
+// Under -W, the way to a row's values after the row: in text its steps
+// indented under a line for each column, in HTML a row of the table that
+// spans it. A row with one value shows its first column alone.
+void printDerivation(const Derivation* derivation, bool singleValue) {
+  const RunState& run = runState();
+  if (!run.options.showDerivations || derivation == nullptr || run.figures) return;
+  const Reform reform = run.options.reform;
+  const std::string columns[2] = {
+      singleValue ? std::string()
+                  : std::string(" bis ") + editionOf(reform, Schedule::Old).inForceUntil,
+      std::string(" ab ") + editionOf(reform, Schedule::New).inForceFrom};
+  const std::size_t shown = singleValue ? 1 : 2;
+  if (html()) {
+    std::string cell;
+    for (std::size_t s = 0; s < shown; ++s) {
+      cell += "<dt>Rechenweg" + columns[s] + ":</dt>\n<dd>";
+      for (std::size_t i = 0; i < (*derivation)[s].size(); ++i) {
+        cell += (i > 0 ? "<br>\n" : "") + htmlFromUtf8((*derivation)[s][i], run.htmlCurrency);
+      }
+      cell += "</dd>\n";
+    }
+    emit("<tr class=\"rechenweg\">\n<td colspan=\"6\"><dl>\n%s</dl></td>\n</tr>\n\n", cell.c_str());
+    return;
+  }
+  for (std::size_t s = 0; s < shown; ++s) {
+    emit("    Rechenweg%s:\n", columns[s].c_str());
+    for (const std::string& line : (*derivation)[s]) {
+      emit("        %s\n", codePage850FromUtf8(line, run.textCurrency).c_str());
+    }
+  }
+}
+
 }  // namespace
 
 const char* inCurrentMode(Label label) { return html() ? label.html : label.text; }
@@ -109,25 +141,26 @@ void printColumnHeader() {
 }
 
 void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment) {
+              std::int16_t labelWidthAdjustment, const Derivation* derivation) {
   RunState& run = runState();
   const double basis = static_cast<double>(percentBasis);
   if (basis == 0) {
     if (run.figures) {
-      recordRow(*run.figures, label, oldValue, newValue, percentBasis, std::nullopt);
+      recordRow(*run.figures, label, oldValue, newValue, percentBasis, std::nullopt, derivation);
     } else if (html()) {
       emit(SINGLE_HTML("%9.2f"), label, static_cast<double>(oldValue), run.htmlCurrency);
     } else {
       emit(SINGLE_TEXT("%11.2f"), -kLabelColumn, label, static_cast<double>(oldValue),
            run.textCurrency);
     }
+    printDerivation(derivation, true);
     return;
   }
 
   const Comparison c = compare(oldValue, newValue, basis);
   const auto change = static_cast<double>(std::get<float>(c.change));
   if (run.figures) {
-    recordRow(*run.figures, label, oldValue, newValue, percentBasis, c);
+    recordRow(*run.figures, label, oldValue, newValue, percentBasis, c, derivation);
   } else if (html()) {
     emit(COMPARISON_HTML("%9.2f", "%4.1f"), label, static_cast<double>(oldValue), run.htmlCurrency,
          c.oldPercent, static_cast<double>(newValue), run.htmlCurrency, c.newPercent, c.direction,
@@ -137,22 +170,24 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
          static_cast<double>(oldValue), run.textCurrency, c.oldPercent,
          static_cast<double>(newValue), run.textCurrency, c.newPercent, c.direction, change);
   }
+  printDerivation(derivation, false);
 }
 
 void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment) {
+              std::int16_t labelWidthAdjustment, const Derivation* derivation) {
   RunState& run = runState();
   const Decimal oldFigure{oldValue.count, 2};
   const Decimal newFigure{newValue.count, 2};
   const std::string oldText = decimalText(oldFigure);
   if (percentBasis == 0) {
     if (run.figures) {
-      recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, std::nullopt);
+      recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, std::nullopt, derivation);
     } else if (html()) {
       emit(SINGLE_HTML("%9s"), label, oldText.c_str(), run.htmlCurrency);
     } else {
       emit(SINGLE_TEXT("%11s"), -kLabelColumn, label, oldText.c_str(), run.textCurrency);
     }
+    printDerivation(derivation, true);
     return;
   }
 
@@ -160,7 +195,7 @@ void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t p
   const std::string newText = decimalText(newFigure);
   const std::string change = figureText(c.change, 1);
   if (run.figures) {
-    recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, c);
+    recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, c, derivation);
   } else if (html()) {
     emit(COMPARISON_HTML("%9s", "%4s"), label, oldText.c_str(), run.htmlCurrency, c.oldPercent,
          newText.c_str(), run.htmlCurrency, c.newPercent, c.direction, change.c_str());
@@ -169,6 +204,7 @@ void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t p
          oldText.c_str(), run.textCurrency, c.oldPercent, newText.c_str(), run.textCurrency,
          c.newPercent, c.direction, change.c_str());
   }
+  printDerivation(derivation, false);
 }
 
 void printValueCap() {

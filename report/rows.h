@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "fees/cents.h"
+#include "report/derivation.h"
 
 namespace zeb {
 
@@ -25,13 +26,15 @@ void printColumnHeader();
 // each with its whole per cent of `percentBasis` and the change in per cent.
 // A `percentBasis` of 0 prints only `label` and `oldValue`. In the text
 // comparison form the label column is 50 + `labelWidthAdjustment` wide.
+// Under -W the `derivation` of the values follows the row; the figures
+// keep it.
 void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment);
+              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr);
 
 // The same row for the exact values of a reform: the per cents and the
 // change (in tenths of a per cent) rounded half up from the cents.
 void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment);
+              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr);
 
 // The line under the amount that says that the fees are taken of at most
 // 30 million euros.

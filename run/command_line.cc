@@ -30,6 +30,7 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-E", [](ReportOptions& o) { o.euroSign = true; }},
     {"-2021", [](ReportOptions& o) { o.reform = Reform::Of2021; }},
     {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
+    {"-W", [](ReportOptions& o) { o.showDerivations = true; }},
 };
 // clang-format on
 

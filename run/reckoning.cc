@@ -1,79 +1,329 @@
 #include "run/reckoning.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "report/german.h"
+#include "run/steps.h"
 
 namespace zeb {
 namespace {
 
-// The report of 2013: rates with a decimal fraction are double constants,
-// whole factors and limits single-precision constants. The cents depend on
-// it.
-constexpr double kHalf = 0.5;
-constexpr double kExpenseRate = 0.2;  // expense flat rate: 20 per cent ...
-constexpr float kExpenseCap = 20;     // ... of the lawyer fees, at most 20 euros
-constexpr double kWithVat = 1.16;     // VAT of 16 per cent
+// ---------------------------------------------------------- the report of 2013
 
-// The reforms: the expense flat rate of 20 per cent, at most 20,00 euros
-// (VV RVG Nr. 7002), and VAT of 19 per cent (VV RVG Nr. 7008, § 12 Abs. 1
-// UStG).
+// A rate of the report of 2013, numerator / denominator. The report holds
+// it as the double nearest to it (a whole rate exactly); exact decimals
+// hold it as it is.
+struct Rate {
+  constexpr Rate(std::uint64_t n, std::uint64_t d)
+      : numerator(n), denominator(d), nearest(static_cast<double>(n) / static_cast<double>(d)) {}
+
+  std::uint64_t numerator;
+  std::uint64_t denominator;
+  double nearest;  // a division of two doubles rounds correctly
+};
+
+Extended operator*(Extended x, Rate rate) { return x * Extended{rate.nearest}; }
+
+ExactMoney operator*(ExactMoney x, Rate rate) { return x.times(rate.numerator, rate.denominator); }
+
+// The report's roundings to single and to double precision; exact decimals
+// round nothing.
+Extended inSingle(Extended x) { return toSingle(x); }
+Extended inDouble(Extended x) { return toDouble(x); }
+ExactMoney inSingle(ExactMoney x) { return x; }
+ExactMoney inDouble(ExactMoney x) { return x; }
+
+// A fee or a limit in whole euros: exact in the report too, since every one
+// below 2^64 is exact in the extended format; the formulas round it where
+// they say.
+template <class M>
+M moneyIn(std::uint64_t euros);
+template <>
+Extended moneyIn<Extended>(std::uint64_t euros) {
+  return moneyFromFee(euros);
+}
+template <>
+ExactMoney moneyIn<ExactMoney>(std::uint64_t euros) {
+  return ExactMoney::euros(euros);
+}
+
+constexpr Rate kHalf = {5, 10};
+constexpr Rate kExpenseRate = {2, 10};     // expense flat rate: 20 per cent ...
+constexpr std::uint64_t kExpenseCap = 20;  // ... of the lawyer fees, at most 20 euros
+constexpr Rate kWithVat = {116, 100};      // VAT of 16 per cent
+constexpr int kExpensePercent2013 = 20;
+constexpr int kVatPercent2013 = 16;
+
+// The values of a block of the report of 2013, and the expense flat rate on
+// the way to them: its share of the lawyer fees and the rate after its cap.
+template <class M>
+struct Formulas2013 {
+  BlockOf<M> block;
+  M share;
+  M expenses;
+};
+
+// The formulas of a block of the report of 2013, in `M`: the report's own
+// arithmetic (Extended, with its roundings to single and double precision)
+// or exact decimals.
+template <class M>
+Formulas2013<M> blockIn(std::uint64_t courtFee, std::uint64_t lawyerFee, const BlockRates& rates) {
+  Formulas2013<M> f{};
+  BlockOf<M>& v = f.block;
+  // A single-precision fee times a whole rate up to 5 is exact in double.
+  const auto courtRate = static_cast<std::uint64_t>(rates.court.tenths / 10);
+  v.court = inDouble(inSingle(moneyIn<M>(courtFee)) * Rate{courtRate, 1});
+  v.lawyer = inSingle(inDouble(moneyIn<M>(lawyerFee)) *
+                      Rate{static_cast<std::uint64_t>(rates.lawyerTenths()), 10});
+  f.share = inSingle(v.lawyer * kExpenseRate);
+  f.expenses = minFloat(f.share, moneyIn<M>(kExpenseCap));
+  v.gross = inDouble((f.expenses + v.lawyer) * kWithVat);
+  v.process = (v.gross + v.gross) + v.court;
+  return f;
+}
+
+// Half the court fee and the payment order's fee, that half at least
+// `minimum`.
+template <class M>
+std::pair<M, M> paymentOrderIn(std::uint64_t courtFee, std::uint64_t minimum) {
+  const M half = inSingle(inDouble(moneyIn<M>(courtFee)) * kHalf);
+  return {half, maxFloat(half, moneyIn<M>(minimum))};
+}
+
+template <class M>
+M halfShareIn(M process) {
+  return process * kHalf;
+}
+
+template <class M>
+M totalIn(M process, const M* base) {
+  return inDouble(base != nullptr ? process + *base : process);
+}
+
+// `value` as the report prints it with two decimals: "17197.29".
+std::string printed(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+// Closes the way to a value of the report of 2013 that shows `shown`: its
+// exact decimal value, and a step where single precision moved a cent.
+void closeWay(Way& way, ExactMoney exact, float shown) {
+  way.exact = exact;
+  const std::string exactCents = exact.centsText();
+  if (exactCents != printed(shown)) {
+    way.steps.push_back(steps::singlePrecision(eurosOfPrinted(exactCents), euros(shown)));
+  }
+}
+
+// The steps to a full fee of the report of 2013: its table, and its 32-bit
+// arithmetic where that changed it.
+Steps feeSteps2013(Schedule schedule, std::uint64_t amount, FeeKind kind, Fee fee) {
+  const FeeSteps exact = feeSteps(editionOf(Reform::Of2013, schedule), amount, kind);
+  Steps lines = {steps::fee(kind, exact)};
+  if (static_cast<std::uint64_t>(exact.fee.count) != fee * 100) {
+    lines.push_back(steps::feeIn32Bits(germanNumber(std::to_string(fee)) + ",00 €"));
+  }
+  return lines;
+}
+
+Steps joined(Steps lines, const std::string& line) {
+  lines.push_back(line);
+  return lines;
+}
+
+// ------------------------------------------------------------------- reforms
+
+// The expense flat rate of 20 per cent, at most 20,00 euros (VV RVG Nr.
+// 7002), and VAT of 19 per cent (VV RVG Nr. 7008, § 12 Abs. 1 UStG).
 constexpr std::int64_t kExpensePercent = 20;
 constexpr Cents kExpenseLimit = {2'000};
 constexpr std::int64_t kVatPercent = 19;
 
 }  // namespace
 
-float minFloat(float a, float b) { return b > a ? a : b; }
-
-float maxFloat(float a, float b) { return a > b ? a : b; }
-
-BlockValues blockValues(Fee courtFee, Fee lawyerFee, float courtRate, double lawyerRate) {
-  BlockValues v{};
-  // A single-precision fee times a whole rate up to 5 is exact in double.
-  v.court = toDouble(Extended{courtRate} * toSingle(moneyFromFee(courtFee)));
-  v.lawyer = toSingle(Extended{toDouble(moneyFromFee(lawyerFee))} * lawyerRate);
-  const float expenses = minFloat(toSingle(Extended{v.lawyer} * kExpenseRate), kExpenseCap);
-  v.gross = toDouble((Extended{expenses} + v.lawyer) * kWithVat);
-  v.process = (Extended{v.gross} + v.gross) + v.court;
-  return v;
+BlockOf<Extended> blockValues(Fee courtFee, Fee lawyerFee, const BlockRates& rates) {
+  return blockIn<Extended>(courtFee, lawyerFee, rates).block;
 }
 
-float paymentOrderFee(Fee courtFee, float minimum) {
-  return maxFloat(toSingle(Extended{toDouble(moneyFromFee(courtFee))} * kHalf), minimum);
+float paymentOrderFee(Fee courtFee, std::uint64_t minimum) {
+  return toSingle(paymentOrderIn<Extended>(courtFee, minimum).second);
 }
 
-float Reckoning2013::paymentOrder(Schedule schedule) const {
-  // The minimums of 2013, 23 and 32 euros, are whole: exact in single
-  // precision.
-  const std::int64_t minimumEuros =
-      editionOf(Reform::Of2013, schedule).paymentOrderMinimum.count / 100;
-  return paymentOrderFee(scheduleFee(schedule, basis(), FeeKind::Court),
-                         static_cast<float>(minimumEuros));
+float Reckoning2013::amount(Way* way) const {
+  const float shown = moneyFromAmount(amount_);
+  if (way != nullptr) {
+    // The amount is whole: a cent moves only where single precision rounds it.
+    const std::string exact = std::to_string(amount_) + ".00";
+    way->steps = {steps::amount(eurosOfPrinted(exact))};
+    if (exact != printed(shown)) {
+      way->steps.push_back(steps::singlePrecision(eurosOfPrinted(exact), euros(shown)));
+    }
+  }
+  return shown;
 }
 
-BlockValues Reckoning2013::block(Schedule schedule, BlockRates rates) const {
-  // The court rates are whole; a lawyer rate of n tenths becomes the double
-  // nearest to n / 10, since the division rounds correctly.
-  const int courtFactor = rates.court / 10;
-  return blockValues(scheduleFee(schedule, basis(), FeeKind::Court),
-                     scheduleFee(schedule, basis(), FeeKind::Lawyer),
-                     static_cast<float>(courtFactor), rates.lawyer / 10.0);
+float Reckoning2013::fee(Schedule schedule, FeeKind kind, Way* way) const {
+  const Fee fee = scheduleFee(schedule, basis(), kind);
+  const float shown = toSingle(moneyFromFee(fee));
+  if (way != nullptr) {
+    way->steps = feeSteps2013(schedule, basis(), kind, fee);
+    closeWay(*way, ExactMoney::euros(fee), shown);
+  }
+  return shown;
 }
 
-Cents ReckoningInCents::paymentOrder(Schedule schedule) const {
+float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
+  const Fee courtFee = scheduleFee(schedule, basis(), FeeKind::Court);
+  // The minimums of 2013, 23 and 32 euros, are whole.
+  const auto minimum = static_cast<std::uint64_t>(
+      editionOf(Reform::Of2013, schedule).paymentOrderMinimum.count / 100);
+  const Extended half = paymentOrderIn<Extended>(courtFee, minimum).first;
+  const float shown = paymentOrderFee(courtFee, minimum);
+  if (way != nullptr) {
+    way->steps =
+        joined(feeSteps2013(schedule, basis(), FeeKind::Court, courtFee),
+               steps::paymentOrder(euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
+                                   euros(static_cast<double>(minimum)), euros(shown)));
+    closeWay(*way, paymentOrderIn<ExactMoney>(courtFee, minimum).second, shown);
+  }
+  return shown;
+}
+
+Reckoning2013::Block Reckoning2013::block(Schedule schedule, const BlockRates& rates,
+                                          BlockOf<Way>* ways) const {
+  const Fee courtFee = scheduleFee(schedule, basis(), FeeKind::Court);
+  const Fee lawyerFee = scheduleFee(schedule, basis(), FeeKind::Lawyer);
+  const Formulas2013<Extended> f = blockIn<Extended>(courtFee, lawyerFee, rates);
+  if (ways != nullptr) {
+    const BlockOf<ExactMoney> exact = blockIn<ExactMoney>(courtFee, lawyerFee, rates).block;
+    const BlockOf<Extended>& v = f.block;
+    const Steps lawyerFeeSteps = feeSteps2013(schedule, basis(), FeeKind::Lawyer, lawyerFee);
+    const std::string lawyer =
+        steps::lawyerFees(rates, euros(shown(moneyFromFee(lawyerFee))), euros(shown(v.lawyer)));
+    BlockOf<Way>& w = *ways;
+    w.court.steps = joined(
+        feeSteps2013(schedule, basis(), FeeKind::Court, courtFee),
+        steps::courtFees(rates.court, euros(shown(moneyFromFee(courtFee))), euros(shown(v.court))));
+    w.lawyer.steps = joined(lawyerFeeSteps, lawyer);
+    w.gross.steps = joined(lawyerFeeSteps, lawyer);
+    w.gross.steps.push_back(
+        steps::expenses(kExpensePercent2013, euros(static_cast<double>(kExpenseCap)),
+                        euros(shown(v.lawyer)), euros(shown(f.share)), euros(shown(f.expenses))));
+    w.gross.steps.push_back(steps::withVat(kVatPercent2013, euros(shown(v.lawyer)),
+                                           euros(shown(f.expenses)), euros(shown(v.gross))));
+    w.process.steps = {
+        steps::processCosts(euros(shown(v.court)), euros(shown(v.gross)), euros(shown(v.process)))};
+    for (const BlockRow row :
+         {BlockRow::Court, BlockRow::Lawyer, BlockRow::Gross, BlockRow::Process}) {
+      closeWay(w[row], exact[row], shown(v[row]));
+    }
+  }
+  return f.block;
+}
+
+float Reckoning2013::halfShare(Extended process, const Way* processWay, Way* way) {
+  const float half = shown(halfShareIn(process));
+  if (way != nullptr) {
+    way->steps = {steps::halfShare(euros(shown(process)), euros(half))};
+    closeWay(*way, halfShareIn(processWay->exact), half);
+  }
+  return half;
+}
+
+double Reckoning2013::total(Extended process, const double* base, const SumWays* ways) {
+  const Extended baseValue = base != nullptr ? Extended{*base} : Extended{};
+  const Extended sum = totalIn(process, base != nullptr ? &baseValue : nullptr);
+  if (ways != nullptr) {
+    const std::string baseText = base != nullptr ? euros(shown(baseValue)) : "";
+    const ExactMoney exact = ways->base != nullptr && base != nullptr
+                                 ? ways->process->exact + ways->base->exact
+                                 : ways->process->exact;
+    Way way;
+    way.steps = {steps::total(ways->baseName, base != nullptr ? &baseText : nullptr,
+                              ways->processName, euros(shown(process)), euros(shown(sum)))};
+    closeWay(way, exact, shown(sum));
+    *ways->sum = std::move(way);
+  }
+  return toDouble(sum);
+}
+
+Cents ReckoningInCents::amount(Way* way) const {
+  const Cents value = {static_cast<std::int64_t>(amount_) * 100};
+  if (way != nullptr) {
+    way->steps = {capped_ ? steps::cappedAmount(euros(value)) : steps::amount(euros(value))};
+  }
+  return value;
+}
+
+Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
+  const FeeSteps fee = feeSteps(edition(schedule), amount_, kind);
+  if (way != nullptr) way->steps = {steps::fee(kind, fee)};
+  return fee.fee;
+}
+
+Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
   // Half the court fee (KV GKG Nr. 1100), at least the edition's minimum.
-  return std::max(half(fee(schedule, FeeKind::Court)),
-                  editionOf(reform_, schedule).paymentOrderMinimum);
+  const Cents courtFee = fee(schedule, FeeKind::Court, way);
+  const Cents minimum = edition(schedule).paymentOrderMinimum;
+  const Cents half = zeb::half(courtFee);
+  const Cents value = std::max(half, minimum);
+  if (way != nullptr) {
+    way->steps.push_back(
+        steps::paymentOrder(euros(courtFee), euros(half), euros(minimum), euros(value)));
+  }
+  return value;
 }
 
-CentsBlock ReckoningInCents::block(Schedule schedule, BlockRates rates) const {
-  CentsBlock v{};
-  v.court = timesRate(fee(schedule, FeeKind::Court), rates.court);
-  v.lawyer = timesRate(fee(schedule, FeeKind::Lawyer), rates.lawyer);
-  const Cents expenses = std::min(percentOf(v.lawyer, kExpensePercent), kExpenseLimit);
+ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRates& rates,
+                                                BlockOf<Way>* ways) const {
+  Way courtFeeWay;
+  Way lawyerFeeWay;
+  const bool recorded = ways != nullptr;
+  const Cents courtFee = fee(schedule, FeeKind::Court, recorded ? &courtFeeWay : nullptr);
+  const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, recorded ? &lawyerFeeWay : nullptr);
+  Block v;
+  v.court = timesRate(courtFee, rates.court.tenths);
+  v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
+  const Cents share = percentOf(v.lawyer, kExpensePercent);
+  const Cents expenses = std::min(share, kExpenseLimit);
   const Cents vat = percentOf(v.lawyer + expenses, kVatPercent);
   v.gross = v.lawyer + expenses + vat;
   v.process = v.court + 2 * v.gross;
+  if (recorded) {
+    const std::string lawyer = steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer));
+    BlockOf<Way>& w = *ways;
+    w.court.steps =
+        joined(courtFeeWay.steps, steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
+    w.lawyer.steps = joined(lawyerFeeWay.steps, lawyer);
+    w.gross.steps = joined(lawyerFeeWay.steps, lawyer);
+    w.gross.steps.push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
+                                            euros(v.lawyer), euros(share), euros(expenses)));
+    w.gross.steps.push_back(
+        steps::vat(static_cast<int>(kVatPercent), euros(v.lawyer + expenses), euros(vat)));
+    w.gross.steps.push_back(steps::sum(euros(v.gross)));
+    w.process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
+  }
   return v;
+}
+
+Cents ReckoningInCents::halfShare(Cents process, const Way* /*processWay*/, Way* way) {
+  const Cents value = half(process);
+  if (way != nullptr) way->steps = {steps::halfShare(euros(process), euros(value))};
+  return value;
+}
+
+Cents ReckoningInCents::total(Cents process, const Cents* base, const SumWays* ways) {
+  const Cents sum = base != nullptr ? process + *base : process;
+  if (ways != nullptr) {
+    const std::string baseText = base != nullptr ? euros(*base) : "";
+    ways->sum->steps = {steps::total(ways->baseName, base != nullptr ? &baseText : nullptr,
+                                     ways->processName, euros(process), euros(sum))};
+  }
+  return sum;
 }
 
 }  // namespace zeb

@@ -2,14 +2,19 @@
 // roundings of single, double and extended precision that its cents depend
 // on; the reforms compute in whole cents. Both give the same section
 // sequence its values: the amount, the single fees, the payment order, the
-// blocks of the instance sections and the totals over instances.
+// blocks of the instance sections and the totals over instances. Where a
+// run records the way to each value, the operation that computes a value
+// writes its steps, each naming the rule it applies.
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "fees/cents.h"
+#include "fees/exact_money.h"
 #include "fees/fee_schedule.h"
 #include "fees/money.h"
+#include "report/derivation.h"
 
 namespace zeb {
 
@@ -20,6 +25,28 @@ using PerSchedule = std::array<T, 2>;
 constexpr std::size_t scheduleIndex(Schedule schedule) { return schedule == Schedule::Old ? 0 : 1; }
 
 inline constexpr Schedule kSchedules[] = {Schedule::Old, Schedule::New};
+
+// The way to one value, where a run records it: its steps, and in the
+// report of 2013 the value that exact decimal arithmetic gives.
+struct Way {
+  Steps steps;
+  ExactMoney exact;
+};
+
+// Ways to the values of a row where a run records them, made only then:
+// a run that records nothing pays nothing for them.
+template <class T>
+class Recorded {
+ public:
+  explicit Recorded(bool recording) {
+    if (recording) ways_.emplace();
+  }
+  // The way to the value of column `s`, or none.
+  T* operator[](std::size_t s) { return ways_ ? &(*ways_)[s] : nullptr; }
+
+ private:
+  std::optional<PerSchedule<T>> ways_;
+};
 
 // The totals over instances, in the order of the report.
 enum class TotalsField { WithAppeal, WithRevision, WithBghRevision };
@@ -44,83 +71,117 @@ struct TotalsOf {
   }
 };
 
-// The rates of a block, in tenths: the court fees (KV GKG) and the lawyer
-// fees (VV RVG) as multiples of the full fee.
+// A rate of the cost schedules: so many tenths of the full fee, with its
+// number in the schedule (KV GKG or VV RVG) and, for a lawyer's fee, its
+// name.
+struct FeeRate {
+  int tenths;
+  int number;
+  const char* name;
+};
+
+// The rates of a block: the court fees, and the lawyer fees as the sum of
+// the procedure fee, the hearing fee and, in a settlement, the settlement
+// fee (0 tenths where there is none).
 struct BlockRates {
-  int court;
-  int lawyer;
+  FeeRate court;
+  FeeRate lawyer[3];
+
+  int lawyerTenths() const { return lawyer[0].tenths + lawyer[1].tenths + lawyer[2].tenths; }
+};
+
+// The rows of a block, in the order of the report.
+enum class BlockRow { Court, Lawyer, Gross, Process };
+
+// The values of a block under one schedule: court fees, lawyer fees, lawyer
+// fees with expense flat rate and VAT, and the process costs (court fees
+// and the gross lawyer fees of both parties).
+template <class T>
+struct BlockOf {
+  T court{};
+  T lawyer{};
+  T gross{};
+  T process{};
+
+  T& operator[](BlockRow row) { return at(*this, row); }
+  const T& operator[](BlockRow row) const { return at(*this, row); }
+
+ private:
+  template <class Self>
+  static auto& at(Self& self, BlockRow row) {
+    return row == BlockRow::Court    ? self.court
+           : row == BlockRow::Lawyer ? self.lawyer
+           : row == BlockRow::Gross  ? self.gross
+                                     : self.process;
+  }
+};
+
+// The operands of a sum of the totals where its way is recorded: the ways
+// and names of the process costs added and of the sum they are added to
+// (none for the first instance), and the way of the sum.
+struct SumWays {
+  const Way* process;
+  const char* processName;
+  const Way* base;
+  const char* baseName;
+  Way* sum;
 };
 
 // `b` unless `b` is strictly greater than `a`: on a tie, and when unordered,
 // the second operand.
-float minFloat(float a, float b);
+template <class T>
+T minFloat(T a, T b) {
+  return b > a ? a : b;
+}
 
 // `a` if `a` is strictly greater than `b`, else `b`.
-float maxFloat(float a, float b);
+template <class T>
+T maxFloat(T a, T b) {
+  return a > b ? a : b;
+}
 
-// The values of one block (judgement or settlement) of the report of 2013
-// under one schedule.
-struct BlockValues {
-  double court;      // court fees
-  double lawyer;     // lawyer fees
-  double gross;      // lawyer fees with expense flat rate and VAT
-  Extended process;  // court fees and the gross lawyer fees of both parties
-};
+// The values of a block of the report of 2013 for the full fees `courtFee`
+// and `lawyerFee` scaled by `rates`.
+BlockOf<Extended> blockValues(Fee courtFee, Fee lawyerFee, const BlockRates& rates);
 
-// A block's values in the report of 2013, for its full fees `courtFee` and
-// `lawyerFee` scaled by the block's rates.
-BlockValues blockValues(Fee courtFee, Fee lawyerFee, float courtRate, double lawyerRate);
-
-// The half court fee of the payment-order procedure in the report of 2013,
-// at least `minimum`.
-float paymentOrderFee(Fee courtFee, float minimum);
+// The payment order's fee in the report of 2013: half the court fee, at
+// least `minimum` euros.
+float paymentOrderFee(Fee courtFee, std::uint64_t minimum);
 
 // The report of 2013 for `amount`, the amount in dispute reduced to 32 bits.
 class Reckoning2013 {
  public:
-  using Block = BlockValues;
+  using Block = BlockOf<Extended>;
   using Total = double;
 
   explicit Reckoning2013(std::int64_t amount) : amount_(amount) {}
 
   // The amount as the report shows it, and the percent basis of the single
   // fees: that value truncated.
-  float amount() const { return moneyFromAmount(amount_); }
-  std::uint64_t feeBasis() const { return truncateToUnsigned64(amount()); }
+  float amount(Way* way) const;
+  std::uint64_t feeBasis() const { return truncateToUnsigned64(moneyFromAmount(amount_)); }
   // The percent basis of every other row: the amount read as unsigned.
   std::uint64_t basis() const { return static_cast<std::uint64_t>(amount_); }
   bool capped() const { return false; }
 
-  float fee(Schedule schedule, FeeKind kind) const {
-    return toSingle(moneyFromFee(scheduleFee(schedule, basis(), kind)));
-  }
-  float paymentOrder(Schedule schedule) const;
-  Block block(Schedule schedule, BlockRates rates) const;
+  float fee(Schedule schedule, FeeKind kind, Way* way) const;
+  float paymentOrder(Schedule schedule, Way* way) const;
+  Block block(Schedule schedule, const BlockRates& rates, BlockOf<Way>* ways) const;
 
   static float shown(Extended value) { return toSingle(value); }
-  static float halfShare(Extended process) { return toSingle(process / 2.0); }
-  static double total(Extended process) { return toDouble(process); }
-  static double total(Extended process, double withAppeal) {
-    return toDouble(process + withAppeal);
-  }
+  static float halfShare(Extended process, const Way* processWay, Way* way);
+  // The judgement process costs alone, or added to `base`.
+  static double total(Extended process, const double* base, const SumWays* ways);
 
  private:
   std::int64_t amount_;
-};
-
-// The values of one block of a reform under one edition, in cents.
-struct CentsBlock {
-  Cents court;    // court fees
-  Cents lawyer;   // lawyer fees
-  Cents gross;    // lawyer fees with expense flat rate and VAT
-  Cents process;  // court fees and the gross lawyer fees of both parties
 };
 
 // A reform's report for `amount` whole euros, of which at most kValueCap
 // count.
 class ReckoningInCents {
  public:
-  using Block = CentsBlock;
+  using Block = BlockOf<Cents>;
   using Total = Cents;
 
   ReckoningInCents(Reform reform, std::uint64_t amount)
@@ -128,23 +189,22 @@ class ReckoningInCents {
         amount_(amount < kValueCap ? amount : kValueCap),
         capped_(amount > kValueCap) {}
 
-  Cents amount() const { return {static_cast<std::int64_t>(amount_) * 100}; }
+  Cents amount(Way* way) const;
   std::uint64_t feeBasis() const { return amount_; }
   std::uint64_t basis() const { return amount_; }
   bool capped() const { return capped_; }
 
-  Cents fee(Schedule schedule, FeeKind kind) const {
-    return feeInCents(editionOf(reform_, schedule), amount_, kind);
-  }
-  Cents paymentOrder(Schedule schedule) const;
-  Block block(Schedule schedule, BlockRates rates) const;
+  Cents fee(Schedule schedule, FeeKind kind, Way* way) const;
+  Cents paymentOrder(Schedule schedule, Way* way) const;
+  Block block(Schedule schedule, const BlockRates& rates, BlockOf<Way>* ways) const;
 
   static Cents shown(Cents value) { return value; }
-  static Cents halfShare(Cents process) { return half(process); }
-  static Cents total(Cents process) { return process; }
-  static Cents total(Cents process, Cents withAppeal) { return process + withAppeal; }
+  static Cents halfShare(Cents process, const Way* processWay, Way* way);
+  static Cents total(Cents process, const Cents* base, const SumWays* ways);
 
  private:
+  const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
+
   Reform reform_;
   std::uint64_t amount_;
   bool capped_;

@@ -15,14 +15,16 @@ struct BlockRows {
 };
 
 // How an instance's judgement process costs enter the totals: they become
-// `target`, alone or added to the costs through the appeal.
+// `target`, alone or added to the costs through the appeal, which a way
+// calls `baseName`.
 struct TotalsRule {
   TotalsField target;
-  bool addsWithAppeal;
+  const char* baseName;  // none: the costs stand alone
 };
 
 struct InstanceSectionRows {
   const char* heading;
+  const char* processName;  // the judgement process costs in a way to the totals
   BlockRows judgement;
   BlockRows settlement;
   TotalsRule totals;
@@ -33,43 +35,68 @@ constexpr Label kProcessRow = {"Proze\341kosten: Gerichtskosten + 2 * Anwaltskos
 constexpr Label kHalfShareRow = {"Proze\341kosten: 50 % Anteil f\201r jede Partei:",
                                  "Proze&szlig;kosten: 50 % Anteil f&uuml;r jede Partei:"};
 
-// The rates in tenths: court fees KV GKG Nr. 1210/1211, 1220/1222 and
-// 1230/1232; lawyer fees VV RVG Nr. 3100 + 3104, 3200 + 3202, 3206 + 3210
-// and 3208 + 3210, in the settlement with Nr. 1003 or 1004.
+// The lawyer's fees of VV RVG: procedure and hearing fee in each instance,
+// and in a settlement its fee.
+constexpr FeeRate kProcedure1 = {13, 3100, "Verfahrensgebühr"};
+constexpr FeeRate kHearing1 = {12, 3104, "Terminsgebühr"};
+constexpr FeeRate kProcedure2 = {16, 3200, "Verfahrensgebühr"};
+constexpr FeeRate kHearing2 = {12, 3202, "Terminsgebühr"};
+constexpr FeeRate kProcedure3 = {16, 3206, "Verfahrensgebühr"};
+constexpr FeeRate kProcedureBgh = {23, 3208, "Verfahrensgebühr"};
+constexpr FeeRate kHearing3 = {15, 3210, "Terminsgebühr"};
+constexpr FeeRate kSettlement1 = {10, 1003, "Einigungsgebühr"};
+constexpr FeeRate kSettlement23 = {13, 1004, "Einigungsgebühr"};
+constexpr FeeRate kNone = {0, 0, ""};
+
+constexpr const char* kWithAppeal = "Gesamtkosten mit Berufung";
+
+// The rates in tenths: court fees of KV GKG, lawyer fees of VV RVG.
 // clang-format off
 constexpr InstanceSectionRows kInstanceSections[] = {
     {"Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht",
-     {{30, 25}, {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-                {"2,5 Anwaltsgeb\201hren:", "2,5 Anwaltsgeb&uuml;hren:"},
-                {"2,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{10, 35}, {"1 Gerichtsgeb\201hr:", "1 Gerichtsgeb&uuml;hr:"},
-                {"3,5 Anwaltsgeb\201hren:", "3,5 Anwaltsgeb&uuml;hren:"},
-                {"3,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithAppeal, false}},
+     "Prozesskosten erste Instanz",
+     {{{30, 1210, ""}, {kProcedure1, kHearing1, kNone}},
+      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
+      {"2,5 Anwaltsgeb\201hren:", "2,5 Anwaltsgeb&uuml;hren:"},
+      {"2,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {{{10, 1211, ""}, {kProcedure1, kHearing1, kSettlement1}},
+      {"1 Gerichtsgeb\201hr:", "1 Gerichtsgeb&uuml;hr:"},
+      {"3,5 Anwaltsgeb\201hren:", "3,5 Anwaltsgeb&uuml;hren:"},
+      {"3,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {TotalsField::WithAppeal, nullptr}},
     {"Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/Verwaltungsgerichtshof oder Finanzgericht",
-     {{40, 28}, {"4 Gerichtsgeb\201hren:", "4 Gerichtsgeb&uuml;hren:"},
-                {"2,8 Anwaltsgeb\201hren:", "2,8 Anwaltsgeb&uuml;hren:"},
-                {"2,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{20, 41}, {"2 Gerichtsgeb\201hren:", "2 Gerichtsgeb&uuml;hren:"},
-                {"4,1 Anwaltsgeb\201hren:", "4,1 Anwaltsgeb&uuml;hren:"},
-                {"4,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithAppeal, true}},
+     "Prozesskosten Berufung",
+     {{{40, 1220, ""}, {kProcedure2, kHearing2, kNone}},
+      {"4 Gerichtsgeb\201hren:", "4 Gerichtsgeb&uuml;hren:"},
+      {"2,8 Anwaltsgeb\201hren:", "2,8 Anwaltsgeb&uuml;hren:"},
+      {"2,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {{{20, 1222, ""}, {kProcedure2, kHearing2, kSettlement23}},
+      {"2 Gerichtsgeb\201hren:", "2 Gerichtsgeb&uuml;hren:"},
+      {"4,1 Anwaltsgeb\201hren:", "4,1 Anwaltsgeb&uuml;hren:"},
+      {"4,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {TotalsField::WithAppeal, "Prozesskosten erste Instanz"}},
     {"Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     {{50, 31}, {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
-                {"3,1 Anwaltsgeb\201hren:", "3,1 Anwaltsgeb&uuml;hren:"},
-                {"3,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{30, 44}, {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-                {"4,4 Anwaltsgeb\201hren:", "4,4 Anwaltsgeb&uuml;hren:"},
-                {"4,4 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,4 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithRevision, true}},
+     "Prozesskosten Revision",
+     {{{50, 1230, ""}, {kProcedure3, kHearing3, kNone}},
+      {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
+      {"3,1 Anwaltsgeb\201hren:", "3,1 Anwaltsgeb&uuml;hren:"},
+      {"3,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {{{30, 1232, ""}, {kProcedure3, kHearing3, kSettlement23}},
+      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
+      {"4,4 Anwaltsgeb\201hren:", "4,4 Anwaltsgeb&uuml;hren:"},
+      {"4,4 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,4 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {TotalsField::WithRevision, kWithAppeal}},
     {"Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     {{50, 38}, {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
-                {"3,8 Anwaltsgeb\201hren:", "3,8 Anwaltsgeb&uuml;hren:"},
-                {"3,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{30, 51}, {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-                {"5,1 Anwaltsgeb\201hren:", "5,1 Anwaltsgeb&uuml;hren:"},
-                {"5,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "5,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithBghRevision, true}},
+     "Prozesskosten Revision vor dem BGH",
+     {{{50, 1230, ""}, {kProcedureBgh, kHearing3, kNone}},
+      {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
+      {"3,8 Anwaltsgeb\201hren:", "3,8 Anwaltsgeb&uuml;hren:"},
+      {"3,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {{{30, 1232, ""}, {kProcedureBgh, kHearing3, kSettlement23}},
+      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
+      {"5,1 Anwaltsgeb\201hren:", "5,1 Anwaltsgeb&uuml;hren:"},
+      {"5,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "5,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
+     {TotalsField::WithBghRevision, kWithAppeal}},
 };
 // clang-format on
 
@@ -82,48 +109,74 @@ const BlockRows& blockRows(InstanceSection section, Variant variant) {
   return variant == Variant::Judgement ? rows.judgement : rows.settlement;
 }
 
+Label labelOf(const BlockRows& rows, BlockRow row) {
+  switch (row) {
+    case BlockRow::Court:
+      return rows.courtRow;
+    case BlockRow::Lawyer:
+      return rows.lawyerRow;
+    case BlockRow::Gross:
+      return rows.grossRow;
+    case BlockRow::Process:
+      break;
+  }
+  return kProcessRow;
+}
+
 template <class Reckoning>
 void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
-                const BlockRows& rows) {
-  const auto& o = values[0];
-  const auto& n = values[1];
-  const std::uint64_t basis = r.basis();
-  printRow(inCurrentMode(rows.courtRow), r.shown(o.court), r.shown(n.court), basis, 0);
-  printRow(inCurrentMode(rows.lawyerRow), r.shown(o.lawyer), r.shown(n.lawyer), basis, 0);
-  printRow(inCurrentMode(rows.grossRow), r.shown(o.gross), r.shown(n.gross), basis, 0);
-  printRow(inCurrentMode(kProcessRow), r.shown(o.process), r.shown(n.process), basis, 0);
+                PerSchedule<BlockOf<Way>>* ways, const BlockRows& rows) {
+  for (const BlockRow row :
+       {BlockRow::Court, BlockRow::Lawyer, BlockRow::Gross, BlockRow::Process}) {
+    printRowOf(labelOf(rows, row), r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0,
+               ways != nullptr ? &(*ways)[0][row] : nullptr,
+               ways != nullptr ? &(*ways)[1][row] : nullptr);
+  }
 }
 
 template <class Reckoning>
 void printInstanceSection(const Reckoning& r, InstanceSection section,
-                          TotalsOf<typename Reckoning::Total>& totals) {
+                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* totalsWays) {
   const InstanceSectionRows& rows = sectionRows(section);
+  const bool recorded = totalsWays != nullptr;
   printHeading(1, rows.heading);
   printVariantHeading('s');
 
-  const auto judgement = computeBlock(r, section, Variant::Judgement);
-  printBlock(r, judgement, rows.judgement);
-  auto& target = totals[rows.totals.target];
+  std::optional<PerSchedule<BlockOf<Way>>> ways;
+  if (recorded) ways.emplace();
+  const auto judgement = computeBlock(r, section, Variant::Judgement, ways ? &*ways : nullptr);
+  printBlock(r, judgement, ways ? &*ways : nullptr, rows.judgement);
+  const TotalsRule& rule = rows.totals;
   for (std::size_t s = 0; s < 2; ++s) {
-    target[s] = rows.totals.addsWithAppeal ? r.total(judgement[s].process, totals.withAppeal[s])
-                                           : r.total(judgement[s].process);
+    const bool added = rule.baseName != nullptr;
+    const SumWays sumWays =
+        recorded ? SumWays{&(*ways)[s].process, rows.processName, &totalsWays->withAppeal[s],
+                           rule.baseName, &(*totalsWays)[rule.target][s]}
+                 : SumWays{};
+    totals[rule.target][s] = r.total(judgement[s].process, added ? &totals.withAppeal[s] : nullptr,
+                                     recorded ? &sumWays : nullptr);
   }
 
   if (!runState().options.showSettlement) return;
   printVariantHeading('v');
-  const auto settlement = computeBlock(r, section, Variant::Settlement);
-  printBlock(r, settlement, rows.settlement);
-  printRow(inCurrentMode(kHalfShareRow), r.halfShare(settlement[0].process),
-           r.halfShare(settlement[1].process), r.basis(), 1);
+  const auto settlement = computeBlock(r, section, Variant::Settlement, ways ? &*ways : nullptr);
+  printBlock(r, settlement, ways ? &*ways : nullptr, rows.settlement);
+  Recorded<Way> half(recorded);
+  printRowOf(kHalfShareRow,
+             r.halfShare(settlement[0].process, ways ? &(*ways)[0].process : nullptr, half[0]),
+             r.halfShare(settlement[1].process, ways ? &(*ways)[1].process : nullptr, half[1]),
+             r.basis(), 1, half[0], half[1]);
 }
 
 }  // namespace
 
 template <class Reckoning>
 PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
-                                                    InstanceSection section, Variant variant) {
-  const BlockRates rates = blockRows(section, variant).rates;
-  return {reckoning.block(Schedule::Old, rates), reckoning.block(Schedule::New, rates)};
+                                                    InstanceSection section, Variant variant,
+                                                    PerSchedule<BlockOf<Way>>* ways) {
+  const BlockRates& rates = blockRows(section, variant).rates;
+  return {reckoning.block(Schedule::Old, rates, ways != nullptr ? &(*ways)[0] : nullptr),
+          reckoning.block(Schedule::New, rates, ways != nullptr ? &(*ways)[1] : nullptr)};
 }
 
 template <class Reckoning>
@@ -131,30 +184,34 @@ void printPaymentOrderSection(const Reckoning& reckoning) {
   printHeading(1, "Mahnverfahren");
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
-  printRow(inCurrentMode({"0,5 Gerichtsgeb\201hren: 1)",
-                          "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"}),
-           reckoning.paymentOrder(Schedule::Old), reckoning.paymentOrder(Schedule::New),
-           reckoning.basis(), 1);
+  Recorded<Way> ways(runState().recordsWays);
+  printRowOf({"0,5 Gerichtsgeb\201hren: 1)",
+              "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
+             reckoning.paymentOrder(Schedule::Old, ways[0]),
+             reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0],
+             ways[1]);
 }
 
 template <class Reckoning>
-void printInstanceSections(const Reckoning& reckoning,
-                           TotalsOf<typename Reckoning::Total>& totals) {
+void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
+                           TotalsOf<Way>* ways) {
   const ReportOptions& options = runState().options;
   if (options.showFirstInstance) {
-    printInstanceSection(reckoning, InstanceSection::FirstInstance, totals);
+    printInstanceSection(reckoning, InstanceSection::FirstInstance, totals, ways);
   }
-  if (options.showAppeal) printInstanceSection(reckoning, InstanceSection::Appeal, totals);
+  if (options.showAppeal) printInstanceSection(reckoning, InstanceSection::Appeal, totals, ways);
   if (options.showRevision) {
-    printInstanceSection(reckoning, InstanceSection::Revision, totals);
-    printInstanceSection(reckoning, InstanceSection::BghRevision, totals);
+    printInstanceSection(reckoning, InstanceSection::Revision, totals, ways);
+    printInstanceSection(reckoning, InstanceSection::BghRevision, totals, ways);
   }
 }
 
-#define INSTANTIATE(Reckoning)                                                                     \
-  template PerSchedule<Reckoning::Block> computeBlock(const Reckoning&, InstanceSection, Variant); \
-  template void printPaymentOrderSection(const Reckoning&);                                        \
-  template void printInstanceSections(const Reckoning&, TotalsOf<Reckoning::Total>&);
+#define INSTANTIATE(Reckoning)                                                                    \
+  template PerSchedule<Reckoning::Block> computeBlock(const Reckoning&, InstanceSection, Variant, \
+                                                      PerSchedule<BlockOf<Way>>*);                \
+  template void printPaymentOrderSection(const Reckoning&);                                       \
+  template void printInstanceSections(const Reckoning&, TotalsOf<Reckoning::Total>&,              \
+                                      TotalsOf<Way>*);
 INSTANTIATE(Reckoning2013)
 INSTANTIATE(ReckoningInCents)
 #undef INSTANTIATE

@@ -3,7 +3,9 @@
 // every report; its reckoning gives the values.
 #pragma once
 #include <cstdint>
+#include <utility>
 
+#include "report/rows.h"
 #include "run/reckoning.h"
 
 namespace zeb {
@@ -18,10 +20,12 @@ enum class InstanceSection { FirstInstance, Appeal, Revision, BghRevision };
 // judgement, or by settlement.
 enum class Variant { Judgement, Settlement };
 
-// The values of a block of `section` in both columns.
+// The values of a block of `section` in both columns, and their ways where
+// `ways` is given.
 template <class Reckoning>
 PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
-                                                    InstanceSection section, Variant variant);
+                                                    InstanceSection section, Variant variant,
+                                                    PerSchedule<BlockOf<Way>>* ways = nullptr);
 
 // Prints the payment-order section.
 template <class Reckoning>
@@ -29,8 +33,24 @@ void printPaymentOrderSection(const Reckoning& reckoning);
 
 // Prints the instance sections that the options show, in the order of the
 // report (first instance, appeal, and both revisions), and gathers their
-// judgement process costs in `totals`.
+// judgement process costs in `totals`, and their ways in `ways` where a run
+// records them.
 template <class Reckoning>
-void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals);
+void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
+                           TotalsOf<Way>* ways = nullptr);
+
+// Prints a row with the label of the current mode and, where the ways to
+// its values are given, the derivation they hold: it takes their steps.
+template <class Value>
+void printRowOf(Label label, Value oldValue, Value newValue, std::uint64_t percentBasis,
+                std::int16_t labelWidthAdjustment, Way* oldWay, Way* newWay) {
+  if (oldWay == nullptr) {
+    printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment);
+    return;
+  }
+  const Derivation derivation = {std::move(oldWay->steps), std::move(newWay->steps)};
+  printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
+           &derivation);
+}
 
 }  // namespace zeb

@@ -98,7 +98,8 @@ TEST(ComputeBlock, WorkedExampleOfTheAmount1000) {
   };
   for (const BlockCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.section) * 2 + static_cast<int>(c.variant));
-    const PerSchedule<BlockValues> values = computeBlock(Reckoning2013(1000), c.section, c.variant);
+    const PerSchedule<Reckoning2013::Block> values =
+        computeBlock(Reckoning2013(1000), c.section, c.variant);
     for (std::size_t s = 0; s < 2; ++s) {
       EXPECT_EQ(cents(values[s].court), c.court[s]);
       EXPECT_EQ(cents(values[s].lawyer), c.lawyer[s]);
@@ -116,13 +117,13 @@ TEST(ComputeBlock, RoundingsShowInTheCents) {
   // value S(1588 x 3.1) is 4922.7998046875; the process costs of about
   // 17197.2955469 become 17197.294921875 in single precision, where exact
   // decimals would give 17197.30.
-  const BlockValues revision =
+  const Reckoning2013::Block revision =
       computeBlock(Reckoning2013(115'000), InstanceSection::Revision, Variant::Judgement)[1];
   EXPECT_EQ(revision.lawyer, 4922.7998046875);
   // (20 + 4922.7998046875) x 1.16 = 5733.6477734375 exactly; held in double
   // precision, G stays within 1e-12 of it (in single precision it would be
   // 5733.64794921875).
-  EXPECT_NEAR(revision.gross, 5733.6477734375, 1e-9);
+  EXPECT_NEAR(toDouble(revision.gross), 5733.6477734375, 1e-9);
   EXPECT_EQ(cents(revision.gross), "5733.65");
   EXPECT_EQ(revision.court, 5730);
   EXPECT_EQ(toSingle(revision.process), 17197.294921875f);
@@ -173,14 +174,15 @@ TEST(ComputeBlock, WorkedExamplesOfTheReformOf2025) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.amount);
     const ReckoningInCents reckoning(Reform::Of2025, c.amount);
-    const PerSchedule<CentsBlock> values = computeBlock(reckoning, c.section, c.variant);
+    const PerSchedule<ReckoningInCents::Block> values =
+        computeBlock(reckoning, c.section, c.variant);
     for (std::size_t s = 0; s < 2; ++s) {
       EXPECT_EQ(values[s].court.count, c.court[s]);
       EXPECT_EQ(values[s].lawyer.count, c.lawyer[s]);
       EXPECT_EQ(values[s].gross.count, c.gross[s]);
       EXPECT_EQ(values[s].process.count, c.process[s]);
       if (c.variant == Settlement) {
-        EXPECT_EQ(reckoning.halfShare(values[s].process).count, c.halfShare[s]);
+        EXPECT_EQ(reckoning.halfShare(values[s].process, nullptr, nullptr).count, c.halfShare[s]);
       }
     }
   }
@@ -191,34 +193,39 @@ TEST(ComputeBlock, WorkedExamplesOfTheReformOf2025) {
   EXPECT_EQ(totals.withAppeal[0].count, 5435'28);
   EXPECT_EQ(totals.withAppeal[1].count, 5760'36);
   // The payment order: half of 161,00 and 170,50; for 500 euros the minimums.
-  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 5000).paymentOrder(Schedule::New).count, 85'25);
-  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 500).paymentOrder(Schedule::Old).count, 36'00);
-  EXPECT_EQ(ReckoningInCents(Reform::Of2021, 500).paymentOrder(Schedule::Old).count, 32'00);
+  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 5000).paymentOrder(Schedule::New, nullptr).count,
+            85'25);
+  EXPECT_EQ(ReckoningInCents(Reform::Of2025, 500).paymentOrder(Schedule::Old, nullptr).count,
+            36'00);
+  EXPECT_EQ(ReckoningInCents(Reform::Of2021, 500).paymentOrder(Schedule::Old, nullptr).count,
+            32'00);
 }
 
 TEST(BlockValues, ExpenseFlatRateIsCappedAtTwentyEuros) {
   struct Case {
     Fee lawyerFee;
-    double rate;
+    int tenths;
     double lawyer, gross;
   };
   // 20 per cent of the lawyer value, at most 20 euros, then 16 per cent VAT.
-  for (const Case& c : {Case{39, 2.5, 97.5, (97.5 + 19.5) * 1.16}, Case{40, 2.5, 100, 120 * 1.16},
-                        Case{85, 2.5, 212.5, 232.5 * 1.16}, Case{1, 1.0, 1, 1.2 * 1.16}}) {
+  for (const Case& c : {Case{39, 25, 97.5, (97.5 + 19.5) * 1.16}, Case{40, 25, 100, 120 * 1.16},
+                        Case{85, 25, 212.5, 232.5 * 1.16}, Case{1, 10, 1, 1.2 * 1.16}}) {
     SCOPED_TRACE(c.lawyer);
-    const BlockValues v = blockValues(10, c.lawyerFee, 1, c.rate);
+    const Reckoning2013::Block v = blockValues(10, c.lawyerFee, {{10, 0, ""}, {{c.tenths, 0, ""}}});
     EXPECT_EQ(v.lawyer, c.lawyer);
     EXPECT_EQ(cents(v.gross), cents(c.gross));
   }
-  EXPECT_EQ(cents(blockValues(10, 39, 1, 2.5).gross), "135.72");
-  EXPECT_EQ(cents(blockValues(10, 40, 1, 2.5).gross), "139.20");
-  EXPECT_EQ(cents(blockValues(10, 85, 1, 2.5).gross), "269.70");
+  const BlockRates rates = {{10, 0, ""}, {{25, 0, ""}}};
+  EXPECT_EQ(cents(blockValues(10, 39, rates).gross), "135.72");
+  EXPECT_EQ(cents(blockValues(10, 40, rates).gross), "139.20");
+  EXPECT_EQ(cents(blockValues(10, 85, rates).gross), "269.70");
 }
 
 TEST(PaymentOrderFee, HalfTheCourtFeeWithItsMinimum) {
   struct Case {
     Fee courtFee;
-    float minimum, fee;
+    std::uint64_t minimum;
+    float fee;
   };
   for (const Case& c : {Case{45, 23, 23},
                         {46, 23, 23},
@@ -242,10 +249,10 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
   // Signed zeros compare equal: the second operand comes back.
   EXPECT_TRUE(std::signbit(minFloat(0.0f, -0.0f)));
   EXPECT_TRUE(std::signbit(maxFloat(0.0f, -0.0f)));
-  EXPECT_EQ(minFloat(nan, 20), 20);
-  EXPECT_EQ(maxFloat(nan, 23), 23);
-  EXPECT_TRUE(std::isnan(minFloat(20, nan)));
-  EXPECT_TRUE(std::isnan(maxFloat(23, nan)));
+  EXPECT_EQ(minFloat(nan, 20.0f), 20);
+  EXPECT_EQ(maxFloat(nan, 23.0f), 23);
+  EXPECT_TRUE(std::isnan(minFloat(20.0f, nan)));
+  EXPECT_TRUE(std::isnan(maxFloat(23.0f, nan)));
 }
 
 InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {

@@ -2,6 +2,7 @@
 
 #include "report/report_options.h"
 #include "report/rows.h"
+#include "run/sections.h"
 
 namespace zeb {
 namespace {
@@ -25,19 +26,20 @@ constexpr TotalsRow kTotalsRows[] = {
 
 template <class Reckoning>
 void printInstanceTotals(const Reckoning& reckoning,
-                         const TotalsOf<typename Reckoning::Total>& totals) {
+                         const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways) {
   const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
   printHeading(1, "Gesamtkosten mehrerer Instanzen");
   for (const TotalsRow& row : kTotalsRows) {
     const auto& sum = totals[row.field];
-    printRow(inCurrentMode(row.label), reckoning.shown(sum[0]), reckoning.shown(sum[1]),
-             reckoning.basis(), -1);
+    printRowOf(row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]), reckoning.basis(), -1,
+               ways != nullptr ? &(*ways)[row.field][0] : nullptr,
+               ways != nullptr ? &(*ways)[row.field][1] : nullptr);
   }
 }
 
-template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&);
-template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&);
+template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&, TotalsOf<Way>*);
+template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&, TotalsOf<Way>*);
 
 }  // namespace zeb

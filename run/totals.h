@@ -5,10 +5,12 @@
 
 namespace zeb {
 
-// Prints the totals over instances from `totals`, when the first instance,
-// the appeal and the revision were all printed; otherwise nothing.
+// Prints the totals over instances from `totals`, with the derivations that
+// `ways` hold where a run records them, when the first instance, the appeal
+// and the revision were all printed; otherwise nothing.
 template <class Reckoning>
 void printInstanceTotals(const Reckoning& reckoning,
-                         const TotalsOf<typename Reckoning::Total>& totals);
+                         const TotalsOf<typename Reckoning::Total>& totals,
+                         TotalsOf<Way>* ways = nullptr);
 
 }  // namespace zeb

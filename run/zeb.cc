@@ -32,12 +32,15 @@ constexpr SingleFeeRow kSingleFeeRows[] = {
 // The amount in dispute and the single court and lawyer fees.
 template <class Reckoning>
 void printBaseRows(const Reckoning& reckoning) {
+  Recorded<Way> ways(runState().recordsWays);
   // The amount stands alone: its new value plays no part.
-  printRow("Streitwert:", reckoning.amount(), decltype(reckoning.amount()){}, 0, 0);
+  const auto amount = reckoning.amount(ways[0]);
+  printRowOf({"Streitwert:", "Streitwert:"}, amount, decltype(amount){}, 0, 0, ways[0], ways[1]);
   if (reckoning.capped()) printValueCap();
   for (const SingleFeeRow& row : kSingleFeeRows) {
-    printRow(inCurrentMode(row.label), reckoning.fee(Schedule::Old, row.kind),
-             reckoning.fee(Schedule::New, row.kind), reckoning.feeBasis(), 0);
+    printRowOf(row.label, reckoning.fee(Schedule::Old, row.kind, ways[0]),
+               reckoning.fee(Schedule::New, row.kind, ways[1]), reckoning.feeBasis(), 0, ways[0],
+               ways[1]);
   }
 }
 
@@ -61,8 +64,10 @@ void printReport(std::int64_t amount, const Reckoning& reckoning) {
   printBaseRows(reckoning);
   if (options.showPaymentOrder) printPaymentOrderSection(reckoning);
   TotalsOf<typename Reckoning::Total> totals;
-  printInstanceSections(reckoning, totals);
-  printInstanceTotals(reckoning, totals);
+  TotalsOf<Way> ways;
+  TotalsOf<Way>* recorded = state.recordsWays ? &ways : nullptr;
+  printInstanceSections(reckoning, totals, recorded);
+  printInstanceTotals(reckoning, totals, recorded);
   if (html) printTableEnd();
   if (options.showNotes) printNotes();
   if (html) printDocumentClosing();
@@ -74,6 +79,8 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   RunState& state = runState();
   state = fresh;
   state.options = parseOptions(count, arguments);
+  // The way to every value is recorded for the figures and under -W alone.
+  state.recordsWays = state.options.showDerivations || state.figures.has_value();
   // Figures carry the labels of the text report.
   if (state.figures) state.options.outputMode = OutputMode::Text;
   state.htmlCurrency = htmlCurrencyFor(state.options);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -137,6 +138,79 @@ TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
       ASSERT_EQ(itemsOfFigures(figuresOf(words)), expected);
       words.insert(words.end(), {"-h", "-E", "-A"});
       ASSERT_EQ(itemsOfFigures(figuresOf(words)), expected);
+    }
+  }
+}
+
+// The way to a value written out by hand: the gross lawyer fees of the
+// first instance for 5000 euros from 01.06.2025 (fee 176,00 + 3 x 59,50),
+// and in the report of 2013 the revision's process costs for 115000 euros,
+// where single precision prints a cent less than exact decimals
+// (5730 + 2 x 5733,648 = 17197,296).
+TEST(RunZebFigures, DerivationsWorkedByHand) {
+  const FigureRow gross = figuresOf({"5000", "-2025", "-k"}).rows[5];
+  EXPECT_EQ(gross.label, "2,5 Anwaltsgebühren + Auslagenpauschale + MwSt");
+  // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): long lines, joined
+  EXPECT_EQ(gross.derivation[1],
+            (Steps{"Anwaltsgebühr (§ 13 RVG, Anlage 2): bis 2.000 € 176,00 €, dazu 3 angefangene "
+                   "1.000 € zu je 59,50 € = 354,50 €",
+                   "Verfahrensgebühr 1,3 (VV RVG Nr. 3100) + Terminsgebühr 1,2 (Nr. 3104) = 2,5 × "
+                   "354,50 € = 886,25 €",
+                   "Auslagenpauschale 20 % von 886,25 € = 177,25 €, höchstens 20,00 € (Nr. 7002): "
+                   "20,00 €",
+                   "Umsatzsteuer 19 % von 906,25 € (Nr. 7008) = 172,19 €", "= 1.078,44 €"}));
+  const FigureRow process = figuresOf({"115000", "-r"}).rows[6];
+  EXPECT_EQ(process.label, "Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten");
+  EXPECT_EQ(process.derivation[1],
+            (Steps{"Gerichtskosten 5.730,00 € + 2 × Anwaltskosten 5.733,65 € = 17.197,29 €",
+                   "Einfache Genauigkeit: genau gerechnet 17.197,30 €, gedruckt 17.197,29 €"}));
+}
+
+// Every way, for random amounts under every law, ends with the value its
+// row prints and names the rules of its kind of row.
+TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
+  struct Rule {
+    const char* label;  // a part of the labels of the rows it holds for
+    std::vector<const char*> names;
+  };
+  // The first rule whose label part a row's label holds.
+  const Rule rules[] = {
+      {"Streitwert", {"Streitwert"}},
+      {"Auslagenpauschale", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3", "Nr. 7002", "Nr. 7008"}},
+      {"0,5 Gerichtsgeb", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 1100"}},
+      {" Gerichtsgeb", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 12"}},
+      {"Gerichtsgeb", {"§ 34 GKG, Anlage 2"}},
+      {" Anwaltsgeb", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3"}},
+      {"Anwaltsgeb", {"§ 13 RVG, Anlage 2"}},
+      {"50 % Anteil", {"Hälfte der Prozesskosten"}},
+      {"Gerichtskosten + 2", {"Gerichtskosten", "2 × Anwaltskosten"}},
+      {"Gesamtkosten", {"Prozesskosten"}},
+  };
+  std::mt19937 random(20250601);
+  std::vector<std::string> amounts = {"1", "500", "16777217", "30000001", "2147483647", "-1000"};
+  for (int i = 0; i < 40; ++i) amounts.push_back(std::to_string(random() % 2'000'000 + 1));
+  for (const std::string& amount : amounts) {
+    for (const char* law : {"-V", "-2021", "-2025"}) {
+      for (const FigureRow& row : figuresOf({amount.c_str(), law, "-V"}).rows) {
+        SCOPED_TRACE(amount + " " + law + " " + row.label);
+        const Rule& rule = *std::find_if(std::begin(rules), std::end(rules), [&](const Rule& r) {
+          return row.label.find(r.label) != std::string::npos;
+        });
+        for (std::size_t s = 0; s < (row.percentBasis == 0 ? 1 : 2); ++s) {
+          const Steps& steps = row.derivation[s];
+          ASSERT_FALSE(steps.empty());
+          // "1.078,44 €" read back as printf writes it: "1078.44".
+          std::string last =
+              steps.back().substr(steps.back().rfind(' ', steps.back().size() - 5) + 1);
+          last = last.substr(0, last.size() - std::string(" €").size());
+          std::erase(last, '.');
+          std::replace(last.begin(), last.end(), ',', '.');
+          EXPECT_EQ(last, figureText(s == 0 ? row.oldValue : row.newValue, 2));
+          std::string all;
+          for (const std::string& step : steps) all += step + "\n";
+          for (const char* name : rule.names) EXPECT_NE(all.find(name), std::string::npos) << name;
+        }
+      }
     }
   }
 }

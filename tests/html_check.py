@@ -19,7 +19,7 @@ import tempfile
 from reference_model import shown_sections
 
 SWITCH_SETS = [[], ['-V'], ['-A'], ['-E'], ['-k'], ['-b'], ['-r'], ['-m'], ['-E', '-V', '-A'],
-               ['-2025'], ['-2021', '-E', '-V']]
+               ['-2025'], ['-2021', '-E', '-V'], ['-2025', '-W', '-V'], ['-W', '-m']]
 AMOUNT = '5000'
 # Above the cap of 30 million euros a reform's report has a line on it.
 CASES = [(AMOUNT, switches) for switches in SWITCH_SETS] + [('45000000', ['-2025', '-V'])]
@@ -98,13 +98,14 @@ def dom_of(path, directory):
 
 def expected_rows(amount, switches):
     """Column header, base rows and the line of the cap, then every section's
-    heading and rows."""
+    heading and rows; under -W each row of values has a row of its way."""
     sections = shown_sections(switches)
-    instance = 1 + 4 + (2 + 5 if '-V' in switches else 0)
-    rows = 1 + 3 + (1 if int(amount) > 30000000 else 0)
-    rows += 2 if sections['m'] else 0
+    values = 2 if '-W' in switches else 1
+    instance = 1 + 4 * values + (2 + 5 * values if '-V' in switches else 0)
+    rows = 1 + 3 * values + (1 if int(amount) > 30000000 else 0)
+    rows += 1 + values if sections['m'] else 0
     rows += instance * (sections['k'] + sections['b'] + 2 * sections['r'])
-    rows += 4 if sections['k'] and sections['b'] and sections['r'] else 0
+    rows += 1 + 3 * values if sections['k'] and sections['b'] and sections['r'] else 0
     return rows
 
 

@@ -273,6 +273,33 @@ TEST(Reform, TheValueIsCappedAtThirtyMillion) {
   EXPECT_EQ(zeb({"30000001", "-V"}).out.find("30.000.000"), std::string::npos);
 }
 
+// -W prints the way to each value under its row, in code page 850 with
+// the currency of the rendering; without it every golden report above holds.
+TEST(Derivations, PrintedUnderTheirRowsUnderW) {
+  const std::string text = zeb({"5000", "-2025", "-W", "-k", "-A"}).out;
+  EXPECT_NE(
+      text.find("    = +  6.0 %\n    Rechenweg bis 31.05.2025:\n        Anwaltsgeb\201hr (\365 13 "
+                "RVG, Anlage 2): bis 2.000 Euro 166,00 Euro, dazu 3 angefangene 1.000 Euro zu "
+                "je 56,00 Euro = 334,00 Euro\n"),
+      std::string::npos);
+  EXPECT_NE(text.find("\n        Umsatzsteuer 19 % von 906,25 Euro (Nr. 7008) = 172,19 Euro\n"
+                      "        = 1.078,44 Euro\n"),
+            std::string::npos);
+  EXPECT_NE(zeb({"5000", "-W", "-k", "-A"})
+                .out.find("\nStreitwert:" + blanks(39) +
+                          "    5000.00 Euro\n    Rechenweg:\n        Streitwert: 5.000,00 Euro\n"),
+            std::string::npos);
+  EXPECT_NE(
+      zeb({"5000", "-2021", "-W", "-h", "-E", "-m", "-A"})
+          .out.find("<tr class=\"rechenweg\">\n<td colspan=\"6\"><dl>\n<dt>Rechenweg bis "
+                    "31.12.2020:</dt>\n<dd>Gerichtsgeb&uuml;hr (&sect; 34 GKG, Anlage 2): bis "
+                    "2.000 &#8364; 89,00 &#8364;, dazu 3 angefangene 1.000 &#8364; zu je "
+                    "19,00 &#8364; = 146,00 &#8364;<br>\n0,5 Geb&uuml;hr (KV GKG Nr. 1100) "
+                    "&times; 146,00 &#8364; = 73,00 &#8364;, mindestens 32,00 &#8364;: 73,00 "
+                    "&#8364;</dd>\n"),
+      std::string::npos);
+}
+
 // A report lost on the way out is a failure, not a success.
 TEST(WriteError, ReportedWithStatusTwo) {
   struct Case {

@@ -35,6 +35,17 @@ void writeString(std::FILE* json, const std::string& text) {
   std::fputc('"', json);
 }
 
+// `lines` as a JSON array of strings.
+void writeStrings(std::FILE* json, const std::vector<std::string>& lines) {
+  const char* separator = "[";
+  for (const std::string& line : lines) {
+    std::fputs(separator, json);
+    writeString(json, line);
+    separator = ",";
+  }
+  std::fputs(lines.empty() ? "[]" : "]", json);
+}
+
 // A money value or a change. Of the report of 2013: 17 significant digits
 // give the double back exactly, and so the single-precision value it holds;
 // JSON has no infinity. Of a reform: the exact decimal.
@@ -60,15 +71,10 @@ void writeFigures(std::FILE* json, const zeb::Figures& figures) {
     writeString(json, figures.newColumn);
     std::fputc(']', json);
   }
-  std::fputs(R"(,"remarks":[)", json);
+  std::fputs(R"(,"remarks":)", json);
+  writeStrings(json, figures.remarks);
+  std::fputs(R"(,"headings":[)", json);
   const char* separator = "";
-  for (const std::string& remark : figures.remarks) {
-    std::fputs(separator, json);
-    writeString(json, remark);
-    separator = ",";
-  }
-  std::fputs(R"(],"headings":[)", json);
-  separator = "";
   for (const zeb::FigureHeading& heading : figures.headings) {
     std::fprintf(json, R"(%s{"level":%d,"label":)", separator, heading.level);
     writeString(json, heading.label);
@@ -98,6 +104,16 @@ void writeFigures(std::FILE* json, const zeb::Figures& figures) {
     } else {
       std::fputs(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)", json);
     }
+    // The way to each value; a row with one value has one.
+    std::fputs(R"(,"derivation":{"old":)", json);
+    writeStrings(json, row.derivation[0]);
+    std::fputs(R"(,"new":)", json);
+    if (row.percentBasis == 0) {
+      std::fputs("null", json);
+    } else {
+      writeStrings(json, row.derivation[1]);
+    }
+    std::fputc('}', json);
     // The indices of the headings it stands under; the page turns them into
     // their labels.
     std::fputs(R"(,"headings":[)", json);

@@ -1,0 +1,113 @@
+#include "run/steps.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+#include "report/german.h"
+
+namespace zeb::steps {
+namespace {
+
+// The line that `format` and its arguments make, printf-style.
+[[gnu::format(printf, 1, 2)]] std::string line(const char* format, ...) {
+  char text[512];
+  std::va_list arguments;
+  va_start(arguments, format);
+  const int length = std::vsnprintf(text, sizeof text, format, arguments);
+  va_end(arguments);
+  if (length < 0) return {};
+  return {text, std::min(static_cast<std::size_t>(length), sizeof text - 1)};
+}
+
+}  // namespace
+
+std::string amount(const std::string& value) { return line("Streitwert: %s", value.c_str()); }
+
+std::string cappedAmount(const std::string& value) {
+  return line(
+      "Streitwert über 30.000.000 €, gerechnet mit dem Höchstwert (§ 39 Abs. 2 GKG; § 22 Abs. 2 "
+      "RVG): %s",
+      value.c_str());
+}
+
+std::string fee(FeeKind kind, const FeeSteps& steps) {
+  const char* table = kind == FeeKind::Court ? "Gerichtsgebühr (§ 34 GKG, Anlage 2)"
+                                             : "Anwaltsgebühr (§ 13 RVG, Anlage 2)";
+  const std::string bound = wholeEuros(steps.lowerBound);
+  const std::string atBound = euros(steps.atLowerBound);
+  if (steps.steps == 0) return line("%s: bis %s %s", table, bound.c_str(), atBound.c_str());
+  return line("%s: bis %s %s, dazu %s angefangene %s zu je %s = %s", table, bound.c_str(),
+              atBound.c_str(), germanNumber(std::to_string(steps.steps)).c_str(),
+              wholeEuros(steps.stepSize).c_str(), euros(steps.perStep).c_str(),
+              euros(steps.fee).c_str());
+}
+
+std::string feeIn32Bits(const std::string& value) {
+  return line("in 32-Bit-Arithmetik gerechnet: %s", value.c_str());
+}
+
+std::string paymentOrder(const std::string& fee, const std::string& half,
+                         const std::string& minimum, const std::string& value) {
+  return line("0,5 Gebühr (KV GKG Nr. 1100) × %s = %s, mindestens %s: %s", fee.c_str(),
+              half.c_str(), minimum.c_str(), value.c_str());
+}
+
+std::string courtFees(const FeeRate& rate, const std::string& fee, const std::string& value) {
+  return line("%s %s (KV GKG Nr. %d) × %s = %s", tenths(rate.tenths).c_str(),
+              rate.tenths == 10 ? "Gebühr" : "Gebühren", rate.number, fee.c_str(), value.c_str());
+}
+
+std::string lawyerFees(const BlockRates& rates, const std::string& fee, const std::string& value) {
+  // The first fee names its schedule, the others their numbers in it.
+  std::string fees;
+  for (const FeeRate& part : rates.lawyer) {
+    if (part.tenths == 0) continue;
+    fees += line(fees.empty() ? "%s %s (VV RVG Nr. %d)" : " + %s %s (Nr. %d)", part.name,
+                 tenths(part.tenths).c_str(), part.number);
+  }
+  return line("%s = %s × %s = %s", fees.c_str(), tenths(rates.lawyerTenths()).c_str(), fee.c_str(),
+              value.c_str());
+}
+
+std::string expenses(int percent, const std::string& limit, const std::string& lawyer,
+                     const std::string& share, const std::string& value) {
+  return line("Auslagenpauschale %d %% von %s = %s, höchstens %s (Nr. 7002): %s", percent,
+              lawyer.c_str(), share.c_str(), limit.c_str(), value.c_str());
+}
+
+std::string vat(int percent, const std::string& base, const std::string& value) {
+  return line("Umsatzsteuer %d %% von %s (Nr. 7008) = %s", percent, base.c_str(), value.c_str());
+}
+
+std::string withVat(int percent, const std::string& lawyer, const std::string& expenses,
+                    const std::string& value) {
+  // The factor is 1 + percent / 100, of a two-digit percent.
+  return line("Umsatzsteuer %d %% (Nr. 7008): (%s + %s) × 1,%d = %s", percent, lawyer.c_str(),
+              expenses.c_str(), percent, value.c_str());
+}
+
+std::string sum(const std::string& value) { return line("= %s", value.c_str()); }
+
+std::string processCosts(const std::string& court, const std::string& gross,
+                         const std::string& value) {
+  return line("Gerichtskosten %s + 2 × Anwaltskosten %s = %s", court.c_str(), gross.c_str(),
+              value.c_str());
+}
+
+std::string halfShare(const std::string& process, const std::string& value) {
+  return line("Hälfte der Prozesskosten %s = %s", process.c_str(), value.c_str());
+}
+
+std::string total(const char* baseName, const std::string* base, const char* name,
+                  const std::string& process, const std::string& value) {
+  if (base == nullptr) return line("%s %s", name, process.c_str());
+  return line("%s %s + %s %s = %s", baseName, base->c_str(), name, process.c_str(), value.c_str());
+}
+
+std::string singlePrecision(const std::string& exact, const std::string& shown) {
+  return line("Einfache Genauigkeit: genau gerechnet %s, gedruckt %s", exact.c_str(),
+              shown.c_str());
+}
+
+}  // namespace zeb::steps
