@@ -12,9 +12,11 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # decode the code page 850 bytes as UTF-8.
 add_executable(zeb_engine web/zeb_web.cc)
 target_link_libraries(zeb_engine PRIVATE zeb_core)
+# The page carries the engine in base64, so the engine is built for size
+# (the presets' MinSizeRel) with Emscripten's small allocator.
 target_link_options(zeb_engine PRIVATE
   -sMODULARIZE=1 -sEXPORT_NAME=createZebEngine -sENVIRONMENT=web
-  -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0
+  -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc
   "-sEXPORTED_FUNCTIONS=_zebRun,_zebFigures,_malloc,_free")
 
 set(page ${PROJECT_BINARY_DIR}/zeb.html)
@@ -39,7 +41,7 @@ elseif(ZEB_WEB_PAGE)
       SOURCE_DIR ${PROJECT_SOURCE_DIR}
       BINARY_DIR ${PROJECT_BINARY_DIR}/web
       CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/emscripten.cmake
-                 -DCMAKE_BUILD_TYPE=Release -DZEB_WERROR=${ZEB_WERROR}
+                 -DCMAKE_BUILD_TYPE=MinSizeRel -DZEB_WERROR=${ZEB_WERROR}
       # A build of its own: the parent make's job server is not for it.
       BUILD_COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS
                     ${CMAKE_COMMAND} --build <BINARY_DIR> --target zeb_page

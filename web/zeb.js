@@ -109,12 +109,13 @@ const kChoices = {
   vergleich: ["ja", "nein"],
   hinweise: ["ja", "nein"],
   euro: ["zeichen", "wort"],
+  rechenweg: ["ja", "nein"],
   darstellung: ["uebersicht", "diagramm", "html", "text"],
 };
 const narrowScreen = window.matchMedia("(max-width: 700px)");
 const defaults = () => ({
   recht: "2025",
-  verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort",
+  verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: narrowScreen.matches ? "uebersicht" : "html",
 });
 
@@ -129,6 +130,7 @@ const page = {
   settlement: byId("vergleich"),
   notes: byId("hinweise"),
   euroSign: byId("euro"),
+  ways: byId("rechenweg"),
   views: document.querySelectorAll("input[name=darstellung]"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -150,6 +152,7 @@ function stateFromForm() {
     vergleich: page.settlement.checked ? "ja" : "nein",
     hinweise: page.notes.checked ? "ja" : "nein",
     euro: page.euroSign.checked ? "zeichen" : "wort",
+    rechenweg: page.ways.checked ? "ja" : "nein",
     darstellung: Array.from(page.views).find((view) => view.checked)?.value ?? defaults().darstellung,
   };
 }
@@ -161,6 +164,7 @@ function showInForm(state) {
   page.settlement.checked = state.vergleich === "ja";
   page.notes.checked = state.hinweise === "ja";
   page.euroSign.checked = state.euro === "zeichen";
+  page.ways.checked = state.rechenweg === "ja";
   for (const view of page.views) view.checked = view.value === state.darstellung;
 }
 
@@ -196,6 +200,7 @@ function argumentsOf(state, digits, html) {
   if (state.vergleich === "ja") words.push("-V");
   if (state.hinweise === "nein") words.push("-A");
   if (state.euro === "zeichen") words.push("-E");
+  if (state.rechenweg === "ja") words.push("-W");
   if (html) words.push("-h");
   return words;
 }
@@ -203,6 +208,14 @@ function argumentsOf(state, digits, html) {
 // ---------------------------------------------------------------- views
 
 const escapeHtml = (text) => text.replace(/[&<>"]/g, (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c]);
+
+// The way to a row's values: its steps under the date of each column, or
+// alone for a row with one value.
+function wayHtml(derivation, before, after) {
+  const steps = (lines) => `<ul>${lines.map((line) => `<li>${escapeHtml(line)}</li>`).join("")}</ul>`;
+  if (derivation.new === null) return steps(derivation.old);
+  return `<p>${before}:</p>${steps(derivation.old)}<p>${after}:</p>${steps(derivation.new)}`;
+}
 
 // "bis 31.05.2025" of a column's caption "Kosten bis 31.05.2025".
 const dateOf = (caption) => caption.replace(/^Kosten /, "");
@@ -235,8 +248,11 @@ function overviewHtml(figures, mark) {
       const values = item.basis === 0 ? `<td colspan="3" class="einzeln" headers="${row}">${euros(item.old)}</td>`
         : `<td headers="${row} ${id}a">${euros(item.old)}</td><td headers="${row} ${id}n">${euros(item.new)}</td>` +
           `<td headers="${row} ${id}v">${changeOf(item)}</td>`;
-      return `<tr class="position"><th colspan="3" id="${row}">${escapeHtml(item.label)}${item.note ? mark(item.note) : ""}</th></tr>` +
-        `<tr class="werte">${values}</tr>`;
+      // The way to the values opens under them, closed at first.
+      const toggle = `<button type="button" class="weg-knopf" aria-expanded="false" aria-controls="${row}w">Rechenweg</button>`;
+      return `<tr class="position"><th colspan="3" id="${row}">${escapeHtml(item.label)}${item.note ? mark(item.note) : ""}${toggle}</th></tr>` +
+        `<tr class="werte">${values}</tr>` +
+        `<tr class="rechenweg" id="${row}w" hidden><td colspan="3">${wayHtml(item.derivation, before, after)}</td></tr>`;
     }).join("");
     // A line on the amount (its cap) stands under the first block.
     const remarks = b === 0 ? figures.remarks.map((remark) => `<p class="anmerkung-zeile">${escapeHtml(remark)}</p>`).join("") : "";
@@ -282,6 +298,15 @@ function followNote(event, documentOfLink, reveal) {
   const note = documentOfLink.getElementById(name) ?? documentOfLink.getElementsByName(name)[0];
   if (note) reveal(note);
 }
+
+// A row's button opens and closes the way to its values.
+page.overview.addEventListener("click", (event) => {
+  const toggle = event.target.closest?.("button.weg-knopf");
+  if (!toggle) return;
+  const open = toggle.getAttribute("aria-expanded") !== "true";
+  toggle.setAttribute("aria-expanded", String(open));
+  byId(toggle.getAttribute("aria-controls")).hidden = !open;
+});
 
 page.overview.addEventListener("click", (event) => followNote(event, document, (note) => {
   note.closest("details").open = true;
@@ -503,12 +528,15 @@ function csvOf(figures) {
   const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
   const [before, after] = figures.columns;
   const lines = [["Abschnitt", "Variante", "Position", before + " (Euro)", "% des Streitwertes",
-    after + " (Euro)", "% des Streitwertes", "Veränderung (%)"]];
+    after + " (Euro)", "% des Streitwertes", "Veränderung (%)", "Rechenweg"]];
   for (const row of figures.rows) {
     const values = row.basis === 0 ? [number(row.old, 2), "", "", "", ""]
       : [number(row.old, 2), String(row.oldPercent), number(row.new, 2), String(row.newPercent),
         (row.direction === "-" ? "-" : "") + number(row.change, 1)];
-    lines.push([row.headings[0] ?? "", row.headings[1] ?? "", row.label, ...values]);
+    // The way to the values, a line a step, under the date of each column.
+    const way = row.derivation.new === null ? row.derivation.old
+      : [dateOf(before) + ":", ...row.derivation.old, dateOf(after) + ":", ...row.derivation.new];
+    lines.push([row.headings[0] ?? "", row.headings[1] ?? "", row.label, ...values, way.join("\n")]);
   }
   return "\ufeff" + lines.map((line) => line.map(field).join(";")).join("\r\n") + "\r\n";
 }
@@ -658,7 +686,7 @@ page.amount.addEventListener("input", () => {
 page.amount.addEventListener("blur", settle);
 
 // A choice is settled when made.
-for (const control of [page.law, page.proceedings, page.settlement, page.notes, page.euroSign, ...page.views]) {
+for (const control of [page.law, page.proceedings, page.settlement, page.notes, page.euroSign, page.ways, ...page.views]) {
   control.addEventListener("change", () => {
     settle();
     update(true);

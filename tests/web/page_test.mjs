@@ -157,7 +157,13 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
   // note on the minimum; the first instance's three, under their headings.
   const [m, k] = await page.evaluate(() => [zeb.figures(["5000", "-m"]), zeb.figures(["5000", "-k", "-V"])]);
   assert.deepEqual(m.rows[3], { label: "0,5 Gerichtsgebühren", note: 1, old: 60.5, new: 73, basis: 5000,
-    oldPercent: 1, newPercent: 1, direction: "+", change: Math.fround(20.66115702), headings: ["Mahnverfahren"] });
+    oldPercent: 1, newPercent: 1, direction: "+", change: Math.fround(20.66115702), headings: ["Mahnverfahren"],
+    derivation: {
+      old: ["Gerichtsgebühr (§ 34 GKG, Anlage 2): bis 1.500 € 65,00 €, dazu 7 angefangene 500 € zu je 8,00 € = 121,00 €",
+        "0,5 Gebühr (KV GKG Nr. 1100) × 121,00 € = 60,50 €, mindestens 23,00 €: 60,50 €"],
+      new: ["Gerichtsgebühr (§ 34 GKG, Anlage 2): bis 2.000 € 89,00 €, dazu 3 angefangene 1.000 € zu je 19,00 € = 146,00 €",
+        "0,5 Gebühr (KV GKG Nr. 1100) × 146,00 € = 73,00 €, mindestens 32,00 €: 73,00 €"],
+    } });
   assert.deepEqual([k.amount, k.rows[3].old, k.rows[3].new, k.rows[3].headings[1]], [5000, 363, 438, "Verfahren mit streitigem Urteil"]);
   assert.deepEqual(k.headings.map((h) => [h.level, h.row]), [[1, 3], [2, 3], [2, 7]]);
 
@@ -181,10 +187,10 @@ test("the form: typing, choosing and Enter give the command line's report", chro
   const page = await openPage();
   const cases = [
     { amount: "5000", words: ["5000", "-2025", "-h"],
-      hash: "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&darstellung=html" },
+      hash: "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=html" },
     { amount: "5.000 €", law: "2021", proceedings: "klage", settlement: true, notes: false, euro: true, rendering: "html",
       words: ["5000", "-2021", "-k", "-V", "-A", "-E", "-h"],
-      hash: "#streitwert=5000&recht=2021&verfahren=klage&vergleich=ja&hinweise=nein&euro=zeichen&darstellung=html" },
+      hash: "#streitwert=5000&recht=2021&verfahren=klage&vergleich=ja&hinweise=nein&euro=zeichen&rechenweg=nein&darstellung=html" },
     { amount: "1.000.000", law: "2013", proceedings: "mahnverfahren", rendering: "text", words: ["1000000", "-m"] },
     { amount: "25 000 EUR", law: "2013", proceedings: "berufung", settlement: true, rendering: "text", words: ["25000", "-b", "-V"] },
     { amount: "115000", proceedings: "revision", notes: false, rendering: "text", words: ["115000", "-2025", "-r", "-A"] },
@@ -308,6 +314,37 @@ test("a fresh page computes the law from 01.06.2025, an old address its report o
   await old.close();
 });
 
+test("the way to each figure: every row opens it, by keyboard too; the box Rechenweg puts it into the reports", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=5000&recht=2025&verfahren=klage&darstellung=uebersicht");
+  const buttons = await page.waitForFunction(() => Array.from(document.querySelectorAll("#uebersicht .weg-knopf"),
+    (b) => b.getAttribute("aria-expanded") + " " + document.getElementById(b.getAttribute("aria-controls")).hidden));
+  assert.equal(buttons.length, 7);
+  assert.ok(buttons.every((state) => state === "false true"), buttons.join());
+  // The gross lawyer fees, worked by hand: 2,5 x 354,50, 20,00 and 19 % VAT.
+  const row = await page.evaluate(() => {
+    const button = Array.from(document.querySelectorAll("#uebersicht .weg-knopf"))
+      .find((b) => b.closest("th").textContent.startsWith("2,5 Anwaltsgebühren + "));
+    button.id = "probe";
+    return button.getAttribute("aria-controls");
+  });
+  await page.focus("#probe");
+  await page.keyboard.press("Enter");
+  const way = await page.waitForFunction((id) => !document.getElementById(id).hidden && document.getElementById(id).innerText, row);
+  assert.match(way, /ab 01\.06\.2025:[^]*2,5 × 354,50 € = 886,25 €[^]*Umsatzsteuer 19 % von 906,25 € \(Nr\. 7008\) = 172,19 €\s*= 1\.078,44 €/);
+  assert.equal(await page.getAttribute("#probe", "aria-expanded"), "true");
+  await page.keyboard.press("Space");
+  await page.waitForFunction((id) => document.getElementById(id).hidden, row);
+  // The box adds the way to the text and the HTML report, and to the address.
+  await page.click("#darstellung-text");
+  await page.click("#rechenweg");
+  await expectReport(page, ["5000", "-2025", "-k", "-W"]);
+  await page.waitForFunction(() => location.hash.includes("&rechenweg=ja&"));
+  await page.click("#darstellung-html");
+  await expectReport(page, ["5000", "-2025", "-k", "-W", "-h"]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
   // The report of 2013 has a largest amount; the reforms count at most 30
   // million euros of any amount.
@@ -411,12 +448,17 @@ test("the saved file holds the bytes of zeb … -h, the table the figures", chro
     assert.equal(table.name, "zeb-7000.csv");
     const figures = await page.evaluate((w) => zeb.figures(w), ["7000", ...words.slice(1, -1)]);
     const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
+    // The way to the values in one field, quoted where it breaks lines.
+    const quoted = (field) => (/[;"\n]/.test(field) ? '"' + field.replace(/"/g, '""') + '"' : field);
+    const way = (r) => quoted((r.derivation.new === null ? r.derivation.old : [`bis ${columns[0]}:`, ...r.derivation.old,
+      `ab ${columns[1]}:`, ...r.derivation.new]).join("\n"));
     const lines = figures.rows.map((r) => [r.headings[0] ?? "", r.headings[1] ?? "", r.label, number(r.old, 2), ...(r.basis === 0
-      ? ["", "", "", ""] : [r.oldPercent, number(r.new, 2), r.newPercent, (r.direction === "-" ? "-" : "") + number(r.change, 1)])]);
+      ? ["", "", "", ""] : [r.oldPercent, number(r.new, 2), r.newPercent, (r.direction === "-" ? "-" : "") + number(r.change, 1)]),
+      way(r)]);
     const text = Buffer.from(table.bytes).toString("utf8");
     assert.equal(text, `\ufeffAbschnitt;Variante;Position;Kosten bis ${columns[0]} (Euro);% des Streitwertes;` +
-      `Kosten ab ${columns[1]} (Euro);% des Streitwertes;Veränderung (%)\r\n` + lines.map((line) => line.join(";") + "\r\n").join(""));
-    assert.ok(text.includes(";" + courtRow + "\r\n"), courtRow);
+      `Kosten ab ${columns[1]} (Euro);% des Streitwertes;Veränderung (%);Rechenweg\r\n` + lines.map((line) => line.join(";") + "\r\n").join(""));
+    assert.ok(text.includes(";" + courtRow + ';"bis '), courtRow);
     await page.close();
   }
 });
@@ -495,9 +537,10 @@ test("the note marks bring their note into view; the figures in German; no reque
   await page.click("#darstellung-uebersicht");
   const blocks = await page.waitForFunction(() => Array.from(document.querySelectorAll("#uebersicht .block"), (b) => b.innerText));
   assert.equal(blocks.length, 7);
-  assert.match(blocks[1], /^Mahnverfahren\n[^]*0,5 Gerichtsgebühren\s*1\n27,50\s€\s+32,00\s€\s+\+ 16,4\s%/);
-  assert.match(blocks[2], /Prozeßkosten: Gerichtskosten \+ 2 \* Anwaltskosten\n704,40\s€\s+669,40\s€\s+- 5,0\s%/);
-  assert.match(blocks[6], /Gesamtkosten mit Berufung und Revision\n2\.455,68\s€\s+2\.334,24\s€/);
+  // Each label with the button that opens its way.
+  assert.match(blocks[1], /^Mahnverfahren\n[^]*0,5 Gerichtsgebühren\s*1\s*Rechenweg\s+27,50\s€\s+32,00\s€\s+\+ 16,4\s%/);
+  assert.match(blocks[2], /Prozeßkosten: Gerichtskosten \+ 2 \* Anwaltskosten\s*Rechenweg\s+704,40\s€\s+669,40\s€\s+- 5,0\s%/);
+  assert.match(blocks[6], /Gesamtkosten mit Berufung und Revision\s*Rechenweg\s+2\.455,68\s€\s+2\.334,24\s€/);
   await page.evaluate(() => scrollTo(0, 0));
   await page.click("#uebersicht a.fussnote");
   await page.waitForFunction(noteInView, "");
@@ -596,11 +639,11 @@ test("every control has a label, the page says it is German, and it works withou
   await page.focus("#streitwert");
   await page.keyboard.type("4711");
   const order = [];
-  for (let i = 0; i < 6; ++i) {
+  for (let i = 0; i < 7; ++i) {
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "darstellung-html"]);
+  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "rechenweg", "darstellung-html"]);
   await page.keyboard.press("Tab");
   assert.equal(await page.evaluate(() => document.activeElement.id), "berechnen");
   await page.keyboard.press("Enter");
