@@ -1,9 +1,9 @@
 #include "run/reckoning.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
+#include "report/figures.h"
 #include "report/german.h"
 #include "run/steps.h"
 
@@ -53,8 +53,9 @@ constexpr Rate kHalf = {5, 10};
 constexpr Rate kExpenseRate = {2, 10};     // expense flat rate: 20 per cent ...
 constexpr std::uint64_t kExpenseCap = 20;  // ... of the lawyer fees, at most 20 euros
 constexpr Rate kWithVat = {116, 100};      // VAT of 16 per cent
-constexpr int kExpensePercent2013 = 20;
-constexpr int kVatPercent2013 = 16;
+// The same in per cent, as a way to a value names them.
+constexpr int kExpensePercent2013 = kExpenseRate.numerator * 100 / kExpenseRate.denominator;
+constexpr int kVatPercent2013 = kWithVat.numerator * 100 / kWithVat.denominator - 100;
 
 // The values of a block of the report of 2013, and the expense flat rate on
 // the way to them: its share of the lawyer fees and the rate after its cap.
@@ -102,19 +103,12 @@ M totalIn(M process, const M* base) {
   return inDouble(base != nullptr ? process + *base : process);
 }
 
-// `value` as the report prints it with two decimals: "17197.29".
-std::string printed(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
-}
-
 // Closes the way to a value of the report of 2013 that shows `shown`: its
 // exact decimal value, and a step where single precision moved a cent.
 void closeWay(Way& way, ExactMoney exact, float shown) {
   way.exact = exact;
   const std::string exactCents = exact.centsText();
-  if (exactCents != printed(shown)) {
+  if (exactCents != figureText(shown, 2)) {
     way.steps.push_back(steps::singlePrecision(eurosOfPrinted(exactCents), euros(shown)));
   }
 }
@@ -124,7 +118,8 @@ void closeWay(Way& way, ExactMoney exact, float shown) {
 Steps feeSteps2013(Schedule schedule, std::uint64_t amount, FeeKind kind, Fee fee) {
   const FeeSteps exact = feeSteps(editionOf(Reform::Of2013, schedule), amount, kind);
   Steps lines = {steps::fee(kind, exact)};
-  if (static_cast<std::uint64_t>(exact.fee.count) != fee * 100) {
+  // The editions of 2013 have whole euros only.
+  if (static_cast<std::uint64_t>(exact.fee.count / 100) != fee) {
     lines.push_back(steps::feeIn32Bits(germanNumber(std::to_string(fee)) + ",00 €"));
   }
   return lines;
@@ -159,7 +154,7 @@ float Reckoning2013::amount(Way* way) const {
     // The amount is whole: a cent moves only where single precision rounds it.
     const std::string exact = std::to_string(amount_) + ".00";
     way->steps = {steps::amount(eurosOfPrinted(exact))};
-    if (exact != printed(shown)) {
+    if (exact != figureText(shown, 2)) {
       way->steps.push_back(steps::singlePrecision(eurosOfPrinted(exact), euros(shown)));
     }
   }
@@ -181,8 +176,8 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
   // The minimums of 2013, 23 and 32 euros, are whole.
   const auto minimum = static_cast<std::uint64_t>(
       editionOf(Reform::Of2013, schedule).paymentOrderMinimum.count / 100);
-  const Extended half = paymentOrderIn<Extended>(courtFee, minimum).first;
-  const float shown = paymentOrderFee(courtFee, minimum);
+  const auto [half, fee] = paymentOrderIn<Extended>(courtFee, minimum);
+  const float shown = toSingle(fee);
   if (way != nullptr) {
     way->steps =
         joined(feeSteps2013(schedule, basis(), FeeKind::Court, courtFee),
