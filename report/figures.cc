@@ -1,5 +1,6 @@
 #include "report/figures.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -34,23 +35,34 @@ SplitLabel splitLabel(std::string_view text) {
 }  // namespace
 
 std::string decimalText(Decimal value) {
-  std::int64_t scale = 1;
-  for (int i = 0; i < value.places; ++i) scale *= 10;
+  std::uint64_t unit = 1;
+  for (int i = 0; i < value.places; ++i) unit *= 10;
   // The size in unsigned arithmetic, where even the least number has one.
   const auto bits = static_cast<std::uint64_t>(value.units);
   const std::uint64_t size = value.units < 0 ? 0 - bits : bits;
-  const auto unit = static_cast<std::uint64_t>(scale);
-  char text[32];
-  std::snprintf(text, sizeof text, "%s%llu.%0*llu", value.units < 0 ? "-" : "",
-                static_cast<unsigned long long>(size / unit), value.places,
-                static_cast<unsigned long long>(size % unit));
-  return text;
+  const std::string fraction = std::to_string(size % unit);
+  std::string text = value.units < 0 ? "-" : "";
+  text += std::to_string(size / unit);
+  text += '.';
+  text.append(static_cast<std::size_t>(value.places) - fraction.size(), '0');
+  return text + fraction;
 }
 
 std::string figureText(const Figure& figure, int places) {
   if (const Decimal* exact = std::get_if<Decimal>(&figure)) return decimalText(*exact);
+  const double value = std::get<float>(figure);
+  // printf's "%.*f" rounds the exact binary value half to even. A single-
+  // precision value times 10 or 100 is exact in double, so the whole number
+  // nearest to that product, ties to even, has the same digits; printf
+  // remains for the rest, and for a negative value that rounds to 0 ("-0.00").
+  if (places == 1 || places == 2) {
+    const double whole = std::rint(value * (places == 1 ? 10.0 : 100.0));
+    if (std::fabs(whole) < 0x1p62 && !(whole == 0 && std::signbit(value))) {
+      return decimalText({static_cast<std::int64_t>(whole), places});
+    }
+  }
   char text[64];
-  std::snprintf(text, sizeof text, "%.*f", places, static_cast<double>(std::get<float>(figure)));
+  std::snprintf(text, sizeof text, "%.*f", places, value);
   return text;
 }
 

@@ -24,6 +24,8 @@ std::string eurosOfPrinted(std::string_view printed) { return germanNumber(print
 
 std::string euros(Cents amount) { return eurosOfPrinted(decimalText({amount.count, 2})); }
 
+std::string euros(float amount) { return eurosOfPrinted(figureText(amount, 2)); }
+
 std::string euros(double amount) {
   char printed[64];
   std::snprintf(printed, sizeof printed, "%.2f", amount);

@@ -18,6 +18,7 @@ std::string euros(Cents amount);
 
 // A single- or double-precision amount as printf's "%.2f" rounds it, with
 // the euro sign.
+std::string euros(float amount);
 std::string euros(double amount);
 
 // An amount printed with two decimals ("17197.30"), in German notation with

@@ -113,16 +113,9 @@ void closeWay(Way& way, ExactMoney exact, float shown) {
   }
 }
 
-// The steps to a full fee of the report of 2013: its table, and its 32-bit
-// arithmetic where that changed it.
-Steps feeSteps2013(Schedule schedule, std::uint64_t amount, FeeKind kind, Fee fee) {
-  const FeeSteps exact = feeSteps(editionOf(Reform::Of2013, schedule), amount, kind);
-  Steps lines = {steps::fee(kind, exact)};
-  // The editions of 2013 have whole euros only.
-  if (static_cast<std::uint64_t>(exact.fee.count / 100) != fee) {
-    lines.push_back(steps::feeIn32Bits(germanNumber(std::to_string(fee)) + ",00 €"));
-  }
-  return lines;
+// The index of a fee in the reckonings' caches of their ways.
+std::size_t feeIndex(Schedule schedule, FeeKind kind) {
+  return 2 * scheduleIndex(schedule) + (kind == FeeKind::Court ? 0 : 1);
 }
 
 Steps joined(Steps lines, const std::string& line) {
@@ -148,6 +141,21 @@ float paymentOrderFee(Fee courtFee, std::uint64_t minimum) {
   return toSingle(paymentOrderIn<Extended>(courtFee, minimum).second);
 }
 
+const Steps& Reckoning2013::feeWay(Schedule schedule, FeeKind kind) const {
+  std::optional<Steps>& way = feeWays_[feeIndex(schedule, kind)];
+  if (!way) {
+    // The table, and the 32-bit arithmetic where that changed the fee; the
+    // editions of 2013 have whole euros only.
+    const Fee fee = scheduleFee(schedule, basis(), kind);
+    const FeeSteps exact = feeSteps(editionOf(Reform::Of2013, schedule), basis(), kind);
+    way = Steps{steps::fee(kind, exact)};
+    if (static_cast<std::uint64_t>(exact.fee.count / 100) != fee) {
+      way->push_back(steps::feeIn32Bits(germanNumber(std::to_string(fee)) + ",00 €"));
+    }
+  }
+  return *way;
+}
+
 float Reckoning2013::amount(Way* way) const {
   const float shown = moneyFromAmount(amount_);
   if (way != nullptr) {
@@ -165,7 +173,7 @@ float Reckoning2013::fee(Schedule schedule, FeeKind kind, Way* way) const {
   const Fee fee = scheduleFee(schedule, basis(), kind);
   const float shown = toSingle(moneyFromFee(fee));
   if (way != nullptr) {
-    way->steps = feeSteps2013(schedule, basis(), kind, fee);
+    way->steps = feeWay(schedule, kind);
     closeWay(*way, ExactMoney::euros(fee), shown);
   }
   return shown;
@@ -180,7 +188,7 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
   const float shown = toSingle(fee);
   if (way != nullptr) {
     way->steps =
-        joined(feeSteps2013(schedule, basis(), FeeKind::Court, courtFee),
+        joined(feeWay(schedule, FeeKind::Court),
                steps::paymentOrder(euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
                                    euros(static_cast<double>(minimum)), euros(shown)));
     closeWay(*way, paymentOrderIn<ExactMoney>(courtFee, minimum).second, shown);
@@ -196,12 +204,12 @@ Reckoning2013::Block Reckoning2013::block(Schedule schedule, const BlockRates& r
   if (ways != nullptr) {
     const BlockOf<ExactMoney> exact = blockIn<ExactMoney>(courtFee, lawyerFee, rates).block;
     const BlockOf<Extended>& v = f.block;
-    const Steps lawyerFeeSteps = feeSteps2013(schedule, basis(), FeeKind::Lawyer, lawyerFee);
+    const Steps& lawyerFeeSteps = feeWay(schedule, FeeKind::Lawyer);
     const std::string lawyer =
         steps::lawyerFees(rates, euros(shown(moneyFromFee(lawyerFee))), euros(shown(v.lawyer)));
     BlockOf<Way>& w = *ways;
     w.court.steps = joined(
-        feeSteps2013(schedule, basis(), FeeKind::Court, courtFee),
+        feeWay(schedule, FeeKind::Court),
         steps::courtFees(rates.court, euros(shown(moneyFromFee(courtFee))), euros(shown(v.court))));
     w.lawyer.steps = joined(lawyerFeeSteps, lawyer);
     w.gross.steps = joined(lawyerFeeSteps, lawyer);
@@ -246,6 +254,12 @@ double Reckoning2013::total(Extended process, const double* base, const SumWays*
   return toDouble(sum);
 }
 
+const Steps& ReckoningInCents::feeWay(Schedule schedule, FeeKind kind) const {
+  std::optional<Steps>& way = feeWays_[feeIndex(schedule, kind)];
+  if (!way) way = Steps{steps::fee(kind, feeSteps(edition(schedule), amount_, kind))};
+  return *way;
+}
+
 Cents ReckoningInCents::amount(Way* way) const {
   const Cents value = {static_cast<std::int64_t>(amount_) * 100};
   if (way != nullptr) {
@@ -255,9 +269,8 @@ Cents ReckoningInCents::amount(Way* way) const {
 }
 
 Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
-  const FeeSteps fee = feeSteps(edition(schedule), amount_, kind);
-  if (way != nullptr) way->steps = {steps::fee(kind, fee)};
-  return fee.fee;
+  if (way != nullptr) way->steps = feeWay(schedule, kind);
+  return feeInCents(edition(schedule), amount_, kind);
 }
 
 Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
@@ -275,11 +288,8 @@ Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
 
 ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRates& rates,
                                                 BlockOf<Way>* ways) const {
-  Way courtFeeWay;
-  Way lawyerFeeWay;
-  const bool recorded = ways != nullptr;
-  const Cents courtFee = fee(schedule, FeeKind::Court, recorded ? &courtFeeWay : nullptr);
-  const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, recorded ? &lawyerFeeWay : nullptr);
+  const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
+  const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, nullptr);
   Block v;
   v.court = timesRate(courtFee, rates.court.tenths);
   v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
@@ -288,13 +298,13 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   const Cents vat = percentOf(v.lawyer + expenses, kVatPercent);
   v.gross = v.lawyer + expenses + vat;
   v.process = v.court + 2 * v.gross;
-  if (recorded) {
+  if (ways != nullptr) {
     const std::string lawyer = steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer));
     BlockOf<Way>& w = *ways;
-    w.court.steps =
-        joined(courtFeeWay.steps, steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
-    w.lawyer.steps = joined(lawyerFeeWay.steps, lawyer);
-    w.gross.steps = joined(lawyerFeeWay.steps, lawyer);
+    w.court.steps = joined(feeWay(schedule, FeeKind::Court),
+                           steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
+    w.lawyer.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
+    w.gross.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
     w.gross.steps.push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
                                             euros(v.lawyer), euros(share), euros(expenses)));
     w.gross.steps.push_back(

@@ -174,7 +174,11 @@ class Reckoning2013 {
   static double total(Extended process, const double* base, const SumWays* ways);
 
  private:
+  // The steps to a full fee, made at their first use.
+  const Steps& feeWay(Schedule schedule, FeeKind kind) const;
+
   std::int64_t amount_;
+  mutable std::array<std::optional<Steps>, 4> feeWays_;
 };
 
 // A reform's report for `amount` whole euros, of which at most kValueCap
@@ -205,9 +209,13 @@ class ReckoningInCents {
  private:
   const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
 
+  // The steps to a full fee, made at their first use.
+  const Steps& feeWay(Schedule schedule, FeeKind kind) const;
+
   Reform reform_;
   std::uint64_t amount_;
   bool capped_;
+  mutable std::array<std::optional<Steps>, 4> feeWays_;
 };
 
 }  // namespace zeb

@@ -217,6 +217,9 @@ function wayHtml(derivation, before, after) {
   return `<p>${before}:</p>${steps(derivation.old)}<p>${after}:</p>${steps(derivation.new)}`;
 }
 
+// The ways of the figures on screen, by the row that shows them when opened.
+const shownWays = new Map();
+
 // "bis 31.05.2025" of a column's caption "Kosten bis 31.05.2025".
 const dateOf = (caption) => caption.replace(/^Kosten /, "");
 
@@ -238,6 +241,7 @@ function blocksOf(figures) {
 // amounts and the change. `mark(n)` is the footnote mark of note n.
 function overviewHtml(figures, mark) {
   const [before, after] = figures.columns.map(dateOf);
+  shownWays.clear();
   return blocksOf(figures).map((block, b) => {
     const id = "b" + b;
     const head = `<thead><tr><th scope="col" id="${id}a">${before}</th><th scope="col" id="${id}n">${after}</th>` +
@@ -250,9 +254,9 @@ function overviewHtml(figures, mark) {
           `<td headers="${row} ${id}v">${changeOf(item)}</td>`;
       // The way to the values opens under them, closed at first.
       const toggle = `<button type="button" class="weg-knopf" aria-expanded="false" aria-controls="${row}w">Rechenweg</button>`;
+      shownWays.set(`${row}w`, wayHtml(item.derivation, before, after));
       return `<tr class="position"><th colspan="3" id="${row}">${escapeHtml(item.label)}${item.note ? mark(item.note) : ""}${toggle}</th></tr>` +
-        `<tr class="werte">${values}</tr>` +
-        `<tr class="rechenweg" id="${row}w" hidden><td colspan="3">${wayHtml(item.derivation, before, after)}</td></tr>`;
+        `<tr class="werte">${values}</tr><tr class="rechenweg" id="${row}w" hidden></tr>`;
     }).join("");
     // A line on the amount (its cap) stands under the first block.
     const remarks = b === 0 ? figures.remarks.map((remark) => `<p class="anmerkung-zeile">${escapeHtml(remark)}</p>`).join("") : "";
@@ -304,8 +308,11 @@ page.overview.addEventListener("click", (event) => {
   const toggle = event.target.closest?.("button.weg-knopf");
   if (!toggle) return;
   const open = toggle.getAttribute("aria-expanded") !== "true";
+  const row = byId(toggle.getAttribute("aria-controls"));
+  // Made at its first opening: the figures come up without them.
+  if (!row.hasChildNodes()) row.innerHTML = `<td colspan="3">${shownWays.get(row.id)}</td>`;
   toggle.setAttribute("aria-expanded", String(open));
-  byId(toggle.getAttribute("aria-controls")).hidden = !open;
+  row.hidden = !open;
 });
 
 page.overview.addEventListener("click", (event) => followNote(event, document, (note) => {

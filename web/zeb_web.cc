@@ -20,18 +20,22 @@ std::vector<const char*> withName(int count, const char* const* arguments) {
   return vector;
 }
 
-// `text` as a JSON string.
+// `text` as a JSON string: its runs of plain characters written whole.
 void writeString(std::FILE* json, const std::string& text) {
   std::fputc('"', json);
-  for (const char c : text) {
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+    std::fwrite(text.data() + plain, 1, i - plain, json);
     if (c == '"' || c == '\\') {
       std::fprintf(json, "\\%c", c);
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      std::fprintf(json, "\\u%04x", static_cast<unsigned>(c));
     } else {
-      std::fputc(c, json);
+      std::fprintf(json, "\\u%04x", static_cast<unsigned>(c));
     }
+    plain = i + 1;
   }
+  std::fwrite(text.data() + plain, 1, text.size() - plain, json);
   std::fputc('"', json);
 }
 
