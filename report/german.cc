@@ -1,7 +1,6 @@
 #include "report/german.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "report/figures.h"
 
@@ -25,12 +24,6 @@ std::string eurosOfPrinted(std::string_view printed) { return germanNumber(print
 std::string euros(Cents amount) { return eurosOfPrinted(decimalText({amount.count, 2})); }
 
 std::string euros(float amount) { return eurosOfPrinted(figureText(amount, 2)); }
-
-std::string euros(double amount) {
-  char printed[64];
-  std::snprintf(printed, sizeof printed, "%.2f", amount);
-  return eurosOfPrinted(printed);
-}
 
 std::string wholeEuros(std::uint64_t amount) { return germanNumber(std::to_string(amount)) + " €"; }
 

@@ -16,10 +16,9 @@ std::string germanNumber(std::string_view printed);
 // An amount with two decimals and the euro sign: "1.078,44 €".
 std::string euros(Cents amount);
 
-// A single- or double-precision amount as printf's "%.2f" rounds it, with
-// the euro sign.
+// A single-precision amount as printf's "%.2f" rounds it, with the euro
+// sign.
 std::string euros(float amount);
-std::string euros(double amount);
 
 // An amount printed with two decimals ("17197.30"), in German notation with
 // the euro sign.

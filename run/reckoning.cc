@@ -187,10 +187,10 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
   const auto [half, fee] = paymentOrderIn<Extended>(courtFee, minimum);
   const float shown = toSingle(fee);
   if (way != nullptr) {
-    way->steps =
-        joined(feeWay(schedule, FeeKind::Court),
-               steps::paymentOrder(euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
-                                   euros(static_cast<double>(minimum)), euros(shown)));
+    way->steps = joined(
+        feeWay(schedule, FeeKind::Court),
+        steps::paymentOrder(euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
+                            euros(Cents{static_cast<std::int64_t>(minimum) * 100}), euros(shown)));
     closeWay(*way, paymentOrderIn<ExactMoney>(courtFee, minimum).second, shown);
   }
   return shown;
@@ -213,9 +213,9 @@ Reckoning2013::Block Reckoning2013::block(Schedule schedule, const BlockRates& r
         steps::courtFees(rates.court, euros(shown(moneyFromFee(courtFee))), euros(shown(v.court))));
     w.lawyer.steps = joined(lawyerFeeSteps, lawyer);
     w.gross.steps = joined(lawyerFeeSteps, lawyer);
-    w.gross.steps.push_back(
-        steps::expenses(kExpensePercent2013, euros(static_cast<double>(kExpenseCap)),
-                        euros(shown(v.lawyer)), euros(shown(f.share)), euros(shown(f.expenses))));
+    w.gross.steps.push_back(steps::expenses(
+        kExpensePercent2013, euros(Cents{static_cast<std::int64_t>(kExpenseCap) * 100}),
+        euros(shown(v.lawyer)), euros(shown(f.share)), euros(shown(f.expenses))));
     w.gross.steps.push_back(steps::withVat(kVatPercent2013, euros(shown(v.lawyer)),
                                            euros(shown(f.expenses)), euros(shown(v.gross))));
     w.process.steps = {
