@@ -62,7 +62,6 @@ const changeOf = (row) => row.direction + " " + germanNumber(row.change, 1) + "\
 // signed 32-bit number; a reform takes any amount and counts at most 30
 // million euros of it.
 const kLargestAmount = 2147483647;
-const kValueCap = 30000000;
 
 // The amount as a German writes it: whole euros, thousands grouped by "."
 // or a blank, "€", "EUR" or "Euro" in any case before or after, a cent part
