@@ -34,11 +34,12 @@ constexpr SwitchWord kSwitchWords[] = {
 };
 // clang-format on
 
-bool isSwitchWord(const char* argument) {
+// The switch word that `argument` is, compared whole, or none.
+const SwitchWord* switchWordOf(const char* argument) {
   for (const SwitchWord& word : kSwitchWords) {
-    if (std::strcmp(argument, word.word) == 0) return true;
+    if (std::strcmp(argument, word.word) == 0) return &word;
   }
-  return false;
+  return nullptr;
 }
 
 // White space as the C locale's isspace sees it.
@@ -90,7 +91,9 @@ void printAmountRefused(int count, const char* const* arguments) {
   }
   std::string command = "zeb " + amount;
   for (int i = 1; i < count; ++i) {
-    if (i != amountAt && isSwitchWord(arguments[i])) command.append(" ").append(arguments[i]);
+    if (i != amountAt && switchWordOf(arguments[i]) != nullptr) {
+      command.append(" ").append(arguments[i]);
+    }
   }
   emitDiagnostic(
       "zeb: \"%s\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus "
@@ -105,9 +108,7 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
   // The scan starts at the amount's own position: "-h 5000" is an HTML
   // report for the amount 0.
   for (int i = 1; i < count; ++i) {
-    for (const SwitchWord& word : kSwitchWords) {
-      if (std::strcmp(arguments[i], word.word) == 0) word.apply(options);
-    }
+    if (const SwitchWord* word = switchWordOf(arguments[i])) word->apply(options);
   }
   return options;
 }

@@ -24,8 +24,6 @@ using PerSchedule = std::array<T, 2>;
 
 constexpr std::size_t scheduleIndex(Schedule schedule) { return schedule == Schedule::Old ? 0 : 1; }
 
-inline constexpr Schedule kSchedules[] = {Schedule::Old, Schedule::New};
-
 // The way to one value, where a run records it: its steps, and in the
 // report of 2013 the value that exact decimal arithmetic gives.
 struct Way {
@@ -43,6 +41,8 @@ class Recorded {
   }
   // The way to the value of column `s`, or none.
   T* operator[](std::size_t s) { return ways_ ? &(*ways_)[s] : nullptr; }
+  // The ways of both columns, or none.
+  PerSchedule<T>* both() { return ways_ ? &*ways_ : nullptr; }
 
  private:
   std::optional<PerSchedule<T>> ways_;

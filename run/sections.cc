@@ -123,14 +123,16 @@ Label labelOf(const BlockRows& rows, BlockRow row) {
   return kProcessRow;
 }
 
+// The way to `row` of a block whose ways are recorded, or none.
+Way* wayOf(BlockOf<Way>* ways, BlockRow row) { return ways != nullptr ? &(*ways)[row] : nullptr; }
+
 template <class Reckoning>
 void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
-                PerSchedule<BlockOf<Way>>* ways, const BlockRows& rows) {
+                Recorded<BlockOf<Way>>& ways, const BlockRows& rows) {
   for (const BlockRow row :
        {BlockRow::Court, BlockRow::Lawyer, BlockRow::Gross, BlockRow::Process}) {
     printRowOf(labelOf(rows, row), r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0,
-               ways != nullptr ? &(*ways)[0][row] : nullptr,
-               ways != nullptr ? &(*ways)[1][row] : nullptr);
+               wayOf(ways[0], row), wayOf(ways[1], row));
   }
 }
 
@@ -142,29 +144,28 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   printHeading(1, rows.heading);
   printVariantHeading('s');
 
-  std::optional<PerSchedule<BlockOf<Way>>> ways;
-  if (recorded) ways.emplace();
-  const auto judgement = computeBlock(r, section, Variant::Judgement, ways ? &*ways : nullptr);
-  printBlock(r, judgement, ways ? &*ways : nullptr, rows.judgement);
+  Recorded<BlockOf<Way>> ways(recorded);
+  const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
+  printBlock(r, judgement, ways, rows.judgement);
   const TotalsRule& rule = rows.totals;
   for (std::size_t s = 0; s < 2; ++s) {
     const bool added = rule.baseName != nullptr;
-    const SumWays sumWays =
-        recorded ? SumWays{&(*ways)[s].process, rows.processName, &totalsWays->withAppeal[s],
-                           rule.baseName, &(*totalsWays)[rule.target][s]}
-                 : SumWays{};
+    const SumWays sumWays = recorded ? SumWays{wayOf(ways[s], BlockRow::Process), rows.processName,
+                                               &totalsWays->withAppeal[s], rule.baseName,
+                                               &(*totalsWays)[rule.target][s]}
+                                     : SumWays{};
     totals[rule.target][s] = r.total(judgement[s].process, added ? &totals.withAppeal[s] : nullptr,
                                      recorded ? &sumWays : nullptr);
   }
 
   if (!runState().options.showSettlement) return;
   printVariantHeading('v');
-  const auto settlement = computeBlock(r, section, Variant::Settlement, ways ? &*ways : nullptr);
-  printBlock(r, settlement, ways ? &*ways : nullptr, rows.settlement);
+  const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
+  printBlock(r, settlement, ways, rows.settlement);
   Recorded<Way> half(recorded);
   printRowOf(kHalfShareRow,
-             r.halfShare(settlement[0].process, ways ? &(*ways)[0].process : nullptr, half[0]),
-             r.halfShare(settlement[1].process, ways ? &(*ways)[1].process : nullptr, half[1]),
+             r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
+             r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
              r.basis(), 1, half[0], half[1]);
 }
 
