@@ -58,6 +58,7 @@ struct FigureRow {
 
 // The figures of one run.
 struct Figures {
+  bool withWays = true;     // each row has the way to its values
   int status = 0;           // the exit status
   std::int64_t amount = 0;  // the amount in dispute the report computes with
   std::string oldColumn;    // the captions of the two columns: "Kosten bis 31.07.2013"

@@ -79,8 +79,9 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   RunState& state = runState();
   state = fresh;
   state.options = parseOptions(count, arguments);
-  // The way to every value is recorded for the figures and under -W alone.
-  state.recordsWays = state.options.showDerivations || state.figures.has_value();
+  // The way to every value is recorded for the figures that ask for it and
+  // under -W alone.
+  state.recordsWays = state.figures ? state.figures->withWays : state.options.showDerivations;
   // Figures carry the labels of the text report.
   if (state.figures) state.options.outputMode = OutputMode::Text;
   state.htmlCurrency = htmlCurrencyFor(state.options);
@@ -119,11 +120,11 @@ int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* e
   return run(count, arguments, fresh);
 }
 
-Figures runZebFigures(int count, const char* const* arguments) {
+Figures runZebFigures(int count, const char* const* arguments, bool withWays) {
   RunState fresh;
   fresh.report = nullptr;
   fresh.diagnostics = nullptr;
-  fresh.figures.emplace();
+  fresh.figures.emplace().withWays = withWays;
   const int status = run(count, arguments, fresh);
   Figures figures = std::move(*runState().figures);
   runState().figures.reset();

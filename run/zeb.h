@@ -23,7 +23,8 @@ int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* e
 // Runs the program like runZeb, but takes the report's headings and rows as
 // figures instead of writing anything. The rows are those of the text
 // report: -h and -E change nothing, -A has nothing to leave out. After the
-// usage screen (status 1) there are none.
-Figures runZebFigures(int count, const char* const* arguments);
+// usage screen (status 1) there are none. Each row has the way to its
+// values where `withWays` says so.
+Figures runZebFigures(int count, const char* const* arguments, bool withWays = true);
 
 }  // namespace zeb

@@ -30,9 +30,9 @@ std::string reportOf(std::vector<const char*> words) {
   return bytes;
 }
 
-Figures figuresOf(std::vector<const char*> words) {
+Figures figuresOf(std::vector<const char*> words, bool withWays = true) {
   words.insert(words.begin(), "zeb");
-  return runZebFigures(static_cast<int>(words.size()), words.data());
+  return runZebFigures(static_cast<int>(words.size()), words.data(), withWays);
 }
 
 #ifdef ZEB_HARDWARE_EXTENDED
@@ -110,7 +110,8 @@ std::vector<std::string> itemsOfFigures(const Figures& figures) {
 }
 
 // The figures are the text report's, row for row and heading for heading,
-// for every switch set that changes the rows; -h, -E and -A change nothing.
+// for every switch set that changes the rows; -h, -E and -A change nothing,
+// nor does leaving out the ways.
 TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
   std::vector<std::string> amounts = {"0",          "-1",        "-1000",      "16777215",
                                       "16777216",   "16777217",  "2147483647", "2147483648",
@@ -137,7 +138,9 @@ TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
       const std::vector<std::string> expected = itemsOfText(reportOf(words));
       ASSERT_EQ(itemsOfFigures(figuresOf(words)), expected);
       words.insert(words.end(), {"-h", "-E", "-A"});
-      ASSERT_EQ(itemsOfFigures(figuresOf(words)), expected);
+      const Figures withoutWays = figuresOf(words, false);
+      ASSERT_EQ(itemsOfFigures(withoutWays), expected);
+      for (const FigureRow& row : withoutWays.rows) ASSERT_TRUE(row.derivation[0].empty());
     }
   }
 }

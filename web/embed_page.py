@@ -1,22 +1,21 @@
 #!/usr/bin/env python3
 """Puts the web page together as one file: the page, its style sheet, its
-script, the engine's JavaScript API, the engine's JavaScript and the engine's
-WebAssembly (base64).
+script (the page's modules bundled into one), the engine's JavaScript and
+the engine's WebAssembly (base64).
 
-  embed_page.py TEMPLATE STYLE API SCRIPT ENGINE_JS ENGINE_WASM VERSION OUTPUT
+  embed_page.py TEMPLATE STYLE SCRIPT ENGINE_JS ENGINE_WASM VERSION OUTPUT
 """
 import base64
 import sys
 
 
 def main():
-    template, style, api, script, engine, wasm, version, output = sys.argv[1:]
+    template, style, script, engine, wasm, version, output = sys.argv[1:]
     text = lambda path: open(path, encoding='utf-8').read()
     pieces = {
         '@STYLE@': text(style).rstrip('\n'),
         '@ENGINE@': text(engine).rstrip('\n'),
         '@WASM_BASE64@': base64.b64encode(open(wasm, 'rb').read()).decode('ascii'),
-        '@API@': text(api).rstrip('\n'),
         '@SCRIPT@': text(script).rstrip('\n'),
         '@VERSION@': version,
     }

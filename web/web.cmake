@@ -1,8 +1,8 @@
 # The web page zeb.html: the program compiled to WebAssembly behind a form,
 # all in one file that opens from disk and asks no server for anything.
 # Under Emscripten (the preset 'web') it is built here; in other builds it
-# is a build of its own where Emscripten is at hand (ZEB_WEB_PAGE AUTO), or
-# must be (ON), and goes into the packages. `webPage` names the file, or is
+# is a build of its own where Emscripten and esbuild are at hand
+# (ZEB_WEB_PAGE AUTO), or must be (ON), and goes into the packages. `webPage` names the file, or is
 # empty.
 set(webPage "")
 if(EMSCRIPTEN)
@@ -19,22 +19,34 @@ target_link_options(zeb_engine PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc
   "-sEXPORTED_FUNCTIONS=_zebRun,_zebFigures,_malloc,_free")
 
+# The page's script: its modules (web/page) bundled and minified into one
+# by esbuild, which the page carries inline.
+find_program(ZEB_ESBUILD esbuild REQUIRED)
+file(GLOB pageModules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.js)
+set(pageScript ${PROJECT_BINARY_DIR}/zeb_page.js)
+add_custom_command(
+  OUTPUT ${pageScript}
+  COMMAND ${ZEB_ESBUILD} ${PROJECT_SOURCE_DIR}/web/page/main.js --bundle --minify --format=iife
+          --charset=utf8 --log-level=warning --outfile=${pageScript}
+  DEPENDS ${pageModules}
+  VERBATIM)
+
 set(page ${PROJECT_BINARY_DIR}/zeb.html)
 add_custom_command(
   OUTPUT ${page}
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/web/embed_page.py
-          ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css
-          ${PROJECT_SOURCE_DIR}/web/zeb_api.js ${PROJECT_SOURCE_DIR}/web/zeb.js
+          ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css ${pageScript}
           $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.js
           $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.wasm ${PROJECT_VERSION} ${page}
-  DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css web/zeb_api.js web/zeb.js
+  DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css ${pageScript}
   VERBATIM)
 add_custom_target(zeb_page ALL DEPENDS ${page})
 set(webPage ${page})
 
 elseif(ZEB_WEB_PAGE)
   find_program(ZEB_EMXX em++)
-  if(ZEB_EMXX)
+  find_program(ZEB_ESBUILD esbuild)
+  if(ZEB_EMXX AND ZEB_ESBUILD)
     include(ExternalProject)
     set(webPage ${PROJECT_BINARY_DIR}/web/zeb.html)
     ExternalProject_Add(zeb_web
@@ -49,9 +61,9 @@ elseif(ZEB_WEB_PAGE)
       BUILD_ALWAYS ON
       BUILD_BYPRODUCTS ${webPage})
   elseif(ZEB_WEB_PAGE STREQUAL "AUTO")
-    message(STATUS "Emscripten (em++) not found: the packages go without the web page zeb.html")
+    message(STATUS "Emscripten (em++) or esbuild not found: the packages go without the web page zeb.html")
   else()
-    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++) was not found")
+    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++) or esbuild was not found")
   endif()
 endif()
 

@@ -109,15 +109,19 @@ void writeFigures(std::FILE* json, const zeb::Figures& figures) {
       std::fputs(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)", json);
     }
     // The way to each value; a row with one value has one.
-    std::fputs(R"(,"derivation":{"old":)", json);
-    writeStrings(json, row.derivation[0]);
-    std::fputs(R"(,"new":)", json);
-    if (row.percentBasis == 0) {
-      std::fputs("null", json);
+    if (!figures.withWays) {
+      std::fputs(R"(,"derivation":null)", json);
     } else {
-      writeStrings(json, row.derivation[1]);
+      std::fputs(R"(,"derivation":{"old":)", json);
+      writeStrings(json, row.derivation[0]);
+      std::fputs(R"(,"new":)", json);
+      if (row.percentBasis == 0) {
+        std::fputs("null", json);
+      } else {
+        writeStrings(json, row.derivation[1]);
+      }
+      std::fputc('}', json);
     }
-    std::fputc('}', json);
     // The indices of the headings it stands under; the page turns them into
     // their labels.
     std::fputs(R"(,"headings":[)", json);
@@ -145,10 +149,10 @@ int zebRun(int count, const char* const* arguments, ZebOutput* output) {
   return status;
 }
 
-int zebFigures(int count, const char* const* arguments, ZebOutput* output) {
+int zebFigures(int count, const char* const* arguments, int ways, ZebOutput* output) {
   *output = ZebOutput{};
   const std::vector<const char*> vector = withName(count, arguments);
-  const zeb::Figures figures = zeb::runZebFigures(count + 1, vector.data());
+  const zeb::Figures figures = zeb::runZebFigures(count + 1, vector.data(), ways != 0);
   std::FILE* json = open_memstream(&output->bytes[0], &output->size[0]);
   if (json == nullptr) return -1;
   writeFigures(json, figures);

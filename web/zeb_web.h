@@ -19,6 +19,7 @@ int zebRun(int count, const char* const* arguments, ZebOutput* output);
 
 // Runs zeb on the same arguments for its figures and puts them into
 // `output` as one JSON object in UTF-8 (standard error stays empty); returns
-// the exit status.
-int zebFigures(int count, const char* const* arguments, ZebOutput* output);
+// the exit status. Each row has the way to its values unless `ways` is 0,
+// and then its derivation is null.
+int zebFigures(int count, const char* const* arguments, int ways, ZebOutput* output);
 }

@@ -12,6 +12,8 @@ import { cpus } from "node:os";
 import path from "node:path";
 import { pathToFileURL } from "node:url";
 import { launch } from "./browsers.mjs";
+import { csvOf } from "../../web/page/csv.js";
+import { printfFixed } from "../../web/page/numbers.js";
 
 const [pagePath, zebBinary, screenshotDir, browserName = "chromium"] = process.argv.slice(2);
 const everywhere = {};
@@ -114,17 +116,6 @@ test("zeb.run gives the command line's status and bytes on both streams", chromi
   assert.deepEqual(page.errors, []);
   await page.close();
 });
-
-// printf's %.*f: the exact binary value, rounded half to even. toFixed
-// rounds an exact half away from zero.
-function printfFixed(x, decimals) {
-  // From 2^53 on every double is whole; toFixed writes 1e21 and more with an exponent.
-  if (Math.abs(x) >= 2 ** 53) return BigInt(x).toString() + "." + "0".repeat(decimals);
-  const twice = x * 2 * 10 ** decimals; // exact for single-precision values
-  if (!Number.isInteger(twice) || twice % 2 === 0) return x.toFixed(decimals);
-  const n = Math.floor(twice / 2) % 2 === 0 ? Math.floor(twice / 2) : Math.ceil(twice / 2);
-  return (n / 10 ** decimals).toFixed(decimals);
-}
 
 // The rows of a text report's table as "label|old|percent|new|percent|change".
 function rowsOfText(text) {
@@ -233,12 +224,6 @@ test("an address with a fragment shows its report at once; back and forward go e
   const cases = [
     ["#streitwert=5000", ["5000", "-h"]],
     ["#streitwert=1000&vergleich=ja&darstellung=text", ["1000", "-V"]],
-    ["#darstellung=text&streitwert=5.000&verfahren=klage&hinweise=nein", ["5000", "-k", "-A"]],
-    ["#streitwert=25000&verfahren=revision&euro=zeichen", ["25000", "-r", "-E", "-h"]],
-    // Unknown values take the defaults; an address without the law is one
-    // made before the page knew the reforms, and keeps its report of 2013.
-    ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
-    ["#streitwert=5000&recht=2025&darstellung=text", ["5000", "-2025"]],
     ["#streitwert=5000&recht=2021&vergleich=ja", ["5000", "-2021", "-V", "-h"]],
   ];
   for (const [fragment, words] of cases) {
@@ -320,6 +305,9 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
     (b) => b.getAttribute("aria-expanded") + " " + document.getElementById(b.getAttribute("aria-controls")).hidden));
   assert.equal(buttons.length, 7);
   assert.ok(buttons.every((state) => state === "false true"), buttons.join());
+  // Each button is named by its row.
+  const names = await page.evaluate(() => Array.from(document.querySelectorAll("#uebersicht .weg-knopf"), (b) => b.getAttribute("aria-label")));
+  assert.deepEqual([new Set(names).size, names[5]], [7, "Rechenweg: 2,5 Anwaltsgebühren + Auslagenpauschale + MwSt"]);
   // The gross lawyer fees, worked by hand: 2,5 x 354,50, 20,00 and 19 % VAT.
   const row = await page.evaluate(() => {
     const button = Array.from(document.querySelectorAll("#uebersicht .weg-knopf"))
@@ -334,6 +322,21 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
   assert.equal(await page.getAttribute("#probe", "aria-expanded"), "true");
   await page.keyboard.press("Space");
   await page.waitForFunction((id) => document.getElementById(id).hidden, row);
+  // A change keeps the rows that stay, and an open way open; the view is
+  // that of a fresh page, and so again after the change back.
+  const rowsShown = (p) => p.evaluate(() => Array.from(document.querySelectorAll("#uebersicht tr:not(.rechenweg)"), (r) => r.textContent));
+  const before = await rowsShown(page);
+  await page.keyboard.press("Enter");
+  await page.click("#vergleich");
+  await page.waitForFunction(() => document.getElementById("uebersicht").textContent.includes("Prozeßvergleich"));
+  assert.ok(await page.evaluate((id) => !document.getElementById(id).hidden && document.getElementById("probe") !== null, row));
+  const fresh = await openPage("#streitwert=5000&recht=2025&verfahren=klage&vergleich=ja&darstellung=uebersicht");
+  await fresh.waitForFunction(() => document.querySelector("#uebersicht .block"));
+  assert.deepEqual(await rowsShown(page), await rowsShown(fresh));
+  await fresh.close();
+  await page.click("#vergleich");
+  await page.waitForFunction(() => !document.getElementById("uebersicht").textContent.includes("Prozeßvergleich"));
+  assert.deepEqual(await rowsShown(page), before);
   // The box adds the way to the text and the HTML report, and to the address.
   await page.click("#darstellung-text");
   await page.click("#rechenweg");
@@ -346,26 +349,17 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
 });
 
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
-  // The report of 2013 has a largest amount; the reforms count at most 30
-  // million euros of any amount.
+  // The parser's cases are the module's (amount_test.mjs); here what the
+  // form makes of them: the report and its address, or the message, the
+  // field marked and the report gone.
   const page = await openPage();
-  for (const [input, digits] of [["2.147.483.648", "2147483648"], ["99999999999999999999", "99999999999999999999"]]) {
-    await page.fill("#streitwert", input);
-    await page.check("#darstellung-text");
-    await page.keyboard.press("Enter");
-    await expectReport(page, [digits, "-2025"]);
-  }
+  await page.fill("#streitwert", "99999999999999999999");
+  await page.check("#darstellung-text");
+  await page.keyboard.press("Enter");
+  await expectReport(page, ["99999999999999999999", "-2025"]);
   await page.selectOption("#recht", "2013");
-  const accepted = [
-    ["5000", "5000"], ["5.000", "5000"], ["5 000", "5000"], ["1.000.000", "1000000"],
-    ["5000 €", "5000"], ["€ 5000", "5000"], ["5000€", "5000"], ["5000 EUR", "5000"],
-    ["5.000 Euro", "5000"], ["5.000,00", "5000"], ["5000,0", "5000"], ["5.000,-", "5000"],
-    ["  0005000 ", "5000"], ["2.147.483.647", "2147483647"], ["1", "1"],
-    ["Euro 5000", "5000"], ["EURO 5000", "5000"], ["Euro 5.000", "5000"], ["５０００", "5000"], ["eur 7.000", "7000"],
-  ];
-  for (const [input, digits] of accepted) {
+  for (const [input, digits] of [["5.000,00 €", "5000"], ["Euro 7.000", "7000"]]) {
     await page.fill("#streitwert", input);
-    await page.check("#darstellung-text");
     await page.keyboard.press("Enter");
     await page.waitForFunction((d) => location.hash.includes("streitwert=" + d + "&"), digits);
     assert.equal(await page.textContent("#streitwert-fehler"), "", input);
@@ -373,19 +367,8 @@ test("inputs as a form should take them, and a German message for the others", c
   }
   const rejected = [
     ["", "Bitte geben Sie einen Streitwert ein."],
-    ["   ", "Bitte geben Sie einen Streitwert ein."],
-    ["abc", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
-    ["5000 Dollar", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
-    ["5e3", "Der Streitwert besteht aus Ziffern, etwa 5000 oder 5.000."],
     ["5000,50", "Bitte nur ganze Euro angeben: Cent rechnet das Programm nicht."],
-    ["5.000,05", "Bitte nur ganze Euro angeben: Cent rechnet das Programm nicht."],
-    ["0", "Der Streitwert muss mindestens 1 Euro betragen."],
-    ["0,00 €", "Der Streitwert muss mindestens 1 Euro betragen."],
-    ["-5000", "Der Streitwert muss mindestens 1 Euro betragen."],
     ["2.147.483.648", "Der Streitwert darf höchstens 2.147.483.647 Euro betragen."],
-    ["99999999999999999999", "Der Streitwert darf höchstens 2.147.483.647 Euro betragen."],
-    ["5.00", "Bitte den Streitwert in ganzen Euro angeben; Punkte trennen nur Tausender (5.000), ein Komma Cent (5.000,00)."],
-    ["5,000", "Bitte den Streitwert in ganzen Euro angeben; Punkte trennen nur Tausender (5.000), ein Komma Cent (5.000,00)."],
   ];
   for (const [input, message] of rejected) {
     await page.fill("#streitwert", "5000");
@@ -403,13 +386,6 @@ test("inputs as a form should take them, and a German message for the others", c
   await page.evaluate(() => zeb.ready);
   await page.waitForFunction(() => document.getElementById("streitwert-fehler").textContent !== "");
   assert.deepEqual(await shownReport(page), {});
-  // A long paste takes time in proportion to its length.
-  const milliseconds = await page.evaluate(() => {
-    const start = performance.now();
-    for (const text of [" ".repeat(1e5) + "x", "1".repeat(1e5), "1.".repeat(5e4), "€ ".repeat(5e4)]) parseAmount(text);
-    return performance.now() - start;
-  });
-  assert.ok(milliseconds < 200, milliseconds + " ms");
   await page.close();
 });
 
@@ -446,18 +422,11 @@ test("the saved file holds the bytes of zeb … -h, the table the figures", chro
     assert.deepEqual(Buffer.from(file.bytes), zeb(["7000", ...words.slice(1)]).stdout);
     const table = await saved(page, "#tabelle");
     assert.equal(table.name, "zeb-7000.csv");
+    // The table's format is csv_test.mjs's; here it is the new report's.
     const figures = await page.evaluate((w) => zeb.figures(w), ["7000", ...words.slice(1, -1)]);
-    const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
-    // The way to the values in one field, quoted where it breaks lines.
-    const quoted = (field) => (/[;"\n]/.test(field) ? '"' + field.replace(/"/g, '""') + '"' : field);
-    const way = (r) => quoted((r.derivation.new === null ? r.derivation.old : [`bis ${columns[0]}:`, ...r.derivation.old,
-      `ab ${columns[1]}:`, ...r.derivation.new]).join("\n"));
-    const lines = figures.rows.map((r) => [r.headings[0] ?? "", r.headings[1] ?? "", r.label, number(r.old, 2), ...(r.basis === 0
-      ? ["", "", "", ""] : [r.oldPercent, number(r.new, 2), r.newPercent, (r.direction === "-" ? "-" : "") + number(r.change, 1)]),
-      way(r)]);
     const text = Buffer.from(table.bytes).toString("utf8");
-    assert.equal(text, `\ufeffAbschnitt;Variante;Position;Kosten bis ${columns[0]} (Euro);% des Streitwertes;` +
-      `Kosten ab ${columns[1]} (Euro);% des Streitwertes;Veränderung (%);Rechenweg\r\n` + lines.map((line) => line.join(";") + "\r\n").join(""));
+    assert.equal(text, csvOf(figures));
+    assert.ok(text.startsWith(`\ufeffAbschnitt;Variante;Position;Kosten bis ${columns[0]} (Euro);`), text.slice(0, 80));
     assert.ok(text.includes(";" + courtRow + ';"bis '), courtRow);
     await page.close();
   }

@@ -1,11 +1,12 @@
-// ZEB's engine in the page (WebAssembly, in this file), and its
-// JavaScript API, for embedding and for tests:
+// ZEB's engine in the page (WebAssembly) and its JavaScript API, for the
+// page, for embedding and for tests:
 //   zeb.ready          a Promise that resolves once the engine is loaded
 //   zeb.run(words)     runs zeb with the argument vector `words` (strings,
 //                      without the program name), as `zeb word ...` on the
 //                      command line; returns {status, stdout, stderr}, the
 //                      streams as Uint8Array.
-//   zeb.figures(words) runs zeb with the same argument vector and returns
+//   zeb.figures(words, {ways})
+//                      runs zeb with the same argument vector and returns
 //                      the report's figures instead of its bytes:
 //                        status    the exit status (1: the usage screen,
 //                                  2: a reform's amount refused; no rows)
@@ -23,46 +24,50 @@
 //                                  the first row after it
 //                        rows      [{label, note, old, new, basis,
 //                                  oldPercent, newPercent, direction,
-//                                  change, headings}], in report order:
-//                                  label as the text report shows it,
-//                                  without colon and note mark; note the
-//                                  number of the note it marks, or null;
-//                                  old and new the values as printed: the
-//                                  single-precision numbers of the report
-//                                  of 2013, the cents of a reform exactly
-//                                  as decimals; basis the percent basis (a
-//                                  Number, exact below 2^53; 0 when only
-//                                  the old value is shown, and then the
-//                                  four comparison fields are null);
+//                                  change, headings, derivation}], in
+//                                  report order: label as the text report
+//                                  shows it, without colon and note mark;
+//                                  note the number of the note it marks, or
+//                                  null; old and new the values as printed:
+//                                  the single-precision numbers of the
+//                                  report of 2013, the cents of a reform
+//                                  exactly as decimals; basis the percent
+//                                  basis (a Number, exact below 2^53; 0 when
+//                                  only the old value is shown, and then
+//                                  the four comparison fields are null);
 //                                  oldPercent and newPercent whole per cent;
 //                                  direction "+" or "-" and change the size
 //                                  of the change in per cent, as the report
 //                                  prints them ("%c %4.1f"); headings the
 //                                  labels of the section and the variant
-//                                  it stands under.
+//                                  it stands under; derivation the way to
+//                                  the values, {old: [lines], new: [lines]}
+//                                  (new null for a row with one value), or
+//                                  null when `ways` is false.
 //                      The rows are the text report's: -h and -E change
 //                      nothing, and -A has nothing to leave out.
 //   zeb.memory         the size of the engine's WebAssembly memory in bytes
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.
-"use strict";
 
-const zeb = (() => {
+function decodeBase64(text) {
+  const characters = atob(text);
+  const bytes = new Uint8Array(characters.length);
+  for (let i = 0; i < characters.length; ++i) bytes[i] = characters.charCodeAt(i);
+  return bytes;
+}
+
+// The API of the engine that `createEngine` (Emscripten's factory) makes
+// from the WebAssembly `binary`, in base64.
+export function connectEngine(createEngine, binary) {
   let engine = null;
-
-  function decodeBase64(text) {
-    const characters = atob(text);
-    const bytes = new Uint8Array(characters.length);
-    for (let i = 0; i < characters.length; ++i) bytes[i] = characters.charCodeAt(i);
-    return bytes;
-  }
-
-  const ready = createZebEngine({ wasmBinary: decodeBase64(zebEngineBinary) }).then((module) => {
+  const ready = createEngine({ wasmBinary: decodeBase64(binary) }).then((module) => {
     engine = module;
   });
 
-  // Calls the engine's `entry` with `words` and returns its status and the
-  // bytes of both streams, freeing everything it allocated.
+  // Calls `entry(count, vector, output)` of the engine with `words` and
+  // returns its status and the bytes of both streams, freeing everything it
+  // allocated.
   function call(name, entry, words) {
     if (engine === null) throw new Error(`zeb.${name}: the engine is not loaded yet; wait for zeb.ready`);
     if (!Array.isArray(words) || !words.every((word) => typeof word === "string")) {
@@ -97,11 +102,12 @@ const zeb = (() => {
   }
 
   function run(words) {
-    return call("run", engine && engine._zebRun, words);
+    return call("run", (count, vector, output) => engine._zebRun(count, vector, output), words);
   }
 
-  function figures(words) {
-    const json = JSON.parse(new TextDecoder().decode(call("figures", engine && engine._zebFigures, words).stdout));
+  function figures(words, { ways = true } = {}) {
+    const entry = (count, vector, output) => engine._zebFigures(count, vector, ways ? 1 : 0, output);
+    const json = JSON.parse(new TextDecoder().decode(call("figures", entry, words).stdout));
     const labels = json.headings.map((heading) => heading.label);
     for (const row of json.rows) row.headings = row.headings.map((i) => labels[i]);
     return json;
@@ -115,5 +121,4 @@ const zeb = (() => {
       return engine === null ? 0 : engine.HEAPU8.length;
     },
   });
-})();
-window.zeb = zeb;
+}

@@ -1,0 +1,62 @@
+// The form's state, the address fragment that holds it, and the argument
+// vector it gives the engine. A state is a plain record of strings, keyed
+// as the address is: {streitwert, recht, verfahren, ...}.
+
+const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
+// The law: a reform's two editions side by side, or the report of 2013.
+export const kLaws = { 2025: "-2025", 2021: "-2021", 2013: null };
+const kChoices = {
+  recht: ["2025", "2021", "2013"],
+  verfahren: Object.keys(kProceedings),
+  vergleich: ["ja", "nein"],
+  hinweise: ["ja", "nein"],
+  euro: ["zeichen", "wort"],
+  rechenweg: ["ja", "nein"],
+  darstellung: ["uebersicht", "diagramm", "html", "text"],
+};
+
+// The choices of a fresh form; a narrow screen starts with the figures.
+export const defaultState = (narrow) => ({
+  streitwert: "",
+  recht: "2025",
+  verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
+  darstellung: narrow ? "uebersicht" : "html",
+});
+
+// The state an address fragment holds: missing or unknown values take the
+// defaults. An address without the law is one written before the page knew
+// the reforms: it keeps showing the report of 2013.
+export function stateFromFragment(fragment, narrow) {
+  const values = new URLSearchParams(fragment.replace(/^#/, ""));
+  const state = { streitwert: values.get("streitwert") ?? "" };
+  const fallback = defaultState(narrow);
+  if (fragment.length > 1 && !values.has("recht")) fallback.recht = "2013";
+  for (const [key, choices] of Object.entries(kChoices)) {
+    const value = values.get(key);
+    state[key] = choices.includes(value) ? value : fallback[key];
+  }
+  return state;
+}
+
+// The address of `state`: the amount's digits, or the text as typed while
+// it is no amount, so that the address never shows another amount than the
+// form. An empty form has no fragment.
+export function fragmentOf(state, digits) {
+  if (state.streitwert.trim() === "") return "";
+  const values = new URLSearchParams({ streitwert: digits ?? state.streitwert.trim() });
+  for (const key of Object.keys(kChoices)) values.set(key, state[key]);
+  return "#" + values.toString();
+}
+
+// The argument vector: the plain digits, then the chosen switches.
+export function argumentsOf(state, digits, html) {
+  const words = [digits];
+  if (kLaws[state.recht]) words.push(kLaws[state.recht]);
+  if (kProceedings[state.verfahren]) words.push(kProceedings[state.verfahren]);
+  if (state.vergleich === "ja") words.push("-V");
+  if (state.hinweise === "nein") words.push("-A");
+  if (state.euro === "zeichen") words.push("-E");
+  if (state.rechenweg === "ja") words.push("-W");
+  if (html) words.push("-h");
+  return words;
+}

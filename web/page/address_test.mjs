@@ -1,0 +1,30 @@
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { parseAmount } from "./amount.js";
+
+test("an address gives the argument vector of its report", () => {
+  const cases = [
+    ["#darstellung=text&streitwert=5.000&verfahren=klage&hinweise=nein", ["5000", "-k", "-A"]],
+    ["#streitwert=25000&verfahren=revision&euro=zeichen", ["25000", "-r", "-E", "-h"]],
+    // Unknown values take the defaults; an address without the law is one
+    // made before the page knew the reforms, and keeps its report of 2013.
+    ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
+    ["#streitwert=5000&recht=2025&darstellung=text", ["5000", "-2025"]],
+    ["#streitwert=5000&recht=2021&rechenweg=ja&vergleich=ja", ["5000", "-2021", "-V", "-W", "-h"]],
+  ];
+  for (const [fragment, words] of cases) {
+    const state = stateFromFragment(fragment, false);
+    assert.deepEqual(argumentsOf(state, parseAmount(state.streitwert).digits, state.darstellung === "html"), words, fragment);
+  }
+  // A fresh page computes today's law; a phone starts with the figures.
+  assert.deepEqual([stateFromFragment("", true).recht, stateFromFragment("", true).darstellung], ["2025", "uebersicht"]);
+});
+
+test("the address holds the form: the amount's digits, or the text while it is no amount", () => {
+  const state = stateFromFragment("#streitwert=5.000+€&recht=2025", false);
+  assert.equal(fragmentOf(state, "5000"),
+    "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=html");
+  assert.match(fragmentOf({ ...state, streitwert: " 5000 Dollar " }, null), /^#streitwert=5000\+Dollar&recht=2025&/);
+  assert.equal(fragmentOf({ ...state, streitwert: "  " }, null), "");
+});

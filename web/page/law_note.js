@@ -1,0 +1,20 @@
+// What the page says of the law it computes: the editions, their VAT, and
+// which of them applies to a case.
+
+const kReforms = {
+  2025: { dates: ["31.05.2025", "01.06.2025"], act: "Kosten- und Betreuervergütungsrechtsänderungsgesetz 2025" },
+  2021: { dates: ["31.12.2020", "01.01.2021"], act: "Kostenrechtsänderungsgesetz 2021" },
+};
+
+// The note for the law `law` (a value of the form), as HTML.
+export function lawNoteHtml(law) {
+  const reform = kReforms[law];
+  return "<strong>Rechtsstand:</strong> " + (reform
+    ? `Gerechnet wird mit den Gebührentabellen des GKG und des RVG in der bis ${reform.dates[0]} und der ab ` +
+      `${reform.dates[1]} geltenden Fassung (${reform.act}) und mit 19&nbsp;% Umsatzsteuer. Welche Fassung ` +
+      "für einen Fall gilt, richtet sich bei den Gerichtsgebühren nach dem Tag, an dem das Verfahren anhängig " +
+      "wurde (§&nbsp;71 GKG), bei den Anwaltsgebühren nach dem Tag des Auftrags (§&nbsp;60 RVG)."
+    : "Gerechnet wird mit den Gebührentabellen in der bis 31.07.2013 und der ab 01.08.2013 geltenden Fassung " +
+      "und mit 16&nbsp;% Umsatzsteuer, wie das Programm ohne <code>-2021</code> oder <code>-2025</code> rechnet. " +
+      "Die Gebühren wurden 2021 und 2025 geändert; das geltende Recht wählen Sie oben unter „Recht“.");
+}

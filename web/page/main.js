@@ -1,0 +1,157 @@
+// The page: a form in front of the engine. It finds the elements, wires
+// their events and hands the rest what it draws: every change of the form
+// shows the matching report in the view chosen (figures, chart, HTML or
+// text); the address holds the form's state; saving, printing and the
+// table take what is on screen.
+import { argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { parseAmount } from "./amount.js";
+import { csvOf } from "./csv.js";
+import { connectEngine } from "./engine.js";
+import { download } from "./exports.js";
+import { createFlow } from "./flow.js";
+import { choices, describe, showInForm, stateOfForm } from "./form.js";
+import { lawNoteHtml } from "./law_note.js";
+import { wholeEuros } from "./numbers.js";
+import { createViews } from "./views.js";
+
+// The engine's factory and its WebAssembly in base64 are the two globals
+// of the page's head (zeb.html).
+/* global createZebEngine, zebEngineBinary */
+const zeb = connectEngine(createZebEngine, zebEngineBinary);
+window.zeb = zeb;
+
+const byId = (id) => document.getElementById(id);
+const form = {
+  amount: byId("streitwert"),
+  law: byId("recht"),
+  proceedings: byId("verfahren"),
+  settlement: byId("vergleich"),
+  notes: byId("hinweise"),
+  euroSign: byId("euro"),
+  ways: byId("rechenweg"),
+  views: document.querySelectorAll("input[name=darstellung]"),
+};
+const page = {
+  form: byId("formular"),
+  amountError: byId("streitwert-fehler"),
+  lawNote: byId("rechtsstand"),
+  save: byId("speichern"),
+  table: byId("tabelle"),
+  print: byId("drucken"),
+  output: byId("ausgabe"),
+  status: byId("meldung"),
+  overview: byId("uebersicht"),
+  chart: byId("diagramm"),
+  textReport: byId("textbericht"),
+  printCopy: byId("druckfassung"),
+};
+const narrowScreen = window.matchMedia("(max-width: 700px)");
+const views = createViews(page, zeb);
+
+let current = null; // the report on screen: {state, digits}
+let lawShown = null; // the law the note on the law speaks of
+
+function showError(message) {
+  page.amountError.textContent = message;
+  form.amount.setAttribute("aria-invalid", "true");
+  clearReport();
+}
+
+function clearError() {
+  page.amountError.textContent = "";
+  form.amount.removeAttribute("aria-invalid");
+}
+
+function clearReport() {
+  current = null;
+  views.clear();
+  page.status.textContent = "";
+  for (const button of [page.save, page.table, page.print]) button.disabled = true;
+}
+
+// Shows what `state` gives: its report, or the message for its amount.
+// Returns the fragment of its address.
+function render(state) {
+  page.output.classList.remove("veraltet");
+  page.output.removeAttribute("aria-busy");
+  if (state.recht !== lawShown) page.lawNote.innerHTML = lawNoteHtml(lawShown = state.recht);
+  const amount = parseAmount(state.streitwert, state.recht);
+  if (amount.error) {
+    if (state.streitwert.trim() === "") {
+      clearError();
+      clearReport();
+    } else {
+      showError(amount.error);
+    }
+    return fragmentOf(state, null);
+  }
+  clearError();
+  views.show(state, amount.digits);
+  current = { state, digits: amount.digits };
+  for (const button of [page.save, page.table, page.print]) button.disabled = false;
+  return fragmentOf(state, amount.digits);
+}
+
+const flow = createFlow({
+  read: () => stateOfForm(form, narrowScreen.matches ? "uebersicht" : "html"),
+  render,
+  showInForm: (state) => showInForm(form, state),
+  fragmentState: (fragment) => stateFromFragment(fragment, narrowScreen.matches),
+  announce: () => {
+    page.status.textContent = current ? describe(form, current.state, wholeEuros(Number(current.digits))) : "";
+  },
+});
+
+form.amount.addEventListener("input", () => {
+  page.output.classList.add("veraltet");
+  page.output.setAttribute("aria-busy", "true");
+  flow.typed();
+});
+form.amount.addEventListener("blur", flow.settle);
+for (const control of choices(form)) control.addEventListener("change", flow.chosen);
+
+page.form.addEventListener("submit", (event) => {
+  event.preventDefault();
+  flow.settle();
+  if (current === null) {
+    // An empty field has no message while it is being typed; asked for a
+    // report, it says what is missing.
+    const { error } = parseAmount(form.amount.value, form.law.value);
+    if (error) showError(error);
+    form.amount.focus();
+  } else if (narrowScreen.matches) {
+    // On a phone the keyboard goes, and the first figures come into view.
+    page.output.focus({ preventScroll: true });
+    page.output.scrollIntoView({ block: "start" });
+  }
+});
+
+page.save.addEventListener("click", () => {
+  flow.settle();
+  if (current === null) return;
+  download("zeb-" + current.digits + ".html", "text/html", zeb.run(argumentsOf(current.state, current.digits, true)).stdout);
+});
+
+page.table.addEventListener("click", () => {
+  flow.settle();
+  if (current === null) return;
+  download("zeb-" + current.digits + ".csv", "text/csv;charset=utf-8",
+    csvOf(zeb.figures(argumentsOf(current.state, current.digits, false))));
+});
+
+window.addEventListener("beforeprint", flow.settle);
+page.print.addEventListener("click", () => {
+  flow.settle();
+  if (current !== null) window.print();
+});
+
+new ResizeObserver(() => views.fit()).observe(page.output);
+
+zeb.ready.then(
+  () => {
+    window.addEventListener("popstate", flow.restore);
+    window.addEventListener("hashchange", flow.restore);
+    flow.restore();
+  },
+  (error) => showError("Der Rechenkern ließ sich nicht laden: " + error)
+);

@@ -1,0 +1,30 @@
+// The report's notes, and the links that lead to them.
+import { kLaws } from "./address.js";
+import { fromAscii } from "./text.js";
+
+// The notes as the HTML report writes them for the currency `euro` and the
+// law `law` (values of the form), made once each by `zeb`.
+export function createNotes(zeb) {
+  const cache = new Map();
+  return (euro, law) => {
+    const key = euro + law;
+    if (!cache.has(key)) {
+      const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? []);
+      const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
+      cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
+    }
+    return cache.get(key);
+  };
+}
+
+// A click on a link to a note, in the figures or in the HTML report: the
+// note of `documentOfLink` is handed to `reveal`; the address stays the
+// form's.
+export function followNote(event, documentOfLink, reveal) {
+  const link = event.target.closest?.("a[href^='#']");
+  if (!link) return;
+  event.preventDefault();
+  const name = link.getAttribute("href").slice(1);
+  const note = documentOfLink.getElementById(name) ?? documentOfLink.getElementsByName(name)[0];
+  if (note) reveal(note);
+}

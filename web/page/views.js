@@ -1,0 +1,72 @@
+// The report of a state in the view it chooses: the figures, the chart,
+// the HTML report in its frame, or the text report. Only one view is
+// shown; the print copy follows it.
+import { argumentsOf } from "./address.js";
+import { createChart } from "./chart.js";
+import { createPrintCopy } from "./exports.js";
+import { createFiguresView } from "./figures_view.js";
+import { createNotes, followNote } from "./notes.js";
+import { createReportFrame } from "./report_frame.js";
+import { fromAscii, fromCodePage850 } from "./text.js";
+
+// `page` holds the elements: output, overview, chart, textReport,
+// printCopy.
+export function createViews(page, zeb) {
+  const notesOf = createNotes(zeb);
+  const figures = createFiguresView(page.overview, (event) => followNote(event, document, (note) => {
+    note.closest("details").open = true;
+    const item = note.closest("li");
+    item.tabIndex = -1;
+    item.scrollIntoView({ block: "center" });
+    item.focus({ preventScroll: true });
+  }));
+  const chart = createChart(page.chart, zeb, () => page.output.clientWidth);
+  const frame = createReportFrame(page.output, page.textReport);
+  const printCopy = createPrintCopy(page.printCopy);
+  let view = null;
+
+  function show(state, digits) {
+    view = state.darstellung;
+    page.output.dataset.ansicht = view;
+    if (view !== "html") frame.remove();
+    page.textReport.hidden = view !== "text";
+    page.overview.hidden = view !== "uebersicht";
+    page.chart.hidden = view !== "diagramm";
+    if (view === "html") {
+      const html = fromAscii(zeb.run(argumentsOf(state, digits, true)).stdout);
+      frame.show(html);
+      printCopy.show(view, html);
+      return;
+    }
+    printCopy.show(view);
+    if (view === "text") {
+      page.textReport.textContent = fromCodePage850(zeb.run(argumentsOf(state, digits, false)).stdout);
+    } else if (view === "uebersicht") {
+      const words = argumentsOf(state, digits, false);
+      let withWays = null;
+      figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)),
+        state.hinweise === "ja" ? notesOf(state.euro, state.recht) : null);
+    } else {
+      chart.show(digits, state.recht);
+    }
+  }
+
+  function clear() {
+    view = null;
+    frame.remove();
+    figures.clear();
+    chart.clear();
+    for (const element of [page.textReport, page.overview, page.chart]) element.hidden = true;
+    page.textReport.textContent = "";
+    printCopy.clear();
+  }
+
+  return {
+    show,
+    clear,
+    // A chart fits its width: drawn again when the window's width changes.
+    fit() {
+      if (view === "diagramm") chart.fit();
+    },
+  };
+}
