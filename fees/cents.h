@@ -10,6 +10,7 @@ struct Cents {
   std::int64_t count = 0;
 
   friend constexpr Cents operator+(Cents a, Cents b) { return {a.count + b.count}; }
+  friend constexpr Cents operator-(Cents a, Cents b) { return {a.count - b.count}; }
   friend constexpr Cents operator*(std::int64_t factor, Cents a) { return {factor * a.count}; }
   friend constexpr bool operator==(Cents a, Cents b) { return a.count == b.count; }
   friend constexpr std::strong_ordering operator<=>(Cents a, Cents b) {
@@ -36,5 +37,10 @@ constexpr Cents percentOf(Cents base, std::int64_t percent) {
 
 // Half of `value`.
 constexpr Cents half(Cents value) { return {divideHalfUp(value.count, 2)}; }
+
+// `numerator / denominator` of `value`, 0 <= numerator <= denominator.
+constexpr Cents partOf(Cents value, std::int64_t numerator, std::int64_t denominator) {
+  return {divideHalfUp(value.count * numerator, denominator)};
+}
 
 }  // namespace zeb

@@ -39,8 +39,8 @@ struct FigureHeading {
 struct Comparison {
   std::int32_t oldPercent;  // whole per cent of the percent basis
   std::int32_t newPercent;
-  char direction;  // '+' when the new value is at least the old one, else '-'
-  Figure change;   // the size of the change, in per cent
+  char direction;                // '+' when the new value is at least the old one, else '-'
+  std::optional<Figure> change;  // the size of the change, in per cent; none from 0
 };
 
 // One row of the report.

@@ -14,8 +14,9 @@ namespace {
 // reform. A line feed follows each.
 enum EntryKind { kPlain, kFormat, kMinimum, kEditions };
 
-// The reports an entry belongs to.
-enum EntryLaw { kEvery, kOnly2013, kOnlyReforms };
+// The reports an entry belongs to: every report, that of 2013, the
+// reforms', or those with a cost risk (-O).
+enum EntryLaw { kEvery, kOnly2013, kOnlyReforms, kOnlyCostRisk };
 
 struct NoteEntry {
   const char* text;
@@ -101,6 +102,11 @@ constexpr NoteEntry kHtmlNotes[] = {
     {"<li>Bei Streitwerten &uuml;ber 2,1 Mrd.&nbsp;%s liefert das Programm nicht die gew&uuml;nschten Ergebnisse.</li>", kFormat, kOnly2013},
     // 13 of a reform: the cap of the value
     {"<li>Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;%s (&sect;&nbsp;39 Abs.&nbsp;2 GKG; &sect;&nbsp;22 Abs.&nbsp;2 RVG f&uuml;r einen Auftraggeber in derselben Angelegenheit); bei einem h&ouml;heren Streitwert rechnet das Programm mit diesem Wert.</li>", kFormat, kOnlyReforms},
+    // 14 with a cost risk: what its rows assume and leave out
+    {"<li>Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl&auml;ger obsiegt: dem Endergebnis, nach dem das Rechtsmittelgericht &uuml;ber die Kosten beider Instanzen entscheidet, wenn es das Urteil &auml;ndert. Den Ausgleich (&sect;&nbsp;106 ZPO) zeigen sie f&uuml;r die erste Instanz, deren Gerichtsgeb&uuml;hr der Kl&auml;ger vorausgezahlt hat (&sect;&nbsp;12 Abs.&nbsp;1 GKG, &sect;&nbsp;22 Abs.&nbsp;1 GKG). "
+     "Nicht eingerechnet sind die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr des Anwalts (Nr.&nbsp;2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f&uuml;r Zeugen, Sachverst&auml;ndige und Reisen. War die Zuvielforderung einer Partei geringf&uuml;gig, kann das Gericht der anderen alle Kosten auferlegen (&sect;&nbsp;92 Abs.&nbsp;2 ZPO); das steht in seinem Ermessen, die Zeilen rechnen stets nach dem Anteil. "
+     "In der ersten Instanz vor den Arbeitsgerichten werden Anwaltskosten nicht erstattet (&sect;&nbsp;12a Abs.&nbsp;1 ArbGG). Ohne Anwalt (-ohneK, -ohneB) kann eine Partei nur in der ersten Instanz auftreten: vor dem Amtsgericht (Geldforderungen bis 10.000&nbsp;%s, &sect;&nbsp;23 Nr.&nbsp;1 GVG) und vor dem Verwaltungsgericht (&sect;&nbsp;67 Abs.&nbsp;1 VwGO); vor dem Landgericht sowie in Berufung und Revision m&uuml;ssen sich beide Parteien durch einen Anwalt vertreten lassen (&sect;&nbsp;78 Abs.&nbsp;1 ZPO, &sect;&nbsp;67 Abs.&nbsp;4 VwGO). "
+     "Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr&auml;gt und verlangt seine Anwaltskosten ohne Umsatzsteuer (&sect;&nbsp;104 Abs.&nbsp;2 Satz&nbsp;3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (&sect;&nbsp;98 ZPO). Kein Gesetz rundet die Anteile: das Programm rundet den Anteil des Kl&auml;gers auf den Cent, einen halben Cent aufw&auml;rts; der Beklagte tr&auml;gt den Rest.</li>", kFormat, kOnlyCostRisk},
     // 30: ends the list and the notes block
     {"</ol>\n"
      "</div>\n", kPlain},
@@ -188,6 +194,18 @@ constexpr NoteEntry kTextNotes[] = {
     // 13 of a reform: the cap of the value
     {"13. Der Streitwert z\204hlt h\224chstens mit 30.000.000 %s (\365 39 Abs. 2 GKG; \365 22 Abs. 2 RVG f\201r einen Auftraggeber in derselben Angelegenheit);\n"
      "    bei einem h\224heren Streitwert rechnet das Programm mit diesem Wert.", kFormat, kOnlyReforms},
+    // 14 with a cost risk: what its rows assume and leave out
+    {"14. Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl\204ger obsiegt: dem Endergebnis, nach dem das\n"
+     "    Rechtsmittelgericht \201ber die Kosten beider Instanzen entscheidet, wenn es das Urteil \204ndert. Den Ausgleich (\365 106 ZPO) zeigen sie f\201r die erste Instanz,\n"
+     "    deren Gerichtsgeb\201hr der Kl\204ger vorausgezahlt hat (\365 12 Abs. 1 GKG, \365 22 Abs. 1 GKG). Nicht eingerechnet sind die vorgerichtliche Gesch\204ftsgeb\201hr\n"
+     "    des Anwalts (Nr. 2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f\201r Zeugen, Sachverst\204ndige und Reisen. War die\n"
+     "    Zuvielforderung einer Partei geringf\201gig, kann das Gericht der anderen alle Kosten auferlegen (\365 92 Abs. 2 ZPO); das steht in seinem Ermessen, die Zeilen\n"
+     "    rechnen stets nach dem Anteil. In der ersten Instanz vor den Arbeitsgerichten werden Anwaltskosten nicht erstattet (\365 12a Abs. 1 ArbGG).\n"
+     "    Ohne Anwalt (-ohneK, -ohneB) kann eine Partei nur in der ersten Instanz auftreten: vor dem Amtsgericht (Geldforderungen bis 10.000 %s, \365 23 Nr. 1 GVG)\n"
+     "    und vor dem Verwaltungsgericht (\365 67 Abs. 1 VwGO); vor dem Landgericht sowie in Berufung und Revision m\201ssen sich beide Parteien durch einen Anwalt\n"
+     "    vertreten lassen (\365 78 Abs. 1 ZPO, \365 67 Abs. 4 VwGO). Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr\204gt und verlangt seine Anwaltskosten\n"
+     "    ohne Umsatzsteuer (\365 104 Abs. 2 Satz 3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (\365 98 ZPO). Kein Gesetz rundet die Anteile:\n"
+     "    das Programm rundet den Anteil des Kl\204gers auf den Cent, einen halben Cent aufw\204rts; der Beklagte tr\204gt den Rest.", kFormat, kOnlyCostRisk},
 };
 
 // clang-format on
@@ -222,11 +240,12 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
     if (entry.reform == reform) act = html ? entry.html : entry.text;
   }
   const EntryLaw skipped = reform == Reform::Of2013 ? kOnlyReforms : kOnly2013;
+  const bool costRisk = runState().options.shareWon.has_value();
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
   // The formats are the constants above, each with the arguments of its kind.
   for (const NoteEntry& entry : entries) {
-    if (entry.law == skipped) continue;
+    if (entry.law == skipped || (entry.law == kOnlyCostRisk && !costRisk)) continue;
     switch (entry.kind) {
       case kPlain:
         emit("%s\n", entry.text);

@@ -1,6 +1,7 @@
 // The options of a run and the rest of its state: the settings that every
 // printing operation reads, where the output goes, and how the run ends.
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -11,6 +12,20 @@ namespace zeb {
 
 // The rendering of the report: code page 850 text or an HTML document.
 enum class OutputMode { Text, Html };
+
+// The claimant's share won (Obsiegen), exactly: `won` of `of`, and how it
+// was written, so that the report writes the cost shares the same way.
+struct ShareWon {
+  std::int64_t won = 0;  // 0 to `of`
+  std::int64_t of = 1;   // a fraction's 1 to 999999, or a per cent's 100, 1000, 10000
+  int decimals = -1;     // a per cent's decimals as given, 0 to 2; -1: a fraction
+};
+
+// How a party's lawyer costs count in the cost risk.
+struct PartyLawyer {
+  bool inFirstInstance = true;  // cleared by -ohneK, -ohneB: no lawyer there
+  bool deductsVat = false;      // set by -vorsteuerK, -vorsteuerB: its costs without VAT
+};
 
 // The switches of a run.
 struct ReportOptions {
@@ -24,6 +39,9 @@ struct ReportOptions {
   bool euroSign = false;                     // set by -E
   Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
   bool showDerivations = false;              // set by -W: the way to every value
+  std::optional<ShareWon> shareWon;          // set by -O<share>: who bears the costs
+  PartyLawyer claimant;                      // -ohneK, -vorsteuerK
+  PartyLawyer defendant;                     // -ohneB, -vorsteuerB
 };
 
 inline constexpr char kEuroWord[] = "Euro";

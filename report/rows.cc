@@ -35,15 +35,19 @@ static_assert(kRuleLength == 81 && sizeof kSingleRule == sizeof kDoubleRule);
 #define SINGLE_HTML(AMOUNT)                                                                        \
   "<tr>\n<td>%s</td>\n<td class=\"betrag\">" AMOUNT "&nbsp;%s</td>\n"                              \
   "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n"
-#define COMPARISON_TEXT(AMOUNT, CHANGE)                                                            \
-  "%*s" AMOUNT " %s\t=%4i %% des Streitwertes\t" AMOUNT " %s\t=%4i %% des Streitwertes"            \
-  "    = %c " CHANGE " %%\n"
-#define COMPARISON_HTML(AMOUNT, CHANGE)                                                            \
+#define COMPARED_TEXT(AMOUNT)                                                                      \
+  "%*s" AMOUNT " %s\t=%4i %% des Streitwertes\t" AMOUNT " %s\t=%4i %% des Streitwertes"
+#define COMPARISON_TEXT(AMOUNT, CHANGE) COMPARED_TEXT(AMOUNT) "    = %c " CHANGE " %%\n"
+#define COMPARED_HTML(AMOUNT)                                                                      \
   "<tr>\n<td>%s</td>\n<td class=\"betrag alt\">" AMOUNT "&nbsp;%s</td>\n"                          \
   "<td class=\"prozent alt\">= %4i&nbsp;%% des Streitwertes</td>\n"                                \
   "<td class=\"betrag\">" AMOUNT "&nbsp;%s</td>\n"                                                 \
-  "<td class=\"prozent\">= %4i&nbsp;%% des Streitwertes</td>\n"                                    \
-  "<td class=\"prozent\">%c " CHANGE "&nbsp;%%</td>\n</tr>\n\n"
+  "<td class=\"prozent\">= %4i&nbsp;%% des Streitwertes</td>\n"
+#define COMPARISON_HTML(AMOUNT, CHANGE)                                                            \
+  COMPARED_HTML(AMOUNT) "<td class=\"prozent\">%c " CHANGE "&nbsp;%%</td>\n</tr>\n\n"
+// A row whose old value is 0 has no change to show.
+#define UNCHANGED_TEXT(AMOUNT) COMPARED_TEXT(AMOUNT) "\n"
+#define UNCHANGED_HTML(AMOUNT) COMPARED_HTML(AMOUNT) "<td>&nbsp;</td>\n</tr>\n\n"
 // NOLINTEND(bugprone-macro-parentheses)
 
 // The line under an amount above the cap, in both renderings, with the
@@ -74,15 +78,18 @@ Comparison compare(float oldValue, float newValue, double basis) {
 
 // The same from the exact values: a value of c cents is c / basis per cent
 // of the amount, and the change is |new - old| x 1000 / old tenths of a per
-// cent; each rounded half up. Every value of a reform is above 0.
+// cent; each rounded half up. No value of a reform is below 0; from an old
+// value of 0 (a share of the costs) there is no change to show.
 Comparison compare(Cents oldValue, Cents newValue, std::uint64_t basis) {
   const auto amount = static_cast<std::int64_t>(basis);
   const char direction = newValue >= oldValue ? '+' : '-';
   const std::int64_t difference =
       direction == '+' ? newValue.count - oldValue.count : oldValue.count - newValue.count;
-  return {static_cast<std::int32_t>(divideHalfUp(oldValue.count, amount)),
-          static_cast<std::int32_t>(divideHalfUp(newValue.count, amount)), direction,
-          Decimal{oldValue.count > 0 ? divideHalfUp(difference * 1000, oldValue.count) : 0, 1}};
+  Comparison c = {static_cast<std::int32_t>(divideHalfUp(oldValue.count, amount)),
+                  static_cast<std::int32_t>(divideHalfUp(newValue.count, amount)), direction,
+                  std::nullopt};
+  if (oldValue.count > 0) c.change = Decimal{divideHalfUp(difference * 1000, oldValue.count), 1};
+  return c;
 }
 
 // Under -W, the way to a row's values after the row: in text its steps
@@ -158,7 +165,7 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
   }
 
   const Comparison c = compare(oldValue, newValue, basis);
-  const auto change = static_cast<double>(std::get<float>(c.change));
+  const auto change = static_cast<double>(std::get<float>(*c.change));
   if (run.figures) {
     recordRow(*run.figures, label, oldValue, newValue, percentBasis, c, derivation);
   } else if (html()) {
@@ -193,13 +200,22 @@ void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t p
 
   const Comparison c = compare(oldValue, newValue, percentBasis);
   const std::string newText = decimalText(newFigure);
-  const std::string change = figureText(c.change, 1);
   if (run.figures) {
     recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, c, derivation);
+  } else if (!c.change) {
+    if (html()) {
+      emit(UNCHANGED_HTML("%9s"), label, oldText.c_str(), run.htmlCurrency, c.oldPercent,
+           newText.c_str(), run.htmlCurrency, c.newPercent);
+    } else {
+      emit(UNCHANGED_TEXT("%12s"), -(kLabelColumn + labelWidthAdjustment), label, oldText.c_str(),
+           run.textCurrency, c.oldPercent, newText.c_str(), run.textCurrency, c.newPercent);
+    }
   } else if (html()) {
+    const std::string change = figureText(*c.change, 1);
     emit(COMPARISON_HTML("%9s", "%4s"), label, oldText.c_str(), run.htmlCurrency, c.oldPercent,
          newText.c_str(), run.htmlCurrency, c.newPercent, c.direction, change.c_str());
   } else {
+    const std::string change = figureText(*c.change, 1);
     emit(COMPARISON_TEXT("%12s", "%4s"), -(kLabelColumn + labelWidthAdjustment), label,
          oldText.c_str(), run.textCurrency, c.oldPercent, newText.c_str(), run.textCurrency,
          c.newPercent, c.direction, change.c_str());

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "report/maker.h"
 #include "report/output.h"
@@ -31,8 +33,15 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-2021", [](ReportOptions& o) { o.reform = Reform::Of2021; }},
     {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
     {"-W", [](ReportOptions& o) { o.showDerivations = true; }},
+    {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }},
+    {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }},
+    {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }},
+    {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }},
 };
 // clang-format on
+
+// The switches of the cost risk's parties, which need a share.
+constexpr std::string_view kPartyWords[] = {"-ohneK", "-ohneB", "-vorsteuerK", "-vorsteuerB"};
 
 // The switch word that `argument` is, compared whole, or none.
 const SwitchWord* switchWordOf(const char* argument) {
@@ -40,6 +49,25 @@ const SwitchWord* switchWordOf(const char* argument) {
     if (std::strcmp(argument, word.word) == 0) return &word;
   }
   return nullptr;
+}
+
+// A word -O...: a share, or an attempt at one.
+bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
+
+bool isPartyWord(const char* argument) {
+  return std::find(std::begin(kPartyWords), std::end(kPartyWords), argument) !=
+         std::end(kPartyWords);
+}
+
+// Reads up to `most` decimal digits at `text` into `value`; the number of
+// digits read, or -1 where more follow.
+int readDigits(const char*& text, int most, std::int64_t& value) {
+  int digits = 0;
+  for (value = 0; *text >= '0' && *text <= '9'; ++text, ++digits) {
+    if (digits == most) return -1;
+    value = value * 10 + (*text - '0');
+  }
+  return digits;
 }
 
 // White space as the C locale's isspace sees it.
@@ -72,43 +100,131 @@ std::optional<std::uint64_t> parseReformAmount(const char* text) {
   return amount;
 }
 
-void printAmountRefused(int count, const char* const* arguments) {
+std::optional<ShareWon> parseShareWon(const char* word) {
+  if (!isShareWord(word)) return std::nullopt;
+  const char* text = word + 2;
+  ShareWon share;
+  // Six digits bound every number read: no product below can overflow.
+  const int digits = readDigits(text, 6, share.won);
+  if (digits <= 0) return std::nullopt;
+  if (*text == '/') {
+    ++text;
+    if (readDigits(text, 6, share.of) <= 0 || *text != '\0') return std::nullopt;
+    if (share.of == 0 || share.won > share.of) return std::nullopt;
+    return share;
+  }
+  std::int64_t fraction = 0;
+  share.decimals = 0;
+  if (*text == ',' || *text == '.') {
+    ++text;
+    share.decimals = readDigits(text, 2, fraction);
+    if (share.decimals <= 0) return std::nullopt;
+  }
+  if (*text == '%') ++text;
+  if (*text != '\0') return std::nullopt;
+  share.of = 100;
+  for (int i = 0; i < share.decimals; ++i) {
+    share.won *= 10;
+    share.of *= 10;
+  }
+  share.won += fraction;
+  if (share.won > share.of) return std::nullopt;
+  return share;
+}
+
+std::optional<Refusal> refusalOf(int count, const char* const* arguments,
+                                 const ReportOptions& options) {
+  using enum Refusal::Reason;
+  // The words of the cost risk, scanned as every switch is.
+  int partyAt = 0;
+  for (int i = 1; i < count && count > 2; ++i) {
+    if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) return Refusal{Share, i};
+    if (partyAt == 0 && isPartyWord(arguments[i])) partyAt = i;
+  }
+  if (options.shareWon && options.reform == Reform::Of2013) {
+    int shareAt = 1;
+    while (!isShareWord(arguments[shareAt])) ++shareAt;
+    return Refusal{ShareIn2013, shareAt};
+  }
+  if (partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, partyAt};
+  if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
+    return Refusal{Amount, 1};
+  }
+  return std::nullopt;
+}
+
+void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
+                  const ReportOptions& options) {
+  using enum Refusal::Reason;
   // The argument as given, its bytes outside printable ASCII shown as "?":
   // the message is code page 850, the argument in the user's own encoding.
-  std::string given = arguments[1];
+  std::string given = arguments[refusal.argument];
   for (char& c : given) {
     if (c < ' ' || c > '~') c = '?';
   }
-  // The right form: an amount written elsewhere comes first, then the
-  // switch words as they were given.
+  // The right form: the amount first, found where it stands, then the
+  // switch words as they were given, with a reform where a share needs
+  // one, and a share where a party's switch needs one.
   std::string amount = "<Streitwert>";
   int amountAt = 0;
-  for (int i = 2; i < count && amountAt == 0; ++i) {
+  for (int i = 1; i < count && amountAt == 0; ++i) {
     if (parseReformAmount(arguments[i])) {
       amount = arguments[i];
       amountAt = i;
     }
   }
   std::string command = "zeb " + amount;
+  if (options.reform == Reform::Of2013 && refusal.reason != Amount) command += " -2025";
   for (int i = 1; i < count; ++i) {
-    if (i != amountAt && switchWordOf(arguments[i]) != nullptr) {
+    if (i == amountAt) continue;
+    if (i == refusal.argument && refusal.reason == PartyWithoutShare) command += " -O<Prozent>";
+    if (i == refusal.argument && refusal.reason == Share) {
+      command += " -O<Prozent>";
+    } else if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i])) {
       command.append(" ").append(arguments[i]);
     }
   }
-  emitDiagnostic(
-      "zeb: \"%s\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus "
-      "Ziffern:\n ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht 5.000).\n"
-      " Richtig: %s\n",
-      given.c_str(), command.c_str());
+  switch (refusal.reason) {
+    case Amount:
+      emitDiagnostic(
+          "zeb: \"%s\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht "
+          "nur aus Ziffern:\n ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht "
+          "5.000).\n",
+          given.c_str());
+      break;
+    case Share:
+      emitDiagnostic(
+          "zeb: \"%s\" ist kein Anteil. Hinter -O steht, zu welchem Anteil der Kl\204ger "
+          "obsiegt:\n Prozent von 0 bis 100 mit h\224chstens zwei Nachkommastellen (-O60, "
+          "-O60%%, -O33,33) oder ein Bruch mit h\224chstens sechs Ziffern je Zahl (-O3/4).\n",
+          given.c_str());
+      break;
+    case ShareIn2013:
+      emitDiagnostic(
+          "zeb: %s gilt nur mit -2021 oder -2025: wer die Kosten tr\204gt, rechnet ZEB nach den "
+          "Geb\201hren ab 2021 in Cent.\n",
+          given.c_str());
+      break;
+    case PartyWithoutShare:
+      emitDiagnostic(
+          "zeb: %s gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n",
+          given.c_str());
+      break;
+  }
+  emitDiagnostic(" Richtig: %s\n", command.c_str());
 }
 
 ReportOptions parseOptions(int count, const char* const* arguments) {
   ReportOptions options;
   if (count <= 2) return options;
   // The scan starts at the amount's own position: "-h 5000" is an HTML
-  // report for the amount 0.
+  // report for the amount 0. Of several shares the last counts.
   for (int i = 1; i < count; ++i) {
-    if (const SwitchWord* word = switchWordOf(arguments[i])) word->apply(options);
+    if (const SwitchWord* word = switchWordOf(arguments[i])) {
+      word->apply(options);
+    } else if (std::optional<ShareWon> share = parseShareWon(arguments[i])) {
+      options.shareWon = share;
+    }
   }
   return options;
 }
@@ -141,6 +257,23 @@ void printUsage(const char* invocationName) {
   emit(
       "  -E\tStatt des Wortes \"Euro\" wird das Euro-Zeichen ausgegeben (nicht unter "
       "DOS/Windows im Textmodus).\n");
+  // The switches of the reforms, a column further in, where the longer ones fit.
+  emit(
+      "  -2025\t\tDie Kosten nach dem Recht bis 31.05.2025 und ab 01.06.2025, auf den Cent "
+      "genau.\n");
+  emit(
+      "  -2021\t\tDie Kosten nach dem Recht bis 31.12.2020 und ab 01.01.2021, auf den Cent "
+      "genau.\n");
+  emit("  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n");
+  emit(
+      "  -O<Anteil>\tMit -2025 oder -2021: wer die Kosten tr\204gt, wenn der Kl\204ger zu diesem "
+      "Anteil obsiegt (-O60, -O33,33 oder -O3/4).\n");
+  emit(
+      "  -ohneK\tMit -O: der Kl\204ger hat in erster Instanz keinen Anwalt (-ohneB: der "
+      "Beklagte).\n");
+  emit(
+      "  -vorsteuerK\tMit -O: der Kl\204ger zieht Vorsteuer ab, seine Anwaltskosten z\204hlen ohne "
+      "Umsatzsteuer (-vorsteuerB: der Beklagte).\n");
   emit("  \n");
 }
 

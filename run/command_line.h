@@ -18,9 +18,34 @@ std::int64_t parseAmount(const char* text);
 // amount.
 std::optional<std::uint64_t> parseReformAmount(const char* text);
 
-// Writes why `arguments[1]` is no amount of a reform, and the command as it
-// should have been written, to the diagnostics stream.
-void printAmountRefused(int count, const char* const* arguments);
+// The claimant's share won that the word `-O<share>` gives: a per cent from
+// 0 to 100 with at most two decimals after a comma or a point, and an
+// optional "%" ("-O60", "-O60%", "-O33,33", "-O33.33"), or a fraction n/d
+// with 0 <= n <= d and d >= 1, at most six digits each ("-O3/4"); computed
+// exactly. Anything else is none.
+std::optional<ShareWon> parseShareWon(const char* word);
+
+// Why a command line gives no report, and the argument that says so.
+struct Refusal {
+  enum class Reason {
+    Amount,             // a reform's amount that is no amount
+    Share,              // a word -O... that is no share
+    ShareIn2013,        // a share in the report of 2013
+    PartyWithoutShare,  // -ohneK, -ohneB, -vorsteuerK or -vorsteuerB without a share
+  };
+  Reason reason;
+  int argument;  // its index in the argument vector
+};
+
+// What refuses a report for the `count` elements of `arguments` with their
+// `options`, if anything; a word of the cost risk before a reform's amount.
+std::optional<Refusal> refusalOf(int count, const char* const* arguments,
+                                 const ReportOptions& options);
+
+// Writes why the command line is refused, and the command as it should have
+// been written, to the diagnostics stream.
+void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
+                  const ReportOptions& options);
 
 // The options that the switch words among `arguments[1]` to
 // `arguments[count - 1]` give. Each argument is compared whole; unknown words

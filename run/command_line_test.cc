@@ -89,6 +89,41 @@ TEST(ParseReformAmount, DigitsOnlyAtLeastOne) {
   }
 }
 
+// A share won is kept exactly as won of of, with the decimals it was written
+// with; its refusals are the end-to-end tests'.
+TEST(ParseShareWon, PerCentsAndFractionsExactly) {
+  struct Case {
+    const char* word;
+    std::int64_t won, of;
+    int decimals;
+  };
+  const Case cases[] = {
+      {"-O60", 60, 100, 0},
+      {"-O60%", 60, 100, 0},
+      {"-O33,33", 3333, 10000, 2},
+      {"-O33.33", 3333, 10000, 2},
+      {"-O60,5%", 605, 1000, 1},
+      {"-O0", 0, 100, 0},
+      {"-O100,00", 10000, 10000, 2},
+      {"-O000060", 60, 100, 0},
+      {"-O3/4", 3, 4, -1},
+      {"-O0/1", 0, 1, -1},
+      {"-O999999/999999", 999999, 999999, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
+    const std::optional<ShareWon> share = parseShareWon(c.word);
+    ASSERT_TRUE(share.has_value());
+    EXPECT_EQ(share->won, c.won);
+    EXPECT_EQ(share->of, c.of);
+    EXPECT_EQ(share->decimals, c.decimals);
+  }
+  for (const char* word :
+       {"-O100,01", "-O0000060", "-O1/1000000", "-O60 %", "-O,5", "-O60,", "-o60"}) {
+    EXPECT_FALSE(parseShareWon(word).has_value()) << word;
+  }
+}
+
 ReportOptions optionsFor(std::vector<const char*> arguments) {
   arguments.insert(arguments.begin(), "zeb");
   return parseOptions(static_cast<int>(arguments.size()), arguments.data());

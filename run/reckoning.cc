@@ -295,8 +295,9 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
   const Cents share = percentOf(v.lawyer, kExpensePercent);
   const Cents expenses = std::min(share, kExpenseLimit);
-  const Cents vat = percentOf(v.lawyer + expenses, kVatPercent);
-  v.gross = v.lawyer + expenses + vat;
+  v.net = v.lawyer + expenses;
+  const Cents vat = percentOf(v.net, kVatPercent);
+  v.gross = v.net + vat;
   v.process = v.court + 2 * v.gross;
   if (ways != nullptr) {
     const std::string lawyer = steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer));
@@ -307,8 +308,7 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
     w.gross.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
     w.gross.steps.push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
                                             euros(v.lawyer), euros(share), euros(expenses)));
-    w.gross.steps.push_back(
-        steps::vat(static_cast<int>(kVatPercent), euros(v.lawyer + expenses), euros(vat)));
+    w.gross.steps.push_back(steps::vat(static_cast<int>(kVatPercent), euros(v.net), euros(vat)));
     w.gross.steps.push_back(steps::sum(euros(v.gross)));
     w.process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
   }

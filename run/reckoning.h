@@ -116,6 +116,13 @@ struct BlockOf {
   }
 };
 
+// The values of a reform's block: those of every block, and the lawyer fees
+// with the expense flat rate but without VAT, as a party that deducts input
+// tax bears them (§ 104 Abs. 2 Satz 3 ZPO).
+struct CentsBlock : BlockOf<Cents> {
+  Cents net;
+};
+
 // The operands of a sum of the totals where its way is recorded: the ways
 // and names of the process costs added and of the sum they are added to
 // (none for the first instance), and the way of the sum.
@@ -185,7 +192,7 @@ class Reckoning2013 {
 // count.
 class ReckoningInCents {
  public:
-  using Block = BlockOf<Cents>;
+  using Block = CentsBlock;
   using Total = Cents;
 
   ReckoningInCents(Reform reform, std::uint64_t amount)

@@ -1,7 +1,10 @@
 #include "run/sections.h"
 
+#include <string>
+
 #include "report/report_options.h"
 #include "report/rows.h"
+#include "run/cost_risk.h"
 
 namespace zeb {
 namespace {
@@ -24,7 +27,7 @@ struct TotalsRule {
 
 struct InstanceSectionRows {
   const char* heading;
-  const char* processName;  // the judgement process costs in a way to the totals
+  const char* name;  // the instance in a way: "Prozesskosten erste Instanz"
   BlockRows judgement;
   BlockRows settlement;
   TotalsRule totals;
@@ -54,7 +57,7 @@ constexpr const char* kWithAppeal = "Gesamtkosten mit Berufung";
 // clang-format off
 constexpr InstanceSectionRows kInstanceSections[] = {
     {"Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht",
-     "Prozesskosten erste Instanz",
+     "erste Instanz",
      {{{30, 1210, ""}, {kProcedure1, kHearing1, kNone}},
       {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
       {"2,5 Anwaltsgeb\201hren:", "2,5 Anwaltsgeb&uuml;hren:"},
@@ -65,7 +68,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"3,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithAppeal, nullptr}},
     {"Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/Verwaltungsgerichtshof oder Finanzgericht",
-     "Prozesskosten Berufung",
+     "Berufung",
      {{{40, 1220, ""}, {kProcedure2, kHearing2, kNone}},
       {"4 Gerichtsgeb\201hren:", "4 Gerichtsgeb&uuml;hren:"},
       {"2,8 Anwaltsgeb\201hren:", "2,8 Anwaltsgeb&uuml;hren:"},
@@ -76,7 +79,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"4,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithAppeal, "Prozesskosten erste Instanz"}},
     {"Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     "Prozesskosten Revision",
+     "Revision",
      {{{50, 1230, ""}, {kProcedure3, kHearing3, kNone}},
       {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
       {"3,1 Anwaltsgeb\201hren:", "3,1 Anwaltsgeb&uuml;hren:"},
@@ -87,7 +90,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"4,4 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,4 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithRevision, kWithAppeal}},
     {"Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     "Prozesskosten Revision vor dem BGH",
+     "Revision vor dem BGH",
      {{{50, 1230, ""}, {kProcedureBgh, kHearing3, kNone}},
       {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
       {"3,8 Anwaltsgeb\201hren:", "3,8 Anwaltsgeb&uuml;hren:"},
@@ -138,21 +141,26 @@ void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>
 
 template <class Reckoning>
 void printInstanceSection(const Reckoning& r, InstanceSection section,
-                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* totalsWays) {
+                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* totalsWays,
+                          CostRisk* risk) {
   const InstanceSectionRows& rows = sectionRows(section);
   const bool recorded = totalsWays != nullptr;
+  const TotalsRule& rule = rows.totals;
+  const bool added = rule.baseName != nullptr;
+  const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
+                                 added};
   printHeading(1, rows.heading);
   printVariantHeading('s');
 
   Recorded<BlockOf<Way>> ways(recorded);
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
   printBlock(r, judgement, ways, rows.judgement);
-  const TotalsRule& rule = rows.totals;
+  if (risk != nullptr) risk->afterJudgement(r, instance, judgement);
+  const std::string processName = recorded ? std::string("Prozesskosten ") + rows.name : "";
   for (std::size_t s = 0; s < 2; ++s) {
-    const bool added = rule.baseName != nullptr;
-    const SumWays sumWays = recorded ? SumWays{wayOf(ways[s], BlockRow::Process), rows.processName,
-                                               &totalsWays->withAppeal[s], rule.baseName,
-                                               &(*totalsWays)[rule.target][s]}
+    const SumWays sumWays = recorded ? SumWays{wayOf(ways[s], BlockRow::Process),
+                                               processName.c_str(), &totalsWays->withAppeal[s],
+                                               rule.baseName, &(*totalsWays)[rule.target][s]}
                                      : SumWays{};
     totals[rule.target][s] = r.total(judgement[s].process, added ? &totals.withAppeal[s] : nullptr,
                                      recorded ? &sumWays : nullptr);
@@ -167,6 +175,7 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
              r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
              r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
              r.basis(), 1, half[0], half[1]);
+  if (risk != nullptr) risk->afterSettlement(r, instance, settlement);
 }
 
 }  // namespace
@@ -195,15 +204,14 @@ void printPaymentOrderSection(const Reckoning& reckoning) {
 
 template <class Reckoning>
 void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
-                           TotalsOf<Way>* ways) {
+                           TotalsOf<Way>* ways, CostRisk* risk) {
   const ReportOptions& options = runState().options;
-  if (options.showFirstInstance) {
-    printInstanceSection(reckoning, InstanceSection::FirstInstance, totals, ways);
-  }
-  if (options.showAppeal) printInstanceSection(reckoning, InstanceSection::Appeal, totals, ways);
+  using enum InstanceSection;
+  if (options.showFirstInstance) printInstanceSection(reckoning, FirstInstance, totals, ways, risk);
+  if (options.showAppeal) printInstanceSection(reckoning, Appeal, totals, ways, risk);
   if (options.showRevision) {
-    printInstanceSection(reckoning, InstanceSection::Revision, totals, ways);
-    printInstanceSection(reckoning, InstanceSection::BghRevision, totals, ways);
+    printInstanceSection(reckoning, Revision, totals, ways, risk);
+    printInstanceSection(reckoning, BghRevision, totals, ways, risk);
   }
 }
 
@@ -212,7 +220,7 @@ void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoni
                                                       PerSchedule<BlockOf<Way>>*);                \
   template void printPaymentOrderSection(const Reckoning&);                                       \
   template void printInstanceSections(const Reckoning&, TotalsOf<Reckoning::Total>&,              \
-                                      TotalsOf<Way>*);
+                                      TotalsOf<Way>*, CostRisk*);
 INSTANTIATE(Reckoning2013)
 INSTANTIATE(ReckoningInCents)
 #undef INSTANTIATE

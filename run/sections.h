@@ -10,6 +10,8 @@
 
 namespace zeb {
 
+class CostRisk;
+
 // The judgement process costs of the report of 2013, in double precision.
 using InstanceTotals = TotalsOf<double>;
 
@@ -35,9 +37,10 @@ void printPaymentOrderSection(const Reckoning& reckoning);
 // report (first instance, appeal, and both revisions), and gathers their
 // judgement process costs in `totals`, and their ways in `ways` where a run
 // records them.
+// With a cost risk, its rows follow the blocks they split.
 template <class Reckoning>
 void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
-                           TotalsOf<Way>* ways = nullptr);
+                           TotalsOf<Way>* ways = nullptr, CostRisk* risk = nullptr);
 
 // Prints a row with the label of the current mode and, where the ways to
 // its values are given, the derivation they hold: it takes their steps.

@@ -110,4 +110,66 @@ std::string singlePrecision(const std::string& exact, const std::string& shown) 
               shown.c_str());
 }
 
+std::string netLawyerCosts(const char* ofParty, const std::string& fees,
+                           const std::string& expenses, const std::string& value) {
+  return line(
+      "Anwaltskosten des %s ohne Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 "
+      "ZPO): Gebühren %s + Auslagenpauschale %s = %s",
+      ofParty, fees.c_str(), expenses.c_str(), value.c_str());
+}
+
+std::string noLawyer(const char* party) {
+  return line("Der %s hat in erster Instanz keinen Anwalt: keine Anwaltskosten", party);
+}
+
+std::string costsToDistribute(const std::string& court, const std::string& claimant,
+                              const std::string& defendant, const std::string& value) {
+  return line(
+      "Zu verteilende Kosten (§ 91 ZPO): Gerichtskosten %s + Anwaltskosten des Klägers %s + "
+      "Anwaltskosten des Beklagten %s = %s",
+      court.c_str(), claimant.c_str(), defendant.c_str(), value.c_str());
+}
+
+std::string costShare(const char* ofParty, const std::string& share, const std::string& total,
+                      bool rounded, const std::string& value) {
+  return line("Anteil des %s (§ 92 Abs. 1 ZPO): %s von %s%s = %s", ofParty, share.c_str(),
+              total.c_str(), rounded ? ", auf den Cent gerundet" : "", value.c_str());
+}
+
+std::string remainingShare(const char* ofParty, const std::string& total, const std::string& other,
+                           const std::string& value) {
+  return line("Anteil des %s (§ 92 Abs. 1 ZPO): der Rest, %s - %s = %s", ofParty, total.c_str(),
+              other.c_str(), value.c_str());
+}
+
+std::string paid(const std::string& court, const std::string& claimantCosts,
+                 const std::string& claimantPaid, const std::string& defendantCosts) {
+  return line(
+      "Gezahlt haben der Kläger Gerichtskosten %s (§ 12 Abs. 1 GKG) + Anwaltskosten %s = %s, der "
+      "Beklagte Anwaltskosten %s",
+      court.c_str(), claimantCosts.c_str(), claimantPaid.c_str(), defendantCosts.c_str());
+}
+
+std::string balance(const std::string& borne, const std::string& paidByClaimant, bool claimantPays,
+                    const std::string& value) {
+  return line("Ausgleich (§ 106 ZPO): der Kläger trägt %s und hat %s gezahlt: %s %s", borne.c_str(),
+              paidByClaimant.c_str(),
+              claimantPays ? "er zahlt dem Beklagten" : "der Beklagte zahlt ihm", value.c_str());
+}
+
+std::string cancelled(bool claimant, const std::string& court, const std::string& half,
+                      const std::string& courtPart, const std::string& own,
+                      const std::string& value) {
+  if (claimant) {
+    return line(
+        "Kosten gegeneinander aufgehoben (§ 98 ZPO): Hälfte der Gerichtskosten %s = %s + eigene "
+        "Anwaltskosten %s = %s",
+        court.c_str(), courtPart.c_str(), own.c_str(), value.c_str());
+  }
+  return line(
+      "Kosten gegeneinander aufgehoben (§ 98 ZPO): Rest der Gerichtskosten %s - %s = %s + eigene "
+      "Anwaltskosten %s = %s",
+      court.c_str(), half.c_str(), courtPart.c_str(), own.c_str(), value.c_str());
+}
+
 }  // namespace zeb::steps

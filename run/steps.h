@@ -70,4 +70,52 @@ std::string total(const char* baseName, const std::string* base, const char* nam
 // Genauigkeit: genau gerechnet 17.197,30 €, gedruckt 17.197,29 €".
 std::string singlePrecision(const std::string& exact, const std::string& shown);
 
+// The cost risk. A party is named "Kläger" or "Beklagte", and "Klägers" or
+// "Beklagten" after "des".
+
+// A party's lawyer costs without VAT: "Anwaltskosten des Klägers ohne
+// Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 ZPO): Gebühren
+// 1.535,00 € + Auslagenpauschale 20,00 € = 1.555,00 €".
+std::string netLawyerCosts(const char* ofParty, const std::string& fees,
+                           const std::string& expenses, const std::string& value);
+
+// "Der Kläger hat in erster Instanz keinen Anwalt: keine Anwaltskosten".
+std::string noLawyer(const char* party);
+
+// "Zu verteilende Kosten (§ 91 ZPO): Gerichtskosten 798,00 € +
+// Anwaltskosten des Klägers 1.850,45 € + Anwaltskosten des Beklagten
+// 1.850,45 € = 4.498,90 €".
+std::string costsToDistribute(const std::string& court, const std::string& claimant,
+                              const std::string& defendant, const std::string& value);
+
+// "Anteil des Klägers (§ 92 Abs. 1 ZPO): 70 % von 4.498,90 € = 3.149,23 €",
+// with "auf den Cent gerundet" where the product has more places.
+std::string costShare(const char* ofParty, const std::string& share, const std::string& total,
+                      bool rounded, const std::string& value);
+
+// "Anteil des Beklagten (§ 92 Abs. 1 ZPO): der Rest, 4.498,90 € - 3.149,23 €
+// = 1.349,67 €".
+std::string remainingShare(const char* ofParty, const std::string& total, const std::string& other,
+                           const std::string& value);
+
+// "Gezahlt haben der Kläger Gerichtskosten 798,00 € (§ 12 Abs. 1 GKG) +
+// Anwaltskosten 1.850,45 € = 2.648,45 €, der Beklagte Anwaltskosten
+// 1.850,45 €".
+std::string paid(const std::string& court, const std::string& claimantCosts,
+                 const std::string& claimantPaid, const std::string& defendantCosts);
+
+// The balance (§ 106 ZPO) that one side pays the other: "Ausgleich (§ 106
+// ZPO): der Kläger trägt 3.149,23 € und hat 2.648,45 € gezahlt: er zahlt
+// dem Beklagten 500,78 €", or "... der Beklagte zahlt dem Kläger 0,00 €".
+std::string balance(const std::string& borne, const std::string& paidByClaimant, bool claimantPays,
+                    const std::string& value);
+
+// Costs cancelled against each other (§ 98 ZPO): "Kosten gegeneinander
+// aufgehoben (§ 98 ZPO): Hälfte der Gerichtskosten 1.023,00 € = 511,50 € +
+// eigene Anwaltskosten 1.234,00 € = 1.745,50 €", for the defendant "Rest
+// der Gerichtskosten 1.023,00 € - 511,50 € = ...".
+std::string cancelled(bool claimant, const std::string& court, const std::string& half,
+                      const std::string& courtPart, const std::string& own,
+                      const std::string& value);
+
 }  // namespace zeb::steps

@@ -26,7 +26,8 @@ constexpr TotalsRow kTotalsRows[] = {
 
 template <class Reckoning>
 void printInstanceTotals(const Reckoning& reckoning,
-                         const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways) {
+                         const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
+                         CostRisk* risk) {
   const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
@@ -37,9 +38,12 @@ void printInstanceTotals(const Reckoning& reckoning,
                ways != nullptr ? &(*ways)[row.field][0] : nullptr,
                ways != nullptr ? &(*ways)[row.field][1] : nullptr);
   }
+  if (risk != nullptr) risk->afterTotals(reckoning);
 }
 
-template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&, TotalsOf<Way>*);
-template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&, TotalsOf<Way>*);
+template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&, TotalsOf<Way>*,
+                                  CostRisk*);
+template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&, TotalsOf<Way>*,
+                                  CostRisk*);
 
 }  // namespace zeb

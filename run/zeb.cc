@@ -13,6 +13,7 @@
 #include "report/report_options.h"
 #include "report/rows.h"
 #include "run/command_line.h"
+#include "run/cost_risk.h"
 #include "run/sections.h"
 #include "run/totals.h"
 
@@ -66,8 +67,10 @@ void printReport(std::int64_t amount, const Reckoning& reckoning) {
   TotalsOf<typename Reckoning::Total> totals;
   TotalsOf<Way> ways;
   TotalsOf<Way>* recorded = state.recordsWays ? &ways : nullptr;
-  printInstanceSections(reckoning, totals, recorded);
-  printInstanceTotals(reckoning, totals, recorded);
+  std::optional<CostRisk> risk;
+  if (options.shareWon) risk.emplace(options, state.recordsWays);
+  printInstanceSections(reckoning, totals, recorded, risk ? &*risk : nullptr);
+  printInstanceTotals(reckoning, totals, recorded, risk ? &*risk : nullptr);
   if (html) printTableEnd();
   if (options.showNotes) printNotes();
   if (html) printDocumentClosing();
@@ -89,15 +92,16 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
     // An empty argument vector has no invocation name to show.
     printUsage(count == 1 ? arguments[0] : "zeb");
     state.exitStatus = kUsageShown;
+  } else if (const std::optional<Refusal> refusal = refusalOf(count, arguments, state.options)) {
+    printRefusal(*refusal, count, arguments, state.options);
+    state.exitStatus = kRefused;
   } else if (state.options.reform == Reform::Of2013) {
     const std::int64_t amount = parseAmount(arguments[1]);
     printReport(amount, Reckoning2013(amount));
-  } else if (const std::optional<std::uint64_t> amount = parseReformAmount(arguments[1])) {
-    printReport(static_cast<std::int64_t>(std::min(*amount, kValueCap)),
-                ReckoningInCents(state.options.reform, *amount));
   } else {
-    printAmountRefused(count, arguments);
-    state.exitStatus = kAmountRefused;
+    const std::uint64_t amount = *parseReformAmount(arguments[1]);
+    printReport(static_cast<std::int64_t>(std::min(amount, kValueCap)),
+                ReckoningInCents(state.options.reform, amount));
   }
   if (const int reason = closeOutput(); reason != 0) {
     state.exitStatus = kWriteFailed;

@@ -11,7 +11,9 @@ namespace zeb {
 inline constexpr int kReportWritten = 0;
 inline constexpr int kUsageShown = 1;
 inline constexpr int kWriteFailed = 2;
-inline constexpr int kAmountRefused = 2;  // a reform's amount that is no amount
+// The command line is refused: a reform's amount that is no amount, or a
+// word of the cost risk that is wrong or alone.
+inline constexpr int kRefused = 2;
 
 // Runs the program for the `count` elements of `arguments` (element 0 the
 // invocation name), writing the report or the usage screen to `out` and the

@@ -19,7 +19,8 @@ import tempfile
 from reference_model import shown_sections
 
 SWITCH_SETS = [[], ['-V'], ['-A'], ['-E'], ['-k'], ['-b'], ['-r'], ['-m'], ['-E', '-V', '-A'],
-               ['-2025'], ['-2021', '-E', '-V'], ['-2025', '-W', '-V'], ['-W', '-m']]
+               ['-2025'], ['-2021', '-E', '-V'], ['-2025', '-W', '-V'], ['-W', '-m'],
+               ['-2025', '-O60', '-V', '-W', '-ohneK']]
 AMOUNT = '5000'
 # Above the cap of 30 million euros a reform's report has a line on it.
 CASES = [(AMOUNT, switches) for switches in SWITCH_SETS] + [('45000000', ['-2025', '-V'])]
@@ -98,14 +99,19 @@ def dom_of(path, directory):
 
 def expected_rows(amount, switches):
     """Column header, base rows and the line of the cap, then every section's
-    heading and rows; under -W each row of values has a row of its way."""
+    heading and rows, with a share won (-O) those of who bears the costs;
+    under -W each row of values has a row of its way."""
     sections = shown_sections(switches)
     values = 2 if '-W' in switches else 1
-    instance = 1 + 4 * values + (2 + 5 * values if '-V' in switches else 0)
+    settled = '-V' in switches
+    risk = any(w.startswith('-O') for w in switches)
+    instance = 1 + 4 * values + (2 + 5 * values if settled else 0)
+    instance += (3 + 2 * settled) * values if risk else 0
     rows = 1 + 3 * values + (1 if int(amount) > 30000000 else 0)
     rows += 1 + values if sections['m'] else 0
     rows += instance * (sections['k'] + sections['b'] + 2 * sections['r'])
-    rows += 1 + 3 * values if sections['k'] and sections['b'] and sections['r'] else 0
+    rows += 2 * values if risk and sections['k'] else 0  # the first instance's balance
+    rows += (1 + (9 if risk else 3) * values) if sections['k'] and sections['b'] and sections['r'] else 0
     return rows
 
 
@@ -137,7 +143,7 @@ def browser_problems(dom, amount, switches):
     else:
         lists = notes[0].kids('ol')
         items = lists[0].kids('li') if len(lists) == 1 else []
-        if len(items) != 13:
+        if len(items) != (14 if any(w.startswith('-O') for w in switches) else 13):
             problems.append('%d notes' % len(items))
         else:
             lettered = {}

@@ -8,8 +8,10 @@ and the HTML report (column header to last row) for several hundred amounts
 and switch sets, byte for byte, and exits non-zero on the first difference.
 """
 import csv
+import math
 import os
 import random
+import re
 import subprocess
 import sys
 from fractions import Fraction as F
@@ -125,6 +127,19 @@ class Model:
         direction = '+' if new >= old else '-'
         if self.reckoning.exact:
             po, pn = half_up(old, basis), half_up(new, basis)
+            if old == 0:
+                # A row that starts from nothing shows no change.
+                self.out.append(('<tr>\n<td>%s</td>\n<td class="betrag alt">%9s&nbsp;%s</td>\n'
+                                 '<td class="prozent alt">= %4i&nbsp;%% des Streitwertes</td>\n'
+                                 '<td class="betrag">%9s&nbsp;%s</td>\n'
+                                 '<td class="prozent">= %4i&nbsp;%% des Streitwertes</td>\n'
+                                 '<td>&nbsp;</td>\n</tr>\n\n' if self.html else
+                                 '%-*s%12s %s\t=%4i %% des Streitwertes\t%12s %s\t=%4i %% des '
+                                 'Streitwertes\n')
+                                % ((label, amount(old), cur, po, amount(new), cur, pn) if self.html
+                                   else (50 + adjust, label, amount(old), cur, po, amount(new),
+                                         cur, pn)))
+                return
             change = '%d.%d' % divmod(half_up(abs(new - old) * 1000, old), 10)
         else:
             basis_d = D(basis)
@@ -274,7 +289,7 @@ class InCents:
             l = half_up(self.fee(e, 'lawyer') * int(kl.replace('.', '')), 10)
             expenses = min(half_up(l * 20, 100), 2000)
             g = l + expenses + half_up((l + expenses) * 19, 100)
-            values.append((c, l, g, c + 2 * g))
+            values.append((c, l, g, c + 2 * g, l + expenses))
         return values
 
     shown = staticmethod(lambda v: v)
@@ -307,6 +322,90 @@ def shown_sections(switches):
     return show
 
 
+def share_won(word):
+    """The claimant's share won that a word -O... gives: (won, of, decimals),
+    decimals None for a fraction; None for no share."""
+    fraction = re.fullmatch(r'-O(\d{1,6})/(\d{1,6})', word)
+    if fraction:
+        won, of = int(fraction[1]), int(fraction[2])
+        return (won, of, None) if of >= 1 and won <= of else None
+    per_cent = re.fullmatch(r'-O(\d{1,6})(?:[,.](\d{1,2}))?%?', word)
+    if not per_cent:
+        return None
+    places = len(per_cent[2] or '')
+    won, of = int(per_cent[1]) * 10 ** places + int(per_cent[2] or 0), 100 * 10 ** places
+    return (won, of, places) if won <= of else None
+
+
+class CostRisk:
+    """Who bears the costs (law.md, "Who bears the costs"), in cents."""
+
+    def __init__(self, share, switches):
+        self.won, self.of, self.places = share
+        # Per party, claimant first: a lawyer in the first instance, input tax.
+        self.lawyer = ('-ohneK' not in switches, '-ohneB' not in switches)
+        self.net = ('-vorsteuerK' in switches, '-vorsteuerB' in switches)
+        self.sums = {}
+
+    def part(self, party):
+        """The part of the costs a party bears as the report writes it."""
+        n = self.of - self.won if party == 0 else self.won
+        if self.places is None:
+            g = math.gcd(n, self.of)
+            return '%d/%d' % (n // g, self.of // g)
+        whole, rest = divmod(n, 10 ** self.places)
+        return ('%d' % whole if self.places == 0 else '%d,%0*d' % (whole, self.places, rest)) + ' %'
+
+    def costs(self, party, column, first):
+        if first and not self.lawyer[party]:
+            return 0
+        return column[4] if self.net[party] else column[2]
+
+    def judgement(self, m, values, index, basis):
+        first = index == 0
+        rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK')}
+        for column in values:
+            court, ck, cb = column[0], self.costs(0, column, first), self.costs(1, column, first)
+            t = court + ck + cb
+            k = half_up(t * (self.of - self.won), self.of)
+            balance = court + ck - k
+            for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0))):
+                rows[key].append(value)
+        m.row('Zu verteilende Kosten:', *rows['T'], basis)
+        m.row('davon trägt der Kläger %s:' % self.part(0), *rows['K'], basis)
+        m.row('davon trägt der Beklagte %s:' % self.part(1), *rows['B'], basis)
+        if first:
+            m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
+            m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
+        # Each party's part along the paths of the totals: a, ar, ag.
+        for party, key in ((0, 'K'), (1, 'B')):
+            for s in (0, 1):
+                value = rows[key][s]
+                if index == 0:
+                    self.sums[('a', party, s)] = value
+                else:
+                    self.sums[('arg'[index - 1], party, s)] = self.sums.get(('a', party, s), 0) + value
+
+    def settlement(self, m, values, first, basis):
+        for party, label in ((0, 'Kosten aufgehoben: der Kläger trägt:'),
+                             (1, 'Kosten aufgehoben: der Beklagte trägt:')):
+            borne = []
+            for column in values:
+                half = half_up(column[0], 2)
+                borne.append((half if party == 0 else column[0] - half) +
+                             self.costs(party, column, first))
+            m.row(label, *borne, basis)
+
+    def totals(self, m, html, basis):
+        paths = [('a', 'mit Berufung', 'mit Berufung'),
+                 ('r', 'mit Berufung und Revision', 'mit Berufung und Revision'),
+                 ('g', 'mit Berufung u. Revision v. d. BGH', 'mit Berufung und Revision vor dem BGH')]
+        for key, text, long in paths:
+            for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
+                m.row('%s trägt %s:' % (name, long if html else text),
+                      self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
+
+
 def table(amount, switches):
     """The table of the report for `amount` and the switch words `switches`."""
     html = '-h' in switches
@@ -314,6 +413,8 @@ def table(amount, switches):
     show = shown_sections(switches)
     reform = [w for w in switches if w in ('-2021', '-2025')]
     r = InCents(amount, reform[-1]) if reform else Of2013(amount)
+    shares = [share_won(w) for w in switches if w.startswith('-O')]
+    risk = CostRisk(shares[-1], switches) if shares else None
     m = Model(r, html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
     m.column_header()
     basis = r.basis
@@ -351,7 +452,11 @@ def table(amount, switches):
             if variant == 1:
                 m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
                       r.half(values[0][3]), r.half(values[1][3]), basis, 1)
+                if risk:
+                    risk.settlement(m, values, index == 0, basis)
             else:
+                if risk:
+                    risk.judgement(m, values, index, basis)
                 for s in (0, 1):
                     p = values[s][3]
                     if index == 0:
@@ -368,6 +473,8 @@ def table(amount, switches):
         for key, (text_label, html_label) in zip('arg', labels):
             m.row(html_label if html else text_label,
                   r.shown(totals[(key, 0)]), r.shown(totals[(key, 1)]), basis, -1)
+        if risk:
+            risk.totals(m, html, basis)
     text = ''.join(m.out)
     return text if html else text.encode('cp850').decode('latin-1')
 
@@ -397,6 +504,36 @@ def amounts():
     return sorted(picked)
 
 
+def cost_risk_cases():
+    """Reforms with a share won: random amounts, per cents with and without
+    decimals, fractions, the parties' switches and the sections."""
+    generator = random.Random(20260101)
+    shares = ['-O0', '-O100', '-O100,00', '-O0/1', '-O1/1', '-O3/4', '-O60', '-O60%', '-O33,33',
+              '-O95', '-O50', '-O999999/999999']
+    cases = []
+    for _ in range(400):
+        kind = generator.randrange(4)
+        if kind == 0:
+            share = '-O%d%s' % (generator.randrange(101), generator.choice(['', '%']))
+        elif kind == 1:
+            share = '-O%d%s%0*d' % (generator.randrange(100), generator.choice(',.'),
+                                    *generator.choice([(1, generator.randrange(10)),
+                                                       (2, generator.randrange(100))]))
+        elif kind == 2:
+            of = generator.randrange(1, 10 ** generator.randrange(1, 7))
+            share = '-O%d/%d' % (generator.randrange(of + 1), of)
+        else:
+            share = generator.choice(shares)
+        switches = [generator.choice(['-2021', '-2025']), share]
+        switches += [w for w in ('-ohneK', '-ohneB', '-vorsteuerK', '-vorsteuerB', '-V', '-h')
+                     if generator.randrange(3) == 0]
+        switches += generator.choice([[], [], [], ['-k'], ['-b'], ['-r'], ['-m']])
+        amount = generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8),
+                                   generator.choice([1, 500, 5000, 10000, CAP, CAP + 1])])
+        cases.append((amount, switches))
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -405,6 +542,7 @@ def main():
              if switches in ([], ['-V']) or amount % 7 == 0 or abs(amount) <= 10**6]
     cases += [(amount, switches) for amount in amounts() + [CAP, CAP + 1, 45000000, 10**15]
               for switches in reform_sets if amount >= 1]
+    cases += cost_risk_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

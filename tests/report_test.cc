@@ -230,29 +230,58 @@ TEST(Report, EndingsWithAndWithoutNotes) {
             std::string::npos);
 }
 
-// A reform's amount is digits only: anything else is refused with the
-// command as it should be, nothing on standard output, status 2.
-TEST(Reform, AmountsThatAreNoAmountAreRefused) {
-  const std::string rule =
-      " ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus Ziffern:\n"
-      " ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht 5.000).\n Richtig: zeb ";
+// A command line that can give no report is refused with the reason and
+// the command as it should be, nothing on standard output, status 2: a
+// reform's amount that is digits only, a share won that is none, a share in
+// the report of 2013, a party's switch without a share.
+TEST(Reform, CommandLinesWithoutAReportAreRefused) {
+  const std::string amount =
+      "\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht nur aus "
+      "Ziffern:\n ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht 5.000).\n";
+  const std::string share =
+      "\" ist kein Anteil. Hinter -O steht, zu welchem Anteil der Kl\204ger obsiegt:\n Prozent von "
+      "0 bis 100 mit h\224chstens zwei Nachkommastellen (-O60, -O60%, -O33,33) oder ein Bruch mit "
+      "h\224chstens sechs Ziffern je Zahl (-O3/4).\n";
+  const std::string in2013 =
+      " gilt nur mit -2021 oder -2025: wer die Kosten tr\204gt, rechnet ZEB nach den Geb\201hren "
+      "ab 2021 in Cent.\n";
+  const std::string alone =
+      " gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n";
   struct Case {
     std::vector<std::string> arguments;
-    std::string given, command;
+    std::string message, command;
   };
   const Case cases[] = {
-      {{"-2025", "5000"}, "-2025", "5000 -2025"},
-      {{"-2021", "-V", "7000", "-h", "Euro"}, "-2021", "7000 -2021 -V -h"},
-      {{"5.000", "-2025"}, "5.000", "<Streitwert> -2025"},
-      {{"0", "-2025"}, "0", "<Streitwert> -2025"},
-      {{"", "-2021"}, "", "<Streitwert> -2021"},
-      {{"5000\342\202\254", "-2025"}, "5000???", "<Streitwert> -2025"},
+      {{"-2025", "5000"}, "\"-2025" + amount, "5000 -2025"},
+      {{"-2021", "-V", "7000", "-h", "Euro"}, "\"-2021" + amount, "7000 -2021 -V -h"},
+      {{"5.000", "-2025"}, "\"5.000" + amount, "<Streitwert> -2025"},
+      {{"0", "-2025"}, "\"0" + amount, "<Streitwert> -2025"},
+      {{"", "-2021"}, "\"" + amount, "<Streitwert> -2021"},
+      {{"5000\342\202\254", "-2025"}, "\"5000???" + amount, "<Streitwert> -2025"},
+      {{"-O60", "10000", "-2025"}, "\"-O60" + amount, "10000 -O60 -2025"},
+      {{"10000", "-2025", "-O"}, "\"-O" + share, "10000 -2025 -O<Prozent>"},
+      {{"10000", "-2025", "-O101", "-V"}, "\"-O101" + share, "10000 -2025 -O<Prozent> -V"},
+      {{"10000", "-2025", "-O-5"}, "\"-O-5" + share, "10000 -2025 -O<Prozent>"},
+      {{"10000", "-2025", "-O3/0"}, "\"-O3/0" + share, "10000 -2025 -O<Prozent>"},
+      {{"10000", "-2025", "-O4/3"}, "\"-O4/3" + share, "10000 -2025 -O<Prozent>"},
+      {{"10000", "-2025", "-Oabc"}, "\"-Oabc" + share, "10000 -2025 -O<Prozent>"},
+      {{"10000", "-2021", "-O1,234"}, "\"-O1,234" + share, "10000 -2021 -O<Prozent>"},
+      {{"10000", "-2025", "-O1/99999999999999999999"},
+       "\"-O1/99999999999999999999" + share,
+       "10000 -2025 -O<Prozent>"},
+      {{"5.000", "-O60%%"}, "\"-O60%%" + share, "<Streitwert> -2025 -O<Prozent>"},
+      {{"10000", "-O60"}, "-O60" + in2013, "10000 -2025 -O60"},
+      {{"10000", "-V", "-O3/4", "-k"}, "-O3/4" + in2013, "10000 -2025 -V -O3/4 -k"},
+      {{"10000", "-2025", "-ohneK"}, "-ohneK" + alone, "10000 -2025 -O<Prozent> -ohneK"},
+      {{"10000", "-vorsteuerB", "-ohneB"},
+       "-vorsteuerB" + alone,
+       "10000 -2025 -O<Prozent> -vorsteuerB -ohneB"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.given);
+    SCOPED_TRACE(c.message);
     const ProcessResult run = zeb(c.arguments);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "zeb: \"" + c.given + "\"" + rule + c.command + "\n");
+    EXPECT_EQ(run.err, "zeb: " + c.message + " Richtig: zeb " + c.command + "\n");
     EXPECT_EQ(run.status, 2);
   }
 }

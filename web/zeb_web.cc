@@ -102,9 +102,13 @@ void writeFigures(std::FILE* json, const zeb::Figures& figures) {
     writeNumber(json, row.newValue);
     std::fprintf(json, R"(,"basis":%llu)", static_cast<unsigned long long>(row.percentBasis));
     if (const auto& c = row.comparison) {
-      std::fprintf(json, R"(,"oldPercent":%d,"newPercent":%d,"direction":"%c","change":)",
-                   c->oldPercent, c->newPercent, c->direction);
-      writeNumber(json, c->change);
+      std::fprintf(json, R"(,"oldPercent":%d,"newPercent":%d,)", c->oldPercent, c->newPercent);
+      if (c->change) {
+        std::fprintf(json, R"("direction":"%c","change":)", c->direction);
+        writeNumber(json, *c->change);
+      } else {
+        std::fputs(R"("direction":null,"change":null)", json);
+      }
     } else {
       std::fputs(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)", json);
     }

@@ -1,0 +1,219 @@
+#include "run/cost_risk.h"
+
+#include <numeric>
+
+#include "report/german.h"
+#include "report/rows.h"
+#include "run/sections.h"
+#include "run/steps.h"
+
+namespace zeb {
+namespace {
+
+constexpr std::size_t kClaimant = 0;
+constexpr std::size_t kDefendant = 1;
+
+// The parties as a way names them: "Der Kläger", "des Klägers".
+struct PartyName {
+  const char* name;
+  const char* ofParty;
+};
+constexpr PartyName kParties[] = {{"Kläger", "Klägers"}, {"Beklagte", "Beklagten"}};
+
+// The rows' labels, in both renderings; the part of the costs a party
+// bears follows the label of its row, and a colon that.
+// clang-format off
+constexpr Label kToDistribute = {"Zu verteilende Kosten:", "Zu verteilende Kosten:"};
+constexpr Label kPart[] = {
+    {"davon tr\204gt der Kl\204ger ", "davon tr&auml;gt der Kl&auml;ger "},
+    {"davon tr\204gt der Beklagte ", "davon tr&auml;gt der Beklagte "},
+};
+constexpr Label kBalance[] = {
+    {"Ausgleich: der Beklagte zahlt dem Kl\204ger:", "Ausgleich: der Beklagte zahlt dem Kl&auml;ger:"},
+    {"Ausgleich: der Kl\204ger zahlt dem Beklagten:", "Ausgleich: der Kl&auml;ger zahlt dem Beklagten:"},
+};
+constexpr Label kCancelled[] = {
+    {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"},
+    {"Kosten aufgehoben: der Beklagte tr\204gt:", "Kosten aufgehoben: der Beklagte tr&auml;gt:"},
+};
+
+// Each party's part along each path of the totals, as the totals' own
+// rows: the text label shortened where the totals' label is.
+struct PathRows {
+  TotalsField field;
+  Label party[2];
+};
+constexpr PathRows kPaths[] = {
+    {TotalsField::WithAppeal,
+     {{"Kl\204ger tr\204gt mit Berufung:", "Kl&auml;ger tr&auml;gt mit Berufung:"},
+      {"Beklagter tr\204gt mit Berufung:", "Beklagter tr&auml;gt mit Berufung:"}}},
+    {TotalsField::WithRevision,
+     {{"Kl\204ger tr\204gt mit Berufung und Revision:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision:"},
+      {"Beklagter tr\204gt mit Berufung und Revision:", "Beklagter tr&auml;gt mit Berufung und Revision:"}}},
+    {TotalsField::WithBghRevision,
+     {{"Kl\204ger tr\204gt mit Berufung u. Revision v. d. BGH:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision vor dem BGH:"},
+      {"Beklagter tr\204gt mit Berufung u. Revision v. d. BGH:", "Beklagter tr&auml;gt mit Berufung und Revision vor dem BGH:"}}},
+};
+// clang-format on
+
+// The name of a party's part along the path through the appeal, as the
+// way to a longer path names it.
+constexpr const char* kThroughAppeal[] = {"Kläger trägt mit Berufung",
+                                          "Beklagter trägt mit Berufung"};
+
+// The part of the costs that a party bears, written as the share won was:
+// "40 %" and "66,67 %" of a per cent, "1/4" of a fraction in lowest terms.
+std::string partText(const ShareWon& share, std::size_t party) {
+  const std::int64_t part = party == kClaimant ? share.of - share.won : share.won;
+  if (share.decimals < 0) {
+    const std::int64_t divisor = std::gcd(part, share.of);
+    return std::to_string(part / divisor) + "/" + std::to_string(share.of / divisor);
+  }
+  if (share.decimals == 0) return std::to_string(part) + " %";
+  return germanNumber(decimalText({part, share.decimals})) + " %";
+}
+
+// The label of a party's part: "davon trägt der Kläger 40 %:".
+struct PartLabel {
+  std::string text;
+  std::string html;
+
+  PartLabel(Label label, const std::string& part)
+      : text(label.text + part + ":"), html(label.html + part + ":") {}
+  Label label() const { return {text.c_str(), html.c_str()}; }
+};
+
+// Prints a row of both columns' `values`, with the ways `ways` holds where
+// a run records them.
+void printRisk(const ReckoningInCents& r, Label label, const PerSchedule<Cents>& values,
+               Recorded<Way>& ways) {
+  printRowOf(label, values[0], values[1], r.basis(), 0, ways[0], ways[1]);
+}
+
+}  // namespace
+
+CostRisk::CostRisk(const ReportOptions& options, bool recordsWays)
+    : share_(*options.shareWon),
+      parties_{options.claimant, options.defendant},
+      shareText_{partText(share_, kClaimant), partText(share_, kDefendant)},
+      recordsWays_(recordsWays) {}
+
+Cents CostRisk::lawyerCosts(std::size_t party, const CentsBlock& block,
+                            const RiskInstance& instance, Steps* steps) const {
+  // A party may act without a lawyer in the first instance alone (§ 78 Abs.
+  // 1 ZPO, § 67 Abs. 4 VwGO).
+  if (instance.first && !parties_[party].inFirstInstance) {
+    if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
+    return {};
+  }
+  if (!parties_[party].deductsVat) return block.gross;
+  if (steps != nullptr) {
+    steps->push_back(steps::netLawyerCosts(kParties[party].ofParty, euros(block.lawyer),
+                                           euros(block.net - block.lawyer), euros(block.net)));
+  }
+  return block.net;
+}
+
+void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
+                              const PerSchedule<CentsBlock>& values) {
+  // The values of both columns, and the ways to them where a run records
+  // them: the costs to distribute, each party's part, and the balance by
+  // the party that pays it.
+  Recorded<Way> total(recordsWays_);
+  std::array<Recorded<Way>, 2> parts = {Recorded<Way>(recordsWays_), Recorded<Way>(recordsWays_)};
+  std::array<Recorded<Way>, 2> balances = parts;
+  PerSchedule<Cents> totals;
+  std::array<PerSchedule<Cents>, 2> borne, pays;
+  const std::int64_t lost = share_.of - share_.won;
+  for (std::size_t s = 0; s < 2; ++s) {
+    const CentsBlock& block = values[s];
+    Steps* steps = total[s] != nullptr ? &total[s]->steps : nullptr;
+    const Cents claimantCosts = lawyerCosts(kClaimant, block, instance, steps);
+    const Cents defendantCosts = lawyerCosts(kDefendant, block, instance, steps);
+    totals[s] = block.court + claimantCosts + defendantCosts;
+    // The claimant bears the share it lost, rounded half up; the defendant
+    // the rest.
+    borne[kClaimant][s] = partOf(totals[s], lost, share_.of);
+    borne[kDefendant][s] = totals[s] - borne[kClaimant][s];
+    // The claimant has advanced the court fees and paid its lawyer, the
+    // defendant its lawyer; one side pays the other the difference.
+    const Cents paidByClaimant = block.court + claimantCosts;
+    const bool claimantPays = borne[kClaimant][s] > paidByClaimant;
+    pays[kClaimant][s] = claimantPays ? borne[kClaimant][s] - paidByClaimant : Cents{};
+    pays[kDefendant][s] = claimantPays ? Cents{} : paidByClaimant - borne[kClaimant][s];
+    if (steps == nullptr) continue;
+    const std::string sum = euros(totals[s]);
+    steps->push_back(steps::costsToDistribute(euros(block.court), euros(claimantCosts),
+                                              euros(defendantCosts), sum));
+    const std::string claimantPart = euros(borne[kClaimant][s]);
+    const bool rounded = totals[s].count * lost % share_.of != 0;
+    parts[kClaimant][s]->steps = {steps::costShare(
+        kParties[kClaimant].ofParty, shareText_[kClaimant], sum, rounded, claimantPart)};
+    parts[kDefendant][s]->steps = {steps::remainingShare(
+        kParties[kDefendant].ofParty, sum, claimantPart, euros(borne[kDefendant][s]))};
+    const std::string paid = steps::paid(euros(block.court), euros(claimantCosts),
+                                         euros(paidByClaimant), euros(defendantCosts));
+    for (const std::size_t payer : {kClaimant, kDefendant}) {
+      balances[payer][s]->steps = {paid, steps::balance(claimantPart, euros(paidByClaimant),
+                                                        payer == kClaimant, euros(pays[payer][s]))};
+    }
+  }
+  printRisk(r, kToDistribute, totals, total);
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    printRisk(r, PartLabel(kPart[party], shareText_[party]).label(), borne[party], parts[party]);
+  }
+  if (instance.first) {
+    printRisk(r, kBalance[0], pays[kDefendant], balances[kDefendant]);
+    printRisk(r, kBalance[1], pays[kClaimant], balances[kClaimant]);
+  }
+  // Each party's part enters the sums over instances.
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    const std::string name = std::string("Anteil des ") + kParties[party].ofParty + ", ";
+    const std::string partName = name + instance.name;
+    const std::string baseName =
+        instance.target == TotalsField::WithAppeal ? name + "erste Instanz" : kThroughAppeal[party];
+    TotalsOf<Cents>& sums = sums_[party];
+    for (std::size_t s = 0; s < 2; ++s) {
+      const SumWays ways = {parts[party][s], partName.c_str(), &sumWays_[party].withAppeal[s],
+                            baseName.c_str(), &sumWays_[party][instance.target][s]};
+      sums[instance.target][s] =
+          ReckoningInCents::total(borne[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
+                                  recordsWays_ ? &ways : nullptr);
+    }
+  }
+}
+
+void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
+                               const PerSchedule<CentsBlock>& values) {
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    Recorded<Way> ways(recordsWays_);
+    PerSchedule<Cents> borne;
+    for (std::size_t s = 0; s < 2; ++s) {
+      Steps* steps = ways[s] != nullptr ? &ways[s]->steps : nullptr;
+      const Cents own = lawyerCosts(party, values[s], instance, steps);
+      // Half the court fees, rounded half up, for the claimant; the rest
+      // for the defendant.
+      const Cents half = zeb::half(values[s].court);
+      const Cents courtPart = party == kClaimant ? half : values[s].court - half;
+      borne[s] = courtPart + own;
+      if (steps != nullptr) {
+        steps->push_back(steps::cancelled(party == kClaimant, euros(values[s].court), euros(half),
+                                          euros(courtPart), euros(own), euros(borne[s])));
+      }
+    }
+    printRisk(r, kCancelled[party], borne, ways);
+  }
+}
+
+void CostRisk::afterTotals(const ReckoningInCents& r) {
+  for (const PathRows& path : kPaths) {
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      const auto& sum = sums_[party][path.field];
+      printRowOf(path.party[party], sum[0], sum[1], r.basis(), -1,
+                 recordsWays_ ? &sumWays_[party][path.field][0] : nullptr,
+                 recordsWays_ ? &sumWays_[party][path.field][1] : nullptr);
+    }
+  }
+}
+
+}  // namespace zeb

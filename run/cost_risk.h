@@ -1,0 +1,62 @@
+// Who bears the costs of a reform's report: by the claimant's share won,
+// each instance's costs split between the parties (§§ 91, 92, 104 ZPO),
+// the balance of the first instance (§ 106 ZPO), the costs of a settlement
+// cancelled against each other (§ 98 ZPO), and each party's part over the
+// instances, all in whole cents.
+#pragma once
+#include <array>
+#include <string>
+
+#include "report/report_options.h"
+#include "run/reckoning.h"
+
+namespace zeb {
+
+// An instance section as the cost risk sees it: its name in a way, whether
+// it is the first instance, and the sum over instances that its parts
+// enter, alone or added to the parts through the appeal.
+struct RiskInstance {
+  const char* name;  // "erste Instanz"
+  bool first;
+  TotalsField target;
+  bool added;
+};
+
+// The rows of the cost risk of one run, printed after the blocks they
+// follow, and each party's parts summed over the instances.
+class CostRisk {
+ public:
+  CostRisk(const ReportOptions& options, bool recordsWays);
+
+  // After a judgement block with the `values` of both columns: the costs to
+  // distribute, each party's part and, in the first instance, the balance.
+  void afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
+                      const PerSchedule<CentsBlock>& values);
+  // After a settlement block: each party's costs, cancelled against each
+  // other.
+  void afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
+                       const PerSchedule<CentsBlock>& values);
+  // After the totals over instances: each party's part along each path.
+  void afterTotals(const ReckoningInCents& r);
+
+  // The report of 2013 has no cost risk: its command line is refused.
+  void afterJudgement(const Reckoning2013&, const RiskInstance&,
+                      const PerSchedule<Reckoning2013::Block>&) {}
+  void afterSettlement(const Reckoning2013&, const RiskInstance&,
+                       const PerSchedule<Reckoning2013::Block>&) {}
+  void afterTotals(const Reckoning2013&) {}
+
+ private:
+  // A party's lawyer costs in a block of `instance`, and their way's steps.
+  Cents lawyerCosts(std::size_t party, const CentsBlock& block, const RiskInstance& instance,
+                    Steps* steps) const;
+
+  ShareWon share_;
+  std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
+  std::array<std::string, 2> shareText_;  // the part each party bears: "40 %", "1/4"
+  bool recordsWays_;
+  std::array<TotalsOf<Cents>, 2> sums_;
+  std::array<TotalsOf<Way>, 2> sumWays_;
+};
+
+}  // namespace zeb
