@@ -348,6 +348,41 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
   await page.close();
 });
 
+test("who bears the costs: a share gives its rows, its address and its picture, under the reforms alone", chromiumOnly, async () => {
+  // The published example (law.md): 10000 euros, the claimant wins 30 %,
+  // bears 70 % of 4.498,90 € = 3.149,23 € under the fees of 2021.
+  const page = await openPage("#streitwert=10000&recht=2025&darstellung=uebersicht");
+  await page.fill("#obsiegen", "30 %");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => location.hash.endsWith("&obsiegen=30"));
+  const row = await page.waitForFunction(() => Array.from(document.querySelectorAll("#uebersicht .position"))
+    .find((r) => r.textContent.startsWith("davon trägt der Kläger 70 %"))?.nextElementSibling.textContent);
+  assert.match(row, /^3\.149,23\s€3\.343,20\s€\+ 6,2\s%$/);
+  // Without the defendant's lawyer: 798,00 + 1.850,45 to distribute, 70 %
+  // of 2.648,45 = 1.853,915 rounds up; the picture writes both parts.
+  await page.click("#anwalt-beklagter");
+  await page.waitForFunction(() => location.hash.endsWith("&obsiegen=30&ohne=beklagter"));
+  await page.click("#darstellung-diagramm");
+  const picture = await page.waitForFunction(() => document.querySelector(".kostenrisiko-bild li")?.innerText);
+  assert.match(picture, /^Erste Instanz\s+bis 31\.05\.2025: Kläger 1\.853,92\s€, Beklagter 794,53\s€/);
+  assert.equal(await page.evaluate(() => document.querySelectorAll(".kostenrisiko-bild li").length), 4);
+  // An address restores the group; the law of 2013 leaves it aside and says why.
+  await page.goto(pageUrl + "#streitwert=10000&recht=2025&obsiegen=3/4&ohne=beklagter&vorsteuer=klaeger&darstellung=text");
+  await expectReport(page, ["10000", "-2025", "-O3/4", "-ohneB", "-vorsteuerK"]);
+  assert.deepEqual(await page.evaluate(() => ["anwalt-klaeger", "anwalt-beklagter", "vorsteuer-klaeger", "vorsteuer-beklagter"]
+    .map((id) => document.getElementById(id).checked)), [true, false, true, false]);
+  await page.selectOption("#recht", "2013");
+  await expectReport(page, ["10000"]);
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("kostenrisiko").disabled,
+    document.getElementById("kostenrisiko-2013").hidden]), [true, false]);
+  await page.selectOption("#recht", "2021");
+  await page.fill("#obsiegen", "4/3");
+  await page.keyboard.press("Enter");
+  assert.match(await page.textContent("#obsiegen-fehler"), /Zähler höchstens der Nenner/);
+  assert.deepEqual([await shownReport(page), page.errors], [{}, []]);
+  await page.close();
+});
+
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
   // The parser's cases are the module's (amount_test.mjs); here what the
   // form makes of them: the report and its address, or the message, the
@@ -613,11 +648,12 @@ test("every control has a label, the page says it is German, and it works withou
   await page.focus("#streitwert");
   await page.keyboard.type("4711");
   const order = [];
-  for (let i = 0; i < 7; ++i) {
+  for (let i = 0; i < 12; ++i) {
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "rechenweg", "darstellung-html"]);
+  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "rechenweg", "obsiegen", "anwalt-klaeger",
+    "anwalt-beklagter", "vorsteuer-klaeger", "vorsteuer-beklagter", "darstellung-html"]);
   await page.keyboard.press("Tab");
   assert.equal(await page.evaluate(() => document.activeElement.id), "berechnen");
   await page.keyboard.press("Enter");

@@ -1,6 +1,7 @@
 // The form's state, the address fragment that holds it, and the argument
 // vector it gives the engine. A state is a plain record of strings, keyed
 // as the address is: {streitwert, recht, verfahren, ...}.
+import { parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
 // The law: a reform's two editions side by side, or the report of 2013.
@@ -14,6 +15,11 @@ const kChoices = {
   rechenweg: ["ja", "nein"],
   darstellung: ["uebersicht", "diagramm", "html", "text"],
 };
+// The cost risk: the parties without a lawyer and those that deduct input
+// tax. These keys, and the share won, stand in an address where they are
+// given.
+const kParties = { klaeger: ["K"], beklagter: ["B"], beide: ["K", "B"] };
+const kPartyKeys = { ohne: "-ohne", vorsteuer: "-vorsteuer" };
 
 // The choices of a fresh form; a narrow screen starts with the figures.
 export const defaultState = (narrow) => ({
@@ -21,6 +27,7 @@ export const defaultState = (narrow) => ({
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: narrow ? "uebersicht" : "html",
+  obsiegen: "", ohne: "", vorsteuer: "",
 });
 
 // The state an address fragment holds: missing or unknown values take the
@@ -35,6 +42,8 @@ export function stateFromFragment(fragment, narrow) {
     const value = values.get(key);
     state[key] = choices.includes(value) ? value : fallback[key];
   }
+  state.obsiegen = values.get("obsiegen") ?? "";
+  for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
   return state;
 }
 
@@ -45,7 +54,11 @@ export function fragmentOf(state, digits) {
   if (state.streitwert.trim() === "") return "";
   const values = new URLSearchParams({ streitwert: digits ?? state.streitwert.trim() });
   for (const key of Object.keys(kChoices)) values.set(key, state[key]);
-  return "#" + values.toString();
+  const share = parseShare(state.obsiegen).word;
+  if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
+  for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
+  // A share's comma and slash read as they are written.
+  return "#" + values.toString().replace(/%2C/g, ",").replace(/%2F/g, "/");
 }
 
 // The argument vector: the plain digits, then the chosen switches.
@@ -57,6 +70,14 @@ export function argumentsOf(state, digits, html) {
   if (state.hinweise === "nein") words.push("-A");
   if (state.euro === "zeichen") words.push("-E");
   if (state.rechenweg === "ja") words.push("-W");
+  // Who bears the costs: the reforms compute it.
+  const share = parseShare(state.obsiegen).word;
+  if (share && kLaws[state.recht]) {
+    words.push(share);
+    for (const [key, word] of Object.entries(kPartyKeys)) {
+      for (const party of kParties[state[key]] ?? []) words.push(word + party);
+    }
+  }
   if (html) words.push("-h");
   return words;
 }

@@ -12,6 +12,11 @@ test("an address gives the argument vector of its report", () => {
     ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
     ["#streitwert=5000&recht=2025&darstellung=text", ["5000", "-2025"]],
     ["#streitwert=5000&recht=2021&rechenweg=ja&vergleich=ja", ["5000", "-2021", "-V", "-W", "-h"]],
+    // Who bears the costs: with a share, under a reform alone.
+    ["#streitwert=1&recht=2025&obsiegen=3/4&ohne=beklagter&vorsteuer=beide&darstellung=text",
+      ["1", "-2025", "-O3/4", "-ohneB", "-vorsteuerK", "-vorsteuerB"]],
+    ["#streitwert=1&recht=2025&ohne=beide&darstellung=text", ["1", "-2025"]],
+    ["#streitwert=1&obsiegen=60&darstellung=text", ["1"]],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
@@ -26,5 +31,6 @@ test("the address holds the form: the amount's digits, or the text while it is n
   assert.equal(fragmentOf(state, "5000"),
     "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=html");
   assert.match(fragmentOf({ ...state, streitwert: " 5000 Dollar " }, null), /^#streitwert=5000\+Dollar&recht=2025&/);
+  assert.match(fragmentOf({ ...state, obsiegen: "33.33 %", ohne: "klaeger" }, "5000"), /&obsiegen=33,33&ohne=klaeger$/);
   assert.equal(fragmentOf({ ...state, streitwert: "  " }, null), "");
 });

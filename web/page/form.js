@@ -1,6 +1,11 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
 
+// The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
+// or "", and back.
+const partiesOf = (claimant, defendant) => (claimant ? (defendant ? "beide" : "klaeger") : defendant ? "beklagter" : "");
+const hasParty = (parties, party) => parties === "beide" || parties === party;
+
 // The state the controls show; the view defaults to `fallbackView`.
 export function stateOfForm(form, fallbackView) {
   return {
@@ -12,6 +17,9 @@ export function stateOfForm(form, fallbackView) {
     euro: form.euroSign.checked ? "zeichen" : "wort",
     rechenweg: form.ways.checked ? "ja" : "nein",
     darstellung: Array.from(form.views).find((view) => view.checked)?.value ?? fallbackView,
+    obsiegen: form.share.value,
+    ohne: partiesOf(!form.claimantLawyer.checked, !form.defendantLawyer.checked),
+    vorsteuer: partiesOf(form.claimantTax.checked, form.defendantTax.checked),
   };
 }
 
@@ -24,15 +32,30 @@ export function showInForm(form, state) {
   form.euroSign.checked = state.euro === "zeichen";
   form.ways.checked = state.rechenweg === "ja";
   for (const view of form.views) view.checked = view.value === state.darstellung;
+  form.share.value = state.obsiegen;
+  form.claimantLawyer.checked = !hasParty(state.ohne, "klaeger");
+  form.defendantLawyer.checked = !hasParty(state.ohne, "beklagter");
+  form.claimantTax.checked = hasParty(state.vorsteuer, "klaeger");
+  form.defendantTax.checked = hasParty(state.vorsteuer, "beklagter");
 }
 
-// The controls whose change is a settled choice (all but the amount).
-export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways, ...form.views];
+// The cost risk's group takes input under the reforms alone, and says so
+// under the law of 2013.
+export function showLawInForm(form, law) {
+  form.costRisk.disabled = law === "2013";
+  form.costRiskIn2013.hidden = law !== "2013";
+}
+
+// The controls whose change is a settled choice (all but the texts typed).
+export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
+  form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
-// of `state` in words, from the texts of the controls.
-export function describe(form, state, amountText) {
+// of `state` in words, from the texts of the controls; `share` the switch
+// of the share won, if the report has one.
+export function describe(form, state, amountText, share) {
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
   const law = form.law.querySelector(`option[value="${state.recht}"]`).textContent;
-  return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") + ".";
+  const won = share === undefined ? "" : ", der Kläger obsiegt zu " + share.slice(2) + (share.includes("/") ? "" : " %");
+  return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") + won + ".";
 }

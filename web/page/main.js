@@ -9,9 +9,10 @@ import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
 import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
-import { choices, describe, showInForm, stateOfForm } from "./form.js";
+import { choices, describe, showInForm, showLawInForm, stateOfForm } from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
 import { wholeEuros } from "./numbers.js";
+import { parseShare } from "./share.js";
 import { createViews } from "./views.js";
 
 // The engine's factory and its WebAssembly in base64 are the two globals
@@ -30,10 +31,18 @@ const form = {
   euroSign: byId("euro"),
   ways: byId("rechenweg"),
   views: document.querySelectorAll("input[name=darstellung]"),
+  costRisk: byId("kostenrisiko"),
+  costRiskIn2013: byId("kostenrisiko-2013"),
+  share: byId("obsiegen"),
+  claimantLawyer: byId("anwalt-klaeger"),
+  defendantLawyer: byId("anwalt-beklagter"),
+  claimantTax: byId("vorsteuer-klaeger"),
+  defendantTax: byId("vorsteuer-beklagter"),
 };
 const page = {
   form: byId("formular"),
   amountError: byId("streitwert-fehler"),
+  shareError: byId("obsiegen-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -51,15 +60,18 @@ const views = createViews(page, zeb);
 let current = null; // the report on screen: {state, digits}
 let lawShown = null; // the law the note on the law speaks of
 
-function showError(message) {
-  page.amountError.textContent = message;
-  form.amount.setAttribute("aria-invalid", "true");
+// A field that holds no amount or no share says why, and shows no report.
+function showError(message, field = form.amount, error = page.amountError) {
+  error.textContent = message;
+  field.setAttribute("aria-invalid", "true");
   clearReport();
 }
 
-function clearError() {
-  page.amountError.textContent = "";
-  form.amount.removeAttribute("aria-invalid");
+function clearErrors() {
+  for (const [field, error] of [[form.amount, page.amountError], [form.share, page.shareError]]) {
+    error.textContent = "";
+    field.removeAttribute("aria-invalid");
+  }
 }
 
 function clearReport() {
@@ -74,18 +86,23 @@ function clearReport() {
 function render(state) {
   page.output.classList.remove("veraltet");
   page.output.removeAttribute("aria-busy");
-  if (state.recht !== lawShown) page.lawNote.innerHTML = lawNoteHtml(lawShown = state.recht);
+  if (state.recht !== lawShown) {
+    page.lawNote.innerHTML = lawNoteHtml(lawShown = state.recht);
+    showLawInForm(form, state.recht);
+  }
   const amount = parseAmount(state.streitwert, state.recht);
+  clearErrors();
   if (amount.error) {
-    if (state.streitwert.trim() === "") {
-      clearError();
-      clearReport();
-    } else {
-      showError(amount.error);
-    }
+    if (state.streitwert.trim() === "") clearReport();
+    else showError(amount.error);
     return fragmentOf(state, null);
   }
-  clearError();
+  // Under the law of 2013 the share waits, unused, for a later law.
+  const share = parseShare(state.obsiegen);
+  if (share.error && state.recht !== "2013") {
+    showError(share.error, form.share, page.shareError);
+    return fragmentOf(state, amount.digits);
+  }
   views.show(state, amount.digits);
   current = { state, digits: amount.digits };
   for (const button of [page.save, page.table, page.print]) button.disabled = false;
@@ -98,16 +115,19 @@ const flow = createFlow({
   showInForm: (state) => showInForm(form, state),
   fragmentState: (fragment) => stateFromFragment(fragment, narrowScreen.matches),
   announce: () => {
-    page.status.textContent = current ? describe(form, current.state, wholeEuros(Number(current.digits))) : "";
+    page.status.textContent = current ? describe(form, current.state, wholeEuros(Number(current.digits)),
+      current.state.recht === "2013" ? undefined : parseShare(current.state.obsiegen).word) : "";
   },
 });
 
-form.amount.addEventListener("input", () => {
-  page.output.classList.add("veraltet");
-  page.output.setAttribute("aria-busy", "true");
-  flow.typed();
-});
-form.amount.addEventListener("blur", flow.settle);
+for (const field of [form.amount, form.share]) {
+  field.addEventListener("input", () => {
+    page.output.classList.add("veraltet");
+    page.output.setAttribute("aria-busy", "true");
+    flow.typed();
+  });
+  field.addEventListener("blur", flow.settle);
+}
 for (const control of choices(form)) control.addEventListener("change", flow.chosen);
 
 page.form.addEventListener("submit", (event) => {
@@ -118,7 +138,7 @@ page.form.addEventListener("submit", (event) => {
     // report, it says what is missing.
     const { error } = parseAmount(form.amount.value, form.law.value);
     if (error) showError(error);
-    form.amount.focus();
+    (error || page.shareError.textContent === "" ? form.amount : form.share).focus();
   } else if (narrowScreen.matches) {
     // On a phone the keyboard goes, and the first figures come into view.
     page.output.focus({ preventScroll: true });

@@ -3,13 +3,14 @@ import { kLaws } from "./address.js";
 import { fromAscii } from "./text.js";
 
 // The notes as the HTML report writes them for the currency `euro` and the
-// law `law` (values of the form), made once each by `zeb`.
+// law `law` (values of the form), and with the note on the cost risk where
+// `risk`, made once each by `zeb`.
 export function createNotes(zeb) {
   const cache = new Map();
-  return (euro, law) => {
-    const key = euro + law;
+  return (euro, law, risk) => {
+    const key = euro + law + risk;
     if (!cache.has(key)) {
-      const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? []);
+      const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : []);
       const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
       cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
     }

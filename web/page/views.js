@@ -7,6 +7,7 @@ import { createPrintCopy } from "./exports.js";
 import { createFiguresView } from "./figures_view.js";
 import { createNotes, followNote } from "./notes.js";
 import { createReportFrame } from "./report_frame.js";
+import { riskPictureHtml } from "./risk_picture.js";
 import { fromAscii, fromCodePage850 } from "./text.js";
 
 // `page` holds the elements: output, overview, chart, textReport,
@@ -20,7 +21,9 @@ export function createViews(page, zeb) {
     item.scrollIntoView({ block: "center" });
     item.focus({ preventScroll: true });
   }));
-  const chart = createChart(page.chart, zeb, () => page.output.clientWidth);
+  // The chart view: who bears what where a share is given, then the fees.
+  const [riskPicture, feeChart] = ["div", "div"].map((tag) => page.chart.appendChild(document.createElement(tag)));
+  const chart = createChart(feeChart, zeb, () => page.output.clientWidth);
   const frame = createReportFrame(page.output, page.textReport);
   const printCopy = createPrintCopy(page.printCopy);
   let view = null;
@@ -39,14 +42,16 @@ export function createViews(page, zeb) {
       return;
     }
     printCopy.show(view);
+    const words = argumentsOf(state, digits, false);
+    const risk = words.some((word) => word.startsWith("-O"));
     if (view === "text") {
-      page.textReport.textContent = fromCodePage850(zeb.run(argumentsOf(state, digits, false)).stdout);
+      page.textReport.textContent = fromCodePage850(zeb.run(words).stdout);
     } else if (view === "uebersicht") {
-      const words = argumentsOf(state, digits, false);
       let withWays = null;
       figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)),
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht) : null);
+        state.hinweise === "ja" ? notesOf(state.euro, state.recht, risk) : null);
     } else {
+      riskPicture.innerHTML = risk ? riskPictureHtml(zeb.figures(words, { ways: false })) : "";
       chart.show(digits, state.recht);
     }
   }
@@ -56,6 +61,7 @@ export function createViews(page, zeb) {
     frame.remove();
     figures.clear();
     chart.clear();
+    riskPicture.textContent = "";
     for (const element of [page.textReport, page.overview, page.chart]) element.hidden = true;
     page.textReport.textContent = "";
     printCopy.clear();

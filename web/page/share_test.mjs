@@ -1,0 +1,22 @@
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { parseShare } from "./share.js";
+
+test("a share as a German writes it gives the engine's switch", () => {
+  for (const [input, word] of [["60", "-O60"], ["60 %", "-O60"], ["60%", "-O60"], ["33,33", "-O33,33"],
+    ["33.33 %", "-O33,33"], ["0", "-O0"], ["100,00", "-O100,00"], ["3/4", "-O3/4"], [" 3 / 4 ", "-O3/4"],
+    ["０/１", "-O0/1"], ["999999/999999", "-O999999/999999"]]) {
+    assert.deepEqual(parseShare(input), { word }, input);
+  }
+  assert.deepEqual(parseShare("  "), {});
+});
+
+test("anything else gets a message that says what is wrong", () => {
+  const form = "Bitte den Anteil in Prozent (60 oder 33,33) oder als Bruch (3/4) angeben.";
+  for (const [input, error] of [["100,01", "Der Kläger kann höchstens zu 100 % obsiegen."],
+    ["101", "Der Kläger kann höchstens zu 100 % obsiegen."], ["3/0", "Der Nenner eines Bruchs ist mindestens 1."],
+    ["4/3", "Der Kläger kann höchstens ganz obsiegen: im Bruch ist der Zähler höchstens der Nenner."],
+    ["-5", form], ["1,234", form], ["sechzig", form], ["1/1234567", form], ["60 % %", form]]) {
+    assert.deepEqual(parseShare(input), { error }, input);
+  }
+});
