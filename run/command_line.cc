@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <string>
-#include <string_view>
 
 #include "report/maker.h"
 #include "report/output.h"
@@ -15,6 +13,7 @@ namespace {
 struct SwitchWord {
   const char* word;
   void (*apply)(ReportOptions& options);
+  bool needsShare = false;  // a party's switch of the cost risk
 };
 
 // The switch words. A section switch only clears the other sections, so one
@@ -33,15 +32,12 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-2021", [](ReportOptions& o) { o.reform = Reform::Of2021; }},
     {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
     {"-W", [](ReportOptions& o) { o.showDerivations = true; }},
-    {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }},
-    {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }},
-    {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }},
-    {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }},
+    {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }, true},
+    {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }, true},
+    {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, true},
+    {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }, true},
 };
 // clang-format on
-
-// The switches of the cost risk's parties, which need a share.
-constexpr std::string_view kPartyWords[] = {"-ohneK", "-ohneB", "-vorsteuerK", "-vorsteuerB"};
 
 // The switch word that `argument` is, compared whole, or none.
 const SwitchWord* switchWordOf(const char* argument) {
@@ -55,8 +51,8 @@ const SwitchWord* switchWordOf(const char* argument) {
 bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
 
 bool isPartyWord(const char* argument) {
-  return std::find(std::begin(kPartyWords), std::end(kPartyWords), argument) !=
-         std::end(kPartyWords);
+  const SwitchWord* word = switchWordOf(argument);
+  return word != nullptr && word->needsShare;
 }
 
 // Reads up to `most` decimal digits at `text` into `value`; the number of
@@ -177,10 +173,14 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
   if (options.reform == Reform::Of2013 && refusal.reason != Amount) command += " -2025";
   for (int i = 1; i < count; ++i) {
     if (i == amountAt) continue;
-    if (i == refusal.argument && refusal.reason == PartyWithoutShare) command += " -O<Prozent>";
-    if (i == refusal.argument && refusal.reason == Share) {
+    // A share in place of one that is none, or before the party's switch
+    // that needs one.
+    const bool refused = i == refusal.argument;
+    if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare)) {
       command += " -O<Prozent>";
-    } else if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i])) {
+    }
+    if (refused && refusal.reason == Share) continue;
+    if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i])) {
       command.append(" ").append(arguments[i]);
     }
   }
