@@ -240,7 +240,11 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
     if (entry.reform == reform) act = html ? entry.html : entry.text;
   }
   const EntryLaw skipped = reform == Reform::Of2013 ? kOnlyReforms : kOnly2013;
-  const bool costRisk = runState().options.shareWon.has_value();
+  // The note on the cost risk goes with its rows: a payment order alone has
+  // none.
+  const ReportOptions& options = runState().options;
+  const bool costRisk = options.shareWon.has_value() &&
+                        (options.showFirstInstance || options.showAppeal || options.showRevision);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
   // The formats are the constants above, each with the arguments of its kind.

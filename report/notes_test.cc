@@ -41,6 +41,27 @@ TEST(PrintNotes, TextIgnoresTheEuroSign) {
   EXPECT_EQ(captureReport(euro, [] { printNotes(); }), testing::readGolden("notes.txt"));
 }
 
+// The note on the cost risk follows the thirteen where its rows are shown:
+// a payment order alone has none.
+TEST(PrintNotes, TheCostRisksNoteGoesWithItsRows) {
+  struct Case {
+    bool share, paymentOrderAlone, html, shown;
+  };
+  for (const Case& c : {Case{false, false, false, false}, Case{true, false, false, true},
+                        Case{true, true, false, false}, Case{true, false, true, true}}) {
+    ReportOptions options = c.html ? testing::htmlMode() : testing::textMode();
+    options.reform = Reform::Of2025;
+    if (c.share) options.shareWon = ShareWon{60, 100, 0};
+    if (c.paymentOrderAlone) {
+      options.showFirstInstance = options.showAppeal = options.showRevision = false;
+    }
+    const std::string notes = captureReport(options, [] { printNotes(); });
+    const char* note = c.html ? "<li>Die Zeilen zur Kostenverteilung (-O)"
+                              : "\n14. Die Zeilen zur Kostenverteilung (-O)";
+    EXPECT_EQ(notes.find(note) != std::string::npos, c.shown) << c.share << c.paymentOrderAlone;
+  }
+}
+
 TEST(PrintNotes, HtmlWithTheCurrencyInFivePlaces) {
   const std::string notes = captureReport(testing::htmlMode(), [] { printNotes(); });
   EXPECT_EQ(notes, testing::readGolden("notes.html"));

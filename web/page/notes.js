@@ -10,7 +10,8 @@ export function createNotes(zeb) {
   return (euro, law, risk) => {
     const key = euro + law + risk;
     if (!cache.has(key)) {
-      const words = ["1", "-k", "-b", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : []);
+      // The smallest report with every note: the first instance alone.
+      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : []);
       const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
       cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
     }
