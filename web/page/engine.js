@@ -50,18 +50,20 @@
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.
 
-function decodeBase64(text) {
+// The bytes that `text` in base64 holds, unpacked from gzip.
+async function unpack(text) {
   const characters = atob(text);
   const bytes = new Uint8Array(characters.length);
   for (let i = 0; i < characters.length; ++i) bytes[i] = characters.charCodeAt(i);
-  return bytes;
+  const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
 // The API of the engine that `createEngine` (Emscripten's factory) makes
-// from the WebAssembly `binary`, in base64.
+// from the WebAssembly `binary`, gzipped, in base64.
 export function connectEngine(createEngine, binary) {
   let engine = null;
-  const ready = createEngine({ wasmBinary: decodeBase64(binary) }).then((module) => {
+  const ready = unpack(binary).then((wasmBinary) => createEngine({ wasmBinary })).then((module) => {
     engine = module;
   });
 
