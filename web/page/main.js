@@ -81,8 +81,8 @@ function clearReport() {
   for (const button of [page.save, page.table, page.print]) button.disabled = true;
 }
 
-// Shows what `state` gives: its report, or the message for its amount.
-// Returns the fragment of its address.
+// Shows what `state` gives: its report, or the message for its amount or
+// its share. Returns the fragment of its address.
 function render(state) {
   page.output.classList.remove("veraltet");
   page.output.removeAttribute("aria-busy");
