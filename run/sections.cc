@@ -27,7 +27,7 @@ struct TotalsRule {
 
 struct InstanceSectionRows {
   const char* heading;
-  const char* name;  // the instance in a way: "Prozesskosten erste Instanz"
+  const char* name;  // the instance in a way: "erste Instanz"
   BlockRows judgement;
   BlockRows settlement;
   TotalsRule totals;

@@ -20,7 +20,7 @@ export function createChart(container, zeb, width) {
   // the base rows of the report, with both editions' fees and the change,
   // and the dates of the editions ("bis 31.05.2025", "ab 01.06.2025").
   function feesAt(amount, law) {
-    const figures = zeb.figures([String(amount), "-k", "-b", "-A"].concat(kLaws[law] ?? []));
+    const figures = zeb.figures([String(amount), "-k", "-b", "-A"].concat(kLaws[law] ?? []), { ways: false });
     const [old, now] = figures.columns.map(dateOf);
     return { amount, court: figures.rows[1], lawyer: figures.rows[2], dates: { old, new: now } };
   }

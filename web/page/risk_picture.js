@@ -24,7 +24,7 @@ const kPaths = [
 // the ways over several instances; where the report has none of these (a
 // section alone), the instance it shows. [{name, claimant, defendant}],
 // the parts as rows of the figures.
-export function waysOfCosts(figures) {
+function waysOfCosts(figures) {
   const rows = figures.rows;
   const ways = [];
   const paths = kPaths.map(([label, name]) => ({
