@@ -76,7 +76,9 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 9 a of a reform: the local courts' limit since 01.01.2026
     {"<li>F&uuml;r das Mahnverfahren sind ausschlie&szlig;lich die Amtsgerichte zust&auml;ndig. Daher kann sich eine Partei (Antragsteller oder Antragsgegner) im Mahnverfahren auch bei Betr&auml;gen &uuml;ber 10.000&nbsp;%s, f&uuml;r die im Klageverfahren seit 01.01.2026 die Landgerichte zust&auml;ndig sind (&sect;&nbsp;23 Nr.&nbsp;1 GVG; vorher &uuml;ber 5.000&nbsp;%s), selbst vertreten.</li>", kFormat, kOnlyReforms},
     // 19: note 9 b
-    {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Anstrag<i>stellers</i>. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain},
+    {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Anstrag<i>stellers</i>. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain, kOnly2013},
+    // the same in a reform's report, spelt right
+    {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Antragstellers. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain, kOnlyReforms},
     // 20: note 9 c, target of the footnote mark of the payment-order row
     {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt %lld,%02lld %s (bis %s %lld,%02lld %s).</li>", kMinimum},
     // 21: note 9 d
@@ -84,7 +86,9 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 22: note 9 e
     {"<li>F&uuml;r den Antrag auf Erla&szlig; eines Mahnbescheides ist die Verwendung spezieller Vordrucke vorgeschrieben, die im Schreibwarenhandel erh&auml;ltlich sind. Daneben k&ouml;nnen die erforderlichen Angaben auch &uuml;ber das Internet eingeben und ausgedruckt an das zust&auml;ndige Mahngericht geschickt werden.</li>", kPlain},
     // 23: note 9 f
-    {"<li>Wird mit der Durchf&uuml;hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh&auml;lt dieser f&uuml;r die Vertretung des Anstragstellers eine, f&uuml;r die Vertretung des Antragsgegners eine halbe Geb&uuml;hr, die im Falle eines Proze&szlig;verfahrens auf die Verg&uuml;tung angerechnet werden.</li>", kPlain},
+    {"<li>Wird mit der Durchf&uuml;hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh&auml;lt dieser f&uuml;r die Vertretung des Anstragstellers eine, f&uuml;r die Vertretung des Antragsgegners eine halbe Geb&uuml;hr, die im Falle eines Proze&szlig;verfahrens auf die Verg&uuml;tung angerechnet werden.</li>", kPlain, kOnly2013},
+    // the same in a reform's report, spelt right
+    {"<li>Wird mit der Durchf&uuml;hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh&auml;lt dieser f&uuml;r die Vertretung des Antragstellers eine, f&uuml;r die Vertretung des Antragsgegners eine halbe Geb&uuml;hr, die im Falle eines Proze&szlig;verfahrens auf die Verg&uuml;tung angerechnet werden.</li>", kPlain, kOnlyReforms},
     // 24: note 9 g
     {"<li>Auch in der Arbeitsgerichtsbarkeit gibt es ein Mahnverfahren, das sich im wesentlichen nach den Vorschriften der ZPO richtet.</li>", kPlain},
     // 25: ends the lettered list and note 9
@@ -158,7 +162,10 @@ constexpr NoteEntry kTextNotes[] = {
      "       selbst vertreten.", kFormat, kOnlyReforms},
     // 15: note 9 b
     {"    b) Zust\204ndig ist das Amtsgericht am Sitz des Anstragstellers. In der Regel wird die Zust\204ndigkeit f\201r mehrere Gerichtsbezirke oder f\201r ein ganzes Bundesland\n"
-     "       einem zentralen Mahngericht \201bertragen.", kPlain},
+     "       einem zentralen Mahngericht \201bertragen.", kPlain, kOnly2013},
+    // the same in a reform's report, spelt right
+    {"    b) Zust\204ndig ist das Amtsgericht am Sitz des Antragstellers. In der Regel wird die Zust\204ndigkeit f\201r mehrere Gerichtsbezirke oder f\201r ein ganzes Bundesland\n"
+     "       einem zentralen Mahngericht \201bertragen.", kPlain, kOnlyReforms},
     // 16: note 9 c, target of the footnote mark of the payment-order row
     {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt %lld,%02lld %s (bis %s %lld,%02lld %s).", kMinimum},
     // 17: note 9 d
@@ -168,7 +175,10 @@ constexpr NoteEntry kTextNotes[] = {
      "       Daneben k\224nnen die erforderlichen Angaben auch \201ber das Internet eingeben und ausgedruckt an das zust\204ndige Mahngericht geschickt werden.", kPlain},
     // 19: note 9 f
     {"    f) Wird mit der Durchf\201hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh\204lt dieser f\201r die Vertretung des Anstragstellers eine,\n"
-     "       f\201r die Vertretung des Antragsgegners eine halbe Geb\201hr, die im Falle eines Proze\341verfahrens auf die Verg\201tung angerechnet werden.", kPlain},
+     "       f\201r die Vertretung des Antragsgegners eine halbe Geb\201hr, die im Falle eines Proze\341verfahrens auf die Verg\201tung angerechnet werden.", kPlain, kOnly2013},
+    // the same in a reform's report, spelt right
+    {"    f) Wird mit der Durchf\201hrung des Mahnverfahrens ein Rechtsanwalt beauftragt, erh\204lt dieser f\201r die Vertretung des Antragstellers eine,\n"
+     "       f\201r die Vertretung des Antragsgegners eine halbe Geb\201hr, die im Falle eines Proze\341verfahrens auf die Verg\201tung angerechnet werden.", kPlain, kOnlyReforms},
     // 20: note 9 g
     {"    g) Auch in der Arbeitsgerichtsbarkeit gibt es ein Mahnverfahren, das sich im wesentlichen nach den Vorschriften der ZPO richtet.", kPlain},
     // 21: note 10
