@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "report/code_page.h"
 
@@ -30,6 +31,14 @@ SplitLabel splitLabel(std::string_view text) {
   }
   if (split.label.ends_with(':')) split.label.remove_suffix(1);
   return split;
+}
+
+// The judgement's sub-heading, whose rows keep the keys of their section.
+bool isJudgment(const FigureHeading& heading) {
+  const std::string_view key = heading.key;
+  const std::string_view judgment = kJudgmentKey;
+  return key.ends_with(judgment) && key.size() > judgment.size() &&
+         key[key.size() - judgment.size() - 1] == '.';
 }
 
 }  // namespace
@@ -66,7 +75,7 @@ std::string figureText(const Figure& figure, int places) {
   return text;
 }
 
-void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
+void recordRow(Figures& figures, const char* key, const char* textLabel, const Figure& oldValue,
                const Figure& newValue, std::uint64_t percentBasis,
                const std::optional<Comparison>& comparison, const Derivation* derivation) {
   // The row stands under the last section heading and, when a sub-heading
@@ -80,15 +89,32 @@ void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
     }
     if (variant < 0) variant = static_cast<int>(i);
   }
+  // Its path: the variant's, but for the judgement's, or the section's.
+  const auto heading = [&](int i) -> const FigureHeading& {
+    return figures.headings[static_cast<std::size_t>(i)];
+  };
+  std::string path = variant >= 0 && !isJudgment(heading(variant)) ? heading(variant).key
+                     : section >= 0                                ? heading(section).key
+                                                                   : kHeaderKey;
+  path.append(".").append(key);
   const SplitLabel split = splitLabel(textLabel);
-  figures.rows.push_back({utf8FromCodePage850(split.label), split.note, oldValue, newValue,
-                          percentBasis, comparison, section, variant,
+  figures.rows.push_back({std::move(path), utf8FromCodePage850(split.label), split.note, oldValue,
+                          newValue, percentBasis, comparison, section, variant,
                           derivation != nullptr ? *derivation : Derivation{}});
 }
 
-void recordHeading(Figures& figures, int level, const char* textLabel) {
+void recordHeading(Figures& figures, int level, const char* key, const char* textLabel) {
+  const bool variant = level == 2;
+  // A variant's key within its section: that of the last section heading.
+  std::string path;
+  for (std::size_t i = figures.headings.size(); variant && i-- > 0;) {
+    if (figures.headings[i].level == 1) {
+      path = figures.headings[i].key + '.';
+      break;
+    }
+  }
   figures.headings.push_back(
-      {level == 2 ? 2 : 1, utf8FromCodePage850(textLabel), figures.rows.size()});
+      {variant ? 2 : 1, path + key, utf8FromCodePage850(textLabel), figures.rows.size()});
 }
 
 }  // namespace zeb

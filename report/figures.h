@@ -28,9 +28,19 @@ using Figure = std::variant<float, Decimal>;
 // single-precision value.
 std::string figureText(const Figure& figure, int places);
 
+// The keys of the report's parts, for those that read its figures: lower-
+// case ASCII, the same in every edition and rendering. A section's key names
+// it ("first_instance"), a variant's adds its own ("first_instance.
+// settlement"), and a row's is its whole path ("first_instance.settlement.
+// court_fees"). The rows before the first section stand under `kHeaderKey`;
+// the judgement's rows keep the keys they have without -V.
+inline constexpr char kHeaderKey[] = "header";
+inline constexpr char kJudgmentKey[] = "judgment";
+
 // A section heading (level 1) or a variant's sub-heading (level 2).
 struct FigureHeading {
   int level;
+  std::string key;       // "first_instance", "first_instance.settlement"
   std::string label;     // as the text report shows it, in UTF-8, without the colon
   std::size_t firstRow;  // the index in Figures::rows of the first row after it
 };
@@ -45,6 +55,7 @@ struct Comparison {
 
 // One row of the report.
 struct FigureRow {
+  std::string key;    // its whole path: "first_instance.court_fees"
   std::string label;  // as the text report shows it, in UTF-8, without padding, colon and mark
   int note;           // the number of the note that the label marks, 0 for none
   Figure oldValue;    // the values as the row prints them
@@ -68,14 +79,15 @@ struct Figures {
   std::vector<FigureRow> rows;
 };
 
-// Adds the row that `printRow` is given, with its text label in code page
-// 850, to `figures`.
-void recordRow(Figures& figures, const char* textLabel, const Figure& oldValue,
+// Adds the row that `printRow` is given, with the key of the row within its
+// block (`court_fees`) and its text label in code page 850, to `figures`.
+void recordRow(Figures& figures, const char* key, const char* textLabel, const Figure& oldValue,
                const Figure& newValue, std::uint64_t percentBasis,
                const std::optional<Comparison>& comparison, const Derivation* derivation);
 
-// Adds the heading that `printHeading` is given, with its text label in code
-// page 850, to `figures`.
-void recordHeading(Figures& figures, int level, const char* textLabel);
+// Adds the heading that `printHeading` is given, with its key (a section's,
+// or a variant's within its section) and its text label in code page 850,
+// to `figures`.
+void recordHeading(Figures& figures, int level, const char* key, const char* textLabel);
 
 }  // namespace zeb

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "report/code_page.h"
 #include "report/report_options.h"
@@ -87,24 +88,43 @@ Letters lettersOf(std::FILE* stream) {
   return bytes;
 }
 
-bool put(std::FILE* stream, const std::string& bytes) {
+bool put(std::FILE* stream, std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
 }
 
 #ifdef _WIN32
-// Code page 850 text on a console as UTF-16, each line ended by CR LF as
-// the C library's text mode would.
+// UTF-16 text on a console.
+bool putUtf16OnConsole(std::FILE* stream, const std::wstring& text) {
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  DWORD written = 0;
+  return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) !=
+             0 &&
+         written == text.size();
+}
+
+// Code page 850 text on a console, each line ended by CR LF as the C
+// library's text mode would.
 bool putOnConsole(std::FILE* stream, const std::string& bytes) {
   std::wstring text;
   for (const char byte : bytes) {
     if (byte == '\n') text += L'\r';
     text += static_cast<wchar_t>(unicodeFromCodePage850(static_cast<unsigned char>(byte)));
   }
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-  DWORD written = 0;
-  return WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) !=
-             0 &&
-         written == text.size();
+  return putUtf16OnConsole(stream, text);
+}
+
+// UTF-8 text on a console, the same way.
+bool putUtf8OnConsole(std::FILE* stream, std::string_view bytes) {
+  const int size = static_cast<int>(bytes.size());
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), size)));
+  std::wstring lines;
+  for (const wchar_t c : text) {
+    if (c == L'\n') lines += L'\r';
+    lines += c;
+  }
+  return putUtf16OnConsole(stream, lines);
 }
 #endif
 
@@ -146,6 +166,20 @@ void emit(const char* format, ...) {
   clearErrors();
   noteFailure(state, !write(state.report, state.reportLetters, format, arguments));
   va_end(arguments);
+}
+
+void emitUtf8(std::string_view text) {
+  RunState& state = runState();
+  if (state.report == nullptr) return;
+  if (state.reportLetters == Letters::Unknown) state.reportLetters = lettersOf(state.report);
+  clearErrors();
+#ifdef _WIN32
+  if (state.reportLetters == Letters::Console) {
+    noteFailure(state, !putUtf8OnConsole(state.report, text));
+    return;
+  }
+#endif
+  noteFailure(state, !put(state.report, text));
 }
 
 void emitDiagnostic(const char* format, ...) {

@@ -2,11 +2,16 @@
 // functions, into the streams of the run state, so that a failed write of
 // the report is noticed.
 #pragma once
+#include <string_view>
 
 namespace zeb {
 
 // Writes to the report stream.
 [[gnu::format(printf, 1, 2)]] void emit(const char* format, ...);
+
+// Writes `text`, in UTF-8, to the report stream: as it is into a file, a
+// pipe or a terminal, on a Windows console as the characters it spells.
+void emitUtf8(std::string_view text);
 
 // Writes to the diagnostics stream.
 [[gnu::format(printf, 1, 2)]] void emitDiagnostic(const char* format, ...);

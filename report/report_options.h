@@ -39,6 +39,7 @@ struct ReportOptions {
   bool euroSign = false;                     // set by -E
   Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
   bool showDerivations = false;              // set by -W: the way to every value
+  bool json = false;                         // set by -J: the figures as JSON, not the report
   std::optional<ShareWon> shareWon;          // set by -O<share>: who bears the costs
   PartyLawyer claimant;                      // -ohneK, -vorsteuerK
   PartyLawyer defendant;                     // -ohneB, -vorsteuerB

@@ -147,13 +147,15 @@ void printColumnHeader() {
   }
 }
 
-void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment, const Derivation* derivation) {
+void printRow(const char* key, const char* label, float oldValue, float newValue,
+              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
+              const Derivation* derivation) {
   RunState& run = runState();
   const double basis = static_cast<double>(percentBasis);
   if (basis == 0) {
     if (run.figures) {
-      recordRow(*run.figures, label, oldValue, newValue, percentBasis, std::nullopt, derivation);
+      recordRow(*run.figures, key, label, oldValue, newValue, percentBasis, std::nullopt,
+                derivation);
     } else if (html()) {
       emit(SINGLE_HTML("%9.2f"), label, static_cast<double>(oldValue), run.htmlCurrency);
     } else {
@@ -167,7 +169,7 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
   const Comparison c = compare(oldValue, newValue, basis);
   const auto change = static_cast<double>(std::get<float>(*c.change));
   if (run.figures) {
-    recordRow(*run.figures, label, oldValue, newValue, percentBasis, c, derivation);
+    recordRow(*run.figures, key, label, oldValue, newValue, percentBasis, c, derivation);
   } else if (html()) {
     emit(COMPARISON_HTML("%9.2f", "%4.1f"), label, static_cast<double>(oldValue), run.htmlCurrency,
          c.oldPercent, static_cast<double>(newValue), run.htmlCurrency, c.newPercent, c.direction,
@@ -180,15 +182,17 @@ void printRow(const char* label, float oldValue, float newValue, std::uint64_t p
   printDerivation(derivation, false);
 }
 
-void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment, const Derivation* derivation) {
+void printRow(const char* key, const char* label, Cents oldValue, Cents newValue,
+              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
+              const Derivation* derivation) {
   RunState& run = runState();
   const Decimal oldFigure{oldValue.count, 2};
   const Decimal newFigure{newValue.count, 2};
   const std::string oldText = decimalText(oldFigure);
   if (percentBasis == 0) {
     if (run.figures) {
-      recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, std::nullopt, derivation);
+      recordRow(*run.figures, key, label, oldFigure, newFigure, percentBasis, std::nullopt,
+                derivation);
     } else if (html()) {
       emit(SINGLE_HTML("%9s"), label, oldText.c_str(), run.htmlCurrency);
     } else {
@@ -201,7 +205,7 @@ void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t p
   const Comparison c = compare(oldValue, newValue, percentBasis);
   const std::string newText = decimalText(newFigure);
   if (run.figures) {
-    recordRow(*run.figures, label, oldFigure, newFigure, percentBasis, c, derivation);
+    recordRow(*run.figures, key, label, oldFigure, newFigure, percentBasis, c, derivation);
   } else if (!c.change) {
     if (html()) {
       emit(UNCHANGED_HTML("%9s"), label, oldText.c_str(), run.htmlCurrency, c.oldPercent,
@@ -236,10 +240,10 @@ void printValueCap() {
   }
 }
 
-void printHeading(int level, const char* label) {
+void printHeading(int level, const char* key, const char* label) {
   const bool subHeading = level == 2;
   if (std::optional<Figures>& figures = runState().figures) {
-    recordHeading(*figures, level, label);
+    recordHeading(*figures, level, key, label);
   } else if (html()) {
     emit("\n<tr>\n<th class=\"%sueberschrift\" colspan=\"6\">%s:</th>\n</tr>\n\n",
          subHeading ? "unter" : "", label);
@@ -257,10 +261,11 @@ void printHeading(int level, const char* label) {
 void printVariantHeading(char kind) {
   if (!runState().options.showSettlement) return;
   if (kind == 's') {
-    printHeading(2, "Verfahren mit streitigem Urteil");
+    printHeading(2, kJudgmentKey, "Verfahren mit streitigem Urteil");
   } else if (kind == 'v') {
-    printHeading(2, inCurrentMode({"Verfahren mit Proze\341vergleich",
-                                   "Verfahren mit Proze&szlig;vergleich"}));
+    printHeading(
+        2, "settlement",
+        inCurrentMode({"Verfahren mit Proze\341vergleich", "Verfahren mit Proze&szlig;vergleich"}));
   }
 }
 

@@ -27,22 +27,25 @@ void printColumnHeader();
 // A `percentBasis` of 0 prints only `label` and `oldValue`. In the text
 // comparison form the label column is 50 + `labelWidthAdjustment` wide.
 // Under -W the `derivation` of the values follows the row; the figures
-// keep it.
-void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr);
+// keep it, and the row's `key` within its block ("court_fees").
+void printRow(const char* key, const char* label, float oldValue, float newValue,
+              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
+              const Derivation* derivation = nullptr);
 
 // The same row for the exact values of a reform: the per cents and the
 // change (in tenths of a per cent) rounded half up from the cents.
-void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
-              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr);
+void printRow(const char* key, const char* label, Cents oldValue, Cents newValue,
+              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
+              const Derivation* derivation = nullptr);
 
 // The line under the amount that says that the fees are taken of at most
 // 30 million euros.
 void printValueCap();
 
 // A heading row: level 2 a sub-heading, any other level a section heading.
-// `label` comes without its colon.
-void printHeading(int level, const char* label);
+// `label` comes without its colon; the figures keep the heading's `key`, a
+// section's ("appeal") or a variant's within its section ("settlement").
+void printHeading(int level, const char* key, const char* label);
 
 // Under -V, the sub-heading of the judgement block ('s') or of the
 // settlement block ('v'); otherwise nothing.

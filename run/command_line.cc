@@ -32,6 +32,7 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-2021", [](ReportOptions& o) { o.reform = Reform::Of2021; }},
     {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
     {"-W", [](ReportOptions& o) { o.showDerivations = true; }},
+    {"-J", [](ReportOptions& o) { o.json = true; }},
     {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }, true},
     {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }, true},
     {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, true},
@@ -146,6 +147,11 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
     return Refusal{Amount, 1};
   }
+  if (options.json && options.outputMode == OutputMode::Html) {
+    int htmlAt = 1;
+    while (std::strcmp(arguments[htmlAt], "-h") != 0) ++htmlAt;
+    return Refusal{JsonAndHtml, htmlAt};
+  }
   return std::nullopt;
 }
 
@@ -158,24 +164,40 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
   for (char& c : given) {
     if (c < ' ' || c > '~') c = '?';
   }
+  // A share written apart from its -O ("-O 60") is the share meant.
+  std::string apartShare;
+  int apartAt = 0;
+  if (refusal.reason == Share && std::strcmp(arguments[refusal.argument], "-O") == 0 &&
+      refusal.argument + 1 < count) {
+    apartShare = std::string("-O") + arguments[refusal.argument + 1];
+    if (parseShareWon(apartShare.c_str())) apartAt = refusal.argument + 1;
+  }
   // The right form: the amount first, found where it stands, then the
   // switch words as they were given, with a reform where a share needs
-  // one, and a share where a party's switch needs one.
+  // one, a share where a party's switch needs one, and no -h beside -J.
   std::string amount = "<Streitwert>";
   int amountAt = 0;
   for (int i = 1; i < count && amountAt == 0; ++i) {
-    if (parseReformAmount(arguments[i])) {
+    if (i != apartAt && parseReformAmount(arguments[i])) {
       amount = arguments[i];
       amountAt = i;
     }
   }
   std::string command = "zeb " + amount;
-  if (options.reform == Reform::Of2013 && refusal.reason != Amount) command += " -2025";
+  if (options.reform == Reform::Of2013 && refusal.reason != Amount &&
+      refusal.reason != JsonAndHtml) {
+    command += " -2025";
+  }
   for (int i = 1; i < count; ++i) {
-    if (i == amountAt) continue;
+    if (i == amountAt || i == apartAt) continue;
+    if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
     // A share in place of one that is none, or before the party's switch
     // that needs one.
     const bool refused = i == refusal.argument;
+    if (refused && apartAt != 0) {
+      command += " " + apartShare;
+      continue;
+    }
     if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare)) {
       command += " -O<Prozent>";
     }
@@ -209,6 +231,11 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
       emitDiagnostic(
           "zeb: %s gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n",
           given.c_str());
+      break;
+    case JsonAndHtml:
+      emitDiagnostic(
+          "zeb: -h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h "
+          "den Bericht als HTML-Dokument.\n");
       break;
   }
   emitDiagnostic(" Richtig: %s\n", command.c_str());
@@ -265,6 +292,9 @@ void printUsage(const char* invocationName) {
       "  -2021\t\tDie Kosten nach dem Recht bis 31.12.2020 und ab 01.01.2021, auf den Cent "
       "genau.\n");
   emit("  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n");
+  emit(
+      "  -J\t\tStatt des Berichts seine Zahlen als JSON, jede Zeile mit festem Schl\201ssel "
+      "(mit -W samt Rechenweg).\n");
   emit(
       "  -O<Anteil>\tMit -2025 oder -2021: wer die Kosten tr\204gt, wenn der Kl\204ger zu diesem "
       "Anteil obsiegt (-O60, -O33,33 oder -O3/4).\n");

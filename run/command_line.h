@@ -32,6 +32,7 @@ struct Refusal {
     Share,              // a word -O... that is no share
     ShareIn2013,        // a share in the report of 2013
     PartyWithoutShare,  // -ohneK, -ohneB, -vorsteuerK or -vorsteuerB without a share
+    JsonAndHtml,        // -J, the figures as JSON, with -h, an HTML document
   };
   Reason reason;
   int argument;  // its index in the argument vector

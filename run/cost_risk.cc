@@ -20,39 +20,43 @@ struct PartyName {
 };
 constexpr PartyName kParties[] = {{"Kläger", "Klägers"}, {"Beklagte", "Beklagten"}};
 
-// The rows' labels, in both renderings; the part of the costs a party
-// bears follows the label of its row, and a colon that.
+// The rows: each its key and its label in both renderings. The part of
+// the costs a party bears follows the label of its row, and a colon that.
+struct RiskRow {
+  const char* key;
+  Label label;
+};
 // clang-format off
-constexpr Label kToDistribute = {"Zu verteilende Kosten:", "Zu verteilende Kosten:"};
-constexpr Label kPart[] = {
-    {"davon tr\204gt der Kl\204ger ", "davon tr&auml;gt der Kl&auml;ger "},
-    {"davon tr\204gt der Beklagte ", "davon tr&auml;gt der Beklagte "},
+constexpr RiskRow kToDistribute = {"to_distribute", {"Zu verteilende Kosten:", "Zu verteilende Kosten:"}};
+constexpr RiskRow kPart[] = {
+    {"claimant_share", {"davon tr\204gt der Kl\204ger ", "davon tr&auml;gt der Kl&auml;ger "}},
+    {"defendant_share", {"davon tr\204gt der Beklagte ", "davon tr&auml;gt der Beklagte "}},
 };
-constexpr Label kBalance[] = {
-    {"Ausgleich: der Beklagte zahlt dem Kl\204ger:", "Ausgleich: der Beklagte zahlt dem Kl&auml;ger:"},
-    {"Ausgleich: der Kl\204ger zahlt dem Beklagten:", "Ausgleich: der Kl&auml;ger zahlt dem Beklagten:"},
+constexpr RiskRow kBalance[] = {
+    {"defendant_pays_claimant", {"Ausgleich: der Beklagte zahlt dem Kl\204ger:", "Ausgleich: der Beklagte zahlt dem Kl&auml;ger:"}},
+    {"claimant_pays_defendant", {"Ausgleich: der Kl\204ger zahlt dem Beklagten:", "Ausgleich: der Kl&auml;ger zahlt dem Beklagten:"}},
 };
-constexpr Label kCancelled[] = {
-    {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"},
-    {"Kosten aufgehoben: der Beklagte tr\204gt:", "Kosten aufgehoben: der Beklagte tr&auml;gt:"},
+constexpr RiskRow kCancelled[] = {
+    {"claimant_bears", {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"}},
+    {"defendant_bears", {"Kosten aufgehoben: der Beklagte tr\204gt:", "Kosten aufgehoben: der Beklagte tr&auml;gt:"}},
 };
 
 // Each party's part along each path of the totals, as the totals' own
-// rows: the text label shortened where the totals' label is.
+// rows: the text labels shortened to fit the totals' 49-column field.
 struct PathRows {
   TotalsField field;
-  Label party[2];
+  RiskRow party[2];
 };
 constexpr PathRows kPaths[] = {
     {TotalsField::WithAppeal,
-     {{"Kl\204ger tr\204gt mit Berufung:", "Kl&auml;ger tr&auml;gt mit Berufung:"},
-      {"Beklagter tr\204gt mit Berufung:", "Beklagter tr&auml;gt mit Berufung:"}}},
+     {{"claimant_with_appeal", {"Kl\204ger tr\204gt mit Berufung:", "Kl&auml;ger tr&auml;gt mit Berufung:"}},
+      {"defendant_with_appeal", {"Beklagter tr\204gt mit Berufung:", "Beklagter tr&auml;gt mit Berufung:"}}}},
     {TotalsField::WithRevision,
-     {{"Kl\204ger tr\204gt mit Berufung und Revision:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision:"},
-      {"Beklagter tr\204gt mit Berufung und Revision:", "Beklagter tr&auml;gt mit Berufung und Revision:"}}},
+     {{"claimant_with_revision", {"Kl\204ger tr\204gt mit Berufung und Revision:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision:"}},
+      {"defendant_with_revision", {"Beklagter tr\204gt mit Berufung und Revision:", "Beklagter tr&auml;gt mit Berufung und Revision:"}}}},
     {TotalsField::WithBghRevision,
-     {{"Kl\204ger tr\204gt mit Berufung u. Revision v. d. BGH:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision vor dem BGH:"},
-      {"Beklagter tr\204gt mit Berufung u. Revision v. d. BGH:", "Beklagter tr&auml;gt mit Berufung und Revision vor dem BGH:"}}},
+     {{"claimant_with_bgh_revision", {"Kl\204ger tr\204gt mit Berufung u. Revision v. d. BGH:", "Kl&auml;ger tr&auml;gt mit Berufung und Revision vor dem BGH:"}},
+      {"defendant_with_bgh_revision", {"Beklagter tr\204gt mit Berufung u. Rev. v. d. BGH:", "Beklagter tr&auml;gt mit Berufung und Revision vor dem BGH:"}}}},
 };
 // clang-format on
 
@@ -83,11 +87,11 @@ struct PartLabel {
   Label label() const { return {text.c_str(), html.c_str()}; }
 };
 
-// Prints a row of both columns' `values`, with the ways `ways` holds where
+// Prints `row` of both columns' `values`, with the ways `ways` holds where
 // a run records them.
-void printRisk(const ReckoningInCents& r, Label label, const PerSchedule<Cents>& values,
+void printRisk(const ReckoningInCents& r, const RiskRow& row, const PerSchedule<Cents>& values,
                Recorded<Way>& ways) {
-  printRowOf(label, values[0], values[1], r.basis(), 0, ways[0], ways[1]);
+  printRowOf(row.key, row.label, values[0], values[1], r.basis(), 0, ways[0], ways[1]);
 }
 
 }  // namespace
@@ -160,7 +164,8 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
   }
   printRisk(r, kToDistribute, totals, total);
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    printRisk(r, PartLabel(kPart[party], shareText_[party]).label(), borne[party], parts[party]);
+    const PartLabel label(kPart[party].label, shareText_[party]);
+    printRisk(r, {kPart[party].key, label.label()}, borne[party], parts[party]);
   }
   if (instance.first) {
     printRisk(r, kBalance[0], pays[kDefendant], balances[kDefendant]);
@@ -209,7 +214,8 @@ void CostRisk::afterTotals(const ReckoningInCents& r) {
   for (const PathRows& path : kPaths) {
     for (const std::size_t party : {kClaimant, kDefendant}) {
       const auto& sum = sums_[party][path.field];
-      printRowOf(path.party[party], sum[0], sum[1], r.basis(), -1,
+      const RiskRow& row = path.party[party];
+      printRowOf(row.key, row.label, sum[0], sum[1], r.basis(), -1,
                  recordsWays_ ? &sumWays_[party][path.field][0] : nullptr,
                  recordsWays_ ? &sumWays_[party][path.field][1] : nullptr);
     }

@@ -26,12 +26,17 @@ struct TotalsRule {
 };
 
 struct InstanceSectionRows {
+  const char* key;
   const char* heading;
   const char* name;  // the instance in a way: "erste Instanz"
   BlockRows judgement;
   BlockRows settlement;
   TotalsRule totals;
 };
+
+// The keys of a block's rows, in the order of BlockRow.
+constexpr const char* kBlockRowKeys[] = {"court_fees", "lawyer_fees", "lawyer_costs",
+                                         "process_costs"};
 
 constexpr Label kProcessRow = {"Proze\341kosten: Gerichtskosten + 2 * Anwaltskosten:",
                                "Proze&szlig;kosten: Gerichtskosten + 2 * Anwaltskosten:"};
@@ -56,7 +61,7 @@ constexpr const char* kWithAppeal = "Gesamtkosten mit Berufung";
 // The rates in tenths: court fees of KV GKG, lawyer fees of VV RVG.
 // clang-format off
 constexpr InstanceSectionRows kInstanceSections[] = {
-    {"Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht",
+    {"first_instance", "Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht",
      "erste Instanz",
      {{{30, 1210, ""}, {kProcedure1, kHearing1, kNone}},
       {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
@@ -67,7 +72,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"3,5 Anwaltsgeb\201hren:", "3,5 Anwaltsgeb&uuml;hren:"},
       {"3,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithAppeal, nullptr}},
-    {"Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/Verwaltungsgerichtshof oder Finanzgericht",
+    {"appeal", "Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/Verwaltungsgerichtshof oder Finanzgericht",
      "Berufung",
      {{{40, 1220, ""}, {kProcedure2, kHearing2, kNone}},
       {"4 Gerichtsgeb\201hren:", "4 Gerichtsgeb&uuml;hren:"},
@@ -78,7 +83,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"4,1 Anwaltsgeb\201hren:", "4,1 Anwaltsgeb&uuml;hren:"},
       {"4,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithAppeal, "Prozesskosten erste Instanz"}},
-    {"Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
+    {"revision", "Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
      "Revision",
      {{{50, 1230, ""}, {kProcedure3, kHearing3, kNone}},
       {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
@@ -89,7 +94,7 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"4,4 Anwaltsgeb\201hren:", "4,4 Anwaltsgeb&uuml;hren:"},
       {"4,4 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,4 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithRevision, kWithAppeal}},
-    {"Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
+    {"revision_bgh", "Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
      "Revision vor dem BGH",
      {{{50, 1230, ""}, {kProcedureBgh, kHearing3, kNone}},
       {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
@@ -134,8 +139,9 @@ void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>
                 Recorded<BlockOf<Way>>& ways, const BlockRows& rows) {
   for (const BlockRow row :
        {BlockRow::Court, BlockRow::Lawyer, BlockRow::Gross, BlockRow::Process}) {
-    printRowOf(labelOf(rows, row), r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0,
-               wayOf(ways[0], row), wayOf(ways[1], row));
+    printRowOf(kBlockRowKeys[static_cast<std::size_t>(row)], labelOf(rows, row),
+               r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row),
+               wayOf(ways[1], row));
   }
 }
 
@@ -149,7 +155,7 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   const bool added = rule.baseName != nullptr;
   const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
                                  added};
-  printHeading(1, rows.heading);
+  printHeading(1, rows.key, rows.heading);
   printVariantHeading('s');
 
   Recorded<BlockOf<Way>> ways(recorded);
@@ -171,7 +177,7 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
   printBlock(r, settlement, ways, rows.settlement);
   Recorded<Way> half(recorded);
-  printRowOf(kHalfShareRow,
+  printRowOf("half_each", kHalfShareRow,
              r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
              r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
              r.basis(), 1, half[0], half[1]);
@@ -191,11 +197,12 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
 
 template <class Reckoning>
 void printPaymentOrderSection(const Reckoning& reckoning) {
-  printHeading(1, "Mahnverfahren");
+  printHeading(1, "payment_order", "Mahnverfahren");
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
   Recorded<Way> ways(runState().recordsWays);
-  printRowOf({"0,5 Gerichtsgeb\201hren: 1)",
+  printRowOf("court_fees",
+             {"0,5 Gerichtsgeb\201hren: 1)",
               "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
              reckoning.paymentOrder(Schedule::Old, ways[0]),
              reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0],

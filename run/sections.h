@@ -42,17 +42,19 @@ template <class Reckoning>
 void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
                            TotalsOf<Way>* ways = nullptr, CostRisk* risk = nullptr);
 
-// Prints a row with the label of the current mode and, where the ways to
-// its values are given, the derivation they hold: it takes their steps.
+// Prints the row `key` of its block with the label of the current mode
+// and, where the ways to its values are given, the derivation they hold:
+// it takes their steps.
 template <class Value>
-void printRowOf(Label label, Value oldValue, Value newValue, std::uint64_t percentBasis,
-                std::int16_t labelWidthAdjustment, Way* oldWay, Way* newWay) {
+void printRowOf(const char* key, Label label, Value oldValue, Value newValue,
+                std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Way* oldWay,
+                Way* newWay) {
   if (oldWay == nullptr) {
-    printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment);
+    printRow(key, inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment);
     return;
   }
   const Derivation derivation = {std::move(oldWay->steps), std::move(newWay->steps)};
-  printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
+  printRow(key, inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
            &derivation);
 }
 

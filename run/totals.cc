@@ -9,15 +9,20 @@ namespace {
 
 struct TotalsRow {
   TotalsField field;
+  const char* key;
   Label label;
 };
 
 // The text label of the last row is shortened to fit its 49-column field.
 constexpr TotalsRow kTotalsRows[] = {
-    {TotalsField::WithAppeal, {"Gesamtkosten mit Berufung:", "Gesamtkosten mit Berufung:"}},
+    {TotalsField::WithAppeal,
+     "with_appeal",
+     {"Gesamtkosten mit Berufung:", "Gesamtkosten mit Berufung:"}},
     {TotalsField::WithRevision,
+     "with_revision",
      {"Gesamtkosten mit Berufung und Revision:", "Gesamtkosten mit Berufung und Revision:"}},
     {TotalsField::WithBghRevision,
+     "with_bgh_revision",
      {"Gesamtkosten mit Berufung u. Revision v. d. BGH:",
       "Gesamtkosten mit Berufung und Revision vor dem BGH:"}},
 };
@@ -31,11 +36,11 @@ void printInstanceTotals(const Reckoning& reckoning,
   const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
-  printHeading(1, "Gesamtkosten mehrerer Instanzen");
+  printHeading(1, "totals", "Gesamtkosten mehrerer Instanzen");
   for (const TotalsRow& row : kTotalsRows) {
     const auto& sum = totals[row.field];
-    printRowOf(row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]), reckoning.basis(), -1,
-               ways != nullptr ? &(*ways)[row.field][0] : nullptr,
+    printRowOf(row.key, row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]),
+               reckoning.basis(), -1, ways != nullptr ? &(*ways)[row.field][0] : nullptr,
                ways != nullptr ? &(*ways)[row.field][1] : nullptr);
   }
   if (risk != nullptr) risk->afterTotals(reckoning);

@@ -8,6 +8,7 @@
 #include "fees/money.h"
 #include "fees/precision_scope.h"
 #include "report/document.h"
+#include "report/figures_json.h"
 #include "report/notes.h"
 #include "report/output.h"
 #include "report/report_options.h"
@@ -22,12 +23,13 @@ namespace {
 
 struct SingleFeeRow {
   FeeKind kind;
+  const char* key;
   Label label;
 };
 
 constexpr SingleFeeRow kSingleFeeRows[] = {
-    {FeeKind::Court, {"Gerichtsgeb\201hr:", "Gerichtsgeb&uuml;hr:"}},
-    {FeeKind::Lawyer, {"Anwaltsgeb\201hr:", "Anwaltsgeb&uuml;hr:"}},
+    {FeeKind::Court, "court_fee", {"Gerichtsgeb\201hr:", "Gerichtsgeb&uuml;hr:"}},
+    {FeeKind::Lawyer, "lawyer_fee", {"Anwaltsgeb\201hr:", "Anwaltsgeb&uuml;hr:"}},
 };
 
 // The amount in dispute and the single court and lawyer fees.
@@ -36,10 +38,11 @@ void printBaseRows(const Reckoning& reckoning) {
   Recorded<Way> ways(runState().recordsWays);
   // The amount stands alone: its new value plays no part.
   const auto amount = reckoning.amount(ways[0]);
-  printRowOf({"Streitwert:", "Streitwert:"}, amount, decltype(amount){}, 0, 0, ways[0], ways[1]);
+  printRowOf("amount", {"Streitwert:", "Streitwert:"}, amount, decltype(amount){}, 0, 0, ways[0],
+             ways[1]);
   if (reckoning.capped()) printValueCap();
   for (const SingleFeeRow& row : kSingleFeeRows) {
-    printRowOf(row.label, reckoning.fee(Schedule::Old, row.kind, ways[0]),
+    printRowOf(row.key, row.label, reckoning.fee(Schedule::Old, row.kind, ways[0]),
                reckoning.fee(Schedule::New, row.kind, ways[1]), reckoning.feeBasis(), 0, ways[0],
                ways[1]);
   }
@@ -82,6 +85,18 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   RunState& state = runState();
   state = fresh;
   state.options = parseOptions(count, arguments);
+  // A lone invocation name has the usage screen; any other line may be
+  // refused, as it was written.
+  const std::optional<Refusal> refusal =
+      count > 1 ? refusalOf(count, arguments, state.options) : std::nullopt;
+  // -J: the figures are recorded instead of the report, and written as
+  // JSON once the run is done.
+  const bool json = state.options.json && !state.figures;
+  std::FILE* const out = state.report;
+  if (json) {
+    state.figures.emplace().withWays = state.options.showDerivations;
+    state.report = nullptr;
+  }
   // The way to every value is recorded for the figures that ask for it and
   // under -W alone.
   state.recordsWays = state.figures ? state.figures->withWays : state.options.showDerivations;
@@ -92,7 +107,7 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
     // An empty argument vector has no invocation name to show.
     printUsage(count == 1 ? arguments[0] : "zeb");
     state.exitStatus = kUsageShown;
-  } else if (const std::optional<Refusal> refusal = refusalOf(count, arguments, state.options)) {
+  } else if (refusal) {
     printRefusal(*refusal, count, arguments, state.options);
     state.exitStatus = kRefused;
   } else if (state.options.reform == Reform::Of2013) {
@@ -102,6 +117,11 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
     const std::uint64_t amount = *parseReformAmount(arguments[1]);
     printReport(static_cast<std::int64_t>(std::min(amount, kValueCap)),
                 ReckoningInCents(state.options.reform, amount));
+  }
+  if (json) {
+    state.report = out;
+    if (state.exitStatus == kReportWritten) emitUtf8(figuresJson(*state.figures));
+    state.figures.reset();
   }
   if (const int reason = closeOutput(); reason != 0) {
     state.exitStatus = kWriteFailed;

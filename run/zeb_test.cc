@@ -254,50 +254,149 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
 TEST(RunZebFigures, CostRiskWorkedByHand) {
   struct Case {
     std::vector<const char*> words;
+    const char* key;
     const char* label;
     std::int64_t old, now;
   };
+  const std::vector<const char*> o30 = {"10000", "-2025", "-O30", "-k"};
+  const std::vector<const char*> o95 = {"10000", "-2025", "-O95", "-k"};
+  const std::vector<const char*> o34 = {"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"};
+  const std::vector<const char*> o60 = {"5000", "-2025", "-O60,00", "-V"};
+  // clang-format off
   const Case cases[] = {
-      {{"10000", "-2025", "-O30", "-k"}, "Zu verteilende Kosten", 4498'90, 4776'00},
-      {{"10000", "-2025", "-O30", "-k"}, "davon trägt der Kläger 70 %", 3149'23, 3343'20},
-      {{"10000", "-2025", "-O30", "-k"}, "davon trägt der Beklagte 30 %", 1349'67, 1432'80},
-      {{"10000", "-2025", "-O30", "-k"}, "Ausgleich: der Beklagte zahlt dem Kläger", 0, 0},
-      {{"10000", "-2025", "-O30", "-k"},
-       "Ausgleich: der Kläger zahlt dem Beklagten",
-       500'78,
-       530'70},
-      {{"10000", "-2025", "-O95", "-k"}, "davon trägt der Kläger 5 %", 224'95, 238'80},
-      {{"10000", "-2025", "-O95", "-k"}, "davon trägt der Beklagte 95 %", 4273'95, 4537'20},
-      {{"10000", "-2025", "-O95", "-k"},
-       "Ausgleich: der Beklagte zahlt dem Kläger",
-       2423'50,
-       2573'70},
-      {{"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"},
-       "Zu verteilende Kosten",
-       2353'00,
-       2499'00},
-      {{"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"},
-       "davon trägt der Kläger 1/4",
-       588'25,
-       624'75},
-      {{"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"},
-       "Ausgleich: der Beklagte zahlt dem Kläger",
-       1764'75,
-       1874'25},
-      {{"5000", "-2025", "-O60,00", "-V"}, "Kosten aufgehoben: der Kläger trägt", 1495'41, 1585'54},
-      {{"5000", "-2025", "-O60,00", "-V"}, "Kläger trägt mit Berufung", 2174'11, 2304'14},
-      {{"5000", "-2025", "-O60,00", "-V"}, "Beklagter trägt mit Berufung", 3261'17, 3456'22},
+      {o30, "first_instance.to_distribute", "Zu verteilende Kosten", 4498'90, 4776'00},
+      {o30, "first_instance.claimant_share", "davon trägt der Kläger 70 %", 3149'23, 3343'20},
+      {o30, "first_instance.defendant_share", "davon trägt der Beklagte 30 %", 1349'67, 1432'80},
+      {o30, "first_instance.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 0, 0},
+      {o30, "first_instance.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 500'78, 530'70},
+      {o95, "first_instance.claimant_share", "davon trägt der Kläger 5 %", 224'95, 238'80},
+      {o95, "first_instance.defendant_share", "davon trägt der Beklagte 95 %", 4273'95, 4537'20},
+      {o95, "first_instance.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2423'50, 2573'70},
+      {o34, "first_instance.to_distribute", "Zu verteilende Kosten", 2353'00, 2499'00},
+      {o34, "first_instance.claimant_share", "davon trägt der Kläger 1/4", 588'25, 624'75},
+      {o34, "first_instance.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 1764'75, 1874'25},
+      {o60, "first_instance.settlement.claimant_bears", "Kosten aufgehoben: der Kläger trägt", 1495'41, 1585'54},
+      {o60, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 2174'11, 2304'14},
+      {o60, "totals.defendant_with_appeal", "Beklagter trägt mit Berufung", 3261'17, 3456'22},
   };
+  // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.words[2]) + " " + c.label);
+    SCOPED_TRACE(std::string(c.words[2]) + " " + c.key);
     const Figures figures = figuresOf(c.words);
     const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
-                                  [&](const FigureRow& r) { return r.label == c.label; });
+                                  [&](const FigureRow& r) { return r.key == c.key; });
     ASSERT_NE(row, figures.rows.end());
+    EXPECT_EQ(row->label, c.label);
     EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
     EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
     // From nothing there is no change to show.
     EXPECT_EQ(row->comparison->change.has_value(), c.old != 0);
+  }
+}
+
+std::vector<std::string> rowKeys(const Figures& figures) {
+  std::vector<std::string> keys;
+  for (const FigureRow& row : figures.rows) keys.push_back(row.key);
+  return keys;
+}
+
+std::vector<std::string> headingKeys(const Figures& figures) {
+  std::vector<std::string> keys;
+  for (const FigureHeading& heading : figures.headings) keys.push_back(heading.key);
+  return keys;
+}
+
+// `names` under `path`: "appeal" and {"court_fees"} give "appeal.court_fees".
+std::vector<std::string> under(const std::string& path, const std::vector<std::string>& names) {
+  std::vector<std::string> keys;
+  for (const std::string& name : names) keys.push_back(path + "." + name);
+  return keys;
+}
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> all;
+  for (const std::vector<std::string>& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+// The keys of the rows and headings, as those who read the figures ask for
+// them: every section, variant and row of the report by its name.
+TEST(RunZebFigures, KeysNameEveryRowAndHeading) {
+  const std::vector<std::string> base = under("header", {"amount", "court_fee", "lawyer_fee"});
+  const std::vector<std::string> block = {"court_fees", "lawyer_fees", "lawyer_costs",
+                                          "process_costs"};
+  const std::vector<std::string> shares = {"to_distribute", "claimant_share", "defendant_share"};
+  const std::vector<std::string> balance = {"defendant_pays_claimant", "claimant_pays_defendant"};
+  const std::vector<std::string> settlement = {"court_fees",     "lawyer_fees", "lawyer_costs",
+                                               "process_costs",  "half_each",   "claimant_bears",
+                                               "defendant_bears"};
+  struct Case {
+    std::vector<const char*> words;
+    std::vector<std::string> rows, headings;
+  };
+  const Case cases[] = {
+      {{"5000", "-m"}, joined({base, {"payment_order.court_fees"}}), {"payment_order"}},
+      {{"5000", "-k", "-V"},
+       joined({base, under("first_instance", block),
+               under("first_instance.settlement",
+                     {"court_fees", "lawyer_fees", "lawyer_costs", "process_costs", "half_each"})}),
+       {"first_instance", "first_instance.judgment", "first_instance.settlement"}},
+      {{"5000", "-2025", "-k", "-V", "-O60"},
+       joined({base, under("first_instance", block), under("first_instance", shares),
+               under("first_instance", balance), under("first_instance.settlement", settlement)}),
+       {"first_instance", "first_instance.judgment", "first_instance.settlement"}},
+      {{"5000", "-2021", "-b", "-O3/4"},
+       joined({base, under("appeal", block), under("appeal", shares)}),
+       {"appeal"}},
+      {{"5000", "-2025", "-r"},
+       joined({base, under("revision", block), under("revision_bgh", block)}),
+       {"revision", "revision_bgh"}},
+      {{"5000", "-2025", "-O60"},
+       joined({base,
+               {"payment_order.court_fees"},
+               under("first_instance", block),
+               under("first_instance", shares),
+               under("first_instance", balance),
+               under("appeal", block),
+               under("appeal", shares),
+               under("revision", block),
+               under("revision", shares),
+               under("revision_bgh", block),
+               under("revision_bgh", shares),
+               under("totals",
+                     {"with_appeal", "with_revision", "with_bgh_revision", "claimant_with_appeal",
+                      "defendant_with_appeal", "claimant_with_revision", "defendant_with_revision",
+                      "claimant_with_bgh_revision", "defendant_with_bgh_revision"})}),
+       {"payment_order", "first_instance", "appeal", "revision", "revision_bgh", "totals"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.words[1]) + " " + c.words.back());
+    const Figures figures = figuresOf(c.words, false);
+    EXPECT_EQ(rowKeys(figures), c.rows);
+    EXPECT_EQ(headingKeys(figures), c.headings);
+  }
+}
+
+// A key is the same in every edition, and the judgement's rows keep theirs
+// when -V adds the settlement.
+TEST(RunZebFigures, KeysAreTheSameInEveryEditionAndWithoutTheSettlement) {
+  for (const std::vector<const char*>& sections :
+       std::vector<std::vector<const char*>>{{}, {"-k"}, {"-b"}, {"-r"}, {"-m"}, {"-k", "-b"}}) {
+    std::vector<const char*> words = {"30000001"};
+    words.insert(words.end(), sections.begin(), sections.end());
+    SCOPED_TRACE(sections.empty() ? "" : sections[0]);
+    const std::vector<std::string> keys = rowKeys(figuresOf(words, false));
+    for (const char* edition : {"-2021", "-2025"}) {
+      words.push_back(edition);
+      EXPECT_EQ(rowKeys(figuresOf(words, false)), keys);
+      words.pop_back();
+    }
+    words.push_back("-V");
+    std::vector<std::string> withSettlement = rowKeys(figuresOf(words, false));
+    std::erase_if(withSettlement,
+                  [](const std::string& key) { return key.find(".settlement.") != key.npos; });
+    EXPECT_EQ(withSettlement, keys);
   }
 }
 

@@ -397,12 +397,15 @@ class CostRisk:
             m.row(label, *borne, basis)
 
     def totals(self, m, html, basis):
-        paths = [('a', 'mit Berufung', 'mit Berufung'),
-                 ('r', 'mit Berufung und Revision', 'mit Berufung und Revision'),
-                 ('g', 'mit Berufung u. Revision v. d. BGH', 'mit Berufung und Revision vor dem BGH')]
-        for key, text, long in paths:
+        # The text labels fit the totals' 49 columns: the defendant's last
+        # one says less than the claimant's.
+        paths = [('a', ('mit Berufung',) * 2, 'mit Berufung'),
+                 ('r', ('mit Berufung und Revision',) * 2, 'mit Berufung und Revision'),
+                 ('g', ('mit Berufung u. Revision v. d. BGH', 'mit Berufung u. Rev. v. d. BGH'),
+                  'mit Berufung und Revision vor dem BGH')]
+        for key, texts, long in paths:
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
-                m.row('%s trägt %s:' % (name, long if html else text),
+                m.row('%s trägt %s:' % (name, long if html else texts[party]),
                       self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
 
 

@@ -111,6 +111,8 @@ TEST(CommandLine, EquivalentArgumentForms) {
       {{"abc"}, {"0"}},
       {{"4294967296"}, {"0"}},
       {{"5000", "-V", "-A", "-E"}, {"5000", "-E", "-A", "-V"}},
+      {{"-J"}, {"0"}},
+      {{"5000", "-2025", "-J", "-E", "-A"}, {"5000", "-2025", "-J"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[0] + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
@@ -247,6 +249,9 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       "ab 2021 in Cent.\n";
   const std::string alone =
       " gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n";
+  const std::string jsonAndHtml =
+      "-h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h den Bericht "
+      "als HTML-Dokument.\n";
   struct Case {
     std::vector<std::string> arguments;
     std::string message, command;
@@ -276,6 +281,15 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"10000", "-vorsteuerB", "-ohneB"},
        "-vorsteuerB" + alone,
        "10000 -2025 -O<Prozent> -vorsteuerB -ohneB"},
+      // A share written apart from its -O is the share meant.
+      {{"5000", "-2025", "-O", "60"}, "\"-O" + share, "5000 -2025 -O60"},
+      {{"-2025", "-O", "33,33", "5000"}, "\"-O" + share, "5000 -2025 -O33,33"},
+      {{"5000", "-2025", "-O", "abc"}, "\"-O" + share, "5000 -2025 -O<Prozent>"},
+      // -J with -h, and -h left out of the right command wherever -J stands.
+      {{"5000", "-J", "-h"}, jsonAndHtml, "5000 -J"},
+      {{"5000", "-2025", "-h", "-E", "-O60", "-J", "-h"}, jsonAndHtml, "5000 -2025 -E -O60 -J"},
+      {{"-2025", "5000", "-J", "-h"}, "\"-2025" + amount, "5000 -2025 -J"},
+      {{"5000", "-O", "3/4", "-J", "-h"}, "\"-O" + share, "5000 -2025 -O3/4 -J"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
@@ -283,6 +297,42 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "zeb: " + c.message + " Richtig: zeb " + c.command + "\n");
     EXPECT_EQ(run.status, 2);
+  }
+}
+
+// -J writes the figures as one line of JSON and nothing else, in every
+// edition; doc/figures.schema.json describes it, and the JSON check holds
+// every value against the text report.
+TEST(Json, OneLineOfFiguresInsteadOfTheReport) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string start, end;
+  };
+  const Case cases[] = {
+      {{"5000", "-J", "-k", "-b"},
+       R"({"status":0,"amount":5000,"columns":["Kosten bis 31.07.2013","Kosten ab 01.08.2013"],)",
+       // 2 / 301 = 0.6644518... per cent, in single precision.
+       R"({"key":"header.lawyer_fee","label":"Anwaltsgebühr","note":null,"old":301,"new":303,)"
+       R"("basis":5000,"oldPercent":6,"newPercent":6,"direction":"+","change":0.664451)"},
+      {{"30000001", "-2025", "-J", "-m", "-W"},
+       R"({"status":0,"amount":30000000,"columns":["Kosten bis 31.05.2025","Kosten ab )"
+       R"(01.06.2025"],"remarks":["Der Streitwert zählt höchstens mit 30.000.000 Euro)",
+       // Half the court fee of 30 million euros: 3.901,00 + 590 x 198,00 before
+       // 01.06.2025, 4.138,00 + 590 x 210,00 after.
+       R"({"key":"payment_order.court_fees","label":"0,5 Gerichtsgebühren","note":1,)"
+       R"("old":60360.50,"new":64019.00,"basis":30000000,"oldPercent":0,"newPercent":0,)"
+       R"("direction":"+","change":6.1,"derivation":{"old":["Gerichtsgebühr (§ 34 GKG, )"
+       R"(Anlage 2): bis 500.000 € 3.901,00 €, dazu 590 angefangene 50.000 € zu je 198,00 € )"
+       R"(= 120.721,00 €","0,5 Gebühr (KV GKG Nr. 1100) × 120.721,00 € = 60.360,50 €)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments[1]);
+    const ProcessResult run = zeb(c.arguments);
+    EXPECT_TRUE(run.out.starts_with(c.start)) << run.out.substr(0, 200);
+    EXPECT_NE(run.out.find(c.end), std::string::npos) << c.end;
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
   }
 }
 
@@ -342,6 +392,7 @@ TEST(WriteError, ReportedWithStatusTwo) {
       {{"zeb", "5000", "-k", "-b", "-A"}, Sink::DevFull, "No space left on device"},
       {{"zeb"}, Sink::DevFull, "No space left on device"},
       {{"zeb", "5000"}, Sink::Closed, "Bad file descriptor"},
+      {{"zeb", "5000", "-J"}, Sink::DevFull, "No space left on device"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.size());

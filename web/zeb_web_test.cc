@@ -30,7 +30,8 @@ EngineRun engine(const std::vector<const char*>& words) {
 // reaches the next.
 TEST(WebEngine, EachRunGivesTheProgramsBytesFromFreshSettings) {
   const std::vector<std::vector<const char*>> sequence = {
-      {"5000", "-V", "-h", "-E"}, {"5000"}, {}, {"-h"}, {"1000", "-k", "-A"}, {"-1000", "-h"}};
+      {"5000", "-V", "-h", "-E"},     {"5000"}, {}, {"-h"}, {"1000", "-k", "-A"}, {"-1000", "-h"},
+      {"5000", "-2025", "-O60", "-J"}};
   for (const std::vector<const char*>& words : sequence) {
     std::vector<std::string> arguments{"zeb"};
     arguments.insert(arguments.end(), words.begin(), words.end());
@@ -40,6 +41,24 @@ TEST(WebEngine, EachRunGivesTheProgramsBytesFromFreshSettings) {
     EXPECT_EQ(got.status, expected.status);
     EXPECT_EQ(got.out, expected.out);
     EXPECT_EQ(got.err, expected.err);
+  }
+}
+
+// The page's figures are the program's -J, byte for byte, with the ways
+// and without.
+TEST(WebEngine, FiguresAreWhatTheProgramWritesUnderJ) {
+  for (const int ways : {0, 1}) {
+    const std::vector<const char*> words = {"5000", "-2025", "-V", "-O3/4"};
+    ZebOutput output;
+    const int status = zebFigures(static_cast<int>(words.size()), words.data(), ways, &output);
+    const std::string figures(output.bytes[0], output.size[0]);
+    std::free(output.bytes[0]);
+    std::free(output.bytes[1]);
+    std::vector<std::string> arguments = {"zeb", "5000", "-2025", "-V", "-O3/4", "-J"};
+    if (ways != 0) arguments.emplace_back("-W");
+    const testing::ProcessResult expected = testing::runProgram(arguments);
+    EXPECT_EQ(status, expected.status);
+    EXPECT_EQ(figures, expected.out);
   }
 }
 
