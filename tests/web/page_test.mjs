@@ -147,7 +147,9 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
   // Worked by hand for 5000 (court fees 121 and 146): half of each with the
   // note on the minimum; the first instance's three, under their headings.
   const [m, k] = await page.evaluate(() => [zeb.figures(["5000", "-m"]), zeb.figures(["5000", "-k", "-V"])]);
-  assert.deepEqual(m.rows[3], { label: "0,5 Gerichtsgebühren", note: 1, old: 60.5, new: 73, basis: 5000,
+  const byKey = (figures, key) => figures.rows.find((row) => row.key === key);
+  assert.deepEqual(byKey(m, "payment_order.court_fees"), { key: "payment_order.court_fees", label: "0,5 Gerichtsgebühren",
+    note: 1, old: 60.5, new: 73, basis: 5000,
     oldPercent: 1, newPercent: 1, direction: "+", change: Math.fround(20.66115702), headings: ["Mahnverfahren"],
     derivation: {
       old: ["Gerichtsgebühr (§ 34 GKG, Anlage 2): bis 1.500 € 65,00 €, dazu 7 angefangene 500 € zu je 8,00 € = 121,00 €",
@@ -155,12 +157,16 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
       new: ["Gerichtsgebühr (§ 34 GKG, Anlage 2): bis 2.000 € 89,00 €, dazu 3 angefangene 1.000 € zu je 19,00 € = 146,00 €",
         "0,5 Gebühr (KV GKG Nr. 1100) × 146,00 € = 73,00 €, mindestens 32,00 €: 73,00 €"],
     } });
-  assert.deepEqual([k.amount, k.rows[3].old, k.rows[3].new, k.rows[3].headings[1]], [5000, 363, 438, "Verfahren mit streitigem Urteil"]);
-  assert.deepEqual(k.headings.map((h) => [h.level, h.row]), [[1, 3], [2, 3], [2, 7]]);
+  const court = byKey(k, "first_instance.court_fees");
+  assert.deepEqual([k.amount, court.old, court.new, court.headings[1]], [5000, 363, 438, "Verfahren mit streitigem Urteil"]);
+  assert.deepEqual(byKey(k, "first_instance.settlement.court_fees").old, 121);
+  assert.deepEqual(k.headings.map((h) => [h.key, h.level, h.row]),
+    [["first_instance", 1, 3], ["first_instance.judgment", 2, 3], ["first_instance.settlement", 2, 7]]);
 
   // 5000 under the reform of 2025, worked by hand: 3 x 170,50 after 3 x 161,00.
   const r = await page.evaluate(() => zeb.figures(["5000", "-k", "-2025"]));
-  assert.deepEqual([r.columns, r.rows[3].label, r.rows[3].old, r.rows[3].new, r.rows[3].change, r.rows[5].new],
+  const [fees, lawyer] = [byKey(r, "first_instance.court_fees"), byKey(r, "first_instance.lawyer_costs")];
+  assert.deepEqual([r.columns, fees.label, fees.old, fees.new, fees.change, lawyer.new],
     [["Kosten bis 31.05.2025", "Kosten ab 01.06.2025"], "3 Gerichtsgebühren", 483, 511.5, 5.9, 1078.44]);
   assert.deepEqual((await page.evaluate(() => zeb.figures(["45000000", "-k", "-2021"]))).remarks,
     ["Der Streitwert zählt höchstens mit 30.000.000 Euro (§ 39 Abs. 2 GKG; § 22 Abs. 2 RVG für einen Auftraggeber in derselben Angelegenheit)."]);
@@ -305,9 +311,10 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
     (b) => b.getAttribute("aria-expanded") + " " + document.getElementById(b.getAttribute("aria-controls")).hidden));
   assert.equal(buttons.length, 7);
   assert.ok(buttons.every((state) => state === "false true"), buttons.join());
-  // Each button is named by its row.
-  const names = await page.evaluate(() => Array.from(document.querySelectorAll("#uebersicht .weg-knopf"), (b) => b.getAttribute("aria-label")));
-  assert.deepEqual([new Set(names).size, names[5]], [7, "Rechenweg: 2,5 Anwaltsgebühren + Auslagenpauschale + MwSt"]);
+  // Each button is named by its block and its row.
+  const names = () => page.evaluate(() => Array.from(document.querySelectorAll("#uebersicht .weg-knopf"), (b) => b.getAttribute("aria-label")));
+  assert.deepEqual([new Set(await names()).size, (await names())[5]],
+    [7, "Rechenweg: Erste Instanz, 2,5 Anwaltsgebühren + Auslagenpauschale + MwSt"]);
   // The gross lawyer fees, worked by hand: 2,5 x 354,50, 20,00 and 19 % VAT.
   const row = await page.evaluate(() => {
     const button = Array.from(document.querySelectorAll("#uebersicht .weg-knopf"))
@@ -330,6 +337,8 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
   await page.click("#vergleich");
   await page.waitForFunction(() => document.getElementById("uebersicht").textContent.includes("Prozeßvergleich"));
   assert.ok(await page.evaluate((id) => !document.getElementById(id).hidden && document.getElementById("probe") !== null, row));
+  // The judgement's and the settlement's process costs share a label, not a name.
+  assert.equal(new Set(await names()).size, (await names()).length);
   const fresh = await openPage("#streitwert=5000&recht=2025&verfahren=klage&vergleich=ja&darstellung=uebersicht");
   await fresh.waitForFunction(() => document.querySelector("#uebersicht .block"));
   assert.deepEqual(await rowsShown(page), await rowsShown(fresh));
@@ -358,6 +367,10 @@ test("who bears the costs: a share gives its rows, its address and its picture, 
   const row = await page.waitForFunction(() => Array.from(document.querySelectorAll("#uebersicht .position"))
     .find((r) => r.textContent.startsWith("davon trägt der Kläger 70 %"))?.nextElementSibling.textContent);
   assert.match(row, /^3\.149,23\s€3\.343,20\s€\+ 6,2\s%$/);
+  // Every instance has its "davon trägt der Kläger 70 %": each way's button
+  // has a name of its own.
+  const names = await page.evaluate(() => Array.from(document.querySelectorAll("#uebersicht .weg-knopf"), (b) => b.getAttribute("aria-label")));
+  assert.deepEqual([names.length, new Set(names).size], [43, 43]);
   // Without the defendant's lawyer: 798,00 + 1.850,45 to distribute, 70 %
   // of 2.648,45 = 1.853,915 rounds up; the picture writes both parts.
   await page.click("#anwalt-beklagter");

@@ -3,6 +3,7 @@
 // axes logarithmic, with a pointer that reads the values at any amount.
 import { kLaws } from "./address.js";
 import { kLargestAmount } from "./amount.js";
+import { rowOf } from "./keys.js";
 import { amountWords, changeOf, euros, wholeEuros } from "./numbers.js";
 import { dateOf } from "./ways.js";
 
@@ -22,7 +23,7 @@ export function createChart(container, zeb, width) {
   function feesAt(amount, law) {
     const figures = zeb.figures([String(amount), "-k", "-b", "-A"].concat(kLaws[law] ?? []), { ways: false });
     const [old, now] = figures.columns.map(dateOf);
-    return { amount, court: figures.rows[1], lawyer: figures.rows[2], dates: { old, new: now } };
+    return { amount, court: rowOf(figures, "header.court_fee"), lawyer: rowOf(figures, "header.lawyer_fee"), dates: { old, new: now } };
   }
 
   const cache = new Map();

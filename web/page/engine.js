@@ -19,14 +19,18 @@
 //                                  01.06.2025"], or null
 //                        remarks   lines of the table that are no row (the
 //                                  cap of the value), as the text shows them
-//                        headings  [{level, label, row}]: level 1 a
-//                                  section, 2 a variant; row the index of
+//                        headings  [{key, level, label, row}]: level 1 a
+//                                  section ("appeal"), 2 a variant
+//                                  ("appeal.settlement"); row the index of
 //                                  the first row after it
-//                        rows      [{label, note, old, new, basis,
+//                        rows      [{key, label, note, old, new, basis,
 //                                  oldPercent, newPercent, direction,
 //                                  change, headings, derivation}], in
-//                                  report order: label as the text report
-//                                  shows it, without colon and note mark;
+//                                  report order: key the row's path
+//                                  ("appeal.settlement.court_fees"), which
+//                                  stays when its label is reworded; label
+//                                  as the text report shows it, without
+//                                  colon and note mark;
 //                                  note the number of the note it marks, or
 //                                  null; old and new the values as printed:
 //                                  the single-precision numbers of the
@@ -45,7 +49,9 @@
 //                                  (new null for a row with one value), or
 //                                  null when `ways` is false.
 //                      The rows are the text report's: -h and -E change
-//                      nothing, and -A has nothing to leave out.
+//                      nothing, and -A has nothing to leave out. `zeb -J`
+//                      writes the same document; doc/figures.schema.json
+//                      describes it.
 //   zeb.memory         the size of the engine's WebAssembly memory in bytes
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.

@@ -1,8 +1,9 @@
 // The figures view ("Übersicht"): a block per section of the report, each
 // row's label over its two amounts and the change, and under each row the
 // way to its values, opened by its button and made at its first opening.
-// A change of the form changes what differs: rows that stay keep their
-// elements, so that the browser lays out only what is new.
+// A change of the form changes what differs: rows that stay (by their
+// keys) keep their elements, so that the browser lays out only what is new.
+import { wayButtonName } from "./keys.js";
 import { changeOf, euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
 import { dateOf, wayHtml } from "./ways.js";
@@ -10,13 +11,13 @@ import { dateOf, wayHtml } from "./ways.js";
 // The figures' rows in blocks: the base rows, then one block per section,
 // a variant's sub-heading as an item of its own.
 function blocksOf(figures) {
-  const blocks = [{ title: "Streitwert und einfache Gebühren", items: [] }];
+  const blocks = [{ key: "header", title: "Streitwert und einfache Gebühren", items: [] }];
   let heading = 0;
   figures.rows.forEach((row, index) => {
     for (; heading < figures.headings.length && figures.headings[heading].row === index; ++heading) {
-      const { level, label } = figures.headings[heading];
-      if (level === 1) blocks.push({ title: label, items: [] });
-      else blocks[blocks.length - 1].items.push({ variant: label });
+      const { level, label, key } = figures.headings[heading];
+      if (level === 1) blocks.push({ key, title: label, items: [] });
+      else blocks[blocks.length - 1].items.push({ variant: label, key });
     }
     blocks[blocks.length - 1].items.push({ row, index });
   });
@@ -44,7 +45,7 @@ function place(parent, elements, cursor) {
 // in it, such as one on a link to a note.
 export function createFiguresView(container, onNote) {
   let serial = 0; // makes the ids of the elements made
-  let blocks = new Map(); // the blocks on screen, by their key
+  let blocks = new Map(); // the blocks on screen, by their section's key and the law
   let rowsByWay = new Map(); // the rows on screen, by the id of their way's row
   let notesShown = null;
   let notesBox = null;
@@ -60,16 +61,14 @@ export function createFiguresView(container, onNote) {
 
   // The HTML of a new row of `block`: its label (with its note's mark) over
   // its values, each value a cell of its own, and its way's row, empty
-  // until opened; or of a variant's sub-heading.
-  function rowHtml(block, item, labelHtml, id) {
-    if (item.variant) return `<tr class="variante"><th colspan="3" scope="colgroup">${labelHtml}</th></tr>`;
-    const { row } = item;
-    const values = row.basis === 0 ? `<td colspan="3" class="einzeln" headers="${id}"></td>`
+  // until opened; or of a variant's sub-heading. Label and values come
+  // later.
+  function rowHtml(block, item, id) {
+    if (item.variant) return `<tr class="variante"><th colspan="3" scope="colgroup">${escapeHtml(item.variant)}</th></tr>`;
+    const values = item.row.basis === 0 ? `<td colspan="3" class="einzeln" headers="${id}"></td>`
       : `<td headers="${id} ${block.id}a"></td><td headers="${id} ${block.id}n"></td><td headers="${id} ${block.id}v"></td>`;
-    // Each button is named by its row: a screen reader tells them apart.
-    const toggle = `<button type="button" class="weg-knopf" aria-expanded="false" aria-controls="${id}w" ` +
-      `aria-label="Rechenweg: ${escapeHtml(row.label)}">Rechenweg</button>`;
-    return `<tr class="position"><th colspan="3" id="${id}">${labelHtml}${toggle}</th></tr>` +
+    const toggle = `<button type="button" class="weg-knopf" aria-expanded="false" aria-controls="${id}w">Rechenweg</button>`;
+    return `<tr class="position"><th colspan="3" id="${id}"><span></span>${toggle}</th></tr>` +
       `<tr class="werte">${values}</tr><tr class="rechenweg" id="${id}w" hidden></tr>`;
   }
 
@@ -78,21 +77,17 @@ export function createFiguresView(container, onNote) {
     shown.way.innerHTML = `<td colspan="3">${wayHtml(derivation, shown.before, shown.after)}</td>`;
   }
 
-  // Shows `items` in `block`: rows that stay keep their elements and get
-  // their values anew; the others come or go.
+  // Shows `items` in `block`: rows that stay (the judgement's rows when the
+  // settlement comes or goes) keep their elements and get their label and
+  // values anew; the others come or go.
   function showItems(block, items, mark, before, after) {
-    // Rows under the first sub-heading are those of a block without any:
-    // the judgement's rows stay when the settlement comes or goes.
-    let variant = "";
-    let variants = 0;
     const made = [];
     const shownItems = items.map((item) => {
-      const labelHtml = item.variant ? escapeHtml(item.variant) : escapeHtml(item.row.label) + (item.row.note ? mark(item.row.note) : "");
-      if (item.variant && variants++ > 0) variant = item.variant;
-      const key = item.variant ? "\u0000" + item.variant : `${variant}\u0000${item.row.basis === 0}\u0000${labelHtml}`;
+      // A row that shows one value has other cells than one that compares two.
+      const key = item.variant ? item.key : `${item.row.key}\u0000${item.row.basis === 0}`;
       let shown = block.rows.get(key);
       if (!shown) {
-        shown = { html: rowHtml(block, item, labelHtml, "r" + ++serial), size: item.variant ? 1 : 3, values: "" };
+        shown = { html: rowHtml(block, item, "r" + ++serial), size: item.variant ? 1 : 3, label: "", values: "" };
         made.push(shown);
       }
       return { key, item, shown };
@@ -102,7 +97,10 @@ export function createFiguresView(container, onNote) {
     const elements = made.length > 0 ? elementsOf(made.map((shown) => shown.html).join(""), true) : [];
     for (const shown of made) {
       shown.elements = elements.splice(0, shown.size);
-      if (shown.size === 3) [, { cells: shown.cells }, shown.way] = shown.elements;
+      if (shown.size === 3) {
+        [, { cells: shown.cells }, shown.way] = shown.elements;
+        [shown.labelCell, shown.toggle] = shown.elements[0].cells[0].children;
+      }
       delete shown.html;
     }
     const rows = new Map();
@@ -112,6 +110,14 @@ export function createFiguresView(container, onNote) {
       cursor = place(block.body, shown.elements, cursor);
       if (item.variant) continue;
       const { row } = item;
+      // The label may change where the row stays (a party's share); each
+      // button is named by its block and row, so that a screen reader tells
+      // them apart.
+      const labelHtml = escapeHtml(row.label) + (row.note ? mark(row.note) : "");
+      if (labelHtml !== shown.label) {
+        shown.labelCell.innerHTML = shown.label = labelHtml;
+        shown.toggle.setAttribute("aria-label", wayButtonName(row));
+      }
       const values = row.basis === 0 ? [euros(row.old)] : [euros(row.old), euros(row.new), changeOf(row)];
       if (values.join("\u0000") !== shown.values) {
         values.forEach((text, i) => (shown.cells[i].textContent = text));
@@ -162,8 +168,8 @@ export function createFiguresView(container, onNote) {
       rowsByWay = new Map();
       const shownBlocks = new Map();
       const order = [];
-      blocksOf(figures).forEach(({ title, items }, b) => {
-        const key = `${before}\u0000${after}\u0000${title}`;
+      blocksOf(figures).forEach(({ key: section, title, items }, b) => {
+        const key = `${before}\u0000${after}\u0000${section}`;
         const block = blocks.get(key) ?? makeBlock(title, before, after);
         showItems(block, items, mark, before, after);
         // A line on the amount (its cap) stands under the first block.

@@ -23,3 +23,10 @@ export function parseShare(input) {
   }
   return { word: "-O" + perCent[1] + (perCent[2] === undefined ? "" : "," + perCent[2]) };
 }
+
+// The share won as the form shows it, from the engine's switch: "60 %"
+// and "33,33 %" of "-O60" and "-O33,33", "3/4" of "-O3/4".
+export function wonText(word) {
+  const share = word.slice("-O".length);
+  return share.includes("/") ? share : share + " %";
+}

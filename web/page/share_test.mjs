@@ -1,6 +1,6 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { parseShare } from "./share.js";
+import { parseShare, wonText } from "./share.js";
 
 test("a share as a German writes it gives the engine's switch", () => {
   for (const [input, word] of [["60", "-O60"], ["60 %", "-O60"], ["60%", "-O60"], ["33,33", "-O33,33"],
@@ -9,6 +9,12 @@ test("a share as a German writes it gives the engine's switch", () => {
     assert.deepEqual(parseShare(input), { word }, input);
   }
   assert.deepEqual(parseShare("  "), {});
+});
+
+test("the share won as the form shows it, a per cent with its sign", () => {
+  for (const [input, text] of [["60", "60 %"], ["33.33 %", "33,33 %"], ["100,00", "100,00 %"], [" 3 / 4 ", "3/4"]]) {
+    assert.equal(wonText(parseShare(input).word), text, input);
+  }
 });
 
 test("anything else gets a message that says what is wrong", () => {

@@ -8,6 +8,7 @@ import { createFiguresView } from "./figures_view.js";
 import { createNotes, followNote } from "./notes.js";
 import { createReportFrame } from "./report_frame.js";
 import { riskPictureHtml } from "./risk_picture.js";
+import { wonText } from "./share.js";
 import { fromAscii, fromCodePage850 } from "./text.js";
 
 // `page` holds the elements: output, overview, chart, textReport,
@@ -43,15 +44,15 @@ export function createViews(page, zeb) {
     }
     printCopy.show(view);
     const words = argumentsOf(state, digits, false);
-    const risk = words.some((word) => word.startsWith("-O"));
+    const share = words.find((word) => word.startsWith("-O"));
     if (view === "text") {
       page.textReport.textContent = fromCodePage850(zeb.run(words).stdout);
     } else if (view === "uebersicht") {
       let withWays = null;
       figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)),
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht, risk) : null);
+        state.hinweise === "ja" ? notesOf(state.euro, state.recht, share !== undefined) : null);
     } else {
-      riskPicture.innerHTML = risk ? riskPictureHtml(zeb.figures(words, { ways: false })) : "";
+      riskPicture.innerHTML = share ? riskPictureHtml(zeb.figures(words, { ways: false }), wonText(share)) : "";
       chart.show(digits, state.recht);
     }
   }

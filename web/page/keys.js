@@ -1,0 +1,29 @@
+// The report's rows found by their keys, never by their labels, and the
+// short names the page gives the parts of the report ("Berufung").
+//   header.court_fee, appeal.court_fees, appeal.settlement.court_fees
+
+const kSectionNames = {
+  payment_order: "Mahnverfahren",
+  first_instance: "Erste Instanz",
+  appeal: "Berufung",
+  revision: "Revision",
+  revision_bgh: "Revision vor dem BGH",
+  totals: "Gesamtkosten",
+};
+const kVariantNames = { settlement: "Prozeßvergleich" };
+
+// The row of `figures` (zeb.figures) with `key`, or undefined.
+export const rowOf = (figures, key) => figures.rows.find((row) => row.key === key);
+
+// The short name of a section by its key: "Berufung" for "appeal".
+export const sectionName = (section) => kSectionNames[section];
+
+// The accessible name of the button that opens a row's way: its section
+// and variant, then its label ("Rechenweg: Berufung, 4 Gerichtsgebühren"),
+// distinct within one report as the row's key is.
+export function wayButtonName(row) {
+  const [section, ...path] = row.key.split(".");
+  const names = section === "header" ? [] : [kSectionNames[section] ?? row.headings[0]];
+  if (path.length > 1) names.push(kVariantNames[path[0]] ?? row.headings[1]);
+  return "Rechenweg: " + [...names, row.label].join(", ");
+}
