@@ -26,13 +26,15 @@ grep -q "^\.TH ZEB 1 .* \"ZEB $version\"" "$scratch/zeb.1" || fail "man page ver
 for file in README.md LICENSE; do
   [[ -f $scratch/prefix/share/doc/zeb/$file ]] || fail "no share/doc/zeb/$file"
 done
+schema=share/zeb/figures.schema.json
+cmp -s "$(dirname "$0")/../doc/figures.schema.json" "$scratch/prefix/$schema" || fail "no $schema"
 # The web page, where the build made it.
 page=""
 if [[ -f $build/web/zeb.html ]]; then
   page=share/zeb/zeb.html
   cmp -s "$build/web/zeb.html" "$scratch/prefix/$page" || fail "no $page"
 fi
-echo "installed: bin/zeb, the man page (groff without warnings), README, license${page:+, $page}"
+echo "installed: bin/zeb, the man page (groff without warnings), README, license, $schema${page:+, $page}"
 
 # cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
@@ -54,6 +56,7 @@ cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/s
 grep -q "^zeb: statically-linked-binary" "$scratch/root/usr/share/lintian/overrides/zeb" ||
   fail "no lintian override for the static link"
 [[ -z $page ]] || cmp -s "$build/web/zeb.html" "$scratch/root/usr/$page" || fail "no /usr/$page"
+[[ -f $scratch/root/usr/$schema ]] || fail "no /usr/$schema"
 # lintian: no error and no warning (information lines are allowed).
 findings=$(lintian "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
 [[ -z $findings ]] || fail "lintian: $findings"
