@@ -307,10 +307,9 @@ std::vector<std::string> headingKeys(const Figures& figures) {
 }
 
 // `names` under `path`: "appeal" and {"court_fees"} give "appeal.court_fees".
-std::vector<std::string> under(const std::string& path, const std::vector<std::string>& names) {
-  std::vector<std::string> keys;
-  for (const std::string& name : names) keys.push_back(path + "." + name);
-  return keys;
+std::vector<std::string> under(const std::string& path, std::vector<std::string> names) {
+  for (std::string& name : names) name.insert(0, path + ".");
+  return names;
 }
 
 std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
