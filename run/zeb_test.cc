@@ -184,26 +184,26 @@ TEST(RunZebFigures, DerivationsWorkedByHand) {
 // row prints and names the rules of its kind of row.
 TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
   struct Rule {
-    const char* label;  // a part of the labels of the rows it holds for
+    const char* key;  // a part of the keys of the rows it holds for
     std::vector<const char*> names;
   };
-  // The first rule whose label part a row's label holds.
+  // The first rule whose key part a row's key holds.
   const Rule rules[] = {
-      {"Zu verteilende", {"§ 91 ZPO", "Gerichtskosten", "Anwaltskosten des Beklagten"}},
-      {"davon trägt", {"§ 92 Abs. 1 ZPO"}},
-      {"Ausgleich:", {"§ 106 ZPO", "§ 12 Abs. 1 GKG"}},
-      {"Kosten aufgehoben", {"§ 98 ZPO", "Gerichtskosten", "eigene Anwaltskosten"}},
-      {"trägt mit Berufung", {"Anteil des"}},
-      {"Streitwert", {"Streitwert"}},
-      {"Auslagenpauschale", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3", "Nr. 7002", "Nr. 7008"}},
-      {"0,5 Gerichtsgeb", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 1100"}},
-      {" Gerichtsgeb", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 12"}},
-      {"Gerichtsgeb", {"§ 34 GKG, Anlage 2"}},
-      {" Anwaltsgeb", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3"}},
-      {"Anwaltsgeb", {"§ 13 RVG, Anlage 2"}},
-      {"50 % Anteil", {"Hälfte der Prozesskosten"}},
-      {"Gerichtskosten + 2", {"Gerichtskosten", "2 × Anwaltskosten"}},
-      {"Gesamtkosten", {"Prozesskosten"}},
+      {"to_distribute", {"§ 91 ZPO", "Gerichtskosten", "Anwaltskosten des Beklagten"}},
+      {"_share", {"§ 92 Abs. 1 ZPO"}},
+      {"_pays_", {"§ 106 ZPO", "§ 12 Abs. 1 GKG"}},
+      {"_bears", {"§ 98 ZPO", "Gerichtskosten", "eigene Anwaltskosten"}},
+      {"_with_", {"Anteil des"}},
+      {"header.amount", {"Streitwert"}},
+      {"lawyer_costs", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3", "Nr. 7002", "Nr. 7008"}},
+      {"payment_order.court_fees", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 1100"}},
+      {"court_fees", {"§ 34 GKG, Anlage 2", "KV GKG Nr. 12"}},
+      {"header.court_fee", {"§ 34 GKG, Anlage 2"}},
+      {"lawyer_fees", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3"}},
+      {"header.lawyer_fee", {"§ 13 RVG, Anlage 2"}},
+      {"half_each", {"Hälfte der Prozesskosten"}},
+      {"process_costs", {"Gerichtskosten", "2 × Anwaltskosten"}},
+      {"totals.with_", {"Prozesskosten"}},
   };
   std::mt19937 random(20250601);
   std::vector<std::string> amounts = {"1", "500", "16777217", "30000001", "2147483647", "-1000"};
@@ -217,10 +217,11 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
       const Figures figures = figuresOf(words);
       if (figures.status != kReportWritten) continue;  // the reforms refuse an amount below 1
       for (const FigureRow& row : figures.rows) {
-        SCOPED_TRACE(amount + " " + law.back() + " " + row.label);
-        const Rule& rule = *std::find_if(std::begin(rules), std::end(rules), [&](const Rule& r) {
-          return row.label.find(r.label) != std::string::npos;
+        SCOPED_TRACE(amount + " " + law.back() + " " + row.key);
+        const Rule* rule = std::find_if(std::begin(rules), std::end(rules), [&](const Rule& r) {
+          return row.key.find(r.key) != std::string::npos;
         });
+        ASSERT_NE(rule, std::end(rules));
         for (std::size_t s = 0; s < (row.percentBasis == 0 ? 1 : 2); ++s) {
           const Steps& steps = row.derivation[s];
           ASSERT_FALSE(steps.empty());
@@ -233,7 +234,7 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
           EXPECT_EQ(last, figureText(s == 0 ? row.oldValue : row.newValue, 2));
           std::string all;
           for (const std::string& step : steps) all += step + "\n";
-          for (const char* name : rule.names) EXPECT_NE(all.find(name), std::string::npos) << name;
+          for (const char* name : rule->names) EXPECT_NE(all.find(name), std::string::npos) << name;
         }
       }
     }
