@@ -147,9 +147,8 @@ void printColumnHeader() {
   }
 }
 
-void printRow(const char* key, const char* label, float oldValue, float newValue,
-              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
-              const Derivation* derivation) {
+void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment, const Derivation* derivation, const char* key) {
   RunState& run = runState();
   const double basis = static_cast<double>(percentBasis);
   if (basis == 0) {
@@ -182,9 +181,8 @@ void printRow(const char* key, const char* label, float oldValue, float newValue
   printDerivation(derivation, false);
 }
 
-void printRow(const char* key, const char* label, Cents oldValue, Cents newValue,
-              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
-              const Derivation* derivation) {
+void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment, const Derivation* derivation, const char* key) {
   RunState& run = runState();
   const Decimal oldFigure{oldValue.count, 2};
   const Decimal newFigure{newValue.count, 2};
@@ -240,7 +238,7 @@ void printValueCap() {
   }
 }
 
-void printHeading(int level, const char* key, const char* label) {
+void printHeading(int level, const char* label, const char* key) {
   const bool subHeading = level == 2;
   if (std::optional<Figures>& figures = runState().figures) {
     recordHeading(*figures, level, key, label);
@@ -261,11 +259,12 @@ void printHeading(int level, const char* key, const char* label) {
 void printVariantHeading(char kind) {
   if (!runState().options.showSettlement) return;
   if (kind == 's') {
-    printHeading(2, kJudgmentKey, "Verfahren mit streitigem Urteil");
+    printHeading(2, "Verfahren mit streitigem Urteil", kJudgmentKey);
   } else if (kind == 'v') {
     printHeading(
-        2, "settlement",
-        inCurrentMode({"Verfahren mit Proze\341vergleich", "Verfahren mit Proze&szlig;vergleich"}));
+        2,
+        inCurrentMode({"Verfahren mit Proze\341vergleich", "Verfahren mit Proze&szlig;vergleich"}),
+        "settlement");
   }
 }
 

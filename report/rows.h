@@ -28,15 +28,15 @@ void printColumnHeader();
 // comparison form the label column is 50 + `labelWidthAdjustment` wide.
 // Under -W the `derivation` of the values follows the row; the figures
 // keep it, and the row's `key` within its block ("court_fees").
-void printRow(const char* key, const char* label, float oldValue, float newValue,
-              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
-              const Derivation* derivation = nullptr);
+void printRow(const char* label, float oldValue, float newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr,
+              const char* key = "");
 
 // The same row for the exact values of a reform: the per cents and the
 // change (in tenths of a per cent) rounded half up from the cents.
-void printRow(const char* key, const char* label, Cents oldValue, Cents newValue,
-              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
-              const Derivation* derivation = nullptr);
+void printRow(const char* label, Cents oldValue, Cents newValue, std::uint64_t percentBasis,
+              std::int16_t labelWidthAdjustment, const Derivation* derivation = nullptr,
+              const char* key = "");
 
 // The line under the amount that says that the fees are taken of at most
 // 30 million euros.
@@ -45,7 +45,7 @@ void printValueCap();
 // A heading row: level 2 a sub-heading, any other level a section heading.
 // `label` comes without its colon; the figures keep the heading's `key`, a
 // section's ("appeal") or a variant's within its section ("settlement").
-void printHeading(int level, const char* key, const char* label);
+void printHeading(int level, const char* label, const char* key = "");
 
 // Under -V, the sub-heading of the judgement block ('s') or of the
 // settlement block ('v'); otherwise nothing.

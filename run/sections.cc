@@ -155,7 +155,7 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   const bool added = rule.baseName != nullptr;
   const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
                                  added};
-  printHeading(1, rows.key, rows.heading);
+  printHeading(1, rows.heading, rows.key);
   printVariantHeading('s');
 
   Recorded<BlockOf<Way>> ways(recorded);
@@ -197,7 +197,7 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
 
 template <class Reckoning>
 void printPaymentOrderSection(const Reckoning& reckoning) {
-  printHeading(1, "payment_order", "Mahnverfahren");
+  printHeading(1, "Mahnverfahren", "payment_order");
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
   Recorded<Way> ways(runState().recordsWays);

@@ -50,12 +50,13 @@ void printRowOf(const char* key, Label label, Value oldValue, Value newValue,
                 std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Way* oldWay,
                 Way* newWay) {
   if (oldWay == nullptr) {
-    printRow(key, inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment);
+    printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment, nullptr,
+             key);
     return;
   }
   const Derivation derivation = {std::move(oldWay->steps), std::move(newWay->steps)};
-  printRow(key, inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
-           &derivation);
+  printRow(inCurrentMode(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
+           &derivation, key);
 }
 
 }  // namespace zeb

@@ -36,7 +36,7 @@ void printInstanceTotals(const Reckoning& reckoning,
   const ReportOptions& options = runState().options;
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
-  printHeading(1, "totals", "Gesamtkosten mehrerer Instanzen");
+  printHeading(1, "Gesamtkosten mehrerer Instanzen", "totals");
   for (const TotalsRow& row : kTotalsRows) {
     const auto& sum = totals[row.field];
     printRowOf(row.key, row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]),
