@@ -1,15 +1,11 @@
 #!/usr/bin/env python3
-"""The figures as JSON (-J) against their schema and the text report.
+"""-J against its schema and the text report:  json_check.py ZEB SCHEMA
 
-  json_check.py ZEB SCHEMA
-
-For a matrix of command lines (the report of 2013 and both reforms, every
-section switch, with and without -V, who bears the costs with the parties'
-words), `zeb ... -J` and `zeb ... -J -W` must be valid JSON that validates
-against SCHEMA, with unique keys, and each row must say what the text report
-(`zeb ... -W`) prints: its label, its values, per cents and change, and the
-way to its values line for line. No label of the text report is wider than
-the narrowest label column. Ends with the number of command lines checked.
+For the report of 2013 and both reforms, every section switch, with and
+without -V, and who bears the costs with the parties' words: `zeb ... -J`
+and `-J -W` validate against SCHEMA with unique keys, and each row says
+what `zeb ... -W` prints: label, values, per cents, change and way. No
+text label is wider than the narrowest label column (49, the totals').
 """
 import concurrent.futures
 import json
@@ -19,15 +15,6 @@ import sys
 
 import jsonschema
 
-EDITIONS = [[], ['-2021'], ['-2025']]
-AMOUNTS = {'2013': ['5000', '-1000', '16777217', '2147483647'],
-           'reform': ['1', '5000', '115000', '30000001']}
-SECTIONS = [[], ['-k'], ['-b'], ['-r'], ['-m'], ['-k', '-b']]
-SHARES = [[], ['-O60'], ['-O33,33', '-ohneB'], ['-O3/4', '-vorsteuerK', '-ohneK']]
-# The label column of the text report is 50 characters wide, one less for
-# the totals: no label, with its colon and note mark, may be wider.
-NARROWEST_LABEL_COLUMN = 49
-
 ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>-?\d+\.\d\d) Euro'
                  r'(?:\t= *(?P<oldPercent>-?\d+) % des Streitwertes\t *(?P<new>-?\d+\.\d\d) Euro'
                  r'\t= *(?P<newPercent>-?\d+) % des Streitwertes'
@@ -35,13 +22,16 @@ ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>-?\d+\.\d\d) Euro'
 
 
 def command_lines():
+    sections = [[], ['-k'], ['-b'], ['-r'], ['-m'], ['-k', '-b']]
+    shares = [[], ['-O60'], ['-O33,33', '-ohneB'], ['-O3/4', '-vorsteuerK', '-ohneK']]
     lines = []
-    for edition in EDITIONS:
-        for amount in AMOUNTS['reform' if edition else '2013']:
-            for sections in SECTIONS:
+    for edition in ([], ['-2021'], ['-2025']):
+        amounts = ['1', '5000', '115000', '30000001'] if edition else ['5000', '-1000', '16777217', '2147483647']
+        for amount in amounts:
+            for section in sections:
                 for settlement in ([], ['-V']):
-                    for share in SHARES if edition else [[]]:
-                        lines.append([amount, *edition, *sections, *settlement, *share])
+                    for share in shares if edition else [[]]:
+                        lines.append([amount, *edition, *section, *settlement, *share])
     return lines
 
 
@@ -52,59 +42,47 @@ def run(zeb, words):
 
 
 def text_rows(text):
-    """The rows of a text report under -W: [label, values, {'old': steps, 'new': steps}]."""
-    table = text.split('\nAnmerkungen:')[0].split('\n')
-    table = table[table.index(next(line for line in table if line.startswith('Position'))) + 1:]
-    rows = []
-    column = None
-    for line in table:
+    """The rows of a text report under -W: (label, values, {column: steps})."""
+    lines = text.split('\nAnmerkungen:')[0].split('\n')
+    rows, column = [], None
+    for line in lines[next(i for i, line in enumerate(lines) if line.startswith('Position')) + 1:]:
         if line.startswith('    Rechenweg'):
             column = 'new' if line.startswith('    Rechenweg ab ') else 'old'
             rows[-1][2][column] = []
         elif line.startswith('        '):
             rows[-1][2][column].append(line[8:])
         elif (match := ROW.match(line)) is not None:
-            rows.append([match['label'], {k: v for k, v in match.groupdict().items() if k != 'label'}, {}])
+            rows.append((match['label'], match.groupdict(), {}))
     return rows
 
 
-def printed(value, places, reform):
-    """A JSON number as the text report prints it."""
-    return value if reform else '%.*f' % (places, float(value))
-
-
 def check(zeb, validator, words):
+    # A reform's numbers are exact decimals: kept as written.
     reform = any(word in ('-2021', '-2025') for word in words)
-    plain = run(zeb, words + ['-J'])
-    with_ways = run(zeb, words + ['-J', '-W'])
-    text = run(zeb, words + ['-W']).decode('cp850')
+    printed = (lambda value, places: value) if reform else (lambda value, places: '%.*f' % (places, float(value)))
     documents = []
-    for raw in (plain, with_ways):
+    for ways in ([], ['-W']):
+        raw = run(zeb, words + ['-J', *ways])
         assert raw.endswith(b'\n') and raw.count(b'\n') == 1, words
-        # Numbers kept as written: a reform's are exact decimals.
-        document = json.loads(raw.decode('utf-8'), parse_float=str)
         validator.validate(json.loads(raw))
-        documents.append(document)
-    figures, ways = documents
-    assert [dict(row, derivation=None) for row in ways['rows']] == figures['rows'], words
-    keys = [row['key'] for row in figures['rows']] + [heading['key'] for heading in figures['headings']]
+        documents.append(json.loads(raw.decode('utf-8'), parse_float=str))
+    figures, with_ways = documents
+    assert [dict(row, derivation=None) for row in with_ways['rows']] == figures['rows'], words
+    keys = [item['key'] for item in figures['rows'] + figures['headings']]
     assert len(set(keys)) == len(keys), (words, keys)
-
-    rows = text_rows(text)
-    assert len(rows) == len(ways['rows']), words
-    for row, (label, values, steps) in zip(ways['rows'], rows):
+    rows = text_rows(run(zeb, words + ['-W']).decode('cp850'))
+    assert len(rows) == len(with_ways['rows']), words
+    for row, (label, values, steps) in zip(with_ways['rows'], rows):
         where = (' '.join(words), row['key'])
-        mark = ' %d)' % row['note'] if row['note'] else ''
-        assert label == row['label'] + ':' + mark, (where, label)
-        assert len(label) <= NARROWEST_LABEL_COLUMN, (where, label)
-        assert values['old'] == printed(row['old'], 2, reform), where
-        if row['basis'] == 0:
-            assert values['new'] is None and row['derivation']['new'] is None, where
-        else:
-            assert values['new'] == printed(row['new'], 2, reform), where
-            assert [values['oldPercent'], values['newPercent']] == [str(row['oldPercent']), str(row['newPercent'])], where
-            change = None if row['change'] is None else printed(row['change'], 1, reform)
-            assert [values['direction'], values['change']] == [row['direction'], change], where
+        assert label == row['label'] + ':' + (' %d)' % row['note'] if row['note'] else ''), (where, label)
+        assert len(label) <= 49, (where, label)
+        expected = {'old': printed(row['old'], 2), 'new': None, 'oldPercent': None, 'newPercent': None,
+                    'direction': None, 'change': None}
+        if row['basis'] != 0:
+            expected.update(new=printed(row['new'], 2), oldPercent=str(row['oldPercent']),
+                            newPercent=str(row['newPercent']), direction=row['direction'],
+                            change=None if row['change'] is None else printed(row['change'], 1))
+        assert dict(values, label=None) == dict(expected, label=None), where
         # The text writes each step in code page 850, the euro sign as "Euro".
         for column in ('old', 'new'):
             expected = [step.replace('€', 'Euro').encode('cp850', 'replace').decode('cp850')
@@ -121,8 +99,7 @@ def main():
     lines = command_lines()
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
         list(pool.map(lambda words: check(zeb, validator, words), lines))
-    print('%d command lines: -J valid against the schema, its values those of the text report'
-          % len(lines))
+    print('%d command lines: -J valid against its schema, with the values of the text report' % len(lines))
 
 
 if __name__ == '__main__':

@@ -300,42 +300,6 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   }
 }
 
-// -J writes the figures as one line of JSON and nothing else, in every
-// edition; doc/figures.schema.json describes it, and the JSON check holds
-// every value against the text report.
-TEST(Json, OneLineOfFiguresInsteadOfTheReport) {
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string start, end;
-  };
-  const Case cases[] = {
-      {{"5000", "-J", "-k", "-b"},
-       R"({"status":0,"amount":5000,"columns":["Kosten bis 31.07.2013","Kosten ab 01.08.2013"],)",
-       // 2 / 301 = 0.6644518... per cent, in single precision.
-       R"({"key":"header.lawyer_fee","label":"Anwaltsgebühr","note":null,"old":301,"new":303,)"
-       R"("basis":5000,"oldPercent":6,"newPercent":6,"direction":"+","change":0.664451)"},
-      {{"30000001", "-2025", "-J", "-m", "-W"},
-       R"({"status":0,"amount":30000000,"columns":["Kosten bis 31.05.2025","Kosten ab )"
-       R"(01.06.2025"],"remarks":["Der Streitwert zählt höchstens mit 30.000.000 Euro)",
-       // Half the court fee of 30 million euros: 3.901,00 + 590 x 198,00 before
-       // 01.06.2025, 4.138,00 + 590 x 210,00 after.
-       R"({"key":"payment_order.court_fees","label":"0,5 Gerichtsgebühren","note":1,)"
-       R"("old":60360.50,"new":64019.00,"basis":30000000,"oldPercent":0,"newPercent":0,)"
-       R"("direction":"+","change":6.1,"derivation":{"old":["Gerichtsgebühr (§ 34 GKG, )"
-       R"(Anlage 2): bis 500.000 € 3.901,00 €, dazu 590 angefangene 50.000 € zu je 198,00 € )"
-       R"(= 120.721,00 €","0,5 Gebühr (KV GKG Nr. 1100) × 120.721,00 € = 60.360,50 €)"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments[1]);
-    const ProcessResult run = zeb(c.arguments);
-    EXPECT_TRUE(run.out.starts_with(c.start)) << run.out.substr(0, 200);
-    EXPECT_NE(run.out.find(c.end), std::string::npos) << c.end;
-    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.status, 0);
-  }
-}
-
 // Above 30 million euros the fees are those of 30 million, with a line on
 // the cap; the report of 2013 knows no cap.
 TEST(Reform, TheValueIsCappedAtThirtyMillion) {

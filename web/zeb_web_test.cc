@@ -44,23 +44,5 @@ TEST(WebEngine, EachRunGivesTheProgramsBytesFromFreshSettings) {
   }
 }
 
-// The page's figures are the program's -J, byte for byte, with the ways
-// and without.
-TEST(WebEngine, FiguresAreWhatTheProgramWritesUnderJ) {
-  for (const int ways : {0, 1}) {
-    const std::vector<const char*> words = {"5000", "-2025", "-V", "-O3/4"};
-    ZebOutput output;
-    const int status = zebFigures(static_cast<int>(words.size()), words.data(), ways, &output);
-    const std::string figures(output.bytes[0], output.size[0]);
-    std::free(output.bytes[0]);
-    std::free(output.bytes[1]);
-    std::vector<std::string> arguments = {"zeb", "5000", "-2025", "-V", "-O3/4", "-J"};
-    if (ways != 0) arguments.emplace_back("-W");
-    const testing::ProcessResult expected = testing::runProgram(arguments);
-    EXPECT_EQ(status, expected.status);
-    EXPECT_EQ(figures, expected.out);
-  }
-}
-
 }  // namespace
 }  // namespace zeb
