@@ -51,16 +51,25 @@ void noteFailure(RunState& state, bool failed) {
   }
 }
 
+// Whether `stream` is a terminal: on Windows a console.
+bool isTerminal(std::FILE* stream) {
+#ifdef _WIN32
+  DWORD mode = 0;
+  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+  return GetConsoleMode(handle, &mode) != 0;
+#else
+  const int descriptor = fileno(stream);  // -1 for a memory stream
+  return descriptor >= 0 && isatty(descriptor) != 0;
+#endif
+}
+
 // How `stream` shows letters. The locale is asked only for a terminal, so
 // that a run into a file or a pipe does not pay for it.
 Letters lettersOf(std::FILE* stream) {
 #ifdef _WIN32
-  DWORD mode = 0;
-  const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-  return GetConsoleMode(handle, &mode) != 0 ? Letters::Console : Letters::Bytes;
+  return isTerminal(stream) ? Letters::Console : Letters::Bytes;
 #else
-  const int descriptor = fileno(stream);  // -1 for a memory stream
-  if (descriptor < 0 || isatty(descriptor) == 0) return Letters::Bytes;
+  if (!isTerminal(stream)) return Letters::Bytes;
   // The user's character set, and the caller's locale back afterwards.
   const std::string caller = std::setlocale(LC_CTYPE, nullptr);
   const bool utf8 =
@@ -189,6 +198,11 @@ void emitDiagnostic(const char* format, ...) {
   va_start(arguments, format);
   write(state.diagnostics, state.diagnosticsLetters, format, arguments);
   va_end(arguments);
+}
+
+bool diagnosticsOnTerminal() {
+  std::FILE* stream = runState().diagnostics;
+  return stream != nullptr && isTerminal(stream);
 }
 
 int closeOutput() {

@@ -16,6 +16,10 @@ void emitUtf8(std::string_view text);
 // Writes to the diagnostics stream.
 [[gnu::format(printf, 1, 2)]] void emitDiagnostic(const char* format, ...);
 
+// Whether the diagnostics stream is a terminal (a Windows console): where
+// a person reads it, not a program.
+bool diagnosticsOnTerminal();
+
 // Flushes both streams; the errno of the report stream's first failed
 // write (EPIPE when its reader has gone, on every platform), or 0 when every
 // byte of the report was written.

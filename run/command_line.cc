@@ -70,6 +70,16 @@ int readDigits(const char*& text, int most, std::int64_t& value) {
 // White space as the C locale's isspace sees it.
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// An argument as given, its bytes outside printable ASCII shown as "?": a
+// message is code page 850, the argument in the user's own encoding.
+std::string printable(const char* argument) {
+  std::string text = argument;
+  for (char& c : text) {
+    if (c < ' ' || c > '~') c = '?';
+  }
+  return text;
+}
+
 }  // namespace
 
 std::int64_t parseAmount(const char* text) {
@@ -158,12 +168,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
 void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
                   const ReportOptions& options) {
   using enum Refusal::Reason;
-  // The argument as given, its bytes outside printable ASCII shown as "?":
-  // the message is code page 850, the argument in the user's own encoding.
-  std::string given = arguments[refusal.argument];
-  for (char& c : given) {
-    if (c < ' ' || c > '~') c = '?';
-  }
+  const std::string given = printable(arguments[refusal.argument]);
   // A share written apart from its -O ("-O 60") is the share meant.
   std::string apartShare;
   int apartAt = 0;
@@ -239,6 +244,99 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
       break;
   }
   emitDiagnostic(" Richtig: %s\n", command.c_str());
+}
+
+namespace {
+
+// The whole euros that `text` writes with thousands separators, as a
+// German ("5.000", "1.250.000,00") or an English writer ("5,000.00") does:
+// its digits, without the cents; none for any other text.
+std::optional<std::string> withoutSeparators(const std::string& text) {
+  for (const char separator : {'.', ','}) {
+    const char decimal = separator == '.' ? ',' : '.';
+    const std::size_t cents = text.find(decimal);
+    if (cents != std::string::npos &&
+        (text.size() - cents > 3 ||
+         text.find_first_not_of("0123456789", cents + 1) != std::string::npos)) {
+      continue;
+    }
+    // Groups of three digits after the first of one to three.
+    std::string digits;
+    std::size_t groups = 0;
+    for (std::size_t from = 0, to = 0; from < std::min(cents, text.size());
+         from = to + 1, ++groups) {
+      to = std::min(text.find(separator, from), std::min(cents, text.size()));
+      const std::size_t length = to - from;
+      if (length == 0 || length > 3 || (groups > 0 && length != 3) ||
+          text.find_first_not_of("0123456789", from) < to) {
+        groups = 0;
+        break;
+      }
+      digits += text.substr(from, length);
+    }
+    if (groups >= 2) return digits;
+  }
+  return std::nullopt;
+}
+
+// "zeb <amount>" and the switch words among `arguments` as they were
+// given, but the one at `amountAt` (0: none).
+std::string commandWith(const std::string& amount, int count, const char* const* arguments,
+                        int amountAt) {
+  std::string command = "zeb " + amount;
+  for (int i = 1; i < count; ++i) {
+    if (i == amountAt || switchWordOf(arguments[i]) == nullptr) continue;
+    command.append(" ").append(arguments[i]);
+  }
+  return command;
+}
+
+}  // namespace
+
+std::vector<std::string> terminalHints(int count, const char* const* arguments,
+                                       const ReportOptions& options) {
+  if (count <= 1 || options.reform != Reform::Of2013) return {};
+  std::vector<std::string> hints;
+  const std::string given = printable(arguments[1]);
+  // The amount of the right commands, and the argument it stands in, which
+  // they do not repeat.
+  std::string amount = "<Streitwert>";
+  int amountAt = 0;
+  // A number begins, as parseAmount reads it, after white space and a sign.
+  const char* number = arguments[1];
+  while (isSpace(*number)) ++number;
+  if (*number == '+' || *number == '-') ++number;
+  if (*number < '0' || *number > '9') {
+    // The amount comes first; a later argument may be the one meant.
+    for (int i = 2; i < count && amountAt == 0; ++i) {
+      if (parseReformAmount(arguments[i])) {
+        amount = arguments[i];
+        amountAt = i;
+      }
+    }
+    hints.push_back(
+        "zeb: \"" + given + "\" ist kein Streitwert, der Bericht gilt 0 Euro. Der " +
+        "Streitwert steht an erster Stelle: " + commandWith(amount, count, arguments, amountAt) +
+        "; zeb allein zeigt die Kurzanleitung.");
+  } else {
+    amountAt = 1;
+    const std::int64_t read = parseAmount(arguments[1]);
+    if (const std::optional<std::string> digits = withoutSeparators(given)) {
+      amount = *digits;
+      hints.push_back("zeb: \"" + given + "\" wurde als " + std::to_string(read) +
+                      " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer ist. " +
+                      "Richtig: " + commandWith(amount, count, arguments, amountAt));
+    } else if (parseReformAmount(arguments[1])) {
+      amount = given;
+    } else if (read > 0) {
+      amount = std::to_string(read);
+    }
+  }
+  hints.push_back(
+      "zeb: Dieser Bericht rechnet nach dem Recht von 2013 mit 16 % Umsatzsteuer. Nach "
+      "geltendem Recht: " +
+      commandWith(amount + " -2025", count, arguments, amountAt));
+  return hints;
 }
 
 ReportOptions parseOptions(int count, const char* const* arguments) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "report/report_options.h"
 
@@ -47,6 +49,14 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
 // been written, to the diagnostics stream.
 void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
                   const ReportOptions& options);
+
+// The lines for a user at a terminal after the report of 2013 for the
+// `count` elements of `arguments` with their `options`, in code page 850:
+// a first argument that is no number, or whose number ends at a thousands
+// separator, each with the right command; then the command of today's law.
+// None after a reform's report.
+std::vector<std::string> terminalHints(int count, const char* const* arguments,
+                                       const ReportOptions& options);
 
 // The options that the switch words among `arguments[1]` to
 // `arguments[count - 1]` give. Each argument is compared whole; unknown words

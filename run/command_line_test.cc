@@ -187,5 +187,53 @@ TEST(ParseOptions, OtherSwitches) {
   EXPECT_EQ(optionsFor({"5000", "2025", "-2026", "--2025"}).reform, Reform::Of2013);
 }
 
+// What a terminal user reads after a report of 2013: a first argument that
+// is no number or was cut at a thousands separator, each with the right
+// command, then today's law; nothing after a reform's report.
+TEST(TerminalHints, SayWhatWasReadAndWhatWasMeant) {
+  const std::string law =
+      "zeb: Dieser Bericht rechnet nach dem Recht von 2013 mit 16 % Umsatzsteuer. Nach geltendem "
+      "Recht: zeb ";
+  const std::string noAmount =
+      " ist kein Streitwert, der Bericht gilt 0 Euro. Der Streitwert "
+      "steht an erster Stelle: zeb ";
+  const std::string usage = "; zeb allein zeigt die Kurzanleitung.";
+  const std::string cut =
+      " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer "
+      "ist. Richtig: zeb ";
+  struct Case {
+    std::vector<const char*> arguments;
+    std::vector<std::string> hints;
+  };
+  const Case cases[] = {
+      {{"10000"}, {law + "10000 -2025"}},
+      {{"10000", "-V", "-x"}, {law + "10000 -2025 -V"}},
+      {{"--help"},
+       {"zeb: \"--help\"" + noAmount + "<Streitwert>" + usage, law + "<Streitwert> -2025"}},
+      {{"-h"},
+       {"zeb: \"-h\"" + noAmount + "<Streitwert> -h" + usage, law + "<Streitwert> -2025 -h"}},
+      {{"-V", "5000", "-k"},
+       {"zeb: \"-V\"" + noAmount + "5000 -V -k" + usage, law + "5000 -2025 -V -k"}},
+      {{"5.000", "-V"}, {"zeb: \"5.000\" wurde als 5" + cut + "5000 -V", law + "5000 -2025 -V"}},
+      {{"1.250.000,00"},
+       {"zeb: \"1.250.000,00\" wurde als 1" + cut + "1250000", law + "1250000 -2025"}},
+      {{"5,000.50"}, {"zeb: \"5,000.50\" wurde als 5" + cut + "5000", law + "5000 -2025"}},
+      // No thousands separator, or no amount a reform takes.
+      {{"5.00"}, {law + "5 -2025"}},
+      {{"12.3456"}, {law + "12 -2025"}},
+      {{"-1000"}, {law + "<Streitwert> -2025"}},
+      {{"10000", "-2025"}, {}},
+      {{"10000", "-2021", "-V"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments[0]);
+    std::vector<const char*> arguments = c.arguments;
+    arguments.insert(arguments.begin(), "zeb");
+    const auto count = static_cast<int>(arguments.size());
+    EXPECT_EQ(terminalHints(count, arguments.data(), parseOptions(count, arguments.data())),
+              c.hints);
+  }
+}
+
 }  // namespace
 }  // namespace zeb

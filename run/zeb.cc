@@ -132,6 +132,14 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
       std::fflush(state.diagnostics);
     }
   }
+  // After the report, on a terminal alone: files and pipes get the bytes
+  // they always got.
+  if (state.exitStatus == kReportWritten && diagnosticsOnTerminal()) {
+    for (const std::string& hint : terminalHints(count, arguments, state.options)) {
+      emitDiagnostic("%s\n", hint.c_str());
+    }
+    std::fflush(state.diagnostics);
+  }
   return state.exitStatus;
 }
 

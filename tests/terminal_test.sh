@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A terminal shows the report's letters: where a stream of zeb is a terminal
 # whose locale says UTF-8, it gets UTF-8; files, pipes and terminals of
-# other character sets get the code page 850 bytes:  terminal_test.sh ZEB
+# other character sets get the code page 850 bytes. A person at a terminal
+# is told what the report of 2013 computes; a file or a pipe gets the bytes
+# it always got:  terminal_test.sh ZEB
 set -euo pipefail
 zeb=$1
 fail() { echo "FAILED: $*" >&2; exit 1; }
@@ -12,4 +14,27 @@ onTerminal C.UTF-8 "$zeb 5000 -h >/dev/null" | grep -qaF "HTML-Ausgabe für Stre
   fail "standard error on a UTF-8 terminal"
 onTerminal C "$zeb 5000 -k -b -A" | grep -qaF $'Gerichtsgeb\x81hr:' || fail "a terminal of another character set"
 "$zeb" 5000 -k -b -A | grep -qaF $'Gerichtsgeb\x81hr:' || fail "a pipe"
-echo "UTF-8 on a UTF-8 terminal, on both streams; code page 850 on another terminal and into a pipe"
+# The hints after the report on standard error, by the command's words;
+# none after a reform's report, and none into a pipe or a file.
+hints=(
+  "10000 -V|Nach geltendem Recht: zeb 10000 -2025 -V"
+  "--help|\"--help\" ist kein Streitwert"
+  "5.000|\"5.000\" wurde als 5 Euro gelesen"
+  "10000 -2025|"
+)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+for hint in "${hints[@]}"; do
+  words=${hint%%|*} expected=${hint#*|}
+  onTerminal C.UTF-8 "$zeb $words -A >$scratch/out" >"$scratch/terminal"
+  if [[ -z $expected ]]; then
+    [[ ! -s $scratch/terminal ]] || fail "a hint after zeb $words"
+  else
+    grep -qaF "$expected" "$scratch/terminal" || fail "no hint after zeb $words"
+  fi
+  # shellcheck disable=SC2086 # the words are the arguments
+  "$zeb" $words -A 2>"$scratch/err" | cmp -s - "$scratch/out" || fail "zeb $words wrote other bytes"
+  [[ ! -s $scratch/err ]] || fail "a hint into a pipe after zeb $words"
+done
+echo "UTF-8 on a UTF-8 terminal, on both streams; code page 850 on another terminal and into a pipe;"
+echo "the hints on a terminal alone"

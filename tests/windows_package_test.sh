@@ -55,6 +55,9 @@ for try in 1 2; do
   grep -qaF "Gerichtsgebühr:" "$scratch/console" && break
   [[ $try == 2 ]] && fail "zeb.exe on a console: $(head -c 300 "$scratch/console")"
 done
+# There, after the report of 2013, the command of today's law.
+grep -qaF "Nach geltendem Recht: zeb 5000 -2025 -k -b -A" "$scratch/console" ||
+  fail "zeb.exe on a console: no hint of today's law"
 # A full disk is named as such, although MinGW's printf reports success.
 status=0
 wine_zeb --stdout /dev/full "$folder/zeb.exe" 5000 2>"$scratch/err" || status=$?
@@ -72,5 +75,5 @@ if (status, err) != (2, b''):
     sys.exit('status %d, %r' % (status, err))
 PY
 echo "zeb-$version-win64.zip: zeb.exe, LIESMICH.txt, LICENSE.txt, zeb-handbuch.html, zeb.html, figures.schema.json"
-echo "zeb.exe: the Linux report, letters on a console, a full disk reported, a closed pipe silent"
+echo "zeb.exe: the Linux report, letters and the hint on a console, a full disk reported, a closed pipe silent"
 echo "2 passed, 0 failed"
