@@ -182,6 +182,7 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
 
 test("the form: typing, choosing and Enter give the command line's report", chromiumOnly, async () => {
   const page = await openPage();
+  await page.click("#weitere > summary");
   const cases = [
     { amount: "5000", words: ["5000", "-2025", "-h"],
       hash: "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=html" },
@@ -230,7 +231,7 @@ test("an address with a fragment shows its report at once; back and forward go e
   const cases = [
     ["#streitwert=5000", ["5000", "-h"]],
     ["#streitwert=1000&vergleich=ja&darstellung=text", ["1000", "-V"]],
-    ["#streitwert=5000&recht=2021&vergleich=ja", ["5000", "-2021", "-V", "-h"]],
+    ["#streitwert=5000&recht=2021&vergleich=ja&darstellung=html", ["5000", "-2021", "-V", "-h"]],
   ];
   for (const [fragment, words] of cases) {
     const page = await openPage(fragment);
@@ -239,6 +240,7 @@ test("an address with a fragment shows its report at once; back and forward go e
   }
   // One entry per settled report: Enter, a choice, or the end of typing.
   const page = await openPage();
+  await page.click("#darstellung-html");
   await page.selectOption("#recht", "2013");
   await page.fill("#streitwert", "5000");
   await page.keyboard.press("Enter");
@@ -373,6 +375,7 @@ test("who bears the costs: a share gives its rows, its address and its picture, 
   assert.deepEqual([names.length, new Set(names).size], [43, 43]);
   // Without the defendant's lawyer: 798,00 + 1.850,45 to distribute, 70 %
   // of 2.648,45 = 1.853,915 rounds up; the picture writes both parts.
+  await page.click("#weitere > summary");
   await page.click("#anwalt-beklagter");
   await page.waitForFunction(() => location.hash.endsWith("&obsiegen=30&ohne=beklagter"));
   await page.click("#darstellung-diagramm");
@@ -394,6 +397,62 @@ test("who bears the costs: a share gives its rows, its address and its picture, 
   assert.match(await page.textContent("#obsiegen-fehler"), /Zähler höchstens der Nenner/);
   assert.deepEqual([await shownReport(page), page.errors], [{}, []]);
   await page.close();
+});
+
+test("the answer first: what the claimant pays if it wins, loses or wins 60 %, advances and gets back; the defendant's complements", everywhere, async () => {
+  // By hand, 10000 euros from 01.06.2025: court fees 3 x 283,00 = 849,00,
+  // each side's lawyer (2,5 x 652,00 + 20,00) x 1,19 = 1.963,50, together
+  // 4.776,00; at 60 % the claimant bears 40 % = 1.910,40, has paid 849,00 +
+  // 1.963,50 = 2.812,50 and gets 902,10 back.
+  const page = await openPage("#streitwert=10000&recht=2025&obsiegen=60");
+  const claimant = await page.waitForFunction(() => {
+    const view = document.getElementById("antwort");
+    const cells = (selector) => Array.from(view.querySelectorAll(selector), (cell) => cell.textContent.replace(/\s+/g, " "));
+    return !view.hidden && view.querySelector("tbody") && { first: cells("tbody tr:first-child > *"), lists: cells(".antwort-inhalt > ul > li"),
+      ways: cells("tbody th").length };
+  });
+  assert.deepEqual(claimant.first, ["Erste InstanzKosten 4.776,00 €", "0,00 €", "1.910,40 €", "4.776,00 €"]);
+  assert.equal(claimant.ways, 4);
+  assert.deepEqual(claimant.lists.slice(0, 2),
+    ["die Gerichtsgebühr der ersten Instanz (§ 12 Abs. 1 GKG): 849,00 €", "Ihr Anwalt in erster Instanz: 1.963,50 €"]);
+  assert.deepEqual(claimant.lists.slice(2), ["Gewinnen Sie ganz, zahlt der Beklagte Ihnen 2.812,50 €.",
+    "Gewinnen Sie zu 60 %, zahlt der Beklagte Ihnen 902,10 €.", "Verlieren Sie ganz, zahlen Sie dem Beklagten 1.963,50 €."]);
+  // A figure opens its way.
+  await page.click("#antwort tbody tr:first-child td:nth-child(3) button");
+  assert.match(await page.waitForFunction(() => !document.getElementById("antwort-weg").hidden &&
+    document.getElementById("antwort-weg").textContent), /§ 92 Abs\. 1 ZPO[^]*1\.910,40 €/);
+  // The defendant who expects 40 % bears what the claimant's 60 % leaves,
+  // as the engine's figures by key say, and advances its lawyer alone.
+  await page.click("#rolle-beklagter");
+  await page.fill("#obsiegen", "40");
+  const defendant = await page.waitForFunction(() => {
+    const view = document.getElementById("antwort");
+    return view.querySelector("h2").textContent.endsWith("Beklagter") && view.querySelector("thead").textContent.includes("40 %") &&
+      Array.from(view.querySelectorAll("tbody tr:first-child td, .antwort-inhalt > ul > li"), (cell) => cell.textContent.replace(/\s+/g, " "));
+  });
+  const expected = await page.evaluate(() => zeb.figures(["10000", "-2025", "-O60"]).rows
+    .find((row) => row.key === "first_instance.defendant_share").new);
+  assert.deepEqual([defendant.slice(0, 4), expected], [["0,00 €", "2.865,60 €", "4.776,00 €", "Ihr Anwalt in erster Instanz: 1.963,50 €"], 2865.6]);
+  await page.waitForFunction(() => location.hash.endsWith("&rolle=beklagter&obsiegen=40"));
+  // Under the law of 2013 the answer says why there is none, and offers today's law.
+  await page.selectOption("#recht", "2013");
+  await page.click(await page.waitForFunction(() => document.querySelector("#antwort .recht-heute") && "#antwort .recht-heute"));
+  await page.waitForFunction(() => document.getElementById("recht").value === "2025" && document.querySelector("#antwort tbody") !== null);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test("a short form: four inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
+  const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
+    .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));
+  const page = await openPage("#streitwert=5000&recht=2025");
+  assert.deepEqual(await visible(page), ["streitwert", "recht", "rolle", "rolle", "obsiegen"]);
+  await page.close();
+  for (const fragment of ["#streitwert=5000&recht=2025&vergleich=ja", "#streitwert=5000&recht=2025&obsiegen=60&ohne=beklagter"]) {
+    const opened = await openPage(fragment);
+    assert.equal(await opened.evaluate(() => document.getElementById("weitere").open), true, fragment);
+    await opened.close();
+  }
 });
 
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
@@ -580,6 +639,10 @@ test("printing shows the report on screen alone, in every view", chromiumOnly, a
     assert.ok(printed.includes(text) && printed.includes("Gerichtsgeb"), view + ": " + printed.slice(0, 200));
     assert.ok(!printed.includes("Streitwert in Euro") && !printed.includes("Berechnen"), view + ": the form printed");
   }
+  await page.goto(pageUrl + "#streitwert=10000&recht=2025&obsiegen=60&darstellung=antwort");
+  await page.waitForFunction(() => document.querySelector("#antwort tbody") !== null);
+  const answer = spawnSync("pdftotext", ["-", "-"], { input: await page.pdf() }).stdout.toString("utf8");
+  assert.ok(answer.includes("1.910,40") && !answer.includes("Streitwert in Euro"), answer.slice(0, 200));
   await page.close();
 });
 
@@ -614,9 +677,16 @@ test("the chart: fees over the amounts, the amount marked, its values readable b
 test("axe-core finds no WCAG 2.1 A or AA violation in any state of the page", chromiumOnly, async () => {
   const page = await openPage();
   await page.evaluate(readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8"));
-  for (const [state, amount] of [["empty"], ["uebersicht", "5000"], ["diagramm"], ["html"], ["text"], ["error", "abc"]]) {
+  for (const [state, amount] of [["empty"], ["antwort", "5000"], ["antwort-anteil"], ["uebersicht"], ["diagramm"], ["html"],
+    ["text"], ["error", "abc"]]) {
     if (amount) await page.fill("#streitwert", amount);
-    else if (state !== "empty") await page.click("#darstellung-" + state);
+    else if (state === "antwort-anteil") {
+      // The share expected, a way open, every further choice in view.
+      await page.fill("#obsiegen", "60");
+      await page.waitForFunction(() => document.querySelector("#antwort thead")?.textContent.includes("60 %"));
+      await page.click("#antwort button.wert");
+      await page.click("#weitere > summary");
+    } else if (state !== "empty") await page.click("#darstellung-" + state);
     await page.waitForFunction((error) => document.getElementById("streitwert-fehler").textContent !== "" === error, state === "error");
     const violations = await page.evaluate(async () => (await axe.run(document, {
       runOnly: { type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"] }, iframes: false,
@@ -628,8 +698,8 @@ test("axe-core finds no WCAG 2.1 A or AA violation in any state of the page", ch
 
 test("screenshots of every view at 1280, 390 and 320 pixels are not blank, and no wider than the screen", chromiumOnly, async () => {
   for (const width of [1280, 390, 320]) {
-    for (const view of ["uebersicht", "diagramm", "html", "text"]) {
-      const page = await openPage("#streitwert=5000&vergleich=ja&darstellung=" + view, { width, height: 844 });
+    for (const view of ["antwort", "uebersicht", "diagramm", "html", "text"]) {
+      const page = await openPage("#streitwert=5000&recht=2025&obsiegen=60&vergleich=ja&darstellung=" + view, { width, height: 844 });
       await page.waitForFunction(() => document.getElementById("bericht")?.contentDocument?.querySelector("table") != null ||
         !document.getElementById("ausgabe").dataset.ansicht?.startsWith("html"));
       const png = await page.screenshot({ path: path.join(screenshotDir, `zeb-${width}-${view}.png`) });
@@ -640,11 +710,18 @@ test("screenshots of every view at 1280, 390 and 320 pixels are not blank, and n
       await page.close();
     }
   }
-  // A phone starts with the figures, and Enter brings them into view.
-  const page = await openPage("", { width: 390, height: 844 });
-  await page.fill("#streitwert", "5000");
-  await page.keyboard.press("Enter");
-  await page.waitForFunction(() => document.querySelector("#uebersicht .block")?.getBoundingClientRect().top < innerHeight / 2);
+  // A phone answers in its first screen as an amount is typed, the share
+  // expected too: no click, no scrolling.
+  const page = await openPage("#recht=2025&obsiegen=60", { width: 390, height: 844 });
+  await page.focus("#streitwert");
+  await page.keyboard.type("10000");
+  const firstRow = await page.waitForFunction(() => {
+    const row = document.querySelector("#antwort tbody tr");
+    return row && [window.scrollY, row.getBoundingClientRect().bottom, row.textContent];
+  });
+  assert.equal(firstRow[0], 0);
+  assert.ok(firstRow[1] <= 844, `the answer's first row ends at ${firstRow[1]} px`);
+  assert.match(firstRow[2], /^Erste Instanz/);
   await page.close();
 });
 
@@ -661,16 +738,15 @@ test("every control has a label, the page says it is German, and it works withou
   await page.focus("#streitwert");
   await page.keyboard.type("4711");
   const order = [];
-  for (let i = 0; i < 12; ++i) {
+  for (let i = 0; i < 6; ++i) {
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ["recht", "verfahren", "vergleich", "hinweise", "euro", "rechenweg", "obsiegen", "anwalt-klaeger",
-    "anwalt-beklagter", "vorsteuer-klaeger", "vorsteuer-beklagter", "darstellung-html"]);
-  await page.keyboard.press("Tab");
-  assert.equal(await page.evaluate(() => document.activeElement.id), "berechnen");
+  assert.deepEqual(order.slice(0, 6), ["recht", "rolle-klaeger", "obsiegen", "weitere-angaben", "darstellung-antwort",
+    "berechnen"]);
+  await page.focus("#berechnen");
   await page.keyboard.press("Enter");
-  await expectReport(page, ["4711", "-2025", "-h"]);
+  await page.waitForFunction(() => document.querySelector("#antwort h2")?.textContent === "Ihr Kostenrisiko als Kläger");
   // The report is announced; the message region waits in the page; the
   // focus ring is blue, not the red of a wrong input; where the law stands.
   assert.equal(await page.textContent("#meldung"), "Bericht für 4.711\u00a0€, Recht ab 01.06.2025: Alle Instanzen.");

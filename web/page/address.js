@@ -1,7 +1,7 @@
 // The form's state, the address fragment that holds it, and the argument
 // vector it gives the engine. A state is a plain record of strings, keyed
 // as the address is: {streitwert, recht, verfahren, ...}.
-import { parseShare } from "./share.js";
+import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
 // The law: a reform's two editions side by side, or the report of 2013.
@@ -13,35 +13,44 @@ const kChoices = {
   hinweise: ["ja", "nein"],
   euro: ["zeichen", "wort"],
   rechenweg: ["ja", "nein"],
-  darstellung: ["uebersicht", "diagramm", "html", "text"],
+  darstellung: ["antwort", "uebersicht", "diagramm", "html", "text"],
 };
+// Who the user is: the claimant or the defendant. Only the defendant stands
+// in an address, as the share the user expects to win does.
+const kRoles = ["klaeger", "beklagter"];
 // The cost risk: the parties without a lawyer and those that deduct input
 // tax. These keys, and the share won, stand in an address where they are
 // given.
 const kParties = { klaeger: ["K"], beklagter: ["B"], beide: ["K", "B"] };
 const kPartyKeys = { ohne: "-ohne", vorsteuer: "-vorsteuer" };
 
-// The choices of a fresh form; a narrow screen starts with the figures.
-export const defaultState = (narrow) => ({
+// The choices of a fresh form: the answer first, on every screen.
+export const defaultState = () => ({
   streitwert: "",
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
-  darstellung: narrow ? "uebersicht" : "html",
-  obsiegen: "", ohne: "", vorsteuer: "",
+  darstellung: "antwort",
+  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "",
 });
+
+// The choices under "Weitere Angaben": an address that sets any of them
+// opens it.
+export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer"];
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
-// the reforms: it keeps showing the report of 2013.
+// the reforms: it keeps showing the report of 2013, in the view it had
+// then, the figures on a narrow screen and the HTML report elsewhere.
 export function stateFromFragment(fragment, narrow) {
   const values = new URLSearchParams(fragment.replace(/^#/, ""));
   const state = { streitwert: values.get("streitwert") ?? "" };
-  const fallback = defaultState(narrow);
-  if (fragment.length > 1 && !values.has("recht")) fallback.recht = "2013";
+  const fallback = defaultState();
+  if (fragment.length > 1 && !values.has("recht")) Object.assign(fallback, { recht: "2013", darstellung: narrow ? "uebersicht" : "html" });
   for (const [key, choices] of Object.entries(kChoices)) {
     const value = values.get(key);
     state[key] = choices.includes(value) ? value : fallback[key];
   }
+  state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
   state.obsiegen = values.get("obsiegen") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
   return state;
@@ -54,6 +63,7 @@ export function fragmentOf(state, digits) {
   if (state.streitwert.trim() === "") return "";
   const values = new URLSearchParams({ streitwert: digits ?? state.streitwert.trim() });
   for (const key of Object.keys(kChoices)) values.set(key, state[key]);
+  if (state.rolle !== "klaeger") values.set("rolle", state.rolle);
   const share = parseShare(state.obsiegen).word;
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
@@ -71,13 +81,19 @@ export function argumentsOf(state, digits, html) {
   if (state.euro === "zeichen") words.push("-E");
   if (state.rechenweg === "ja") words.push("-W");
   // Who bears the costs: the reforms compute it.
-  const share = parseShare(state.obsiegen).word;
-  if (share && kLaws[state.recht]) {
-    words.push(share);
-    for (const [key, word] of Object.entries(kPartyKeys)) {
-      for (const party of kParties[state[key]] ?? []) words.push(word + party);
-    }
-  }
+  const share = claimantShareWord(state);
+  if (share && kLaws[state.recht]) words.push(share, ...partyWords(state));
   if (html) words.push("-h");
   return words;
 }
+
+// The switch of the share the claimant wins (-O), from the share the user
+// expects to win in their role; none without one.
+export function claimantShareWord(state) {
+  const share = parseShare(state.obsiegen).word;
+  return share && state.rolle === "beklagter" ? complementWord(share) : share;
+}
+
+// The parties' switches of the cost risk: without a lawyer, with input tax.
+export const partyWords = (state) => Object.entries(kPartyKeys)
+  .flatMap(([key, word]) => (kParties[state[key]] ?? []).map((party) => word + party));

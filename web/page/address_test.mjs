@@ -11,26 +11,31 @@ test("an address gives the argument vector of its report", () => {
     // made before the page knew the reforms, and keeps its report of 2013.
     ["#streitwert=700&verfahren=bundesgericht&darstellung=pdf", ["700", "-h"]],
     ["#streitwert=5000&recht=2025&darstellung=text", ["5000", "-2025"]],
-    ["#streitwert=5000&recht=2021&rechenweg=ja&vergleich=ja", ["5000", "-2021", "-V", "-W", "-h"]],
+    ["#streitwert=5000&recht=2021&rechenweg=ja&vergleich=ja&darstellung=html", ["5000", "-2021", "-V", "-W", "-h"]],
     // Who bears the costs: with a share, under a reform alone.
     ["#streitwert=1&recht=2025&obsiegen=3/4&ohne=beklagter&vorsteuer=beide&darstellung=text",
       ["1", "-2025", "-O3/4", "-ohneB", "-vorsteuerK", "-vorsteuerB"]],
     ["#streitwert=1&recht=2025&ohne=beide&darstellung=text", ["1", "-2025"]],
     ["#streitwert=1&obsiegen=60&darstellung=text", ["1"]],
+    // The defendant expects its share: the claimant wins the rest.
+    ["#streitwert=10000&recht=2025&rolle=beklagter&obsiegen=40&ohne=klaeger&darstellung=text",
+      ["10000", "-2025", "-O60", "-ohneK"]],
+    ["#streitwert=10000&recht=2025&rolle=beklagter&obsiegen=1/3&darstellung=text", ["10000", "-2025", "-O2/3"]],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
     assert.deepEqual(argumentsOf(state, parseAmount(state.streitwert).digits, state.darstellung === "html"), words, fragment);
   }
-  // A fresh page computes today's law; a phone starts with the figures.
-  assert.deepEqual([stateFromFragment("", true).recht, stateFromFragment("", true).darstellung], ["2025", "uebersicht"]);
+  // A fresh page computes today's law and answers first, on every screen.
+  assert.deepEqual([stateFromFragment("", true).recht, stateFromFragment("", true).darstellung], ["2025", "antwort"]);
 });
 
 test("the address holds the form: the amount's digits, or the text while it is no amount", () => {
   const state = stateFromFragment("#streitwert=5.000+€&recht=2025", false);
   assert.equal(fragmentOf(state, "5000"),
-    "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=html");
+    "#streitwert=5000&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein&darstellung=antwort");
   assert.match(fragmentOf({ ...state, streitwert: " 5000 Dollar " }, null), /^#streitwert=5000\+Dollar&recht=2025&/);
   assert.match(fragmentOf({ ...state, obsiegen: "33.33 %", ohne: "klaeger" }, "5000"), /&obsiegen=33,33&ohne=klaeger$/);
+  assert.match(fragmentOf({ ...state, rolle: "beklagter", obsiegen: "40" }, "5000"), /&rolle=beklagter&obsiegen=40$/);
   assert.equal(fragmentOf({ ...state, streitwert: "  " }, null), "");
 });

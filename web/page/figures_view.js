@@ -53,7 +53,9 @@ export function createFiguresView(container, onNote) {
 
   function makeBlock(title, before, after) {
     const id = "b" + ++serial;
-    const [element] = elementsOf(`<section class="block" aria-labelledby="${id}"><h2 id="${id}">${escapeHtml(title)}</h2>` +
+    // A slash between two long words is where the heading may break.
+    const heading = escapeHtml(title).replace(/\//g, "/<wbr>");
+    const [element] = elementsOf(`<section class="block" aria-labelledby="${id}"><h2 id="${id}">${heading}</h2>` +
       `<table class="zahlen"><thead><tr><th scope="col" id="${id}a">${before}</th><th scope="col" id="${id}n">${after}</th>` +
       `<th scope="col" id="${id}v">Veränderung</th></tr></thead><tbody></tbody></table></section>`, false);
     return { id, element, body: element.querySelector("tbody"), rows: new Map(), remarks: "" };

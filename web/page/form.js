@@ -1,5 +1,6 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
+import { defaultState, kFurtherKeys } from "./address.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
 // or "", and back.
@@ -17,6 +18,7 @@ export function stateOfForm(form, fallbackView) {
     euro: form.euroSign.checked ? "zeichen" : "wort",
     rechenweg: form.ways.checked ? "ja" : "nein",
     darstellung: Array.from(form.views).find((view) => view.checked)?.value ?? fallbackView,
+    rolle: Array.from(form.roles).find((role) => role.checked)?.value ?? "klaeger",
     obsiegen: form.share.value,
     ohne: partiesOf(!form.claimantLawyer.checked, !form.defendantLawyer.checked),
     vorsteuer: partiesOf(form.claimantTax.checked, form.defendantTax.checked),
@@ -32,11 +34,16 @@ export function showInForm(form, state) {
   form.euroSign.checked = state.euro === "zeichen";
   form.ways.checked = state.rechenweg === "ja";
   for (const view of form.views) view.checked = view.value === state.darstellung;
+  for (const role of form.roles) role.checked = role.value === state.rolle;
   form.share.value = state.obsiegen;
   form.claimantLawyer.checked = !hasParty(state.ohne, "klaeger");
   form.defendantLawyer.checked = !hasParty(state.ohne, "beklagter");
   form.claimantTax.checked = hasParty(state.vorsteuer, "klaeger");
   form.defendantTax.checked = hasParty(state.vorsteuer, "beklagter");
+  // What the state sets under "Weitere Angaben" is seen; what the user
+  // opened stays open.
+  const fresh = defaultState();
+  if (kFurtherKeys.some((key) => state[key] !== fresh[key])) form.further.open = true;
 }
 
 // The cost risk's group takes input under the reforms alone, and says so
@@ -48,7 +55,7 @@ export function showLawInForm(form, law) {
 
 // The controls whose change is a settled choice (all but the texts typed).
 export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
-  form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views];
+  form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
 // of `state` in words, from the texts of the controls; `share` the switch

@@ -18,6 +18,28 @@ export const rowOf = (figures, key) => figures.rows.find((row) => row.key === ke
 // The short name of a section by its key: "Berufung" for "appeal".
 export const sectionName = (section) => kSectionNames[section];
 
+const kInstances = ["first_instance", "appeal", "revision", "revision_bgh"];
+// The ways over several instances: their keys in the totals, and names.
+const kPaths = [
+  ["with_appeal", "Mit Berufung"],
+  ["with_revision", "Mit Berufung und Revision"],
+  ["with_bgh_revision", "Mit Berufung und Revision vor dem BGH"],
+];
+
+// The ways through the instances whose costs a report with a share (-O)
+// splits: the first instance, then each way over several instances; where
+// the report has no totals (a section alone), the instances it shows.
+// [{name, claimant, defendant}], each party's part as a key.
+export function costWays(figures) {
+  const shown = (way) => rowOf(figures, way.claimant) !== undefined;
+  const paths = kPaths.map(([path, name]) => ({ name, claimant: "totals.claimant_" + path, defendant: "totals.defendant_" + path }))
+    .filter(shown);
+  const instances = kInstances.map((section) => ({
+    name: sectionName(section), claimant: section + ".claimant_share", defendant: section + ".defendant_share",
+  })).filter((way) => shown(way) && (paths.length === 0 || way.claimant.startsWith("first_instance.")));
+  return [...instances, ...paths];
+}
+
 // The accessible name of the button that opens a row's way: its section
 // and variant, then its label ("Rechenweg: Berufung, 4 Gerichtsgebühren"),
 // distinct within one report as the row's key is.

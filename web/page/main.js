@@ -3,7 +3,7 @@
 // shows the matching report in the view chosen (figures, chart, HTML or
 // text); the address holds the form's state; saving, printing and the
 // table take what is on screen.
-import { argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
@@ -31,6 +31,8 @@ const form = {
   euroSign: byId("euro"),
   ways: byId("rechenweg"),
   views: document.querySelectorAll("input[name=darstellung]"),
+  roles: document.querySelectorAll("input[name=rolle]"),
+  further: byId("weitere"),
   costRisk: byId("kostenrisiko"),
   costRiskIn2013: byId("kostenrisiko-2013"),
   share: byId("obsiegen"),
@@ -49,13 +51,19 @@ const page = {
   print: byId("drucken"),
   output: byId("ausgabe"),
   status: byId("meldung"),
+  answer: byId("antwort"),
+  wider: byId("breiter"),
   overview: byId("uebersicht"),
   chart: byId("diagramm"),
   textReport: byId("textbericht"),
   printCopy: byId("druckfassung"),
 };
 const narrowScreen = window.matchMedia("(max-width: 700px)");
-const views = createViews(page, zeb);
+// The answer under the law of 2013 offers today's law.
+const views = createViews(page, zeb, () => {
+  form.law.value = "2025";
+  flow.chosen();
+});
 
 let current = null; // the report on screen: {state, digits}
 let lawShown = null; // the law the note on the law speaks of
@@ -110,13 +118,13 @@ function render(state) {
 }
 
 const flow = createFlow({
-  read: () => stateOfForm(form, narrowScreen.matches ? "uebersicht" : "html"),
+  read: () => stateOfForm(form, "antwort"),
   render,
   showInForm: (state) => showInForm(form, state),
   fragmentState: (fragment) => stateFromFragment(fragment, narrowScreen.matches),
   announce: () => {
     page.status.textContent = current ? describe(form, current.state, wholeEuros(Number(current.digits)),
-      current.state.recht === "2013" ? undefined : parseShare(current.state.obsiegen).word) : "";
+      current.state.recht === "2013" ? undefined : claimantShareWord(current.state)) : "";
   },
 });
 

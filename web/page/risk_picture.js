@@ -2,43 +2,16 @@
 // follows through the instances, the claimant's part of the costs beside
 // the defendant's under both editions of the law, the amounts written on
 // it. Figures in, HTML out; the rows are found by their keys.
-import { rowOf, sectionName } from "./keys.js";
+import { costWays, rowOf } from "./keys.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
 import { dateOf } from "./ways.js";
 
-const kInstances = ["first_instance", "appeal", "revision", "revision_bgh"];
-// The ways over several instances: the keys of the parties' rows in the
-// totals, and the picture's names for them.
-const kPaths = [
-  ["with_appeal", "Mit Berufung"],
-  ["with_revision", "Mit Berufung und Revision"],
-  ["with_bgh_revision", "Mit Berufung und Revision vor dem BGH"],
-];
-
-// The ways of `figures` with each party's part: the first instance, then
-// the ways over several instances; where the report has none of these (a
-// section alone), the instances it shows. [{name, claimant, defendant}],
-// the parts as rows of the figures.
-function waysOfCosts(figures) {
-  const paths = kPaths.map(([path, name]) => ({
-    name,
-    claimant: rowOf(figures, "totals.claimant_" + path),
-    defendant: rowOf(figures, "totals.defendant_" + path),
-  })).filter((way) => way.claimant);
-  const instances = kInstances.filter((section) => paths.length === 0 || section === "first_instance")
-    .map((section) => ({
-      name: sectionName(section),
-      claimant: rowOf(figures, section + ".claimant_share"),
-      defendant: rowOf(figures, section + ".defendant_share"),
-    })).filter((way) => way.claimant);
-  return [...instances, ...paths];
-}
-
 // The picture, or "" without a share won. `won` is the share the claimant
 // wins as the form shows it ("60 %", "3/4").
 export function riskPictureHtml(figures, won) {
-  const ways = waysOfCosts(figures);
+  const ways = costWays(figures).map((way) =>
+    ({ name: way.name, claimant: rowOf(figures, way.claimant), defendant: rowOf(figures, way.defendant) }));
   if (ways.length === 0) return "";
   const dates = figures.columns.map(dateOf);
   const top = Math.max(...ways.flatMap((way) => [way.claimant.old + way.defendant.old, way.claimant.new + way.defendant.new]));

@@ -30,3 +30,17 @@ export function wonText(word) {
   const share = word.slice("-O".length);
   return share.includes("/") ? share : share + " %";
 }
+
+// The switch of the other party's share: what the claimant wins when the
+// defendant wins `word`'s share, exactly, written as `word` is ("-O40" for
+// "-O60", "-O66,67" for "-O33,33", "-O1/4" for "-O3/4").
+export function complementWord(word) {
+  const share = word.slice("-O".length);
+  const fraction = /^(\d+)\/(\d+)$/.exec(share);
+  if (fraction) return `-O${Number(fraction[2]) - Number(fraction[1])}/${fraction[2]}`;
+  // A per cent with its decimals, in whole units of its last place.
+  const [whole, decimals = ""] = share.split(",");
+  const unit = 10 ** decimals.length;
+  const rest = 100 * unit - Number(whole + decimals);
+  return "-O" + Math.floor(rest / unit) + (decimals === "" ? "" : "," + String(rest % unit).padStart(decimals.length, "0"));
+}

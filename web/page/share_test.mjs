@@ -1,6 +1,6 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { parseShare, wonText } from "./share.js";
+import { complementWord, parseShare, wonText } from "./share.js";
 
 test("a share as a German writes it gives the engine's switch", () => {
   for (const [input, word] of [["60", "-O60"], ["60 %", "-O60"], ["60%", "-O60"], ["33,33", "-O33,33"],
@@ -24,5 +24,12 @@ test("anything else gets a message that says what is wrong", () => {
     ["4/3", "Der Kläger kann höchstens ganz obsiegen: im Bruch ist der Zähler höchstens der Nenner."],
     ["-5", form], ["1,234", form], ["sechzig", form], ["1/1234567", form], ["60 % %", form]]) {
     assert.deepEqual(parseShare(input), { error }, input);
+  }
+});
+
+test("the other party's share, exactly, written as the share was", () => {
+  for (const [word, other] of [["-O60", "-O40"], ["-O33,33", "-O66,67"], ["-O0,5", "-O99,5"], ["-O99,99", "-O0,01"],
+    ["-O100,00", "-O0,00"], ["-O0", "-O100"], ["-O3/4", "-O1/4"], ["-O0/1", "-O1/1"]]) {
+    assert.equal(complementWord(word), other, word);
   }
 });

@@ -1,7 +1,8 @@
-// The report of a state in the view it chooses: the figures, the chart,
-// the HTML report in its frame, or the text report. Only one view is
-// shown; the print copy follows it.
+// The report of a state in the view it chooses: the answer, the figures,
+// the chart, the HTML report in its frame, or the text report. Only one
+// view is shown; the print copy follows it.
 import { argumentsOf } from "./address.js";
+import { createAnswerView } from "./answer_view.js";
 import { createChart } from "./chart.js";
 import { createPrintCopy } from "./exports.js";
 import { createFiguresView } from "./figures_view.js";
@@ -11,10 +12,11 @@ import { riskPictureHtml } from "./risk_picture.js";
 import { wonText } from "./share.js";
 import { fromAscii, fromCodePage850 } from "./text.js";
 
-// `page` holds the elements: output, overview, chart, textReport,
-// printCopy.
-export function createViews(page, zeb) {
+// `page` holds the elements: output, answer, overview, chart, textReport,
+// wider, printCopy. `switchLaw()` asks for today's law.
+export function createViews(page, zeb, switchLaw) {
   const notesOf = createNotes(zeb);
+  const answer = createAnswerView(page.answer, zeb, switchLaw);
   const figures = createFiguresView(page.overview, (event) => followNote(event, document, (note) => {
     note.closest("details").open = true;
     const item = note.closest("li");
@@ -34,6 +36,8 @@ export function createViews(page, zeb) {
     page.output.dataset.ansicht = view;
     if (view !== "html") frame.remove();
     page.textReport.hidden = view !== "text";
+    page.answer.hidden = view !== "antwort";
+    page.wider.hidden = view !== "text" && view !== "html";
     page.overview.hidden = view !== "uebersicht";
     page.chart.hidden = view !== "diagramm";
     if (view === "html") {
@@ -45,7 +49,9 @@ export function createViews(page, zeb) {
     printCopy.show(view);
     const words = argumentsOf(state, digits, false);
     const share = words.find((word) => word.startsWith("-O"));
-    if (view === "text") {
+    if (view === "antwort") {
+      answer.show(state, digits, state.hinweise === "ja" ? notesOf(state.euro, state.recht, state.recht !== "2013") : null);
+    } else if (view === "text") {
       page.textReport.textContent = fromCodePage850(zeb.run(words).stdout);
     } else if (view === "uebersicht") {
       let withWays = null;
@@ -61,9 +67,10 @@ export function createViews(page, zeb) {
     view = null;
     frame.remove();
     figures.clear();
+    answer.clear();
     chart.clear();
     riskPicture.textContent = "";
-    for (const element of [page.textReport, page.overview, page.chart]) element.hidden = true;
+    for (const element of [page.textReport, page.answer, page.overview, page.chart, page.wider]) element.hidden = true;
     page.textReport.textContent = "";
     printCopy.clear();
   }

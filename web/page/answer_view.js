@@ -1,0 +1,120 @@
+// The answer view ("Ihr Kostenrisiko"): what the user pays in the end if
+// they win, lose or win in part, what they advance and what comes back,
+// each figure's way one click away. It asks the engine for the report of
+// each case; the ways when one is first opened.
+import { argumentsOf, claimantShareWord, partyWords } from "./address.js";
+import { answerOf, casesOf } from "./answer.js";
+import { euros } from "./numbers.js";
+import { parseShare, wonText } from "./share.js";
+import { escapeHtml } from "./text.js";
+import { dateOf, wayHtml } from "./ways.js";
+
+// Each role's name, and the other party's.
+const kRoles = {
+  klaeger: { me: "Kläger", other: "der Beklagte", toOther: "dem Beklagten" },
+  beklagter: { me: "Beklagter", other: "der Kläger", toOther: "dem Kläger" },
+};
+
+// `container` shows the view; `switchLaw()` is called by the button that
+// asks for today's law under the law of 2013, `onNote(event)` for a click
+// on a link to a note.
+export function createAnswerView(container, zeb, switchLaw) {
+  let ways = null; // (case, key) => the way to the new value of the row `key`
+
+  function show(state, digits, notes) {
+    ways = null;
+    if (state.recht === "2013") {
+      container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
+        `<h2 id="antwort-titel">Ihr Kostenrisiko</h2><p>Wer die Kosten trägt, rechnet ZEB nur nach dem Recht ab ` +
+        `2021, in ganzen Cent. Der Bericht nach dem Recht ab 01.08.2013 bleibt unter „Übersicht“, „HTML“ und ` +
+        `„Text“.</p><button type="button" class="recht-heute">Nach dem Recht ab 01.06.2025 rechnen</button></section>`;
+      container.querySelector(".recht-heute").addEventListener("click", switchLaw);
+      return;
+    }
+    const role = state.rolle;
+    const { me, other, toOther } = kRoles[role];
+    const base = argumentsOf({ ...state, obsiegen: "", rechenweg: "nein" }, digits, false);
+    const share = claimantShareWord(state);
+    const words = { ...casesOf(role), ...(share ? { share } : {}) };
+    // The cases in the order of the table: win, the share, lose.
+    const order = ["win", "share", "lose"].filter((c) => words[c]);
+    const run = (c, withWays) => zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays });
+    const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
+    const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role));
+    const cache = new Map();
+    ways = (c, key) => {
+      if (!cache.has(c)) cache.set(c, run(c, true));
+      return cache.get(c).rows.find((row) => row.key === key).derivation;
+    };
+
+    const won = share ? wonText(parseShare(state.obsiegen).word) : "";
+    const caseNames = { win: "Sie gewinnen ganz", share: `Sie gewinnen zu ${won}`, lose: "Sie verlieren ganz" };
+    const ifCase = { win: "Gewinnen Sie ganz", share: `Gewinnen Sie zu ${won}`, lose: "Verlieren Sie ganz" };
+    const value = (c, row, what) => `<button type="button" class="wert" data-fall="${c}" data-key="${row.key}" ` +
+      `aria-expanded="false" aria-controls="antwort-weg" aria-label="${euros(row.new)}: Rechenweg, ${escapeHtml(what)}">` +
+      `${euros(row.new)}</button>`;
+    const after = dateOf(figures[order[0]].columns[1]);
+    const rows = answer.ways.map((way) => `<tr><th scope="row">${escapeHtml(way.name)}<span class="von">` +
+      `Kosten ${euros(way.total)}</span></th>` +
+      order.map((c) => `<td>${value(c, way.values[c], `${way.name}, ${caseNames[c]}`)}</td>`).join("") + "</tr>").join("");
+    const advance = answer.advance.map(({ what, row }) => what === "court"
+      ? `<li>die Gerichtsgebühr der ersten Instanz (§&nbsp;12 Abs.&nbsp;1 GKG): ${value("win", row, "Gerichtsgebühr")}</li>`
+      : `<li>Ihr Anwalt in erster Instanz: ${value("win", row, "Ihr Anwalt")}</li>`).join("");
+    const balances = order.filter((c) => answer.balances[c]).map((c) => {
+      const { row, receives } = answer.balances[c];
+      if (row.new === 0) return `<li>${ifCase[c]}, zahlt keiner dem anderen etwas.</li>`;
+      return `<li>${ifCase[c]}, ${receives ? `zahlt ${other} Ihnen` : `zahlen Sie ${toOther}`} ` +
+        `${value(c, row, "Ausgleich, " + caseNames[c])}.</li>`;
+    }).join("");
+    container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
+      `<h2 id="antwort-titel">Ihr Kostenrisiko als ${me}</h2>` +
+      `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
+      `<tbody>${rows}</tbody></table><div id="antwort-weg" class="antwort-weg" hidden></div>` +
+      (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") +
+      (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§&nbsp;12 Abs.&nbsp;1 GKG).</p>` : "") +
+      (balances ? `<h3>Was am Ende ausgeglichen wird, erste Instanz</h3><ul>${balances}</ul>` : "") +
+      `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
+      `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
+      `demselben Anteil geteilt; nicht eingerechnet sind etwa Zeugen, Sachverständige und die vorgerichtliche ` +
+      `Geschäftsgebühr des Anwalts.${notes ? ` Mehr in den <a href="#antwort-anmerkungen">Anmerkungen</a>.` : ""}</p>` +
+      `</section>`;
+    if (notes) {
+      const box = document.createElement("details");
+      box.className = "anmerkungen";
+      box.id = "antwort-anmerkungen";
+      box.innerHTML = "<summary>Anmerkungen</summary>";
+      box.append(notes.cloneNode(true));
+      container.firstElementChild.append(box);
+    }
+  }
+
+  container.addEventListener("click", (event) => {
+    if (event.target.closest?.("a[href='#antwort-anmerkungen']")) {
+      event.preventDefault();
+      const box = container.querySelector("#antwort-anmerkungen");
+      box.open = true;
+      box.querySelector("summary").focus();
+      return;
+    }
+    const button = event.target.closest?.("button.wert");
+    if (!button || ways === null) return;
+    const box = container.querySelector("#antwort-weg");
+    const open = button.getAttribute("aria-expanded") !== "true";
+    for (const other of container.querySelectorAll("button.wert[aria-expanded=true]")) other.setAttribute("aria-expanded", "false");
+    box.hidden = !open;
+    if (open) {
+      button.setAttribute("aria-expanded", "true");
+      const label = button.getAttribute("aria-label").replace(/^[^:]*: /, "");
+      const derivation = ways(button.dataset.fall, button.dataset.key);
+      box.innerHTML = `<p class="weg-titel">${escapeHtml(label)}</p>` + wayHtml({ old: derivation.new, new: null });
+    }
+  });
+
+  return {
+    show,
+    clear() {
+      ways = null;
+      container.textContent = "";
+    },
+  };
+}
