@@ -11,20 +11,51 @@ namespace {
 // An entry is written as it stands, or as a printf format: one whose every
 // "%s" is the currency of the rendering; the note on the payment order's
 // minimum fee, with both columns' minimums; the note on the editions of a
-// reform. A line feed follows each.
+// reform. A line feed follows each, but an entry that the next continues.
 enum EntryKind { kPlain, kFormat, kMinimum, kEditions };
 
 // The reports an entry belongs to: every report, that of 2013, the
-// reforms', or those with a cost risk (-O).
-enum EntryLaw { kEvery, kOnly2013, kOnlyReforms, kOnlyCostRisk };
+// reforms'; those with a cost risk (-O), with or without the case around
+// the lawsuit (-GK, -mahn ...); those with that case, with or without a
+// cost risk.
+enum EntryLaw {
+  kEvery,
+  kOnly2013,
+  kOnlyReforms,
+  kOnlyCostRisk,
+  kCostRiskWithoutCase,
+  kCostRiskWithCase,
+  kOnlyCase,
+  kCaseWithoutCostRisk,
+  kCaseWithCostRisk,
+};
 
 struct NoteEntry {
   const char* text;
   EntryKind kind;
   EntryLaw law = kEvery;
+  bool continued = false;  // the next entry goes on in the same line
 };
 
 // clang-format off
+
+// The note on the case around the lawsuit, in both renderings.
+#define CASE_NOTE_HTML                                                                             \
+  "Um den Prozess (-GK, -GB, -mahn, -auftraggeberK, -auftraggeberB, -beweisK, -beweisB): Die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr (Nr.&nbsp;2300 VV RVG) ist eine eigene Angelegenheit (&sect;&nbsp;17 RVG); sie wird zur H&auml;lfte, h&ouml;chstens mit 0,75, auf die Verfahrensgeb&uuml;hr des folgenden gerichtlichen Verfahrens angerechnet (Vorbem.&nbsp;3 Abs.&nbsp;4 VV RVG), nach einem Mahnverfahren zuerst auf dessen Verfahrensgeb&uuml;hr (Nr.&nbsp;3305, 3307), der Rest auf die der ersten Instanz. " \
+  "Die Verfahrensgeb&uuml;hr des Mahnverfahrens wird ganz auf die der ersten Instanz angerechnet, seine Gerichtsgeb&uuml;hr auf die der ersten Instanz (KV GKG Nr.&nbsp;1210 Anm.&nbsp;1); keine Geb&uuml;hr sinkt unter 0. Die Auslagenpauschale jeder Angelegenheit betr&auml;gt 20&nbsp;%% ihrer Geb&uuml;hren vor der Anrechnung, h&ouml;chstens 20,00&nbsp;%s. " \
+  "Vertritt ein Anwalt mehrere Personen, erh&ouml;ht sich seine Verfahrens- oder Gesch&auml;ftsgeb&uuml;hr f&uuml;r jede weitere um 0,3, zusammen h&ouml;chstens um 2,0 (Nr.&nbsp;1008 VV RVG). Zeugen und Sachverst&auml;ndige (KV GKG Nr.&nbsp;9005) sind Gerichtskosten der ersten Instanz, vorgeschossen von der Partei, die den Beweis anbietet (&sect;&nbsp;17 Abs.&nbsp;1 GKG, &sect;&sect;&nbsp;379, 402 ZPO). " \
+  "Im Ausgleich (-O) z&auml;hlen die Kosten des Mahnverfahrens zu denen des Rechtsstreits (&sect;&nbsp;696 Abs.&nbsp;1 Satz&nbsp;5 ZPO); die Anrechnung der Gesch&auml;ftsgeb&uuml;hr kann der Gegner nur geltend machen, wenn er eine der Geb&uuml;hren gezahlt hat, ein Titel &uuml;ber sie besteht oder beide im selben Verfahren verlangt werden (&sect;&nbsp;15a Abs.&nbsp;3 RVG): das Programm nimmt keines davon an."
+#define CASE_NOTE_TEXT                                                                             \
+  "Um den Prozess (-GK, -GB, -mahn, -auftraggeberK, -auftraggeberB, -beweisK, -beweisB): Die vorgerichtliche Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG)\n"               \
+  "    ist eine eigene Angelegenheit (\365 17 RVG); sie wird zur H\204lfte, h\224chstens mit 0,75, auf die Verfahrensgeb\201hr des folgenden gerichtlichen Verfahrens\n"  \
+  "    angerechnet (Vorbem. 3 Abs. 4 VV RVG), nach einem Mahnverfahren zuerst auf dessen Verfahrensgeb\201hr (Nr. 3305, 3307), der Rest auf die der ersten Instanz.\n"  \
+  "    Die Verfahrensgeb\201hr des Mahnverfahrens wird ganz auf die der ersten Instanz angerechnet, seine Gerichtsgeb\201hr auf die der ersten Instanz\n"           \
+  "    (KV GKG Nr. 1210 Anm. 1); keine Geb\201hr sinkt unter 0. Die Auslagenpauschale jeder Angelegenheit betr\204gt 20 %% ihrer Geb\201hren vor der Anrechnung,\n"     \
+  "    h\224chstens 20,00 %s. Vertritt ein Anwalt mehrere Personen, erh\224ht sich seine Verfahrens- oder Gesch\204ftsgeb\201hr f\201r jede weitere um 0,3, zusammen\n"  \
+  "    h\224chstens um 2,0 (Nr. 1008 VV RVG). Zeugen und Sachverst\204ndige (KV GKG Nr. 9005) sind Gerichtskosten der ersten Instanz, vorgeschossen von der\n"         \
+  "    Partei, die den Beweis anbietet (\365 17 Abs. 1 GKG, \365\365 379, 402 ZPO). Im Ausgleich (-O) z\204hlen die Kosten des Mahnverfahrens zu denen des\n"          \
+  "    Rechtsstreits (\365 696 Abs. 1 Satz 5 ZPO); die Anrechnung der Gesch\204ftsgeb\201hr kann der Gegner nur geltend machen, wenn er eine der Geb\201hren gezahlt\n"  \
+  "    hat, ein Titel \201ber sie besteht oder beide im selben Verfahren verlangt werden (\365 15a Abs. 3 RVG): das Programm nimmt keines davon an."
 
 // The HTML rendering: an ordered list that the browser numbers, with lettered
 // sub-lists in notes 2 and 9. Note 9 c is the target "#Mindest" of the
@@ -107,10 +138,15 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 13 of a reform: the cap of the value
     {"<li>Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;%s (&sect;&nbsp;39 Abs.&nbsp;2 GKG; &sect;&nbsp;22 Abs.&nbsp;2 RVG f&uuml;r einen Auftraggeber in derselben Angelegenheit); bei einem h&ouml;heren Streitwert rechnet das Programm mit diesem Wert.</li>", kFormat, kOnlyReforms},
     // 14 with a cost risk: what its rows assume and leave out
-    {"<li>Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl&auml;ger obsiegt: dem Endergebnis, nach dem das Rechtsmittelgericht &uuml;ber die Kosten beider Instanzen entscheidet, wenn es das Urteil &auml;ndert. Den Ausgleich (&sect;&nbsp;106 ZPO) zeigen sie f&uuml;r die erste Instanz, deren Gerichtsgeb&uuml;hr der Kl&auml;ger vorausgezahlt hat (&sect;&nbsp;12 Abs.&nbsp;1 GKG, &sect;&nbsp;22 Abs.&nbsp;1 GKG). "
-     "Nicht eingerechnet sind die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr des Anwalts (Nr.&nbsp;2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f&uuml;r Zeugen, Sachverst&auml;ndige und Reisen. War die Zuvielforderung einer Partei geringf&uuml;gig, kann das Gericht der anderen alle Kosten auferlegen (&sect;&nbsp;92 Abs.&nbsp;2 ZPO); das steht in seinem Ermessen, die Zeilen rechnen stets nach dem Anteil. "
+    {"<li>Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl&auml;ger obsiegt: dem Endergebnis, nach dem das Rechtsmittelgericht &uuml;ber die Kosten beider Instanzen entscheidet, wenn es das Urteil &auml;ndert. Den Ausgleich (&sect;&nbsp;106 ZPO) zeigen sie f&uuml;r die erste Instanz, deren Gerichtsgeb&uuml;hr der Kl&auml;ger vorausgezahlt hat (&sect;&nbsp;12 Abs.&nbsp;1 GKG, &sect;&nbsp;22 Abs.&nbsp;1 GKG). ", kPlain, kOnlyCostRisk, true},
+    {"Nicht eingerechnet sind die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr des Anwalts (Nr.&nbsp;2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f&uuml;r Zeugen, Sachverst&auml;ndige und Reisen. ", kPlain, kCostRiskWithoutCase, true},
+    // the same sentence with the case around the lawsuit
+    {"Die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr des Anwalts (Nr.&nbsp;2300 VV RVG) erstattet der Gegner nicht: der Gewinner kann sie nur als Schaden verlangen; was davon jede Partei selbst tr&auml;gt, zeigen die Zeilen &bdquo;Nicht erstattet&ldquo;. Reisekosten sind nicht eingerechnet. ", kPlain, kCostRiskWithCase, true},
+    {"War die Zuvielforderung einer Partei geringf&uuml;gig, kann das Gericht der anderen alle Kosten auferlegen (&sect;&nbsp;92 Abs.&nbsp;2 ZPO); das steht in seinem Ermessen, die Zeilen rechnen stets nach dem Anteil. "
      "In der ersten Instanz vor den Arbeitsgerichten werden Anwaltskosten nicht erstattet (&sect;&nbsp;12a Abs.&nbsp;1 ArbGG). Ohne Anwalt (-ohneK, -ohneB) kann eine Partei nur in der ersten Instanz auftreten: vor dem Amtsgericht (Geldforderungen bis 10.000&nbsp;%s, &sect;&nbsp;23 Nr.&nbsp;1 GVG) und vor dem Verwaltungsgericht (&sect;&nbsp;67 Abs.&nbsp;1 VwGO); vor dem Landgericht sowie in Berufung und Revision m&uuml;ssen sich beide Parteien durch einen Anwalt vertreten lassen (&sect;&nbsp;78 Abs.&nbsp;1 ZPO, &sect;&nbsp;67 Abs.&nbsp;4 VwGO). "
      "Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr&auml;gt und verlangt seine Anwaltskosten ohne Umsatzsteuer (&sect;&nbsp;104 Abs.&nbsp;2 Satz&nbsp;3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (&sect;&nbsp;98 ZPO). Kein Gesetz rundet die Anteile: das Programm rundet den Anteil des Kl&auml;gers auf den Cent, einen halben Cent aufw&auml;rts; der Beklagte tr&auml;gt den Rest.</li>", kFormat, kOnlyCostRisk},
+    // 15, or 14 without a cost risk: the case around the lawsuit
+    {"<li>" CASE_NOTE_HTML "</li>", kFormat, kOnlyCase},
     // 30: ends the list and the notes block
     {"</ol>\n"
      "</div>\n", kPlain},
@@ -207,8 +243,14 @@ constexpr NoteEntry kTextNotes[] = {
     // 14 with a cost risk: what its rows assume and leave out
     {"14. Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl\204ger obsiegt: dem Endergebnis, nach dem das\n"
      "    Rechtsmittelgericht \201ber die Kosten beider Instanzen entscheidet, wenn es das Urteil \204ndert. Den Ausgleich (\365 106 ZPO) zeigen sie f\201r die erste Instanz,\n"
-     "    deren Gerichtsgeb\201hr der Kl\204ger vorausgezahlt hat (\365 12 Abs. 1 GKG, \365 22 Abs. 1 GKG). Nicht eingerechnet sind die vorgerichtliche Gesch\204ftsgeb\201hr\n"
-     "    des Anwalts (Nr. 2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f\201r Zeugen, Sachverst\204ndige und Reisen. War die\n"
+     "    deren Gerichtsgeb\201hr der Kl\204ger vorausgezahlt hat (\365 12 Abs. 1 GKG, \365 22 Abs. 1 GKG). ", kPlain, kOnlyCostRisk, true},
+    {"Nicht eingerechnet sind die vorgerichtliche Gesch\204ftsgeb\201hr\n"
+     "    des Anwalts (Nr. 2300 VV RVG), die der Gewinner nur als Schaden verlangen kann, und Kosten f\201r Zeugen, Sachverst\204ndige und Reisen. ", kPlain, kCostRiskWithoutCase, true},
+    // the same sentence with the case around the lawsuit
+    {"Die vorgerichtliche Gesch\204ftsgeb\201hr des Anwalts\n"
+     "    (Nr. 2300 VV RVG) erstattet der Gegner nicht: der Gewinner kann sie nur als Schaden verlangen; was davon jede Partei selbst tr\204gt, zeigen die Zeilen\n"
+     "    \"Nicht erstattet\". Reisekosten sind nicht eingerechnet. ", kPlain, kCostRiskWithCase, true},
+    {"War die\n"
      "    Zuvielforderung einer Partei geringf\201gig, kann das Gericht der anderen alle Kosten auferlegen (\365 92 Abs. 2 ZPO); das steht in seinem Ermessen, die Zeilen\n"
      "    rechnen stets nach dem Anteil. In der ersten Instanz vor den Arbeitsgerichten werden Anwaltskosten nicht erstattet (\365 12a Abs. 1 ArbGG).\n"
      "    Ohne Anwalt (-ohneK, -ohneB) kann eine Partei nur in der ersten Instanz auftreten: vor dem Amtsgericht (Geldforderungen bis 10.000 %s, \365 23 Nr. 1 GVG)\n"
@@ -216,6 +258,10 @@ constexpr NoteEntry kTextNotes[] = {
      "    vertreten lassen (\365 78 Abs. 1 ZPO, \365 67 Abs. 4 VwGO). Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr\204gt und verlangt seine Anwaltskosten\n"
      "    ohne Umsatzsteuer (\365 104 Abs. 2 Satz 3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (\365 98 ZPO). Kein Gesetz rundet die Anteile:\n"
      "    das Programm rundet den Anteil des Kl\204gers auf den Cent, einen halben Cent aufw\204rts; der Beklagte tr\204gt den Rest.", kFormat, kOnlyCostRisk},
+    // the case around the lawsuit: 15 after the note on the cost risk, else 14
+    {"15. ", kPlain, kCaseWithCostRisk, true},
+    {"14. ", kPlain, kCaseWithoutCostRisk, true},
+    {CASE_NOTE_TEXT, kFormat, kOnlyCase},
 };
 
 // clang-format on
@@ -255,15 +301,38 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
   const ReportOptions& options = runState().options;
   const bool costRisk = options.shareWon.has_value() &&
                         (options.showFirstInstance || options.showAppeal || options.showRevision);
+  const bool around = options.aroundTheLawsuit;
+  const auto shown = [&](EntryLaw law) {
+    switch (law) {
+      case kEvery:
+        return true;
+      case kOnly2013:
+      case kOnlyReforms:
+        return law != skipped;
+      case kOnlyCostRisk:
+        return costRisk;
+      case kCostRiskWithoutCase:
+        return costRisk && !around;
+      case kCostRiskWithCase:
+        return costRisk && around;
+      case kOnlyCase:
+        return around;
+      case kCaseWithoutCostRisk:
+        return around && !costRisk;
+      case kCaseWithCostRisk:
+        break;
+    }
+    return around && costRisk;
+  };
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
   // The formats are the constants above, each with the arguments of its kind.
   for (const NoteEntry& entry : entries) {
-    if (entry.law == skipped || (entry.law == kOnlyCostRisk && !costRisk)) continue;
+    if (!shown(entry.law)) continue;
     switch (entry.kind) {
       case kPlain:
-        emit("%s\n", entry.text);
-        continue;
+        emit("%s", entry.text);
+        break;
       case kFormat:
         emit(entry.text, currency, currency);
         break;
@@ -275,7 +344,7 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
         emit(entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom, act);
         break;
     }
-    emit("\n");
+    if (!entry.continued) emit("\n");
   }
 #pragma GCC diagnostic pop
 }

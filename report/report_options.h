@@ -27,6 +27,15 @@ struct PartyLawyer {
   bool deductsVat = false;      // set by -vorsteuerK, -vorsteuerB: its costs without VAT
 };
 
+// A party's case around the lawsuit, in a reform's report: the business fee
+// its lawyer earned before it, the persons its lawyer acts for, and the
+// witness and expert costs it advanced.
+struct PartyCase {
+  int businessFeeTenths = 0;  // set by -GK[<rate>], -GB[<rate>]: VV RVG Nr. 2300; 0 for none
+  int clients = 1;            // set by -auftraggeberK<n>, -auftraggeberB<n>: VV RVG Nr. 1008
+  Cents evidence;             // set by -beweisK<euros>, -beweisB<euros>: KV GKG Nr. 9005
+};
+
 // The switches of a run.
 struct ReportOptions {
   bool showPaymentOrder = true;              // cleared by -k, -b, -r
@@ -43,6 +52,11 @@ struct ReportOptions {
   std::optional<ShareWon> shareWon;          // set by -O<share>: who bears the costs
   PartyLawyer claimant;                      // -ohneK, -vorsteuerK
   PartyLawyer defendant;                     // -ohneB, -vorsteuerB
+  // Around the lawsuit: any of its words shows each side's lawyer bills.
+  bool aroundTheLawsuit = false;   // set by each word below
+  bool afterPaymentOrder = false;  // set by -mahn: the lawsuit follows a payment order
+  PartyCase claimantCase;          // -GK, -auftraggeberK, -beweisK
+  PartyCase defendantCase;         // -GB, -auftraggeberB, -beweisB
 };
 
 inline constexpr char kEuroWord[] = "Euro";

@@ -13,7 +13,8 @@ namespace {
 struct SwitchWord {
   const char* word;
   void (*apply)(ReportOptions& options);
-  bool needsShare = false;  // a party's switch of the cost risk
+  bool needsShare = false;   // a party's switch of the cost risk
+  bool needsReform = false;  // a word of the case around the lawsuit
 };
 
 // The switch words. A section switch only clears the other sections, so one
@@ -37,6 +38,7 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }, true},
     {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, true},
     {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }, true},
+    {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, false, true},
 };
 // clang-format on
 
@@ -48,14 +50,6 @@ const SwitchWord* switchWordOf(const char* argument) {
   return nullptr;
 }
 
-// A word -O...: a share, or an attempt at one.
-bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
-
-bool isPartyWord(const char* argument) {
-  const SwitchWord* word = switchWordOf(argument);
-  return word != nullptr && word->needsShare;
-}
-
 // Reads up to `most` decimal digits at `text` into `value`; the number of
 // digits read, or -1 where more follow.
 int readDigits(const char*& text, int most, std::int64_t& value) {
@@ -65,6 +59,107 @@ int readDigits(const char*& text, int most, std::int64_t& value) {
     value = value * 10 + (*text - '0');
   }
   return digits;
+}
+
+// A number with at most `digits` before and `places` after a comma or a
+// point, in units of its last place: "1,5" with one place is 15; none for
+// anything else.
+std::optional<std::int64_t> parseDecimal(const char* text, int digits, int places) {
+  std::int64_t whole = 0;
+  std::int64_t fraction = 0;
+  if (readDigits(text, digits, whole) <= 0) return std::nullopt;
+  int given = 0;
+  if (*text == ',' || *text == '.') {
+    ++text;
+    given = readDigits(text, places, fraction);
+    if (given <= 0) return std::nullopt;
+  }
+  if (*text != '\0') return std::nullopt;
+  for (int i = given; i < places; ++i) fraction *= 10;
+  for (int i = 0; i < places; ++i) whole *= 10;
+  return whole + fraction;
+}
+
+// The rate of a business fee in tenths: 0,5 to 2,5 (VV RVG Nr. 2300), 1,3
+// where none is given.
+std::optional<std::int64_t> parseRate(const char* text) {
+  if (*text == '\0') return 13;
+  const std::optional<std::int64_t> hundredths = parseDecimal(text, 1, 2);
+  if (!hundredths || *hundredths % 10 != 0 || *hundredths < 50 || *hundredths > 250) {
+    return std::nullopt;
+  }
+  return *hundredths / 10;
+}
+
+// The persons a lawyer acts for: 1 to 99.
+std::optional<std::int64_t> parseClients(const char* text) {
+  const std::optional<std::int64_t> clients = parseDecimal(text, 2, 0);
+  if (!clients || *clients < 1) return std::nullopt;
+  return clients;
+}
+
+// Euros with at most nine digits and two decimals, in cents.
+std::optional<std::int64_t> parseEuros(const char* text) { return parseDecimal(text, 9, 2); }
+
+// A word of the case around the lawsuit with a value after its prefix
+// ("-GK1,5"): how its value is read, and what it sets.
+struct ValuedWord {
+  const char* prefix;
+  std::optional<std::int64_t> (*parse)(const char* value);
+  void (*apply)(PartyCase& party, std::int64_t value);
+  bool claimant;            // its party: the claimant's, or the defendant's
+  const char* placeholder;  // the value in a right command
+  const char* what;         // what the value is not, in a refusal
+  const char* rule;         // what it must be
+};
+
+// clang-format off
+constexpr const char* kRateRule =
+    "Hinter -GK und -GB steht der Satz der Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG) von 0,5 bis 2,5 "
+    "in Zehnteln (-GK1,5); -GK allein ist 1,3.";
+constexpr const char* kClientsRule =
+    "Hinter -auftraggeberK und -auftraggeberB steht, f\201r wie viele Personen der Anwalt t\204tig "
+    "ist: 1 bis 99 (-auftraggeberK2).";
+constexpr const char* kEurosRule =
+    "Hinter -beweisK und -beweisB stehen die Kosten f\201r Zeugen und Sachverst\204ndige in Euro, "
+    "h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, -beweisK1500,50).";
+constexpr ValuedWord kValuedWords[] = {
+    {"-GK", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, true, "<Satz>", "kein Geb\201hrensatz", kRateRule},
+    {"-GB", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, false, "<Satz>", "kein Geb\201hrensatz", kRateRule},
+    {"-auftraggeberK", parseClients, [](PartyCase& p, std::int64_t v) { p.clients = static_cast<int>(v); }, true, "<Anzahl>", "keine Anzahl", kClientsRule},
+    {"-auftraggeberB", parseClients, [](PartyCase& p, std::int64_t v) { p.clients = static_cast<int>(v); }, false, "<Anzahl>", "keine Anzahl", kClientsRule},
+    {"-beweisK", parseEuros, [](PartyCase& p, std::int64_t v) { p.evidence = Cents{v}; }, true, "<Euro>", "kein Betrag", kEurosRule},
+    {"-beweisB", parseEuros, [](PartyCase& p, std::int64_t v) { p.evidence = Cents{v}; }, false, "<Euro>", "kein Betrag", kEurosRule},
+};
+// clang-format on
+
+// The valued word whose prefix `argument` begins with, a value or an
+// attempt at one, or none.
+const ValuedWord* valuedWordOf(const char* argument) {
+  for (const ValuedWord& word : kValuedWords) {
+    if (std::strncmp(argument, word.prefix, std::strlen(word.prefix)) == 0) return &word;
+  }
+  return nullptr;
+}
+
+// Whether `argument` is a valued word with a value.
+bool isValuedWord(const char* argument) {
+  const ValuedWord* word = valuedWordOf(argument);
+  return word != nullptr && word->parse(argument + std::strlen(word->prefix));
+}
+
+// A word of the case around the lawsuit, which a reform alone computes.
+bool isCaseWord(const char* argument) {
+  const SwitchWord* word = switchWordOf(argument);
+  return (word != nullptr && word->needsReform) || valuedWordOf(argument) != nullptr;
+}
+
+// A word -O...: a share, or an attempt at one.
+bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
+
+bool isPartyWord(const char* argument) {
+  const SwitchWord* word = switchWordOf(argument);
+  return word != nullptr && word->needsShare;
 }
 
 // White space as the C locale's isspace sees it.
@@ -144,15 +239,21 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   using enum Refusal::Reason;
   // The words of the cost risk, scanned as every switch is.
   int partyAt = 0;
+  int caseAt = 0;
   for (int i = 1; i < count && count > 2; ++i) {
     if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) return Refusal{Share, i};
+    if (valuedWordOf(arguments[i]) != nullptr && !isValuedWord(arguments[i])) {
+      return Refusal{CaseValue, i};
+    }
     if (partyAt == 0 && isPartyWord(arguments[i])) partyAt = i;
+    if (caseAt == 0 && isCaseWord(arguments[i])) caseAt = i;
   }
   if (options.shareWon && options.reform == Reform::Of2013) {
     int shareAt = 1;
     while (!isShareWord(arguments[shareAt])) ++shareAt;
     return Refusal{ShareIn2013, shareAt};
   }
+  if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
   if (partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, partyAt};
   if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
     return Refusal{Amount, 1};
@@ -206,8 +307,14 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
     if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare)) {
       command += " -O<Prozent>";
     }
+    if (refused && refusal.reason == CaseValue) {
+      const ValuedWord& word = *valuedWordOf(arguments[i]);
+      command.append(" ").append(word.prefix).append(word.placeholder);
+      continue;
+    }
     if (refused && refusal.reason == Share) continue;
-    if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i])) {
+    if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i]) ||
+        isValuedWord(arguments[i])) {
       command.append(" ").append(arguments[i]);
     }
   }
@@ -235,6 +342,17 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
     case PartyWithoutShare:
       emitDiagnostic(
           "zeb: %s gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n",
+          given.c_str());
+      break;
+    case CaseValue: {
+      const ValuedWord& word = *valuedWordOf(arguments[refusal.argument]);
+      emitDiagnostic("zeb: \"%s\" ist %s. %s\n", given.c_str(), word.what, word.rule);
+      break;
+    }
+    case CaseIn2013:
+      emitDiagnostic(
+          "zeb: %s gilt nur mit -2021 oder -2025: die Kosten um den Prozess rechnet ZEB nach den "
+          "Geb\201hren ab 2021 in Cent.\n",
           given.c_str());
       break;
     case JsonAndHtml:
@@ -349,6 +467,12 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
       word->apply(options);
     } else if (std::optional<ShareWon> share = parseShareWon(arguments[i])) {
       options.shareWon = share;
+    } else if (const ValuedWord* valued = valuedWordOf(arguments[i])) {
+      if (const std::optional<std::int64_t> value =
+              valued->parse(arguments[i] + std::strlen(valued->prefix))) {
+        valued->apply(valued->claimant ? options.claimantCase : options.defendantCase, *value);
+        options.aroundTheLawsuit = true;
+      }
     }
   }
   return options;
@@ -402,6 +526,16 @@ void printUsage(const char* invocationName) {
   emit(
       "  -vorsteuerK\tMit -O: der Kl\204ger zieht Vorsteuer ab, seine Anwaltskosten z\204hlen ohne "
       "Umsatzsteuer (-vorsteuerB: der Beklagte).\n");
+  emit(
+      "  -GK<Satz>\tMit -2025 oder -2021: der Anwalt des Kl\204gers verdiente vor dem Prozess eine "
+      "Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG), -GK allein 1,3 (-GB: des Beklagten).\n");
+  emit("  -mahn\t\tMit -2025 oder -2021: der Klage ging ein Mahnverfahren voraus.\n");
+  emit(
+      "  -auftraggeberK<n>\tMit -2025 oder -2021: der Anwalt des Kl\204gers vertritt n Personen "
+      "(Nr. 1008 VV RVG; -auftraggeberB: des Beklagten).\n");
+  emit(
+      "  -beweisK<Euro>\tMit -2025 oder -2021: Kosten f\201r Zeugen und Sachverst\204ndige, vom "
+      "Kl\204ger vorgeschossen (-beweisB: vom Beklagten).\n");
   emit("  \n");
 }
 

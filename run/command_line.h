@@ -35,6 +35,8 @@ struct Refusal {
     ShareIn2013,        // a share in the report of 2013
     PartyWithoutShare,  // -ohneK, -ohneB, -vorsteuerK or -vorsteuerB without a share
     JsonAndHtml,        // -J, the figures as JSON, with -h, an HTML document
+    CaseValue,          // a word of the case around the lawsuit whose value is none
+    CaseIn2013,         // a word of the case around the lawsuit in the report of 2013
   };
   Reason reason;
   int argument;  // its index in the argument vector

@@ -4,6 +4,7 @@
 
 #include "report/german.h"
 #include "report/rows.h"
+#include "run/case_bills.h"
 #include "run/sections.h"
 #include "run/steps.h"
 
@@ -35,6 +36,11 @@ constexpr RiskRow kPart[] = {
 constexpr RiskRow kBalance[] = {
     {"defendant_pays_claimant", {"Ausgleich: der Beklagte zahlt dem Kl\204ger:", "Ausgleich: der Beklagte zahlt dem Kl&auml;ger:"}},
     {"claimant_pays_defendant", {"Ausgleich: der Kl\204ger zahlt dem Beklagten:", "Ausgleich: der Kl&auml;ger zahlt dem Beklagten:"}},
+};
+// Around the lawsuit: what no one refunds (a business fee, less its credit).
+constexpr RiskRow kNotRefunded[] = {
+    {"claimant_not_refunded", {"Nicht erstattet, tr\204gt der Kl\204ger selbst:", "Nicht erstattet, tr&auml;gt der Kl&auml;ger selbst:"}},
+    {"defendant_not_refunded", {"Nicht erstattet, tr\204gt der Beklagte selbst:", "Nicht erstattet, tr&auml;gt der Beklagte selbst:"}},
 };
 constexpr RiskRow kCancelled[] = {
     {"claimant_bears", {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"}},
@@ -110,53 +116,122 @@ Cents CostRisk::lawyerCosts(std::size_t party, const CentsBlock& block,
     if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
     return {};
   }
-  if (!parties_[party].deductsVat) return block.gross;
+  const LawyerBill& bill = block.bills[party];
+  if (!parties_[party].deductsVat) return bill.gross();
   if (steps != nullptr) {
-    steps->push_back(steps::netLawyerCosts(kParties[party].ofParty, euros(block.lawyer),
-                                           euros(block.net - block.lawyer), euros(block.net)));
+    steps->push_back(steps::netLawyerCosts(kParties[party].ofParty,
+                                           euros(bill.fees - bill.credited), euros(bill.flatRate),
+                                           euros(bill.net())));
   }
-  return block.net;
+  return bill.net();
+}
+
+Cents CostRisk::costsOf(std::size_t party, const LawyerBill& bill) const {
+  return parties_[party].deductsVat ? bill.net() : bill.gross();
+}
+
+CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedule,
+                                      const RiskInstance& instance, const BlockRates& rates,
+                                      const CentsBlock& block, std::array<Cents, 2>& notRefunded,
+                                      Steps* steps) const {
+  const ReportOptions* around = r.around();
+  if (around == nullptr || !instance.first) {
+    // Each party's lawyer as the block bills it; the court fees, advanced by
+    // the claimant.
+    return {block.court,
+            {},
+            {lawyerCosts(kClaimant, block, instance, steps),
+             lawyerCosts(kDefendant, block, instance, steps)}};
+  }
+  // The first instance of a case: the court fees with the payment order's,
+  // the evidence each party advanced, and each party's lawyer as the
+  // opponent refunds it: payment order and first instance, without the
+  // business fee's credit.
+  const CaseBills bills = r.caseBills(schedule);
+  Advanced a = {block.court + block.paymentOrderCourt,
+                {around->claimantCase.evidence, around->defendantCase.evidence},
+                {}};
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    if (!parties_[party].inFirstInstance) {
+      if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
+      continue;
+    }
+    const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, false, nullptr));
+    const Cents first = costsOf(party, bills.instance(party, rates, true, false, nullptr));
+    a.lawyers[party] = paymentOrder + first;
+    // What its lawyer charges, after every credit.
+    const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
+    const Cents businessCosts = business ? costsOf(party, *business) : Cents{};
+    const Cents charged = businessCosts + costsOf(party, bills.paymentOrder(party, true, nullptr)) +
+                          costsOf(party, block.bills[party]);
+    notRefunded[party] = charged - a.lawyers[party];
+    if (steps != nullptr) {
+      steps->push_back(steps::refundable(kParties[party].ofParty, parties_[party].deductsVat,
+                                         euros(paymentOrder), euros(first),
+                                         euros(a.lawyers[party])));
+    }
+  }
+  return a;
 }
 
 void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
-                              const PerSchedule<CentsBlock>& values) {
+                              const BlockRates& rates, const PerSchedule<CentsBlock>& values) {
   // The values of both columns, and the ways to them where a run records
-  // them: the costs to distribute, each party's part, and the balance by
-  // the party that pays it.
+  // them: the costs to distribute, each party's part, the balance by the
+  // party that pays it, and around a lawsuit what no one refunds.
   Recorded<Way> total(recordsWays_);
   std::array<Recorded<Way>, 2> parts = {Recorded<Way>(recordsWays_), Recorded<Way>(recordsWays_)};
   std::array<Recorded<Way>, 2> balances = parts;
+  std::array<Recorded<Way>, 2> unrefunded = parts;
   PerSchedule<Cents> totals;
-  std::array<PerSchedule<Cents>, 2> borne, pays;
+  std::array<PerSchedule<Cents>, 2> borne, pays, notRefunded;
   const std::int64_t lost = share_.of - share_.won;
+  const bool aroundFirst = r.around() != nullptr && instance.first;
   for (std::size_t s = 0; s < 2; ++s) {
     const CentsBlock& block = values[s];
     Steps* steps = total[s] != nullptr ? &total[s]->steps : nullptr;
-    const Cents claimantCosts = lawyerCosts(kClaimant, block, instance, steps);
-    const Cents defendantCosts = lawyerCosts(kDefendant, block, instance, steps);
-    totals[s] = block.court + claimantCosts + defendantCosts;
+    std::array<Cents, 2> unpaid;
+    const Advanced a =
+        advanced(r, s == 0 ? Schedule::Old : Schedule::New, instance, rates, block, unpaid, steps);
+    totals[s] = a.total();
     // The claimant bears the share it lost, rounded half up; the defendant
     // the rest.
     borne[kClaimant][s] = partOf(totals[s], lost, share_.of);
     borne[kDefendant][s] = totals[s] - borne[kClaimant][s];
     // The claimant has advanced the court fees and paid its lawyer, the
-    // defendant its lawyer; one side pays the other the difference.
-    const Cents paidByClaimant = block.court + claimantCosts;
+    // defendant its lawyer, each its evidence; one side pays the other the
+    // difference.
+    const Cents paidByClaimant = a.byClaimant();
     const bool claimantPays = borne[kClaimant][s] > paidByClaimant;
     pays[kClaimant][s] = claimantPays ? borne[kClaimant][s] - paidByClaimant : Cents{};
     pays[kDefendant][s] = claimantPays ? Cents{} : paidByClaimant - borne[kClaimant][s];
+    for (const std::size_t party : {kClaimant, kDefendant}) notRefunded[party][s] = unpaid[party];
     if (steps == nullptr) continue;
     const std::string sum = euros(totals[s]);
-    steps->push_back(steps::costsToDistribute(euros(block.court), euros(claimantCosts),
-                                              euros(defendantCosts), sum));
     const std::string claimantPart = euros(borne[kClaimant][s]);
+    std::string paid;
+    if (aroundFirst) {
+      steps->push_back(steps::caseCostsToDistribute(euros(a.court),
+                                                    euros(a.evidence[0] + a.evidence[1]),
+                                                    euros(a.lawyers[0]), euros(a.lawyers[1]), sum));
+      paid = steps::casePaid(euros(a.court), euros(a.evidence[0]), euros(a.lawyers[0]),
+                             euros(paidByClaimant), euros(a.evidence[1]), euros(a.lawyers[1]));
+      for (const std::size_t party : {kClaimant, kDefendant}) {
+        unrefunded[party][s]->steps = {
+            steps::notRefunded(kParties[party].ofParty, euros(unpaid[party] + a.lawyers[party]),
+                               euros(a.lawyers[party]), euros(unpaid[party]))};
+      }
+    } else {
+      steps->push_back(
+          steps::costsToDistribute(euros(a.court), euros(a.lawyers[0]), euros(a.lawyers[1]), sum));
+      paid = steps::paid(euros(a.court), euros(a.lawyers[0]), euros(paidByClaimant),
+                         euros(a.lawyers[1]));
+    }
     const bool rounded = totals[s].count * lost % share_.of != 0;
     parts[kClaimant][s]->steps = {steps::costShare(
         kParties[kClaimant].ofParty, shareText_[kClaimant], sum, rounded, claimantPart)};
     parts[kDefendant][s]->steps = {steps::remainingShare(
         kParties[kDefendant].ofParty, sum, claimantPart, euros(borne[kDefendant][s]))};
-    const std::string paid = steps::paid(euros(block.court), euros(claimantCosts),
-                                         euros(paidByClaimant), euros(defendantCosts));
     for (const std::size_t payer : {kClaimant, kDefendant}) {
       balances[payer][s]->steps = {paid, steps::balance(claimantPart, euros(paidByClaimant),
                                                         payer == kClaimant, euros(pays[payer][s]))};
@@ -171,7 +246,16 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
     printRisk(r, kBalance[0], pays[kDefendant], balances[kDefendant]);
     printRisk(r, kBalance[1], pays[kClaimant], balances[kClaimant]);
   }
-  // Each party's part enters the sums over instances.
+  // What no one refunds stands where a business fee was earned.
+  const ReportOptions* around = r.around();
+  if (aroundFirst && (around->claimantCase.businessFeeTenths != 0 ||
+                      around->defendantCase.businessFeeTenths != 0)) {
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      printRisk(r, kNotRefunded[party], notRefunded[party], unrefunded[party]);
+    }
+  }
+  // Each party's part enters the sums over instances, with what no one
+  // refunds it.
   for (const std::size_t party : {kClaimant, kDefendant}) {
     const std::string name = std::string("Anteil des ") + kParties[party].ofParty + ", ";
     const std::string partName = name + instance.name;
@@ -179,30 +263,55 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
         instance.target == TotalsField::WithAppeal ? name + "erste Instanz" : kThroughAppeal[party];
     TotalsOf<Cents>& sums = sums_[party];
     for (std::size_t s = 0; s < 2; ++s) {
-      const SumWays ways = {parts[party][s], partName.c_str(), &sumWays_[party].withAppeal[s],
+      Way part;
+      const Way* partWay = parts[party][s];
+      if (recordsWays_ && notRefunded[party][s].count != 0) {
+        part.steps = {steps::withNotRefunded(euros(borne[party][s]), euros(notRefunded[party][s]),
+                                             euros(borne[party][s] + notRefunded[party][s]))};
+        partWay = &part;
+      }
+      const SumWays ways = {partWay, partName.c_str(), &sumWays_[party].withAppeal[s],
                             baseName.c_str(), &sumWays_[party][instance.target][s]};
-      sums[instance.target][s] =
-          ReckoningInCents::total(borne[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
-                                  recordsWays_ ? &ways : nullptr);
+      sums[instance.target][s] = ReckoningInCents::total(
+          borne[party][s] + notRefunded[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
+          recordsWays_ ? &ways : nullptr);
     }
   }
 }
 
 void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
                                const PerSchedule<CentsBlock>& values) {
+  const bool aroundFirst = r.around() != nullptr && instance.first;
   for (const std::size_t party : {kClaimant, kDefendant}) {
     Recorded<Way> ways(recordsWays_);
     PerSchedule<Cents> borne;
     for (std::size_t s = 0; s < 2; ++s) {
+      const CentsBlock& block = values[s];
       Steps* steps = ways[s] != nullptr ? &ways[s]->steps : nullptr;
-      const Cents own = lawyerCosts(party, values[s], instance, steps);
-      // Half the court fees, rounded half up, for the claimant; the rest
+      // Each party its own lawyer: around a lawsuit every matter of it, as
+      // charged after the credits.
+      Cents own = lawyerCosts(party, block, instance, steps);
+      Cents court = block.court;
+      if (aroundFirst) {
+        const CaseBills bills = r.caseBills(s == 0 ? Schedule::Old : Schedule::New);
+        const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
+        const Cents businessCosts = business ? costsOf(party, *business) : Cents{};
+        const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, true, nullptr));
+        if (steps != nullptr && (business || r.around()->afterPaymentOrder)) {
+          steps->push_back(steps::ownLawyerCosts(euros(businessCosts), euros(paymentOrder),
+                                                 euros(own),
+                                                 euros(businessCosts + paymentOrder + own)));
+        }
+        own = businessCosts + paymentOrder + own;
+        court = block.court + block.paymentOrderCourt + block.evidence;
+      }
+      // Half the court costs, rounded half up, for the claimant; the rest
       // for the defendant.
-      const Cents half = zeb::half(values[s].court);
-      const Cents courtPart = party == kClaimant ? half : values[s].court - half;
+      const Cents half = zeb::half(court);
+      const Cents courtPart = party == kClaimant ? half : court - half;
       borne[s] = courtPart + own;
       if (steps != nullptr) {
-        steps->push_back(steps::cancelled(party == kClaimant, euros(values[s].court), euros(half),
+        steps->push_back(steps::cancelled(party == kClaimant, euros(court), euros(half),
                                           euros(courtPart), euros(own), euros(borne[s])));
       }
     }

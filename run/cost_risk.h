@@ -31,7 +31,7 @@ class CostRisk {
   // After a judgement block with the `values` of both columns: the costs to
   // distribute, each party's part and, in the first instance, the balance.
   void afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
-                      const PerSchedule<CentsBlock>& values);
+                      const BlockRates& rates, const PerSchedule<CentsBlock>& values);
   // After a settlement block: each party's costs, cancelled against each
   // other.
   void afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
@@ -40,16 +40,36 @@ class CostRisk {
   void afterTotals(const ReckoningInCents& r);
 
   // The report of 2013 has no cost risk: its command line is refused.
-  void afterJudgement(const Reckoning2013&, const RiskInstance&,
+  void afterJudgement(const Reckoning2013&, const RiskInstance&, const BlockRates&,
                       const PerSchedule<Reckoning2013::Block>&) {}
   void afterSettlement(const Reckoning2013&, const RiskInstance&,
                        const PerSchedule<Reckoning2013::Block>&) {}
   void afterTotals(const Reckoning2013&) {}
 
  private:
+  // What enters the costs to distribute, and who advanced it: the court
+  // costs (advanced by the claimant, § 12 Abs. 1 GKG), each party's
+  // evidence advance and its lawyer costs as the opponent refunds them.
+  struct Advanced {
+    Cents court;
+    std::array<Cents, 2> evidence;
+    std::array<Cents, 2> lawyers;
+
+    Cents total() const { return court + evidence[0] + evidence[1] + lawyers[0] + lawyers[1]; }
+    Cents byClaimant() const { return court + evidence[0] + lawyers[0]; }
+  };
+
   // A party's lawyer costs in a block of `instance`, and their way's steps.
   Cents lawyerCosts(std::size_t party, const CentsBlock& block, const RiskInstance& instance,
                     Steps* steps) const;
+  // A bill as `party` bears and claims it: without VAT where it deducts
+  // input tax.
+  Cents costsOf(std::size_t party, const LawyerBill& bill) const;
+  // What a block of `instance` under `schedule` distributes, and around the
+  // first instance of a lawsuit what no one refunds each party.
+  Advanced advanced(const ReckoningInCents& r, Schedule schedule, const RiskInstance& instance,
+                    const BlockRates& rates, const CentsBlock& block,
+                    std::array<Cents, 2>& notRefunded, Steps* steps) const;
 
   ShareWon share_;
   std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's

@@ -5,6 +5,7 @@
 
 #include "report/figures.h"
 #include "report/german.h"
+#include "run/case_bills.h"
 #include "run/steps.h"
 
 namespace zeb {
@@ -123,14 +124,6 @@ Steps joined(Steps lines, const std::string& line) {
   return lines;
 }
 
-// ------------------------------------------------------------------- reforms
-
-// The expense flat rate of 20 per cent, at most 20,00 euros (VV RVG Nr.
-// 7002), and VAT of 19 per cent (VV RVG Nr. 7008, § 12 Abs. 1 UStG).
-constexpr std::int64_t kExpensePercent = 20;
-constexpr Cents kExpenseLimit = {2'000};
-constexpr std::int64_t kVatPercent = 19;
-
 }  // namespace
 
 BlockOf<Extended> blockValues(Fee courtFee, Fee lawyerFee, const BlockRates& rates) {
@@ -197,7 +190,7 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
 }
 
 Reckoning2013::Block Reckoning2013::block(Schedule schedule, const BlockRates& rates,
-                                          BlockOf<Way>* ways) const {
+                                          bool /*first*/, BlockOf<Way>* ways) const {
   const Fee courtFee = scheduleFee(schedule, basis(), FeeKind::Court);
   const Fee lawyerFee = scheduleFee(schedule, basis(), FeeKind::Lawyer);
   const Formulas2013<Extended> f = blockIn<Extended>(courtFee, lawyerFee, rates);
@@ -286,8 +279,17 @@ Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
   return value;
 }
 
+CaseBills ReckoningInCents::caseBills(Schedule schedule) const {
+  const ReportOptions& o = *around_;
+  return {fee(schedule, FeeKind::Lawyer, nullptr),
+          {CaseSide{o.claimantCase, o.claimant.inFirstInstance},
+           CaseSide{o.defendantCase, o.defendant.inFirstInstance}},
+          o.afterPaymentOrder};
+}
+
 ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRates& rates,
-                                                BlockOf<Way>* ways) const {
+                                                bool first, BlockOf<Way>* ways) const {
+  if (around_ != nullptr) return caseBlock(schedule, rates, first, ways);
   const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
   const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, nullptr);
   Block v;
@@ -295,10 +297,11 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
   const Cents share = percentOf(v.lawyer, kExpensePercent);
   const Cents expenses = std::min(share, kExpenseLimit);
-  v.net = v.lawyer + expenses;
-  const Cents vat = percentOf(v.net, kVatPercent);
-  v.gross = v.net + vat;
+  const Cents net = v.lawyer + expenses;
+  const Cents vat = percentOf(net, kVatPercent);
+  v.gross = net + vat;
   v.process = v.court + 2 * v.gross;
+  v.bills[0] = v.bills[1] = LawyerBill{v.lawyer, {}, expenses, vat};
   if (ways != nullptr) {
     const std::string lawyer = steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer));
     BlockOf<Way>& w = *ways;
@@ -308,9 +311,57 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
     w.gross.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
     w.gross.steps.push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
                                             euros(v.lawyer), euros(share), euros(expenses)));
-    w.gross.steps.push_back(steps::vat(static_cast<int>(kVatPercent), euros(v.net), euros(vat)));
+    w.gross.steps.push_back(steps::vat(static_cast<int>(kVatPercent), euros(net), euros(vat)));
     w.gross.steps.push_back(steps::sum(euros(v.gross)));
     w.process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
+  }
+  return v;
+}
+
+ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule, const BlockRates& rates,
+                                                    bool first, BlockOf<Way>* ways) const {
+  const ReportOptions& o = *around_;
+  const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
+  const CaseBills bills = caseBills(schedule);
+  Block v;
+  v.court = timesRate(courtFee, rates.court.tenths);
+  // The payment order's court fee is credited onto the first instance's
+  // (KV GKG Nr. 1210 Anm. 1): both together are the first instance's.
+  if (first && o.afterPaymentOrder) {
+    v.paymentOrderCourt = std::min(paymentOrder(schedule, nullptr), v.court);
+  }
+  v.court = v.court - v.paymentOrderCourt;
+  if (first) v.evidence = o.claimantCase.evidence + o.defendantCase.evidence;
+  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+    Way* way = ways == nullptr ? nullptr
+                               : &(*ways)[side == kClaimantSide ? BlockRow::ClaimantLawyer
+                                                                : BlockRow::DefendantLawyer];
+    if (way != nullptr) way->steps = feeWay(schedule, FeeKind::Lawyer);
+    v.bills[side] =
+        bills.instance(side, rates, first, true, way != nullptr ? &way->steps : nullptr);
+  }
+  v.claimantLawyer = v.bills[kClaimantSide].gross();
+  v.defendantLawyer = v.bills[kDefendantSide].gross();
+  // Where both bills are alike, one pair of rows shows them.
+  v.lawyer = v.bills[kClaimantSide].fees;
+  v.gross = v.claimantLawyer;
+  v.process = v.court + v.evidence + v.claimantLawyer + v.defendantLawyer;
+  if (ways != nullptr) {
+    BlockOf<Way>& w = *ways;
+    w.court.steps = joined(feeWay(schedule, FeeKind::Court),
+                           steps::courtFees(rates.court, euros(courtFee),
+                                            euros(timesRate(courtFee, rates.court.tenths))));
+    if (v.paymentOrderCourt.count != 0) {
+      w.court.steps.push_back(
+          steps::paymentOrderCourtCredit(euros(v.paymentOrderCourt), euros(v.court)));
+    }
+    w.evidence.steps = {steps::evidence(euros(o.claimantCase.evidence),
+                                        euros(o.defendantCase.evidence), euros(v.evidence))};
+    w.lawyer.steps = w.claimantLawyer.steps;
+    w.gross.steps = w.claimantLawyer.steps;
+    w.process.steps = {steps::caseProcessCosts(euros(v.court), euros(v.evidence),
+                                               euros(v.claimantLawyer), euros(v.defendantLawyer),
+                                               euros(v.process))};
   }
   return v;
 }

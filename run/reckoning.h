@@ -15,6 +15,7 @@
 #include "fees/fee_schedule.h"
 #include "fees/money.h"
 #include "report/derivation.h"
+#include "report/report_options.h"
 
 namespace zeb {
 
@@ -91,16 +92,21 @@ struct BlockRates {
 };
 
 // The rows of a block, in the order of the report.
-enum class BlockRow { Court, Lawyer, Gross, Process };
+enum class BlockRow { Court, Evidence, Lawyer, Gross, ClaimantLawyer, DefendantLawyer, Process };
 
 // The values of a block under one schedule: court fees, lawyer fees, lawyer
 // fees with expense flat rate and VAT, and the process costs (court fees
-// and the gross lawyer fees of both parties).
+// and the gross lawyer fees of both parties). Around a reform's lawsuit the
+// evidence costs count among the court costs, and each party's lawyer has
+// a bill of its own.
 template <class T>
 struct BlockOf {
   T court{};
+  T evidence{};
   T lawyer{};
   T gross{};
+  T claimantLawyer{};
+  T defendantLawyer{};
   T process{};
 
   T& operator[](BlockRow row) { return at(*this, row); }
@@ -109,19 +115,59 @@ struct BlockOf {
  private:
   template <class Self>
   static auto& at(Self& self, BlockRow row) {
-    return row == BlockRow::Court    ? self.court
-           : row == BlockRow::Lawyer ? self.lawyer
-           : row == BlockRow::Gross  ? self.gross
-                                     : self.process;
+    switch (row) {
+      case BlockRow::Court:
+        return self.court;
+      case BlockRow::Evidence:
+        return self.evidence;
+      case BlockRow::Lawyer:
+        return self.lawyer;
+      case BlockRow::Gross:
+        return self.gross;
+      case BlockRow::ClaimantLawyer:
+        return self.claimantLawyer;
+      case BlockRow::DefendantLawyer:
+        return self.defendantLawyer;
+      case BlockRow::Process:
+        break;
+    }
+    return self.process;
   }
 };
 
-// The values of a reform's block: those of every block, and the lawyer fees
-// with the expense flat rate but without VAT, as a party that deducts input
-// tax bears them (§ 104 Abs. 2 Satz 3 ZPO).
-struct CentsBlock : BlockOf<Cents> {
-  Cents net;
+// The expense flat rate of the reforms, 20 per cent, at most 20,00 euros
+// (VV RVG Nr. 7002), and their VAT of 19 per cent (VV RVG Nr. 7008, § 12
+// Abs. 1 UStG).
+inline constexpr std::int64_t kExpensePercent = 20;
+inline constexpr Cents kExpenseLimit = {2'000};
+inline constexpr std::int64_t kVatPercent = 19;
+
+// A lawyer's bill in one matter (§ 17 RVG): its fees as earned, what is
+// credited onto them, its flat rate (VV RVG Nr. 7002: 20 % of the fees
+// before the credit, at most 20,00) and VAT (Nr. 7008: 19 % of the fees
+// after the credit and the flat rate).
+struct LawyerBill {
+  Cents fees;
+  Cents credited;
+  Cents flatRate;
+  Cents vat;
+
+  // Without VAT, as a party that deducts input tax bears it (§ 104 Abs. 2
+  // Satz 3 ZPO).
+  Cents net() const { return fees - credited + flatRate; }
+  Cents gross() const { return net() + vat; }
 };
+
+// The values of a reform's block: those of every block, and each party's
+// lawyer bill in it (the same for both in a textbook block). Around the
+// lawsuit the first instance has the payment order's court fee credited
+// onto its own: that fee too.
+struct CentsBlock : BlockOf<Cents> {
+  std::array<LawyerBill, 2> bills;  // the claimant's, the defendant's
+  Cents paymentOrderCourt;
+};
+
+class CaseBills;
 
 // The operands of a sum of the totals where its way is recorded: the ways
 // and names of the process costs added and of the sum they are added to
@@ -173,9 +219,13 @@ class Reckoning2013 {
 
   float fee(Schedule schedule, FeeKind kind, Way* way) const;
   float paymentOrder(Schedule schedule, Way* way) const;
-  Block block(Schedule schedule, const BlockRates& rates, BlockOf<Way>* ways) const;
+  // The block of `rates`; the report of 2013 knows no case around its
+  // lawsuit, so the `first` instance is like any other.
+  Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
 
   static float shown(Extended value) { return toSingle(value); }
+  // The report of 2013 computes no case around its lawsuit.
+  const ReportOptions* around() const { return nullptr; }
   static float halfShare(Extended process, const Way* processWay, Way* way);
   // The judgement process costs alone, or added to `base`.
   static double total(Extended process, const double* base, const SumWays* ways);
@@ -195,10 +245,13 @@ class ReckoningInCents {
   using Block = CentsBlock;
   using Total = Cents;
 
-  ReckoningInCents(Reform reform, std::uint64_t amount)
+  // `around`: the options of a run with words of the case around the
+  // lawsuit, or none.
+  ReckoningInCents(Reform reform, std::uint64_t amount, const ReportOptions* around = nullptr)
       : reform_(reform),
         amount_(amount < kValueCap ? amount : kValueCap),
-        capped_(amount > kValueCap) {}
+        capped_(amount > kValueCap),
+        around_(around) {}
 
   Cents amount(Way* way) const;
   std::uint64_t feeBasis() const { return amount_; }
@@ -207,7 +260,18 @@ class ReckoningInCents {
 
   Cents fee(Schedule schedule, FeeKind kind, Way* way) const;
   Cents paymentOrder(Schedule schedule, Way* way) const;
-  Block block(Schedule schedule, const BlockRates& rates, BlockOf<Way>* ways) const;
+  // The block of `rates`. Around the lawsuit each party's lawyer has a bill
+  // of its own, raised for its clients; in the `first` instance with the
+  // credits onto it, the evidence costs, and less the payment order's
+  // court fee.
+  Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
+
+  // The case around the lawsuit, or none.
+  const ReportOptions* around() const { return around_; }
+  // Its lawyers' bills under the edition of `schedule`.
+  CaseBills caseBills(Schedule schedule) const;
+  // The steps to a full fee, made at their first use.
+  const Steps& feeWay(Schedule schedule, FeeKind kind) const;
 
   static Cents shown(Cents value) { return value; }
   static Cents halfShare(Cents process, const Way* processWay, Way* way);
@@ -216,12 +280,13 @@ class ReckoningInCents {
  private:
   const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
 
-  // The steps to a full fee, made at their first use.
-  const Steps& feeWay(Schedule schedule, FeeKind kind) const;
+  // The block of a case around the lawsuit.
+  Block caseBlock(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
 
   Reform reform_;
   std::uint64_t amount_;
   bool capped_;
+  const ReportOptions* around_;
   mutable std::array<std::optional<Steps>, 4> feeWays_;
 };
 

@@ -1,9 +1,13 @@
 #include "run/sections.h"
 
 #include <string>
+#include <type_traits>
+#include <vector>
 
+#include "report/german.h"
 #include "report/report_options.h"
 #include "report/rows.h"
+#include "run/case_bills.h"
 #include "run/cost_risk.h"
 
 namespace zeb {
@@ -35,11 +39,26 @@ struct InstanceSectionRows {
 };
 
 // The keys of a block's rows, in the order of BlockRow.
-constexpr const char* kBlockRowKeys[] = {"court_fees", "lawyer_fees", "lawyer_costs",
+constexpr const char* kBlockRowKeys[] = {"court_fees",
+                                         "evidence",
+                                         "lawyer_fees",
+                                         "lawyer_costs",
+                                         "claimant_lawyer_costs",
+                                         "defendant_lawyer_costs",
                                          "process_costs"};
 
 constexpr Label kProcessRow = {"Proze\341kosten: Gerichtskosten + 2 * Anwaltskosten:",
                                "Proze&szlig;kosten: Gerichtskosten + 2 * Anwaltskosten:"};
+// The rows of a case around the lawsuit.
+constexpr Label kCaseProcessRow = {"Proze\341kosten: Gerichtskosten + beide Anw\204lte:",
+                                   "Proze&szlig;kosten: Gerichtskosten + beide Anw&auml;lte:"};
+constexpr Label kEvidenceRow = {"Zeugen und Sachverst\204ndige (KV 9005):",
+                                "Zeugen und Sachverst&auml;ndige (KV 9005):"};
+constexpr Label kPartyLawyerRows[] = {
+    {"Anwaltskosten des Kl\204gers:", "Anwaltskosten des Kl&auml;gers:"},
+    {"Anwaltskosten des Beklagten:", "Anwaltskosten des Beklagten:"},
+};
+constexpr const char* kPartyLawyerKeys[] = {"claimant_lawyer_costs", "defendant_lawyer_costs"};
 constexpr Label kHalfShareRow = {"Proze\341kosten: 50 % Anteil f\201r jede Partei:",
                                  "Proze&szlig;kosten: 50 % Anteil f&uuml;r jede Partei:"};
 
@@ -117,31 +136,89 @@ const BlockRows& blockRows(InstanceSection section, Variant variant) {
   return variant == Variant::Judgement ? rows.judgement : rows.settlement;
 }
 
-Label labelOf(const BlockRows& rows, BlockRow row) {
+Label labelOf(const BlockRows& rows, BlockRow row, bool aroundTheLawsuit) {
   switch (row) {
     case BlockRow::Court:
       return rows.courtRow;
+    case BlockRow::Evidence:
+      return kEvidenceRow;
     case BlockRow::Lawyer:
       return rows.lawyerRow;
     case BlockRow::Gross:
       return rows.grossRow;
+    case BlockRow::ClaimantLawyer:
+      return kPartyLawyerRows[0];
+    case BlockRow::DefendantLawyer:
+      return kPartyLawyerRows[1];
     case BlockRow::Process:
       break;
   }
-  return kProcessRow;
+  return aroundTheLawsuit ? kCaseProcessRow : kProcessRow;
+}
+
+// A label made for a row in both renderings, where no constant says it.
+struct MadeLabel {
+  std::string text;
+  std::string html;
+
+  Label label() const { return {text.c_str(), html.c_str()}; }
+};
+
+// `label` with the rate at its start raised from `from` to `to` tenths:
+// "3,1 Anwaltsgebühren:" of "2,8 Anwaltsgebühren:".
+MadeLabel raised(Label label, int from, int to) {
+  const std::size_t rate = tenths(from).size();
+  return {tenths(to) + (label.text + rate), tenths(to) + (label.html + rate)};
+}
+
+// `label` with the payment order's court fee taken off.
+MadeLabel lessPaymentOrder(Label label) {
+  const std::string text = label.text;
+  const std::string html = label.html;
+  return {text.substr(0, text.size() - 1) + ", abz\201glich Mahnverfahren:",
+          html.substr(0, html.size() - 1) + ", abz&uuml;glich Mahnverfahren:"};
 }
 
 // The way to `row` of a block whose ways are recorded, or none.
 Way* wayOf(BlockOf<Way>* ways, BlockRow row) { return ways != nullptr ? &(*ways)[row] : nullptr; }
 
+// The rows of a block: the court fees, one party's lawyer fees with and
+// without flat rate and VAT, and the process costs. Around the lawsuit
+// the first instance adds its evidence costs, and each party's bill stands
+// on its own row where the bills differ: always in the first instance,
+// elsewhere where the parties' clients differ.
 template <class Reckoning>
 void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
-                Recorded<BlockOf<Way>>& ways, const BlockRows& rows) {
-  for (const BlockRow row :
-       {BlockRow::Court, BlockRow::Lawyer, BlockRow::Gross, BlockRow::Process}) {
-    printRowOf(kBlockRowKeys[static_cast<std::size_t>(row)], labelOf(rows, row),
-               r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row),
-               wayOf(ways[1], row));
+                Recorded<BlockOf<Way>>& ways, const BlockRows& rows, bool first) {
+  const ReportOptions* around = r.around();
+  std::vector<BlockRow> shown = {BlockRow::Court};
+  if (around != nullptr && first &&
+      (around->claimantCase.evidence + around->defendantCase.evidence).count != 0) {
+    shown.push_back(BlockRow::Evidence);
+  }
+  const bool partyBills =
+      around != nullptr && (first || around->claimantCase.clients != around->defendantCase.clients);
+  if (partyBills) {
+    shown.insert(shown.end(), {BlockRow::ClaimantLawyer, BlockRow::DefendantLawyer});
+  } else {
+    shown.insert(shown.end(), {BlockRow::Lawyer, BlockRow::Gross});
+  }
+  shown.push_back(BlockRow::Process);
+  for (const BlockRow row : shown) {
+    Label label = labelOf(rows, row, around != nullptr);
+    MadeLabel made;
+    if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
+      made = lessPaymentOrder(label);
+      label = made.label();
+    }
+    // Both parties' clients raise the procedure fee alike.
+    const int raise = around != nullptr ? clientsRaise(around->claimantCase.clients) : 0;
+    if ((row == BlockRow::Lawyer || row == BlockRow::Gross) && raise != 0) {
+      made = raised(label, rows.rates.lawyerTenths(), rows.rates.lawyerTenths() + raise);
+      label = made.label();
+    }
+    printRowOf(kBlockRowKeys[static_cast<std::size_t>(row)], label, r.shown(values[0][row]),
+               r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row), wayOf(ways[1], row));
   }
 }
 
@@ -159,9 +236,10 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   printVariantHeading('s');
 
   Recorded<BlockOf<Way>> ways(recorded);
+  const bool first = section == InstanceSection::FirstInstance;
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
-  printBlock(r, judgement, ways, rows.judgement);
-  if (risk != nullptr) risk->afterJudgement(r, instance, judgement);
+  printBlock(r, judgement, ways, rows.judgement, first);
+  if (risk != nullptr) risk->afterJudgement(r, instance, rows.judgement.rates, judgement);
   const std::string processName = recorded ? std::string("Prozesskosten ") + rows.name : "";
   for (std::size_t s = 0; s < 2; ++s) {
     const SumWays sumWays = recorded ? SumWays{wayOf(ways[s], BlockRow::Process),
@@ -175,7 +253,7 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   if (!runState().options.showSettlement) return;
   printVariantHeading('v');
   const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
-  printBlock(r, settlement, ways, rows.settlement);
+  printBlock(r, settlement, ways, rows.settlement, first);
   Recorded<Way> half(recorded);
   printRowOf("half_each", kHalfShareRow,
              r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
@@ -191,8 +269,9 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
                                                     InstanceSection section, Variant variant,
                                                     PerSchedule<BlockOf<Way>>* ways) {
   const BlockRates& rates = blockRows(section, variant).rates;
-  return {reckoning.block(Schedule::Old, rates, ways != nullptr ? &(*ways)[0] : nullptr),
-          reckoning.block(Schedule::New, rates, ways != nullptr ? &(*ways)[1] : nullptr)};
+  const bool first = section == InstanceSection::FirstInstance;
+  return {reckoning.block(Schedule::Old, rates, first, ways != nullptr ? &(*ways)[0] : nullptr),
+          reckoning.block(Schedule::New, rates, first, ways != nullptr ? &(*ways)[1] : nullptr)};
 }
 
 template <class Reckoning>
@@ -207,6 +286,47 @@ void printPaymentOrderSection(const Reckoning& reckoning) {
              reckoning.paymentOrder(Schedule::Old, ways[0]),
              reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0],
              ways[1]);
+  // After a payment order, each party's lawyer bill in it.
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    const ReportOptions* around = reckoning.around();
+    if (around == nullptr || !around->afterPaymentOrder) return;
+    for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+      Recorded<Way> bill(runState().recordsWays);
+      PerSchedule<Cents> gross;
+      for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
+        Way* way = bill[scheduleIndex(schedule)];
+        if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+        gross[scheduleIndex(schedule)] =
+            reckoning.caseBills(schedule)
+                .paymentOrder(side, true, way != nullptr ? &way->steps : nullptr)
+                .gross();
+      }
+      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
+                 reckoning.basis(), 0, bill[0], bill[1]);
+    }
+  }
+}
+
+void printPreTrialSection(const ReckoningInCents& reckoning) {
+  printHeading(1, inCurrentMode({"Vorgerichtliche T\204tigkeit", "Vorgerichtliche T&auml;tigkeit"}),
+               "pre_trial");
+  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+    Recorded<Way> bill(runState().recordsWays);
+    PerSchedule<Cents> gross;
+    bool earned = false;
+    for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
+      Way* way = bill[scheduleIndex(schedule)];
+      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+      const std::optional<LawyerBill> fee =
+          reckoning.caseBills(schedule).businessFee(side, way != nullptr ? &way->steps : nullptr);
+      earned = fee.has_value();
+      if (earned) gross[scheduleIndex(schedule)] = fee->gross();
+    }
+    if (earned) {
+      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
+                 reckoning.basis(), 0, bill[0], bill[1]);
+    }
+  }
 }
 
 template <class Reckoning>

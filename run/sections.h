@@ -29,9 +29,14 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
                                                     InstanceSection section, Variant variant,
                                                     PerSchedule<BlockOf<Way>>* ways = nullptr);
 
-// Prints the payment-order section.
+// Prints the payment-order section; after a payment order, with each
+// party's lawyer bill in it.
 template <class Reckoning>
 void printPaymentOrderSection(const Reckoning& reckoning);
+
+// Prints the section of the work before the lawsuit: each business fee's
+// bill.
+void printPreTrialSection(const ReckoningInCents& reckoning);
 
 // Prints the instance sections that the options show, in the order of the
 // report (first instance, appeal, and both revisions), and gathers their

@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "report/figures.h"
 #include "report/german.h"
 
 namespace zeb::steps {
@@ -110,6 +111,83 @@ std::string singlePrecision(const std::string& exact, const std::string& shown) 
               shown.c_str());
 }
 
+std::string billFee(const FeeRate& rate, int raise, int clients, const std::string& fee,
+                    const std::string& value) {
+  if (raise == 0) {
+    return line("%s %s (VV RVG Nr. %d) × %s = %s", rate.name, tenths(rate.tenths).c_str(),
+                rate.number, fee.c_str(), value.c_str());
+  }
+  const int further = clients - 1;
+  return line("%s %s (VV RVG Nr. %d; %s + %s für %d %s Auftraggeber%s, Nr. 1008) × %s = %s",
+              rate.name, tenths(rate.tenths + raise).c_str(), rate.number,
+              tenths(rate.tenths).c_str(), tenths(raise).c_str(), further,
+              further == 1 ? "weiteren" : "weitere", 3 * further > raise ? ", höchstens 2,0" : "",
+              fee.c_str(), value.c_str());
+}
+
+std::string businessCredit(int businessFeeTenths, int hundredths, const std::string& fee,
+                           const std::string& value) {
+  const std::string rate = germanNumber(decimalText({hundredths, 2}));
+  return line(
+      "Anrechnung der Geschäftsgebühr (Vorbem. 3 Abs. 4 VV RVG): die Hälfte von %s%s %s × %s = %s",
+      tenths(businessFeeTenths).c_str(),
+      5 * businessFeeTenths > hundredths ? ", höchstens 0,75:" : " =", rate.c_str(), fee.c_str(),
+      value.c_str());
+}
+
+std::string paymentOrderCredit(int number, const std::string& value) {
+  return line("Anrechnung der Verfahrensgebühr des Mahnverfahrens (Anm. zu Nr. %d VV RVG): %s",
+              number, value.c_str());
+}
+
+std::string businessCreditRest(const std::string& credit, const std::string& used,
+                               const std::string& value) {
+  return line("Rest der Anrechnung der Geschäftsgebühr nach dem Mahnverfahren: %s - %s = %s",
+              credit.c_str(), used.c_str(), value.c_str());
+}
+
+std::string credited(const char* feeName, const std::string& fee, bool capped,
+                     const std::string& value) {
+  return line("Angerechnet auf die %s %s%s: %s", feeName, fee.c_str(),
+              capped ? ", höchstens diese (keine Gebühr unter 0)" : "", value.c_str());
+}
+
+std::string afterCredit(const std::string& fees, const std::string& credited,
+                        const std::string& value) {
+  return line("Gebühren %s - angerechnet %s = %s", fees.c_str(), credited.c_str(), value.c_str());
+}
+
+std::string refundedWithoutBusinessCredit() {
+  return "Ohne Anrechnung der Geschäftsgebühr, die der Gegner nicht geltend machen kann (§ 15a "
+         "Abs. 3 RVG)";
+}
+
+std::string noLawyerIn(const char* party, const char* matter) {
+  return line("Der %s hat keinen Anwalt %s: keine Anwaltskosten", party, matter);
+}
+
+std::string paymentOrderCourtCredit(const std::string& fee, const std::string& value) {
+  return line("abzüglich der Gebühr des Mahnverfahrens %s (KV GKG Nr. 1210 Anm. 1) = %s",
+              fee.c_str(), value.c_str());
+}
+
+std::string evidence(const std::string& claimant, const std::string& defendant,
+                     const std::string& value) {
+  return line(
+      "Zeugen und Sachverständige (KV GKG Nr. 9005), vorgeschossen vom Kläger %s und vom "
+      "Beklagten %s (§ 17 GKG) = %s",
+      claimant.c_str(), defendant.c_str(), value.c_str());
+}
+
+std::string caseProcessCosts(const std::string& court, const std::string& evidence,
+                             const std::string& claimant, const std::string& defendant,
+                             const std::string& value) {
+  return line(
+      "Gerichtskosten %s + Zeugen und Sachverständige %s + Anwaltskosten des Klägers %s + des "
+      "Beklagten %s = %s",
+      court.c_str(), evidence.c_str(), claimant.c_str(), defendant.c_str(), value.c_str());
+}
+
 std::string netLawyerCosts(const char* ofParty, const std::string& fees,
                            const std::string& expenses, const std::string& value) {
   return line(
@@ -170,6 +248,57 @@ std::string cancelled(bool claimant, const std::string& court, const std::string
       "Kosten gegeneinander aufgehoben (§ 98 ZPO): Rest der Gerichtskosten %s - %s = %s + eigene "
       "Anwaltskosten %s = %s",
       court.c_str(), half.c_str(), courtPart.c_str(), own.c_str(), value.c_str());
+}
+
+std::string refundable(const char* ofParty, bool net, const std::string& paymentOrder,
+                       const std::string& first, const std::string& value) {
+  return line(
+      "Erstattungsfähige Anwaltskosten des %s, ohne Anrechnung der Geschäftsgebühr (§ 15a Abs. 3 "
+      "RVG)%s: Mahnverfahren %s + erste Instanz %s = %s",
+      ofParty, net ? ", ohne Umsatzsteuer (§ 104 Abs. 2 Satz 3 ZPO)" : "", paymentOrder.c_str(),
+      first.c_str(), value.c_str());
+}
+
+std::string caseCostsToDistribute(const std::string& court, const std::string& evidence,
+                                  const std::string& claimant, const std::string& defendant,
+                                  const std::string& value) {
+  return line(
+      "Zu verteilende Kosten (§ 91 ZPO; mit denen des Mahnverfahrens, § 696 Abs. 1 Satz 5 ZPO): "
+      "Gerichtskosten %s + Zeugen und Sachverständige %s + Anwaltskosten des Klägers %s + des "
+      "Beklagten %s = %s",
+      court.c_str(), evidence.c_str(), claimant.c_str(), defendant.c_str(), value.c_str());
+}
+
+std::string casePaid(const std::string& court, const std::string& claimantEvidence,
+                     const std::string& claimantCosts, const std::string& claimantPaid,
+                     const std::string& defendantEvidence, const std::string& defendantCosts) {
+  return line(
+      "Gezahlt haben der Kläger Gerichtskosten %s (§ 12 Abs. 1 GKG) + Zeugen und Sachverständige "
+      "%s (§ 17 GKG) + Anwaltskosten %s = %s, der Beklagte Zeugen und Sachverständige %s + "
+      "Anwaltskosten %s",
+      court.c_str(), claimantEvidence.c_str(), claimantCosts.c_str(), claimantPaid.c_str(),
+      defendantEvidence.c_str(), defendantCosts.c_str());
+}
+
+std::string notRefunded(const char* ofParty, const std::string& charged,
+                        const std::string& refundable, const std::string& value) {
+  return line(
+      "Anwaltskosten des %s wie berechnet %s - erstattungsfähig %s = %s: nicht Teil des "
+      "Ausgleichs; die Geschäftsgebühr (VV RVG Nr. 2300) kann der Gewinner nur als Schaden "
+      "verlangen",
+      ofParty, charged.c_str(), refundable.c_str(), value.c_str());
+}
+
+std::string withNotRefunded(const std::string& part, const std::string& notRefunded,
+                            const std::string& value) {
+  return line("Anteil %s + nicht erstattet %s = %s", part.c_str(), notRefunded.c_str(),
+              value.c_str());
+}
+
+std::string ownLawyerCosts(const std::string& business, const std::string& paymentOrder,
+                           const std::string& first, const std::string& value) {
+  return line("Eigene Anwaltskosten: Geschäftsgebühr %s + Mahnverfahren %s + erste Instanz %s = %s",
+              business.c_str(), paymentOrder.c_str(), first.c_str(), value.c_str());
 }
 
 }  // namespace zeb::steps

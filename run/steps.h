@@ -70,6 +70,61 @@ std::string total(const char* baseName, const std::string* base, const char* nam
 // Genauigkeit: genau gerechnet 17.197,30 €, gedruckt 17.197,29 €".
 std::string singlePrecision(const std::string& exact, const std::string& shown);
 
+// The case around the lawsuit.
+
+// A fee of a lawyer's bill, where several clients raise it with its raise:
+// "Verfahrensgebühr 1,6 (VV RVG Nr. 3100; 1,3 + 0,3 für 1 weiteren
+// Auftraggeber, Nr. 1008) × 652,00 € = 1.043,20 €".
+std::string billFee(const FeeRate& rate, int raise, int clients, const std::string& fee,
+                    const std::string& value);
+
+// "Anrechnung der Geschäftsgebühr (Vorbem. 3 Abs. 4 VV RVG): die Hälfte von
+// 1,3 = 0,65 × 652,00 € = 423,80 €", "... die Hälfte von 2,5, höchstens
+// 0,75: 0,75 × ...".
+std::string businessCredit(int businessFeeTenths, int hundredths, const std::string& fee,
+                           const std::string& value);
+
+// "Anrechnung der Verfahrensgebühr des Mahnverfahrens (Anm. zu Nr. 3305 VV
+// RVG): 652,00 €".
+std::string paymentOrderCredit(int number, const std::string& value);
+
+// "Rest der Anrechnung der Geschäftsgebühr nach dem Mahnverfahren: 423,80 €
+// - 326,00 € = 97,80 €".
+std::string businessCreditRest(const std::string& credit, const std::string& used,
+                               const std::string& value);
+
+// "Angerechnet auf die Verfahrensgebühr 847,60 €: 652,00 €", or with "höchstens"
+// where the credit is more than the fee.
+std::string credited(const char* feeName, const std::string& fee, bool capped,
+                     const std::string& value);
+
+// "Gebühren 1.630,00 € - angerechnet 652,00 € = 978,00 €".
+std::string afterCredit(const std::string& fees, const std::string& credited,
+                        const std::string& value);
+
+// "Ohne Anrechnung der Geschäftsgebühr, die der Gegner nicht geltend machen
+// kann (§ 15a Abs. 3 RVG)".
+std::string refundedWithoutBusinessCredit();
+
+// "Der Kläger hat keinen Anwalt im Mahnverfahren: keine Anwaltskosten".
+std::string noLawyerIn(const char* party, const char* matter);
+
+// "abzüglich der Gebühr des Mahnverfahrens 85,25 € (KV GKG Nr. 1210 Anm. 1)
+// = 426,25 €".
+std::string paymentOrderCourtCredit(const std::string& fee, const std::string& value);
+
+// "Zeugen und Sachverständige (KV GKG Nr. 9005), vorgeschossen vom Kläger
+// 1.500,00 € und vom Beklagten 0,00 € (§ 17 GKG) = 1.500,00 €".
+std::string evidence(const std::string& claimant, const std::string& defendant,
+                     const std::string& value);
+
+// "Gerichtskosten 511,50 € + Zeugen und Sachverständige 1.500,00 € +
+// Anwaltskosten des Klägers 1.187,62 € + des Beklagten 1.963,50 € =
+// 5.162,62 €".
+std::string caseProcessCosts(const std::string& court, const std::string& evidence,
+                             const std::string& claimant, const std::string& defendant,
+                             const std::string& value);
+
 // The cost risk. A party is named "Kläger" or "Beklagte", and "Klägers" or
 // "Beklagten" after "des".
 
@@ -117,5 +172,44 @@ std::string balance(const std::string& borne, const std::string& paidByClaimant,
 std::string cancelled(bool claimant, const std::string& court, const std::string& half,
                       const std::string& courtPart, const std::string& own,
                       const std::string& value);
+
+// Around the lawsuit.
+
+// "Erstattungsfähige Anwaltskosten des Klägers, ohne Anrechnung der
+// Geschäftsgebühr (§ 15a Abs. 3 RVG): Mahnverfahren 776,78 € + erste
+// Instanz 1.187,62 € = 1.964,40 €", "... ohne Umsatzsteuer ..." where the
+// party deducts input tax.
+std::string refundable(const char* ofParty, bool net, const std::string& paymentOrder,
+                       const std::string& first, const std::string& value);
+
+// "Zu verteilende Kosten (§ 91 ZPO, § 696 Abs. 1 Satz 5 ZPO): Gerichtskosten
+// 849,00 € + Zeugen und Sachverständige 1.500,00 € + Anwaltskosten des
+// Klägers 1.964,40 € + des Beklagten 1.575,56 € = 5.888,96 €".
+std::string caseCostsToDistribute(const std::string& court, const std::string& evidence,
+                                  const std::string& claimant, const std::string& defendant,
+                                  const std::string& value);
+
+// "Gezahlt haben der Kläger Gerichtskosten 849,00 € (§ 12 Abs. 1 GKG) +
+// Zeugen und Sachverständige 0,00 € (§ 17 GKG) + Anwaltskosten 1.964,40 € =
+// 2.813,40 €, der Beklagte Zeugen und Sachverständige 1.500,00 € +
+// Anwaltskosten 1.575,56 €".
+std::string casePaid(const std::string& court, const std::string& claimantEvidence,
+                     const std::string& claimantCosts, const std::string& claimantPaid,
+                     const std::string& defendantEvidence, const std::string& defendantCosts);
+
+// "Anwaltskosten des Klägers wie berechnet 2.515,42 € - erstattungsfähig
+// 1.964,40 € = 551,02 €: nicht Teil des Ausgleichs; die Geschäftsgebühr (VV
+// RVG Nr. 2300) kann der Gewinner nur als Schaden verlangen".
+std::string notRefunded(const char* ofParty, const std::string& charged,
+                        const std::string& refundable, const std::string& value);
+
+// "Anteil 1.910,40 € + nicht erstattet 551,02 € = 2.461,42 €".
+std::string withNotRefunded(const std::string& part, const std::string& notRefunded,
+                            const std::string& value);
+
+// "Eigene Anwaltskosten: Geschäftsgebühr 1.032,44 € + Mahnverfahren 295,36 €
+// + erste Instanz 1.422,33 € = 2.750,13 €".
+std::string ownLawyerCosts(const std::string& business, const std::string& paymentOrder,
+                           const std::string& first, const std::string& value);
 
 }  // namespace zeb::steps

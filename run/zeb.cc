@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "fees/money.h"
@@ -66,7 +67,19 @@ void printReport(std::int64_t amount, const Reckoning& reckoning) {
   }
   printColumnHeader();
   printBaseRows(reckoning);
-  if (options.showPaymentOrder) printPaymentOrderSection(reckoning);
+  // Around the lawsuit, what came before it belongs to the first instance
+  // too: the business fees, and a payment order that it follows.
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    const ReportOptions* around = reckoning.around();
+    const bool anyBusinessFee = around != nullptr && (around->claimantCase.businessFeeTenths != 0 ||
+                                                      around->defendantCase.businessFeeTenths != 0);
+    if (anyBusinessFee && (options.showPaymentOrder || options.showFirstInstance)) {
+      printPreTrialSection(reckoning);
+    }
+  }
+  if (options.showPaymentOrder || (options.afterPaymentOrder && options.showFirstInstance)) {
+    printPaymentOrderSection(reckoning);
+  }
   TotalsOf<typename Reckoning::Total> totals;
   TotalsOf<Way> ways;
   TotalsOf<Way>* recorded = state.recordsWays ? &ways : nullptr;
@@ -116,7 +129,8 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   } else {
     const std::uint64_t amount = *parseReformAmount(arguments[1]);
     printReport(static_cast<std::int64_t>(std::min(amount, kValueCap)),
-                ReckoningInCents(state.options.reform, amount));
+                ReckoningInCents(state.options.reform, amount,
+                                 state.options.aroundTheLawsuit ? &state.options : nullptr));
   }
   if (json) {
     state.report = out;

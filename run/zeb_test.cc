@@ -295,6 +295,57 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
   }
 }
 
+// Around the lawsuit, worked by hand from 01.06.2025 for 10.000 euros (the
+// 1,0 fees: court 283,00, lawyer 652,00). The crediting chain (law.md):
+// business fee 1.032,44, payment order 295,36 (652,00 - 0,65 x 652,00 =
+// 228,20 + 20,00 + 47,16), first instance 1.187,62 (847,60 - 652,00 + 782,40
+// + 20,00 + 189,62), its court fees 849,00 - 141,50. Two clients raise 2,0
+// to 2,3 but not the credit of 0,75: 1.043,20 - 489,00 + 782,40 + 20,00 +
+// 257,75. The defendant's 3307 (326,00) takes all of the credit it can,
+// the rest 97,80 goes onto its 3100: 20,00 + 3,80; 847,60 - 423,80 + 782,40
+// + 20,00 + 232,98. Evidence of 1.500,00 advanced by the defendant: 849,00
+// + 1.500,00 + 2 x 1.963,50 = 6.276,00, the claimant bears 40 % = 2.510,40
+// and has paid 2.812,50. The settlement after the chain: half of 283,00 +
+// 1.500,00, and the claimant's own 1.032,44 + 295,36 + 1.963,50 (3100 less
+// 652,00, 3104, 1003: 1.630,00 + 20,00 + 313,50). What no one refunds:
+// 1.032,44 + 295,36 + 1.187,62 - (799,68 + 1.187,62) = 528,12; the appeal
+// 1.132,00 + 2 x 2.196,26, of which 40 % = 2.209,81.
+TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
+  struct Case {
+    std::vector<const char*> words;
+    const char* key;
+    std::int64_t now;
+  };
+  const std::vector<const char*> chain = {"10000", "-2025", "-GK", "-mahn", "-k"};
+  const std::vector<const char*> settled = {"10000", "-2025", "-GK",  "-mahn",
+                                            "-k",    "-V",    "-O60", "-beweisB1500"};
+  // clang-format off
+  const Case cases[] = {
+      {chain, "pre_trial.claimant_lawyer_costs", 1032'44},
+      {chain, "payment_order.claimant_lawyer_costs", 295'36},
+      {chain, "first_instance.claimant_lawyer_costs", 1187'62},
+      {chain, "first_instance.court_fees", 707'50},
+      {{"10000", "-2025", "-GK2", "-auftraggeberK2", "-k"}, "first_instance.claimant_lawyer_costs", 1614'35},
+      {{"10000", "-2025", "-GB", "-mahn", "-k"}, "payment_order.defendant_lawyer_costs", 23'80},
+      {{"10000", "-2025", "-GB", "-mahn", "-k"}, "first_instance.defendant_lawyer_costs", 1459'18},
+      {{"10000", "-2025", "-beweisB1500", "-O60", "-k"}, "first_instance.to_distribute", 6276'00},
+      {{"10000", "-2025", "-beweisB1500", "-O60", "-k"}, "first_instance.defendant_pays_claimant", 302'10},
+      {settled, "first_instance.evidence", 1500'00},
+      {settled, "first_instance.settlement.claimant_bears", 891'50 + 1032'44 + 295'36 + 1963'50},
+      {settled, "first_instance.claimant_not_refunded", 528'12},
+      {{"10000", "-2025", "-GK", "-O60"}, "totals.claimant_with_appeal", 1910'40 + 528'12 + 2209'81},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    const Figures figures = figuresOf(c.words, false);
+    const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
+                                  [&](const FigureRow& r) { return r.key == c.key; });
+    ASSERT_NE(row, figures.rows.end());
+    EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
+  }
+}
+
 // The keys of the rows of `figures` and of its headings, each followed by
 // a blank.
 std::pair<std::string, std::string> keysOf(const Figures& figures) {

@@ -2,10 +2,11 @@
 """-J against its schema and the text report:  json_check.py ZEB SCHEMA
 
 For the report of 2013 and both reforms, every section switch, with and
-without -V, and who bears the costs with the parties' words: `zeb ... -J`
-and `-J -W` validate against SCHEMA with unique keys, and each row says
-what `zeb ... -W` prints: label, values, per cents, change and way. No
-text label is wider than the narrowest label column (49, the totals').
+without -V, who bears the costs with the parties' words, and the case
+around the lawsuit: `zeb ... -J` and `-J -W` validate against SCHEMA with
+unique keys, and each row says what `zeb ... -W` prints: label, values,
+per cents, change and way. No text label is wider than the narrowest
+label column (49, the totals').
 """
 import concurrent.futures
 import json
@@ -23,7 +24,10 @@ ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>-?\d+\.\d\d) Euro'
 
 def command_lines():
     sections = [[], ['-k'], ['-b'], ['-r'], ['-m'], ['-k', '-b']]
-    shares = [[], ['-O60'], ['-O33,33', '-ohneB'], ['-O3/4', '-vorsteuerK', '-ohneK']]
+    shares = [[], ['-O60'], ['-O33,33', '-ohneB'], ['-O3/4', '-vorsteuerK', '-ohneK'],
+              # Around the lawsuit.
+              ['-GK', '-mahn', '-beweisB1500', '-O60', '-vorsteuerB'],
+              ['-GB2,5', '-auftraggeberK3', '-auftraggeberB2', '-beweisK0,50']]
     lines = []
     for edition in ([], ['-2021'], ['-2025']):
         amounts = ['1', '5000', '115000', '30000001'] if edition else ['5000', '-1000', '16777217', '2147483647']

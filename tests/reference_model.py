@@ -214,14 +214,14 @@ class Of2013:
         return [max(S(D(money(t, self.amount, True)) * dconst('0.5')), F(minimum))
                 for t, minimum in zip((OLD, NEW), (23, 32))]
 
-    def block(self, kc, kl):
+    def block(self, kc, kl, rates=None, first=False, around=None):
         values = []
         for t in (OLD, NEW):
             c = D(kc * S(money(t, self.amount, True)))
             l = S(D(money(t, self.amount, False)) * dconst(kl))
             e = min(S(E(l * dconst('0.2'))), F(20))
             g = D(E(E(e + l) * dconst('1.16')))
-            values.append((c, l, g, E(E(g + g) + c)))
+            values.append({'court': c, 'lawyer': l, 'gross': g, 'process': E(E(g + g) + c)})
         return values
 
     shown = staticmethod(S)
@@ -282,14 +282,28 @@ class InCents:
     def payment_order(self):
         return [max(half_up(self.fee(e, 'court'), 2), MINIMUM[e]) for e in self.editions]
 
-    def block(self, kc, kl):
+    def block(self, kc, kl, rates=None, first=False, around=None):
+        """The block's values per column; around a lawsuit each party's bill,
+        the evidence and the payment order's court fee of the first instance."""
         values = []
-        for e in self.editions:
+        for e, po_court in zip(self.editions, self.payment_order()):
             c = kc * self.fee(e, 'court')
-            l = half_up(self.fee(e, 'lawyer') * int(kl.replace('.', '')), 10)
-            expenses = min(half_up(l * 20, 100), 2000)
-            g = l + expenses + half_up((l + expenses) * 19, 100)
-            values.append((c, l, g, c + 2 * g, l + expenses))
+            fee = self.fee(e, 'lawyer')
+            if around is None or not around.words:
+                l = half_up(fee * int(kl.replace('.', '')), 10)
+                expenses = min(half_up(l * 20, 100), 2000)
+                g = l + expenses + half_up((l + expenses) * 19, 100)
+                values.append({'court': c, 'lawyer': l, 'gross': g, 'process': c + 2 * g,
+                               'bills': [(l + expenses, g)] * 2})
+                continue
+            po = min(po_court, c) if first and around.mahn else 0
+            bills = [around.instance(fee, party, rates, first, True) for party in (0, 1)]
+            evidence = sum(around.evidence) if first else 0
+            raised = rates[0] + around.raised(0)
+            values.append({'court': c - po, 'po court': po, 'evidence': evidence, 'fee': fee,
+                           'rates': rates, 'bills': bills, 'gross': bills[0][1],
+                           'lawyer': half_up(fee * (sum(rates) - rates[0] + raised), 10),
+                           'process': c - po + evidence + bills[0][1] + bills[1][1]})
         return values
 
     shown = staticmethod(lambda v: v)
@@ -297,15 +311,18 @@ class InCents:
     total = staticmethod(lambda p, before=None: p if before is None else before + p)
 
 
+# Each instance's judgement and settlement: court rate, lawyer rate and its
+# label, and the lawyer's fees in tenths (procedure, hearing, settlement).
 SECTIONS = [
     ('Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht',
-     (3, '2.5', '2,5'), (1, '3.5', '3,5')),
+     (3, '2.5', '2,5', (13, 12)), (1, '3.5', '3,5', (13, 12, 10))),
     ('Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/'
-     'Verwaltungsgerichtshof oder Finanzgericht', (4, '2.8', '2,8'), (2, '4.1', '4,1')),
+     'Verwaltungsgerichtshof oder Finanzgericht', (4, '2.8', '2,8', (16, 12)),
+     (2, '4.1', '4,1', (16, 12, 13))),
     ('Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt '
-     'vorgeschrieben ist)', (5, '3.1', '3,1'), (3, '4.4', '4,4')),
+     'vorgeschrieben ist)', (5, '3.1', '3,1', (16, 15)), (3, '4.4', '4,4', (16, 15, 13))),
     ('Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt '
-     'vorgeschrieben ist)', (5, '3.8', '3,8'), (3, '5.1', '5,1')),
+     'vorgeschrieben ist)', (5, '3.8', '3,8', (23, 15)), (3, '5.1', '5,1', (23, 15, 13))),
 ]
 
 
@@ -337,6 +354,72 @@ def share_won(word):
     return (won, of, places) if won <= of else None
 
 
+class Around:
+    """The case around a reform's lawsuit (law.md, "Around the lawsuit"): each
+    side's business fee (VV 2300), clients (VV 1008) and evidence advance, a
+    payment order before the lawsuit; bills in cents, each fee rounded on
+    its own."""
+
+    def __init__(self, switches):
+        self.rate = [0, 0]      # business fee in tenths, claimant first
+        self.clients = [1, 1]
+        self.evidence = [0, 0]  # cents
+        self.mahn = '-mahn' in switches
+        self.lawyer = ('-ohneK' not in switches, '-ohneB' not in switches)
+        self.words = self.mahn
+        for word in switches:
+            for party, side in enumerate('KB'):
+                m = re.fullmatch(r'-G%s(?:(\d)(?:[,.](\d)0?)?)?' % side, word)
+                if m:
+                    self.rate[party] = 13 if m[1] is None else 10 * int(m[1]) + int(m[2] or 0)
+                    self.words = True
+                m = re.fullmatch(r'-auftraggeber%s(\d{1,2})' % side, word)
+                if m:
+                    self.clients[party] = int(m[1])
+                    self.words = True
+                m = re.fullmatch(r'-beweis%s(\d{1,9})(?:[,.](\d{1,2}))?' % side, word)
+                if m:
+                    self.evidence[party] = 100 * int(m[1]) + int((m[2] or '0').ljust(2, '0'))
+                    self.words = True
+
+    def raised(self, party):
+        return min(3 * (self.clients[party] - 1), 20)
+
+    @staticmethod
+    def bill(fees, credited):
+        """(net, gross) of fees with a credit: flat rate of the fees before it."""
+        flat = min(half_up(fees * 20, 100), 2000)
+        net = fees - credited + flat
+        return net, net + half_up(net * 19, 100)
+
+    def business_credit(self, fee, party):
+        return half_up(fee * min(5 * self.rate[party], 75), 100) if self.rate[party] else 0
+
+    def payment_order_fee(self, fee, party):
+        return half_up(fee * ((10 if party == 0 else 5) + self.raised(party)), 10)
+
+    def business(self, fee, party):
+        return self.bill(half_up(fee * (self.rate[party] + self.raised(party)), 10), 0)
+
+    def payment_order(self, fee, party, credit):
+        if not self.mahn or not self.lawyer[party]:
+            return 0, 0
+        m = self.payment_order_fee(fee, party)
+        return self.bill(m, min(self.business_credit(fee, party), m) if credit else 0)
+
+    def instance(self, fee, party, rates, first, credit):
+        if first and not self.lawyer[party]:
+            return 0, 0
+        fees = [half_up(fee * (t + (self.raised(party) if i == 0 else 0)), 10)
+                for i, t in enumerate(rates) if t]
+        credited = 0
+        if first:
+            m = self.payment_order_fee(fee, party) if self.mahn else 0
+            c = self.business_credit(fee, party) if credit else 0
+            credited = min(m + c - min(c, m), fees[0])
+        return self.bill(sum(fees), credited)
+
+
 class CostRisk:
     """Who bears the costs (law.md, "Who bears the costs"), in cents."""
 
@@ -359,17 +442,46 @@ class CostRisk:
     def costs(self, party, column, first):
         if first and not self.lawyer[party]:
             return 0
-        return column[4] if self.net[party] else column[2]
+        net, gross = column['bills'][party]
+        return net if self.net[party] else gross
 
-    def judgement(self, m, values, index, basis):
+    def pick(self, party, bill):
+        return bill[0] if self.net[party] else bill[1]
+
+    def judgement(self, m, values, index, basis, around=None):
         first = index == 0
-        rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK')}
+        case = around is not None and around.words and first
+        rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK', 'nK', 'nB')}
         for column in values:
-            court, ck, cb = column[0], self.costs(0, column, first), self.costs(1, column, first)
-            t = court + ck + cb
+            ev = around.evidence if case else [0, 0]
+            if case:
+                # Refunded: payment order and first instance, without the
+                # business fee's credit; charged: every matter after it.
+                court = column['court'] + column['po court']
+                costs, unpaid = [], []
+                for party in (0, 1):
+                    if not self.lawyer[party]:
+                        costs.append(0)
+                        unpaid.append(0)
+                        continue
+                    fee = column['fee']
+                    refunded = (self.pick(party, around.payment_order(fee, party, False)) +
+                                self.pick(party, around.instance(fee, party, column['rates'], True,
+                                                                 False)))
+                    charged = ((self.pick(party, around.business(fee, party))
+                                if around.rate[party] else 0) +
+                               self.pick(party, around.payment_order(fee, party, True)) +
+                               self.pick(party, column['bills'][party]))
+                    costs.append(refunded)
+                    unpaid.append(charged - refunded)
+            else:
+                court = column['court']
+                costs = [self.costs(0, column, first), self.costs(1, column, first)]
+                unpaid = [0, 0]
+            t = court + ev[0] + ev[1] + costs[0] + costs[1]
             k = half_up(t * (self.of - self.won), self.of)
-            balance = court + ck - k
-            for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0))):
+            balance = court + ev[0] + costs[0] - k
+            for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0), *unpaid)):
                 rows[key].append(value)
         m.row('Zu verteilende Kosten:', *rows['T'], basis)
         m.row('davon trägt der Kläger %s:' % self.part(0), *rows['K'], basis)
@@ -377,23 +489,34 @@ class CostRisk:
         if first:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
-        # Each party's part along the paths of the totals: a, ar, ag.
+        if case and any(around.rate):
+            m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
+            m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
+        # Each party's part along the paths of the totals: a, ar, ag, with
+        # what no one refunds it.
         for party, key in ((0, 'K'), (1, 'B')):
             for s in (0, 1):
-                value = rows[key][s]
+                value = rows[key][s] + rows['n' + key][s]
                 if index == 0:
                     self.sums[('a', party, s)] = value
                 else:
                     self.sums[('arg'[index - 1], party, s)] = self.sums.get(('a', party, s), 0) + value
 
-    def settlement(self, m, values, first, basis):
+    def settlement(self, m, values, first, basis, around=None):
+        case = around is not None and around.words and first
         for party, label in ((0, 'Kosten aufgehoben: der Kläger trägt:'),
                              (1, 'Kosten aufgehoben: der Beklagte trägt:')):
             borne = []
             for column in values:
-                half = half_up(column[0], 2)
-                borne.append((half if party == 0 else column[0] - half) +
-                             self.costs(party, column, first))
+                court, own = column['court'], self.costs(party, column, first)
+                if case:
+                    fee = column['fee']
+                    court += column['po court'] + column['evidence']
+                    own += ((self.pick(party, around.business(fee, party))
+                             if around.rate[party] else 0) +
+                            self.pick(party, around.payment_order(fee, party, True)))
+                half = half_up(court, 2)
+                borne.append((half if party == 0 else court - half) + own)
             m.row(label, *borne, basis)
 
     def totals(self, m, html, basis):
@@ -418,6 +541,7 @@ def table(amount, switches):
     r = InCents(amount, reform[-1]) if reform else Of2013(amount)
     shares = [share_won(w) for w in switches if w.startswith('-O')]
     risk = CostRisk(shares[-1], switches) if shares else None
+    around = Around(switches) if reform and Around(switches).words else None
     m = Model(r, html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
     m.column_header()
     basis = r.basis
@@ -428,12 +552,23 @@ def table(amount, switches):
                'für einen Auftraggeber in derselben Angelegenheit).')
     m.row('Gerichtsgebühr:', *fees[0], fee_basis)
     m.row('Anwaltsgebühr:', *fees[1], fee_basis)
-    if show['m']:
+    lawyers = ['Anwaltskosten des Klägers:', 'Anwaltskosten des Beklagten:']
+    lawyer_fees = [r.fee(e, 'lawyer') for e in r.editions] if around else []
+    if around and any(around.rate) and (show['m'] or show['k']):
+        m.heading(1, 'Vorgerichtliche Tätigkeit')
+        for party in (0, 1):
+            if around.rate[party]:
+                m.row(lawyers[party], *[around.business(f, party)[1] for f in lawyer_fees], basis)
+    if show['m'] or (around and around.mahn and show['k']):
         m.heading(1, 'Mahnverfahren')
         po = r.payment_order()
         label = ('0,5 Gerichtsgeb&uuml;hren: <sup><a href="#Mindest">1</a></sup>' if html
                  else '0,5 Gerichtsgebühren: 1)')
         m.row(label, po[0], po[1], basis, 1)
+        if around and around.mahn:
+            for party in (0, 1):
+                m.row(lawyers[party], *[around.payment_order(f, party, True)[1]
+                                        for f in lawyer_fees], basis)
     totals = {}
     for index, (heading, judgement, settle) in enumerate(SECTIONS):
         if not show['kbrr'[index]]:
@@ -441,27 +576,43 @@ def table(amount, switches):
         m.heading(1, heading)
         if settlement:
             m.heading(2, 'Verfahren mit streitigem Urteil')
-        for variant, (kc, kl, kl_label) in enumerate((judgement, settle)):
+        for variant, (kc, kl, kl_label, rates) in enumerate((judgement, settle)):
             if variant == 1:
                 if not settlement:
                     break
                 m.heading(2, 'Verfahren mit Prozeßvergleich')
-            values = r.block(kc, kl)
+            values = r.block(kc, kl, rates, index == 0, around)
             court = '%d Gerichtsgebühr%s:' % (kc, '' if kc == 1 else 'en')
-            for column, label in enumerate((court, kl_label + ' Anwaltsgebühren:',
-                                            kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:',
-                                            'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:')):
-                m.row(label, r.shown(values[0][column]), r.shown(values[1][column]), basis)
+            if around is None:
+                rows = [('court', court), ('lawyer', kl_label + ' Anwaltsgebühren:'),
+                        ('gross', kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:'),
+                        ('process', 'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:')]
+            else:
+                if index == 0 and around.mahn:
+                    court = court[:-1] + ', abzüglich Mahnverfahren:'
+                rows = [('court', court)]
+                if index == 0 and sum(around.evidence):
+                    rows.append(('evidence', 'Zeugen und Sachverständige (KV 9005):'))
+                if index == 0 or around.clients[0] != around.clients[1]:
+                    rows += [(party, label) for party, label in enumerate(lawyers)]
+                else:
+                    rate = '%d,%d' % divmod(int(kl.replace('.', '')) + around.raised(0), 10)
+                    rows += [('lawyer', rate + ' Anwaltsgebühren:'),
+                             ('gross', rate + ' Anwaltsgebühren + Auslagenpauschale + MwSt:')]
+                rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
+            for key, label in rows:
+                shown = [v['bills'][key][1] if key in (0, 1) else v[key] for v in values]
+                m.row(label, r.shown(shown[0]), r.shown(shown[1]), basis)
             if variant == 1:
                 m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
-                      r.half(values[0][3]), r.half(values[1][3]), basis, 1)
+                      r.half(values[0]['process']), r.half(values[1]['process']), basis, 1)
                 if risk:
-                    risk.settlement(m, values, index == 0, basis)
+                    risk.settlement(m, values, index == 0, basis, around)
             else:
                 if risk:
-                    risk.judgement(m, values, index, basis)
+                    risk.judgement(m, values, index, basis, around)
                 for s in (0, 1):
-                    p = values[s][3]
+                    p = values[s]['process']
                     if index == 0:
                         totals[('a', s)] = r.total(p)
                     else:
@@ -537,6 +688,44 @@ def cost_risk_cases():
     return cases
 
 
+def around_cases():
+    """Reforms around the lawsuit: business fees, a payment order, clients and
+    evidence at random, with and without a share won and the parties'
+    switches, in every section."""
+    generator = random.Random(20251209)
+    cases = []
+    for _ in range(400):
+        switches = [generator.choice(['-2021', '-2025'])]
+        for side in 'KB':
+            if generator.randrange(2):
+                switches.append('-G' + side + generator.choice(
+                    ['', '%d' % generator.randrange(1, 3),
+                     '%d%s%d' % (generator.randrange(3), generator.choice(',.'),
+                                 generator.randrange(10))]))
+            if generator.randrange(3) == 0:
+                switches.append('-auftraggeber%s%d' % (side, generator.choice(
+                    [1, 2, 3, 7, 8, 9, 99])))
+            if generator.randrange(3) == 0:
+                switches.append('-beweis%s%d%s' % (side, generator.randrange(10 ** 6),
+                                                    generator.choice(['', ',5', '.05'])))
+        if generator.randrange(2):
+            switches.append('-mahn')
+        if generator.randrange(3):
+            switches.append(generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O33,33']))
+            switches += [w for w in ('-ohneK', '-ohneB', '-vorsteuerK', '-vorsteuerB')
+                         if generator.randrange(3) == 0]
+        switches += [w for w in ('-V', '-h') if generator.randrange(3) == 0]
+        switches += generator.choice([[], [], ['-k'], ['-b'], ['-r'], ['-m']])
+        # Only valid rates: 0,5 to 2,5.
+        switches = [w for w in switches
+                    if not re.fullmatch(r'-G[KB](?:\d[,.]?\d?)?', w) or w[3:] == '' or
+                    50 <= int(w[3:].replace(',', '').replace('.', '').ljust(2, '0')) * 10 <= 250]
+        amount = generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8),
+                                   generator.choice([1, 500, 5000, 10000, CAP + 1])])
+        cases.append((amount, switches))
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -546,6 +735,7 @@ def main():
     cases += [(amount, switches) for amount in amounts() + [CAP, CAP + 1, 45000000, 10**15]
               for switches in reform_sets if amount >= 1]
     cases += cost_risk_cases()
+    cases += around_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

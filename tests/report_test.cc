@@ -249,6 +249,19 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       "ab 2021 in Cent.\n";
   const std::string alone =
       " gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n";
+  const std::string around2013 =
+      " gilt nur mit -2021 oder -2025: die Kosten um den Prozess rechnet ZEB nach den Geb\201hren "
+      "ab 2021 in Cent.\n";
+  const std::string rate =
+      "Hinter -GK und -GB steht der Satz der Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG) von 0,5 bis "
+      "2,5 in Zehnteln (-GK1,5); -GK allein ist 1,3.\n";
+  const std::string clients =
+      "Hinter -auftraggeberK und -auftraggeberB steht, f\201r wie viele Personen der Anwalt "
+      "t\204tig ist: 1 bis 99 (-auftraggeberK2).\n";
+  const std::string euros =
+      "Hinter -beweisK und -beweisB stehen die Kosten f\201r Zeugen und Sachverst\204ndige in "
+      "Euro, h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, "
+      "-beweisK1500,50).\n";
   const std::string jsonAndHtml =
       "-h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h den Bericht "
       "als HTML-Dokument.\n";
@@ -290,6 +303,21 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"5000", "-2025", "-h", "-E", "-O60", "-J", "-h"}, jsonAndHtml, "5000 -2025 -E -O60 -J"},
       {{"-2025", "5000", "-J", "-h"}, "\"-2025" + amount, "5000 -2025 -J"},
       {{"5000", "-O", "3/4", "-J", "-h"}, "\"-O" + share, "5000 -2025 -O3/4 -J"},
+      // The words around the lawsuit: with a reform alone, and each value.
+      {{"10000", "-GK", "-V"}, "-GK" + around2013, "10000 -2025 -GK -V"},
+      {{"10000", "-mahn", "-beweisB10"}, "-mahn" + around2013, "10000 -2025 -mahn -beweisB10"},
+      {{"10000", "-2025", "-GK3"},
+       "\"-GK3\" ist kein Geb\201hrensatz. " + rate,
+       "10000 -2025 -GK<Satz>"},
+      {{"10000", "-2025", "-GB1,35"},
+       "\"-GB1,35\" ist kein Geb\201hrensatz. " + rate,
+       "10000 -2025 -GB<Satz>"},
+      {{"10000", "-2021", "-auftraggeberB100"},
+       "\"-auftraggeberB100\" ist keine Anzahl. " + clients,
+       "10000 -2021 -auftraggeberB<Anzahl>"},
+      {{"10000", "-2025", "-beweisK1,234", "-GK"},
+       "\"-beweisK1,234\" ist kein Betrag. " + euros,
+       "10000 -2025 -beweisK<Euro> -GK"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

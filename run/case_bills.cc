@@ -1,0 +1,149 @@
+#include "run/case_bills.h"
+
+#include <algorithm>
+
+#include "report/german.h"
+#include "run/steps.h"
+
+namespace zeb {
+namespace {
+
+// The payment order's procedure fees: the applicant's 1,0 (VV RVG Nr.
+// 3305) and the respondent's 0,5 (Nr. 3307).
+constexpr FeeRate kPaymentOrderFees[] = {{10, 3305, "Verfahrensgebühr"},
+                                         {5, 3307, "Verfahrensgebühr"}};
+constexpr const char* kSideNames[] = {"Kläger", "Beklagte"};
+
+// The bill of fees `fees` with `credited` credited onto them, and its way:
+// the fees after the credit, the flat rate, VAT and the sum.
+LawyerBill billOf(Cents fees, Cents credited, Steps* steps) {
+  LawyerBill bill{fees, credited, {}, {}};
+  const Cents share = percentOf(fees, kExpensePercent);
+  bill.flatRate = std::min(share, kExpenseLimit);
+  bill.vat = percentOf(bill.net(), kVatPercent);
+  if (steps != nullptr) {
+    if (credited.count != 0) {
+      steps->push_back(steps::afterCredit(euros(fees), euros(credited), euros(fees - credited)));
+    }
+    steps->push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
+                                     euros(fees), euros(share), euros(bill.flatRate)));
+    steps->push_back(steps::vat(static_cast<int>(kVatPercent), euros(bill.net()), euros(bill.vat)));
+    steps->push_back(steps::sum(euros(bill.gross())));
+  }
+  return bill;
+}
+
+}  // namespace
+
+int clientsRaise(int clients) { return std::min(3 * (clients - 1), 20); }
+
+int businessCreditHundredths(int businessFeeTenths) { return std::min(5 * businessFeeTenths, 75); }
+
+std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps) const {
+  const PartyCase& party = sides_[side].around;
+  if (party.businessFeeTenths == 0) return std::nullopt;
+  const int raise = clientsRaise(party.clients);
+  const Cents fee = timesRate(fee_, party.businessFeeTenths + raise);
+  if (steps != nullptr) {
+    steps->push_back(steps::billFee({party.businessFeeTenths, 2300, "Geschäftsgebühr"}, raise,
+                                    party.clients, euros(fee_), euros(fee)));
+  }
+  return billOf(fee, {}, steps);
+}
+
+LawyerBill CaseBills::paymentOrder(std::size_t side, bool creditBusinessFee, Steps* steps) const {
+  const CaseSide& party = sides_[side];
+  if (!afterPaymentOrder_) return {};
+  if (!party.hasLawyer) {
+    if (steps != nullptr) steps->push_back(steps::noLawyerIn(kSideNames[side], "im Mahnverfahren"));
+    return {};
+  }
+  const FeeRate& rate = kPaymentOrderFees[side];
+  const int raise = clientsRaise(party.around.clients);
+  const Cents fee = timesRate(fee_, rate.tenths + raise);
+  if (steps != nullptr) {
+    steps->push_back(steps::billFee(rate, raise, party.around.clients, euros(fee_), euros(fee)));
+  }
+  Cents credited;
+  const int business = party.around.businessFeeTenths;
+  if (business != 0 && creditBusinessFee) {
+    // Half the business fee onto the first procedure fee that follows it.
+    const int hundredths = businessCreditHundredths(business);
+    const Cents credit = partOf(fee_, hundredths, 100);
+    credited = std::min(credit, fee);
+    if (steps != nullptr) {
+      steps->push_back(steps::businessCredit(business, hundredths, euros(fee_), euros(credit)));
+      steps->push_back(
+          steps::credited("Verfahrensgebühr", euros(fee), credit > fee, euros(credited)));
+    }
+  } else if (business != 0 && steps != nullptr) {
+    steps->push_back(steps::refundedWithoutBusinessCredit());
+  }
+  return billOf(fee, credited, steps);
+}
+
+LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool first,
+                               bool creditBusinessFee, Steps* steps) const {
+  const CaseSide& party = sides_[side];
+  if (first && !party.hasLawyer) {
+    if (steps != nullptr)
+      steps->push_back(steps::noLawyerIn(kSideNames[side], "in erster Instanz"));
+    return {};
+  }
+  // Each fee on its own; several clients raise the procedure fee alone.
+  const int raise = clientsRaise(party.around.clients);
+  Cents fees;
+  Cents procedure;
+  for (std::size_t i = 0; i < std::size(rates.lawyer); ++i) {
+    const FeeRate& rate = rates.lawyer[i];
+    if (rate.tenths == 0) continue;
+    const int raised = i == 0 ? raise : 0;
+    const Cents value = timesRate(fee_, rate.tenths + raised);
+    if (i == 0) procedure = value;
+    fees = fees + value;
+    if (steps != nullptr) {
+      steps->push_back(
+          steps::billFee(rate, raised, party.around.clients, euros(fee_), euros(value)));
+    }
+  }
+  Cents credited;
+  if (first) {
+    // Onto the procedure fee: the payment order's fee as earned, and what
+    // it could not absorb of the business fee's credit.
+    Cents credit;
+    Cents paymentOrderFee;
+    if (afterPaymentOrder_) {
+      const FeeRate& rate = kPaymentOrderFees[side];
+      paymentOrderFee = timesRate(fee_, rate.tenths + raise);
+      credit = paymentOrderFee;
+      if (steps != nullptr) {
+        steps->push_back(steps::paymentOrderCredit(rate.number, euros(paymentOrderFee)));
+      }
+    }
+    const int business = party.around.businessFeeTenths;
+    if (business != 0 && creditBusinessFee) {
+      const int hundredths = businessCreditHundredths(business);
+      const Cents businessCredit = partOf(fee_, hundredths, 100);
+      const Cents used = std::min(businessCredit, paymentOrderFee);
+      credit = credit + businessCredit - used;
+      if (steps != nullptr) {
+        steps->push_back(
+            steps::businessCredit(business, hundredths, euros(fee_), euros(businessCredit)));
+        if (afterPaymentOrder_) {
+          steps->push_back(steps::businessCreditRest(euros(businessCredit), euros(used),
+                                                     euros(businessCredit - used)));
+        }
+      }
+    } else if (business != 0 && steps != nullptr) {
+      steps->push_back(steps::refundedWithoutBusinessCredit());
+    }
+    credited = std::min(credit, procedure);
+    if (credit.count != 0 && steps != nullptr) {
+      steps->push_back(steps::credited("Verfahrensgebühr", euros(procedure), credit > procedure,
+                                       euros(credited)));
+    }
+  }
+  return billOf(fees, credited, steps);
+}
+
+}  // namespace zeb

@@ -1,0 +1,69 @@
+// The lawyers' bills of a case around a reform's lawsuit, in whole cents:
+// the business fee before it (VV RVG Nr. 2300), a payment order before it
+// (Nr. 3305, 3307), each instance, several clients (Nr. 1008), and the
+// credits between them (Vorbem. 3 Abs. 4 VV RVG, Anm. zu Nr. 3305 and
+// 3307, § 15a RVG). Each fee is its rate times the 1,0 fee, rounded half
+// up on its own (§ 2 Abs. 2 RVG); a credit likewise.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <optional>
+
+#include "fees/cents.h"
+#include "report/derivation.h"
+#include "report/report_options.h"
+#include "run/reckoning.h"
+
+namespace zeb {
+
+// A party's side of the case: what it brings, and whether it has a lawyer
+// in the first instance (and so in the payment order).
+struct CaseSide {
+  PartyCase around;
+  bool hasLawyer = true;
+};
+
+// The parties, the claimant first.
+inline constexpr std::size_t kClaimantSide = 0;
+inline constexpr std::size_t kDefendantSide = 1;
+
+// VV RVG Nr. 1008: what `clients` persons add to a procedure or business
+// fee, in tenths: 0,3 for each beyond the first, together at most 2,0.
+int clientsRaise(int clients);
+
+// Vorbem. 3 Abs. 4 VV RVG: the business fee's credit in hundredths of the
+// full fee: half its rate as given, at most 0,75.
+int businessCreditHundredths(int businessFeeTenths);
+
+// The bills of a case's lawyers under one edition.
+class CaseBills {
+ public:
+  // `fee`: the 1,0 lawyer fee of the amount (§ 13 RVG); `sides`: the
+  // claimant's and the defendant's; `afterPaymentOrder`: -mahn.
+  CaseBills(Cents fee, std::array<CaseSide, 2> sides, bool afterPaymentOrder)
+      : fee_(fee), sides_(sides), afterPaymentOrder_(afterPaymentOrder) {}
+
+  // The bill of the business fee of `side`, none where its lawyer earned
+  // none.
+  std::optional<LawyerBill> businessFee(std::size_t side, Steps* steps) const;
+
+  // The bill of the payment order of `side` (the claimant's Nr. 3305, the
+  // defendant's Nr. 3307): empty without a payment order or a lawyer. The
+  // business fee is credited onto it where `creditBusinessFee`.
+  LawyerBill paymentOrder(std::size_t side, bool creditBusinessFee, Steps* steps) const;
+
+  // The bill of `side` for the lawyer fees of an instance block `rates`,
+  // its procedure fee raised for its clients; in the `first` instance
+  // with the payment order's fee and, where `creditBusinessFee`, what the
+  // payment order left of the business fee's credit credited onto it.
+  // Empty in the first instance without a lawyer.
+  LawyerBill instance(std::size_t side, const BlockRates& rates, bool first, bool creditBusinessFee,
+                      Steps* steps) const;
+
+ private:
+  Cents fee_;
+  std::array<CaseSide, 2> sides_;
+  bool afterPaymentOrder_;
+};
+
+}  // namespace zeb
