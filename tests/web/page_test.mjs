@@ -455,6 +455,44 @@ test("a short form: four inputs, the rest under Weitere Angaben, which an addres
   }
 });
 
+test("before and beside the lawsuit: the group sets, keeps and shows the case, and the answer counts it", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=10000&recht=2025&obsiegen=60&darstellung=text");
+  await page.click("#weitere > summary");
+  await page.selectOption("#gebuehr-klaeger", "1,3");
+  await page.click("#mahn");
+  await page.fill("#beweis-beklagter", "1.500 €");
+  await page.fill("#auftraggeber-klaeger", "2");
+  await page.keyboard.press("Enter");
+  await expectReport(page, ["10000", "-2025", "-O60", "-GK1,3", "-mahn", "-auftraggeberK2", "-beweisB1500"]);
+  await page.waitForFunction(() => location.hash.endsWith(
+    "&obsiegen=60&geschaeftsgebuehr-klaeger=1,3&mahn=ja&auftraggeber-klaeger=2&beweis-beklagter=1500"));
+  // The address restores the group; the answer counts what no one refunds
+  // and what the claimant advances before and beside the lawsuit: the
+  // business fee (847,60 + 20,00 + 164,84 without its raise: 2 clients make
+  // it 1,6 = 1.043,20 + 20,00 + 202,01 = 1.265,21).
+  const restored = await openPage("#streitwert=10000&recht=2025&obsiegen=60&geschaeftsgebuehr-klaeger=1,3&mahn=ja" +
+    "&auftraggeber-klaeger=2&beweis-beklagter=1500");
+  const answer = await restored.waitForFunction(() => document.querySelector("#antwort .antwort-inhalt > ul") &&
+    Array.from(document.querySelectorAll("#antwort .antwort-inhalt > ul > li"), (item) => item.textContent.replace(/\s+/g, " ")));
+  assert.equal(answer[0], "Ihr Anwalt vor dem Prozess (Geschäftsgebühr): 1.265,21 €");
+  const figures = await restored.evaluate(() => zeb.figures(["10000", "-2025", "-O60", "-GK1,3", "-mahn", "-auftraggeberK2",
+    "-beweisB1500"]).rows.filter((row) => /^first_instance\.claimant_(share|not_refunded)$/.test(row.key)).map((row) => row.new));
+  const share = await restored.evaluate(() => document.querySelector("#antwort tbody tr td:nth-child(3)").textContent);
+  assert.equal(share, (figures[0] + figures[1]).toFixed(2).replace(".", ",").replace(/\B(?=(\d{3})+,)/g, ".") + "\u00a0€");
+  assert.equal(await restored.evaluate(() => document.getElementById("weitere").open), true);
+  await restored.close();
+  // A field that holds no value says so; the law of 2013 leaves the group aside.
+  await page.fill("#auftraggeber-beklagter", "0");
+  await page.keyboard.press("Enter");
+  assert.match(await page.textContent("#umfeld-fehler"), /Auftraggeber ist 1 bis 99/);
+  await page.selectOption("#recht", "2013");
+  await expectReport(page, ["10000"]);
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("umfeld").disabled,
+    document.getElementById("umfeld-2013").hidden]), [true, false]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
   // The parser's cases are the module's (amount_test.mjs); here what the
   // form makes of them: the report and its address, or the message, the

@@ -1,6 +1,7 @@
 // The form's state, the address fragment that holds it, and the argument
 // vector it gives the engine. A state is a plain record of strings, keyed
 // as the address is: {streitwert, recht, verfahren, ...}.
+import { aroundWords, kBusinessFeeRates, parseClients, parseEvidence } from "./around.js";
 import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
@@ -23,6 +24,10 @@ const kRoles = ["klaeger", "beklagter"];
 // given.
 const kParties = { klaeger: ["K"], beklagter: ["B"], beide: ["K", "B"] };
 const kPartyKeys = { ohne: "-ohne", vorsteuer: "-vorsteuer" };
+// The case around the lawsuit: each side's business fee, clients and
+// evidence, and a payment order before it; in an address where given.
+export const kAroundKeys = ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter", "mahn",
+  "auftraggeber-klaeger", "auftraggeber-beklagter", "beweis-klaeger", "beweis-beklagter"];
 
 // The choices of a fresh form: the answer first, on every screen.
 export const defaultState = () => ({
@@ -31,11 +36,13 @@ export const defaultState = () => ({
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
   rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "",
+  ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
 // The choices under "Weitere Angaben": an address that sets any of them
 // opens it.
-export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer"];
+export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer",
+  ...kAroundKeys];
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
@@ -53,6 +60,11 @@ export function stateFromFragment(fragment, narrow) {
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
   state.obsiegen = values.get("obsiegen") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
+  for (const key of kAroundKeys) state[key] = values.get(key) ?? fallback[key];
+  for (const key of ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter"]) {
+    if (!kBusinessFeeRates.includes(state[key])) state[key] = "";
+  }
+  if (state.mahn !== "ja") state.mahn = "nein";
   return state;
 }
 
@@ -67,6 +79,13 @@ export function fragmentOf(state, digits) {
   const share = parseShare(state.obsiegen).word;
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
+  // The case as the engine takes it, or as typed while it is none.
+  for (const key of kAroundKeys) {
+    const parsed = key.startsWith("beweis-") ? parseEvidence(state[key]) : key.startsWith("auftraggeber-")
+      ? parseClients(state[key]) : { value: state[key] };
+    const value = parsed.value ?? state[key].trim();
+    if (value !== "" && value !== "nein") values.set(key, value);
+  }
   // A share's comma and slash read as they are written.
   return "#" + values.toString().replace(/%2C/g, ",").replace(/%2F/g, "/");
 }
@@ -83,6 +102,9 @@ export function argumentsOf(state, digits, html) {
   // Who bears the costs: the reforms compute it.
   const share = claimantShareWord(state);
   if (share && kLaws[state.recht]) words.push(share, ...partyWords(state));
+  // Around the lawsuit: the reforms compute it; a field without a value
+  // gives no report (main.js says why).
+  if (kLaws[state.recht]) words.push(...(aroundWords(state).words ?? []));
   if (html) words.push("-h");
   return words;
 }

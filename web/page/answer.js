@@ -13,35 +13,57 @@ const kRoles = {
   beklagter: { part: "defendant", receives: "first_instance.claimant_pays_defendant", pays: "first_instance.defendant_pays_claimant" },
 };
 
+// A value of the answer: the sum of some rows' new values, each its way.
+const valueOf = (rows) => ({ new: Math.round(100 * rows.reduce((sum, row) => sum + row.new, 0)) / 100, rows });
+
 // The claimant's share (-O) of each case for `role` (klaeger, beklagter):
 // the party wins entirely or loses entirely.
 export const casesOf = (role) => (role === "klaeger" ? { win: "-O100", lose: "-O0" } : { win: "-O0", lose: "-O100" });
 
 // The answer for `role` from `figures`, by case: {win, lose} and, where a
 // share is expected, {share}. `ownLawyer`: the party has a lawyer in the
-// first instance.
-//   ways      [{name, total, values: {case: row}}]: the part the party
-//             bears of each way's costs (total, a number)
-//   advance   [{what, row}]: the court fee (the claimant's) and its lawyer
-//   balances  {case: {row, receives}}: the first instance's balance, where
-//             the report has it: what comes back, or what it pays
-export function answerOf(role, figures, ownLawyer) {
+// first instance; `evidence`: the euros it advanced for witnesses and
+// experts.
+//   ways      [{name, total, values: {case: value}}]: the part the party
+//             bears of each way's costs (total, a number), in the first
+//             instance with what no one refunds it
+//   advance   [{what, value}]: its business fee's bill, the payment order's
+//             court fee (the claimant's) and its lawyer there, the first
+//             instance's court fee (the claimant's, § 12 Abs. 1 GKG), its
+//             lawyer and its evidence (a number)
+//   balances  {case: {value, receives}}: the first instance's balance,
+//             where the report has it: what comes back, or what it pays
+// A value is {new, rows}: its euros, and the rows it adds up.
+export function answerOf(role, figures, ownLawyer, evidence = 0) {
   const { part, receives, pays } = kRoles[role];
   const cases = Object.keys(figures);
   const any = figures.win;
+  // A party's part of a way's costs: in the first instance with what no
+  // one refunds it.
+  const partOf = (f, key) => valueOf([rowOf(f, key), key.startsWith("first_instance.") &&
+    rowOf(f, key.replace("_share", "_not_refunded"))].filter(Boolean));
   const ways = costWays(any).map((way) => ({
     name: way.name,
-    total: Math.round(100 * (rowOf(any, way.claimant).new + rowOf(any, way.defendant).new)) / 100,
-    values: Object.fromEntries(cases.map((c) => [c, rowOf(figures[c], way[part])])),
+    total: Math.round(100 * (partOf(any, way.claimant).new + partOf(any, way.defendant).new)) / 100,
+    values: Object.fromEntries(cases.map((c) => [c, partOf(figures[c], way[part])])),
   }));
   const advance = [];
-  const court = rowOf(any, "first_instance.court_fees");
-  if (court && role === "klaeger") advance.push({ what: "court", row: court });
-  if (court && ownLawyer) advance.push({ what: "lawyer", row: rowOf(any, "first_instance.lawyer_costs") });
+  const own = (key) => rowOf(any, key);
+  const pushRow = (what, row) => row && advance.push({ what, value: valueOf([row]) });
+  pushRow("business", own(`pre_trial.${part}_lawyer_costs`));
+  const paymentOrderLawyer = own(`payment_order.${part}_lawyer_costs`);
+  if (paymentOrderLawyer && role === "klaeger") pushRow("paymentOrderCourt", own("payment_order.court_fees"));
+  if (paymentOrderLawyer && ownLawyer) pushRow("paymentOrderLawyer", paymentOrderLawyer);
+  const court = own("first_instance.court_fees");
+  if (court && role === "klaeger") pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
+  if (court && ownLawyer) pushRow("lawyer", own(`first_instance.${part}_lawyer_costs`) ?? own("first_instance.lawyer_costs"));
+  if (court && evidence > 0) advance.push({ what: "evidence", value: { new: evidence, rows: [] } });
   const balances = {};
   for (const c of cases) {
     const back = rowOf(figures[c], receives);
-    if (back) balances[c] = back.new > 0 ? { row: back, receives: true } : { row: rowOf(figures[c], pays), receives: false };
+    if (back) {
+      balances[c] = back.new > 0 ? { value: valueOf([back]), receives: true } : { value: valueOf([rowOf(figures[c], pays)]), receives: false };
+    }
   }
   return { ways, advance, balances };
 }

@@ -5,9 +5,21 @@
 import { argumentsOf, claimantShareWord, partyWords } from "./address.js";
 import { answerOf, casesOf } from "./answer.js";
 import { euros } from "./numbers.js";
+import { parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
 import { dateOf, wayHtml } from "./ways.js";
+
+// What the user advances, as the view names it.
+const kAdvance = {
+  business: "Ihr Anwalt vor dem Prozess (Geschäftsgebühr)",
+  paymentOrderCourt: "die Gerichtsgebühr des Mahnverfahrens",
+  paymentOrderLawyer: "Ihr Anwalt im Mahnverfahren",
+  court: "die Gerichtsgebühr der ersten Instanz (§\u00a012 Abs.\u00a01 GKG)",
+  courtAfterPaymentOrder: "die Gerichtsgebühr der ersten Instanz, abzüglich der des Mahnverfahrens (§\u00a012 Abs.\u00a01 GKG)",
+  lawyer: "Ihr Anwalt in erster Instanz",
+  evidence: "Zeugen und Sachverständige (§\u00a017 GKG)",
+};
 
 // Each role's name, and the other party's.
 const kRoles = {
@@ -40,38 +52,41 @@ export function createAnswerView(container, zeb, switchLaw) {
     const order = ["win", "share", "lose"].filter((c) => words[c]);
     const run = (c, withWays) => zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays });
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
-    const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role));
+    const evidence = parseEvidence(state["beweis-" + role]).value;
+    const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role),
+      evidence ? Number(evidence.replace(",", ".")) : 0);
     const cache = new Map();
-    ways = (c, key) => {
+    // The way to a value: the new column's steps of each row it adds up.
+    ways = (c, keys) => {
       if (!cache.has(c)) cache.set(c, run(c, true));
-      return cache.get(c).rows.find((row) => row.key === key).derivation;
+      return keys.split(" ").flatMap((key) => cache.get(c).rows.find((row) => row.key === key).derivation.new);
     };
 
     const won = share ? wonText(parseShare(state.obsiegen).word) : "";
     const caseNames = { win: "Sie gewinnen ganz", share: `Sie gewinnen zu ${won}`, lose: "Sie verlieren ganz" };
     const ifCase = { win: "Gewinnen Sie ganz", share: `Gewinnen Sie zu ${won}`, lose: "Verlieren Sie ganz" };
-    const value = (c, row, what) => `<button type="button" class="wert" data-fall="${c}" data-key="${row.key}" ` +
-      `aria-expanded="false" aria-controls="antwort-weg" aria-label="${euros(row.new)}: Rechenweg, ${escapeHtml(what)}">` +
-      `${euros(row.new)}</button>`;
+    const value = (c, v, what) => v.rows.length === 0 ? euros(v.new)
+      : `<button type="button" class="wert" data-fall="${c}" data-key="${v.rows.map((row) => row.key).join(" ")}" ` +
+      `aria-expanded="false" aria-controls="antwort-weg" aria-label="${euros(v.new)}: Rechenweg, ${escapeHtml(what)}">` +
+      `${euros(v.new)}</button>`;
     const after = dateOf(figures[order[0]].columns[1]);
     const rows = answer.ways.map((way) => `<tr><th scope="row">${escapeHtml(way.name)}<span class="von">` +
       `Kosten ${euros(way.total)}</span></th>` +
       order.map((c) => `<td>${value(c, way.values[c], `${way.name}, ${caseNames[c]}`)}</td>`).join("") + "</tr>").join("");
-    const advance = answer.advance.map(({ what, row }) => what === "court"
-      ? `<li>die Gerichtsgebühr der ersten Instanz (§&nbsp;12 Abs.&nbsp;1 GKG): ${value("win", row, "Gerichtsgebühr")}</li>`
-      : `<li>Ihr Anwalt in erster Instanz: ${value("win", row, "Ihr Anwalt")}</li>`).join("");
+    const advance = answer.advance.map(({ what, value: v }) =>
+      `<li>${escapeHtml(kAdvance[what])}: ${value("win", v, kAdvance[what])}</li>`).join("");
     const balances = order.filter((c) => answer.balances[c]).map((c) => {
-      const { row, receives } = answer.balances[c];
-      if (row.new === 0) return `<li>${ifCase[c]}, zahlt keiner dem anderen etwas.</li>`;
+      const { value: v, receives } = answer.balances[c];
+      if (v.new === 0) return `<li>${ifCase[c]}, zahlt keiner dem anderen etwas.</li>`;
       return `<li>${ifCase[c]}, ${receives ? `zahlt ${other} Ihnen` : `zahlen Sie ${toOther}`} ` +
-        `${value(c, row, "Ausgleich, " + caseNames[c])}.</li>`;
+        `${value(c, v, "Ausgleich, " + caseNames[c])}.</li>`;
     }).join("");
     container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
       `<h2 id="antwort-titel">Ihr Kostenrisiko als ${me}</h2>` +
       `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
       `<tbody>${rows}</tbody></table><div id="antwort-weg" class="antwort-weg" hidden></div>` +
       (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") +
-      (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§&nbsp;12 Abs.&nbsp;1 GKG).</p>` : "") +
+      (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>` : "") +
       (balances ? `<h3>Was am Ende ausgeglichen wird, erste Instanz</h3><ul>${balances}</ul>` : "") +
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
       `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
@@ -105,8 +120,8 @@ export function createAnswerView(container, zeb, switchLaw) {
     if (open) {
       button.setAttribute("aria-expanded", "true");
       const label = button.getAttribute("aria-label").replace(/^[^:]*: /, "");
-      const derivation = ways(button.dataset.fall, button.dataset.key);
-      box.innerHTML = `<p class="weg-titel">${escapeHtml(label)}</p>` + wayHtml({ old: derivation.new, new: null });
+      box.innerHTML = `<p class="weg-titel">${escapeHtml(label)}</p>` +
+        wayHtml({ old: ways(button.dataset.fall, button.dataset.key), new: null });
     }
   });
 

@@ -22,6 +22,8 @@ export function stateOfForm(form, fallbackView) {
     obsiegen: form.share.value,
     ohne: partiesOf(!form.claimantLawyer.checked, !form.defendantLawyer.checked),
     vorsteuer: partiesOf(form.claimantTax.checked, form.defendantTax.checked),
+    mahn: form.paymentOrder.checked ? "ja" : "nein",
+    ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
   };
 }
 
@@ -40,6 +42,8 @@ export function showInForm(form, state) {
   form.defendantLawyer.checked = !hasParty(state.ohne, "beklagter");
   form.claimantTax.checked = hasParty(state.vorsteuer, "klaeger");
   form.defendantTax.checked = hasParty(state.vorsteuer, "beklagter");
+  form.paymentOrder.checked = state.mahn === "ja";
+  for (const [key, field] of Object.entries(form.around)) field.value = state[key];
   // What the state sets under "Weitere Angaben" is seen; what the user
   // opened stays open.
   const fresh = defaultState();
@@ -49,13 +53,18 @@ export function showInForm(form, state) {
 // The cost risk's group takes input under the reforms alone, and says so
 // under the law of 2013.
 export function showLawInForm(form, law) {
-  form.costRisk.disabled = law === "2013";
-  form.costRiskIn2013.hidden = law !== "2013";
+  form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
+  form.costRiskIn2013.hidden = form.aroundIn2013.hidden = law !== "2013";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
 export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
-  form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles];
+  form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles,
+  form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"]];
+
+// The fields typed in: the amount, the share, the clients and the evidence.
+export const typedFields = (form) => [form.amount, form.share, form.around["auftraggeber-klaeger"],
+  form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"]];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
 // of `state` in words, from the texts of the controls; `share` the switch

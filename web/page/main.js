@@ -9,7 +9,8 @@ import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
 import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
-import { choices, describe, showInForm, showLawInForm, stateOfForm } from "./form.js";
+import { aroundWords } from "./around.js";
+import { choices, describe, showInForm, showLawInForm, stateOfForm, typedFields } from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
 import { wholeEuros } from "./numbers.js";
 import { parseShare } from "./share.js";
@@ -40,11 +41,24 @@ const form = {
   defendantLawyer: byId("anwalt-beklagter"),
   claimantTax: byId("vorsteuer-klaeger"),
   defendantTax: byId("vorsteuer-beklagter"),
+  aroundGroup: byId("umfeld"),
+  aroundIn2013: byId("umfeld-2013"),
+  paymentOrder: byId("mahn"),
+  // The case around the lawsuit, by the state's keys.
+  around: {
+    "geschaeftsgebuehr-klaeger": byId("gebuehr-klaeger"),
+    "geschaeftsgebuehr-beklagter": byId("gebuehr-beklagter"),
+    "auftraggeber-klaeger": byId("auftraggeber-klaeger"),
+    "auftraggeber-beklagter": byId("auftraggeber-beklagter"),
+    "beweis-klaeger": byId("beweis-klaeger"),
+    "beweis-beklagter": byId("beweis-beklagter"),
+  },
 };
 const page = {
   form: byId("formular"),
   amountError: byId("streitwert-fehler"),
   shareError: byId("obsiegen-fehler"),
+  aroundError: byId("umfeld-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -76,7 +90,9 @@ function showError(message, field = form.amount, error = page.amountError) {
 }
 
 function clearErrors() {
-  for (const [field, error] of [[form.amount, page.amountError], [form.share, page.shareError]]) {
+  const fields = [[form.amount, page.amountError], [form.share, page.shareError],
+    ...Object.values(form.around).map((field) => [field, page.aroundError])];
+  for (const [field, error] of fields) {
     error.textContent = "";
     field.removeAttribute("aria-invalid");
   }
@@ -111,6 +127,12 @@ function render(state) {
     showError(share.error, form.share, page.shareError);
     return fragmentOf(state, amount.digits);
   }
+  const around = aroundWords(state);
+  if (around.error && state.recht !== "2013") {
+    form.further.open = true;
+    showError(around.error, form.around[around.key], page.aroundError);
+    return fragmentOf(state, amount.digits);
+  }
   views.show(state, amount.digits);
   current = { state, digits: amount.digits };
   for (const button of [page.save, page.table, page.print]) button.disabled = false;
@@ -128,7 +150,7 @@ const flow = createFlow({
   },
 });
 
-for (const field of [form.amount, form.share]) {
+for (const field of typedFields(form)) {
   field.addEventListener("input", () => {
     page.output.classList.add("veraltet");
     page.output.setAttribute("aria-busy", "true");
@@ -146,7 +168,7 @@ page.form.addEventListener("submit", (event) => {
     // report, it says what is missing.
     const { error } = parseAmount(form.amount.value, form.law.value);
     if (error) showError(error);
-    (error || page.shareError.textContent === "" ? form.amount : form.share).focus();
+    (page.form.querySelector("[aria-invalid=true]") ?? form.amount).focus();
   } else if (narrowScreen.matches) {
     // On a phone the keyboard goes, and the first figures come into view.
     page.output.focus({ preventScroll: true });

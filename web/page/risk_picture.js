@@ -10,8 +10,14 @@ import { dateOf } from "./ways.js";
 // The picture, or "" without a share won. `won` is the share the claimant
 // wins as the form shows it ("60 %", "3/4").
 export function riskPictureHtml(figures, won) {
-  const ways = costWays(figures).map((way) =>
-    ({ name: way.name, claimant: rowOf(figures, way.claimant), defendant: rowOf(figures, way.defendant) }));
+  // Each party's part, in the first instance with what no one refunds it.
+  const part = (key) => {
+    const row = rowOf(figures, key);
+    const unrefunded = key.startsWith("first_instance.") && rowOf(figures, key.replace("_share", "_not_refunded"));
+    const cents = (a, b) => Math.round(100 * (a + b)) / 100;
+    return unrefunded ? { old: cents(row.old, unrefunded.old), new: cents(row.new, unrefunded.new) } : row;
+  };
+  const ways = costWays(figures).map((way) => ({ name: way.name, claimant: part(way.claimant), defendant: part(way.defendant) }));
   if (ways.length === 0) return "";
   const dates = figures.columns.map(dateOf);
   const top = Math.max(...ways.flatMap((way) => [way.claimant.old + way.defendant.old, way.claimant.new + way.defendant.new]));

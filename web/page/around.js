@@ -1,0 +1,53 @@
+// The case around the lawsuit as the form takes it: each side's business
+// fee, the persons its lawyer acts for, the evidence costs it advanced,
+// and a payment order before the lawsuit; and the engine's words for them.
+
+// The rates of a business fee the form offers (VV RVG Nr. 2300): 0,5 to 2,5.
+export const kBusinessFeeRates = Array.from({ length: 21 }, (_, i) => `${Math.floor((5 + i) / 10)},${(5 + i) % 10}`);
+
+// The persons a lawyer acts for: {value} ("2"), {} for an empty field (one),
+// or {error}.
+export function parseClients(input) {
+  const text = input.normalize("NFKC").trim();
+  if (text === "") return {};
+  if (!/^\d{1,2}$/.test(text) || Number(text) < 1) return { error: "Die Zahl der Auftraggeber ist 1 bis 99." };
+  return { value: String(Number(text)) };
+}
+
+// Euros with at most two decimals as a German writes them ("1.500,50 €"):
+// {value} as the engine takes it ("1500,50"), {} for an empty field, or
+// {error}.
+export function parseEvidence(input) {
+  const text = input.normalize("NFKC").replace(/\s+/g, "").replace(/^(?:€|euro|eur)|(?:€|euro|eur)$/gi, "");
+  if (text === "") return {};
+  const number = /^(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d{1,2}))?$/.exec(text);
+  const digits = number?.[1].replace(/\./g, "");
+  if (!number || digits.length > 9) {
+    return { error: "Bitte die Kosten für Zeugen und Sachverständige in Euro angeben, etwa 1500 oder 1.500,50." };
+  }
+  return { value: String(Number(digits)) + (number[2] === undefined ? "" : "," + number[2]) };
+}
+
+const kSides = [["klaeger", "K"], ["beklagter", "B"]];
+
+// The engine's words of the case in `state` (address.js), or {error, key}
+// for the first field that holds no value.
+export function aroundWords(state) {
+  const words = [];
+  for (const [side, letter] of kSides) {
+    const rate = state["geschaeftsgebuehr-" + side];
+    if (rate) words.push(`-G${letter}${rate}`);
+  }
+  if (state.mahn === "ja") words.push("-mahn");
+  for (const [side, letter] of kSides) {
+    const clients = parseClients(state["auftraggeber-" + side]);
+    if (clients.error) return { error: clients.error, key: "auftraggeber-" + side };
+    if (clients.value) words.push(`-auftraggeber${letter}${clients.value}`);
+  }
+  for (const [side, letter] of kSides) {
+    const evidence = parseEvidence(state["beweis-" + side]);
+    if (evidence.error) return { error: evidence.error, key: "beweis-" + side };
+    if (evidence.value) words.push(`-beweis${letter}${evidence.value}`);
+  }
+  return { words };
+}
