@@ -126,20 +126,22 @@ TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
     amounts.push_back(std::to_string(static_cast<std::int32_t>(random() % 3'000'000) - 500'000));
     amounts.push_back(std::to_string(static_cast<std::int32_t>(random())));
   }
-  const std::vector<std::vector<const char*>> switchSets = {{},
-                                                            {"-k"},
-                                                            {"-b"},
-                                                            {"-r"},
-                                                            {"-m"},
-                                                            {"-V"},
-                                                            {"-k", "-V"},
-                                                            {"-b", "-V"},
-                                                            {"-r", "-V"},
-                                                            {"-m", "-V"},
-                                                            {"-k", "-b"},
-                                                            {"-2025"},
-                                                            {"-2021", "-V"},
-                                                            {"-2025", "-O33,33", "-V", "-ohneB"}};
+  const std::vector<std::vector<const char*>> switchSets = {
+      {},
+      {"-k"},
+      {"-b"},
+      {"-r"},
+      {"-m"},
+      {"-V"},
+      {"-k", "-V"},
+      {"-b", "-V"},
+      {"-r", "-V"},
+      {"-m", "-V"},
+      {"-k", "-b"},
+      {"-2025"},
+      {"-2021", "-V"},
+      {"-2025", "-O33,33", "-V", "-ohneB"},
+      {"-2021", "-GK", "-mahn", "-O1/3", "-V", "-auftraggeberB2", "-beweisK100"}};
   for (const std::string& amount : amounts) {
     for (const std::vector<const char*>& switches : switchSets) {
       std::vector<const char*> words = {amount.c_str()};
