@@ -11,13 +11,15 @@ namespace {
 // An entry is written as it stands, or as a printf format: one whose every
 // "%s" is the currency of the rendering; the note on the payment order's
 // minimum fee, with both columns' minimums; the note on the editions of a
-// reform. A line feed follows each, but an entry that the next continues.
-enum EntryKind { kPlain, kFormat, kMinimum, kEditions };
+// reform; the number of a text note after the thirteenth, counted as such
+// notes are shown. A line feed follows each, but an entry that the next
+// continues.
+enum EntryKind { kPlain, kFormat, kMinimum, kEditions, kNumber };
 
 // The reports an entry belongs to: every report, that of 2013, the
 // reforms'; those with a cost risk (-O), with or without the case around
-// the lawsuit (-GK, -mahn ...); those with that case, with or without a
-// cost risk.
+// the lawsuit (-GK, -mahn ...); those with that case; those that show how
+// a first instance ends (-ruecknahme ...).
 enum EntryLaw {
   kEvery,
   kOnly2013,
@@ -26,8 +28,7 @@ enum EntryLaw {
   kCostRiskWithoutCase,
   kCostRiskWithCase,
   kOnlyCase,
-  kCaseWithoutCostRisk,
-  kCaseWithCostRisk,
+  kOnlyEndings,
 };
 
 struct NoteEntry {
@@ -147,6 +148,8 @@ constexpr NoteEntry kHtmlNotes[] = {
      "Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr&auml;gt und verlangt seine Anwaltskosten ohne Umsatzsteuer (&sect;&nbsp;104 Abs.&nbsp;2 Satz&nbsp;3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (&sect;&nbsp;98 ZPO). Kein Gesetz rundet die Anteile: das Programm rundet den Anteil des Kl&auml;gers auf den Cent, einen halben Cent aufw&auml;rts; der Beklagte tr&auml;gt den Rest.</li>", kFormat, kOnlyCostRisk},
     // 15, or 14 without a cost risk: the case around the lawsuit
     {"<li>" CASE_NOTE_HTML "</li>", kFormat, kOnlyCase},
+    // after those: how the first instance ends
+    {"<li>Wie der Prozess endet (-ruecknahme, -anerkenntnis, -versaeumnis): Die Zeilen der Klager&uuml;cknahme nehmen an, dass der Kl&auml;ger die Klage vor dem Schluss der m&uuml;ndlichen Verhandlung zur&uuml;cknimmt und keine streitige Kostenentscheidung nach &sect;&nbsp;269 Abs.&nbsp;3 Satz&nbsp;3 ZPO folgt; sonst bleibt es bei 3,0 Gerichtsgeb&uuml;hren. Die Geb&uuml;hr erm&auml;&szlig;igt sich auf 1,0 (KV GKG Nr.&nbsp;1211), die Kosten tr&auml;gt der Kl&auml;ger (&sect;&nbsp;269 Abs.&nbsp;3 Satz&nbsp;2 ZPO). Das Anerkenntnisurteil ergeht in diesen Zeilen ohne m&uuml;ndliche Verhandlung (&sect;&nbsp;307 ZPO): 1,0 Gerichtsgeb&uuml;hr; die Terminsgeb&uuml;hr entsteht auch so (Nr.&nbsp;3104 Anm. Abs.&nbsp;1 Nr.&nbsp;1 VV RVG), eine Einigungsgeb&uuml;hr nicht (Nr.&nbsp;1000 Anm. Abs.&nbsp;1 VV RVG). Die Kosten tr&auml;gt der Beklagte (&sect;&nbsp;91 ZPO); hat er keinen Anlass zur Klage gegeben und sofort anerkannt, tr&auml;gt sie der Kl&auml;ger (&sect;&nbsp;93 ZPO): das rechnet das Programm nicht. Das Vers&auml;umnisurteil ergeht in diesen Zeilen im schriftlichen Vorverfahren (&sect;&nbsp;331 Abs.&nbsp;3 ZPO) gegen einen Beklagten, der sich nicht verteidigt hat und keinen Anwalt bestellt: die Gerichtsgeb&uuml;hr bleibt bei 3,0, der Anwalt des Kl&auml;gers erh&auml;lt eine Terminsgeb&uuml;hr von 0,5 (Nr.&nbsp;3105 Anm. Abs.&nbsp;1 Nr.&nbsp;2 VV RVG); die Kosten tr&auml;gt der Beklagte (&sect;&nbsp;91 ZPO). Der Kl&auml;ger hat 3,0 Gerichtsgeb&uuml;hren vorausgezahlt (&sect;&nbsp;12 Abs.&nbsp;1 GKG); erm&auml;&szlig;igt sich die Geb&uuml;hr, zahlt der Staat ihm den Unterschied zur&uuml;ck, und der Ausgleich (-O) rechnet mit der erm&auml;&szlig;igten Geb&uuml;hr. Nach R&uuml;cknahme und Anerkenntnis erh&auml;lt der Anwalt des Beklagten in diesen Zeilen die Verfahrensgeb&uuml;hr von 1,3: er hat einen Schriftsatz mit Antr&auml;gen eingereicht; endete sein Auftrag vorher, erhielte er 0,8 (Nr.&nbsp;3101 VV RVG). Die Gesamtkosten &uuml;ber die Instanzen rechnen mit dem streitigen Urteil.</li>", kPlain, kOnlyEndings},
     // 30: ends the list and the notes block
     {"</ol>\n"
      "</div>\n", kPlain},
@@ -241,7 +244,8 @@ constexpr NoteEntry kTextNotes[] = {
     {"13. Der Streitwert z\204hlt h\224chstens mit 30.000.000 %s (\365 39 Abs. 2 GKG; \365 22 Abs. 2 RVG f\201r einen Auftraggeber in derselben Angelegenheit);\n"
      "    bei einem h\224heren Streitwert rechnet das Programm mit diesem Wert.", kFormat, kOnlyReforms},
     // 14 with a cost risk: what its rows assume and leave out
-    {"14. Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl\204ger obsiegt: dem Endergebnis, nach dem das\n"
+    {"", kNumber, kOnlyCostRisk, true},
+    {"Die Zeilen zur Kostenverteilung (-O) rechnen in jeder Instanz mit demselben Anteil, zu dem der Kl\204ger obsiegt: dem Endergebnis, nach dem das\n"
      "    Rechtsmittelgericht \201ber die Kosten beider Instanzen entscheidet, wenn es das Urteil \204ndert. Den Ausgleich (\365 106 ZPO) zeigen sie f\201r die erste Instanz,\n"
      "    deren Gerichtsgeb\201hr der Kl\204ger vorausgezahlt hat (\365 12 Abs. 1 GKG, \365 22 Abs. 1 GKG). ", kPlain, kOnlyCostRisk, true},
     {"Nicht eingerechnet sind die vorgerichtliche Gesch\204ftsgeb\201hr\n"
@@ -258,10 +262,22 @@ constexpr NoteEntry kTextNotes[] = {
      "    vertreten lassen (\365 78 Abs. 1 ZPO, \365 67 Abs. 4 VwGO). Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr\204gt und verlangt seine Anwaltskosten\n"
      "    ohne Umsatzsteuer (\365 104 Abs. 2 Satz 3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (\365 98 ZPO). Kein Gesetz rundet die Anteile:\n"
      "    das Programm rundet den Anteil des Kl\204gers auf den Cent, einen halben Cent aufw\204rts; der Beklagte tr\204gt den Rest.", kFormat, kOnlyCostRisk},
-    // the case around the lawsuit: 15 after the note on the cost risk, else 14
-    {"15. ", kPlain, kCaseWithCostRisk, true},
-    {"14. ", kPlain, kCaseWithoutCostRisk, true},
+    // the case around the lawsuit
+    {"", kNumber, kOnlyCase, true},
     {CASE_NOTE_TEXT, kFormat, kOnlyCase},
+    // how the first instance ends
+    {"", kNumber, kOnlyEndings, true},
+    {"Wie der Prozess endet (-ruecknahme, -anerkenntnis, -versaeumnis): Die Zeilen der Klager\201cknahme nehmen an, dass der Kl\204ger die Klage vor dem Schluss der\n"
+     "    m\201ndlichen Verhandlung zur\201cknimmt und keine streitige Kostenentscheidung nach \365 269 Abs. 3 Satz 3 ZPO folgt; sonst bleibt es bei 3,0 Gerichtsgeb\201hren.\n"
+     "    Die Geb\201hr erm\204\341igt sich auf 1,0 (KV GKG Nr. 1211), die Kosten tr\204gt der Kl\204ger (\365 269 Abs. 3 Satz 2 ZPO). Das Anerkenntnisurteil ergeht in diesen Zeilen\n"
+     "    ohne m\201ndliche Verhandlung (\365 307 ZPO): 1,0 Gerichtsgeb\201hr; die Terminsgeb\201hr entsteht auch so (Nr. 3104 Anm. Abs. 1 Nr. 1 VV RVG), eine Einigungsgeb\201hr\n"
+     "    nicht (Nr. 1000 Anm. Abs. 1 VV RVG). Die Kosten tr\204gt der Beklagte (\365 91 ZPO); hat er keinen Anlass zur Klage gegeben und sofort anerkannt, tr\204gt sie der\n"
+     "    Kl\204ger (\365 93 ZPO): das rechnet das Programm nicht. Das Vers\204umnisurteil ergeht in diesen Zeilen im schriftlichen Vorverfahren (\365 331 Abs. 3 ZPO) gegen\n"
+     "    einen Beklagten, der sich nicht verteidigt hat und keinen Anwalt bestellt: die Gerichtsgeb\201hr bleibt bei 3,0, der Anwalt des Kl\204gers erh\204lt eine\n"
+     "    Terminsgeb\201hr von 0,5 (Nr. 3105 Anm. Abs. 1 Nr. 2 VV RVG); die Kosten tr\204gt der Beklagte (\365 91 ZPO). Der Kl\204ger hat 3,0 Gerichtsgeb\201hren vorausgezahlt\n"
+     "    (\365 12 Abs. 1 GKG); erm\204\341igt sich die Geb\201hr, zahlt der Staat ihm den Unterschied zur\201ck, und der Ausgleich (-O) rechnet mit der erm\204\341igten Geb\201hr. Nach\n"
+     "    R\201cknahme und Anerkenntnis erh\204lt der Anwalt des Beklagten in diesen Zeilen die Verfahrensgeb\201hr von 1,3: er hat einen Schriftsatz mit Antr\204gen\n"
+     "    eingereicht; endete sein Auftrag vorher, erhielte er 0,8 (Nr. 3101 VV RVG). Die Gesamtkosten \201ber die Instanzen rechnen mit dem streitigen Urteil.", kPlain, kOnlyEndings},
 };
 
 // clang-format on
@@ -302,6 +318,8 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
   const bool costRisk = options.shareWon.has_value() &&
                         (options.showFirstInstance || options.showAppeal || options.showRevision);
   const bool around = options.aroundTheLawsuit;
+  const bool endings = reform != Reform::Of2013 && options.anyEnding() && options.showFirstInstance;
+  int number = 14;
   const auto shown = [&](EntryLaw law) {
     switch (law) {
       case kEvery:
@@ -317,12 +335,10 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
         return costRisk && around;
       case kOnlyCase:
         return around;
-      case kCaseWithoutCostRisk:
-        return around && !costRisk;
-      case kCaseWithCostRisk:
+      case kOnlyEndings:
         break;
     }
-    return around && costRisk;
+    return endings;
   };
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -342,6 +358,9 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
         break;
       case kEditions:
         emit(entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom, act);
+        break;
+      case kNumber:
+        emit("%2d. ", number++);
         break;
     }
     if (!entry.continued) emit("\n");

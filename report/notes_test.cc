@@ -41,24 +41,56 @@ TEST(PrintNotes, TextIgnoresTheEuroSign) {
   EXPECT_EQ(captureReport(euro, [] { printNotes(); }), testing::readGolden("notes.txt"));
 }
 
-// The note on the cost risk follows the thirteen where its rows are shown:
-// a payment order alone has none.
-TEST(PrintNotes, TheCostRisksNoteGoesWithItsRows) {
+// The notes after the thirteen go with their rows, numbered on in the
+// order cost risk, case around the lawsuit, endings: a payment order alone
+// has no cost risk, the endings need the first instance.
+TEST(PrintNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
   struct Case {
-    bool share, paymentOrderAlone, html, shown;
+    bool share, around, ending, paymentOrderAlone, html;
+    const char* costRisk;  // the note's start where it is shown, or none
+    const char* aroundNote;
+    const char* endings;
   };
-  for (const Case& c : {Case{false, false, false, false}, Case{true, false, false, true},
-                        Case{true, true, false, false}, Case{true, false, true, true}}) {
+  const char* risk14 = "\n14. Die Zeilen zur Kostenverteilung (-O)";
+  const char* case15 = "\n15. Um den Prozess (-GK";
+  const char* ends = " Wie der Prozess endet (-ruecknahme";
+  const std::string ends14 = std::string("\n14.") + ends;
+  const std::string ends15 = std::string("\n15.") + ends;
+  const std::string ends16 = std::string("\n16.") + ends;
+  // clang-format off
+  const Case cases[] = {
+      {false, false, false, false, false, nullptr, nullptr, nullptr},
+      {true, false, false, false, false, risk14, nullptr, nullptr},
+      {true, false, false, true, false, nullptr, nullptr, nullptr},
+      {true, false, false, false, true, "<li>Die Zeilen zur Kostenverteilung (-O)", nullptr, nullptr},
+      {false, false, true, false, false, nullptr, nullptr, ends14.c_str()},
+      {true, false, true, false, false, risk14, nullptr, ends15.c_str()},
+      {true, true, true, false, false, risk14, case15, ends16.c_str()},
+      {false, true, true, false, false, nullptr, "\n14. Um den Prozess (-GK", ends15.c_str()},
+      {true, true, true, true, false, nullptr, "\n14. Um den Prozess (-GK", nullptr},
+      {false, false, true, false, true, nullptr, nullptr, "<li>Wie der Prozess endet (-ruecknahme"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.share << c.around << c.ending << c.paymentOrderAlone << c.html);
     ReportOptions options = c.html ? testing::htmlMode() : testing::textMode();
     options.reform = Reform::Of2025;
     if (c.share) options.shareWon = ShareWon{60, 100, 0};
+    options.aroundTheLawsuit = c.around;
+    options.endings[static_cast<std::size_t>(Ending::DefaultJudgment)] = c.ending;
     if (c.paymentOrderAlone) {
       options.showFirstInstance = options.showAppeal = options.showRevision = false;
     }
     const std::string notes = captureReport(options, [] { printNotes(); });
-    const char* note = c.html ? "<li>Die Zeilen zur Kostenverteilung (-O)"
-                              : "\n14. Die Zeilen zur Kostenverteilung (-O)";
-    EXPECT_EQ(notes.find(note) != std::string::npos, c.shown) << c.share << c.paymentOrderAlone;
+    EXPECT_EQ(occurrences(notes, "Die Zeilen zur Kostenverteilung"), c.costRisk ? 1u : 0u);
+    EXPECT_EQ(occurrences(notes, "Um den Prozess (-GK"), c.aroundNote ? 1u : 0u);
+    EXPECT_EQ(occurrences(notes, "Wie der Prozess endet"), c.endings ? 1u : 0u);
+    for (const char* note : {c.costRisk, c.aroundNote, c.endings}) {
+      if (note != nullptr) {
+        EXPECT_NE(notes.find(note), std::string::npos) << note;
+      }
+    }
   }
 }
 

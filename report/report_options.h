@@ -1,6 +1,8 @@
 // The options of a run and the rest of its state: the settings that every
 // printing operation reads, where the output goes, and how the run ends.
 #pragma once
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -36,6 +38,11 @@ struct PartyCase {
   Cents evidence;             // set by -beweisK<euros>, -beweisB<euros>: KV GKG Nr. 9005
 };
 
+// How a reform's first instance may end besides a judgement after a hearing
+// and a settlement: each adds a block of its own.
+enum class Ending { Withdrawal, Acknowledgement, DefaultJudgment };
+inline constexpr std::size_t kEndings = 3;
+
 // The switches of a run.
 struct ReportOptions {
   bool showPaymentOrder = true;              // cleared by -k, -b, -r
@@ -57,6 +64,11 @@ struct ReportOptions {
   bool afterPaymentOrder = false;  // set by -mahn: the lawsuit follows a payment order
   PartyCase claimantCase;          // -GK, -auftraggeberK, -beweisK
   PartyCase defendantCase;         // -GB, -auftraggeberB, -beweisB
+  // -ruecknahme, -anerkenntnis, -versaeumnis, by Ending.
+  std::array<bool, kEndings> endings{};
+
+  bool shows(Ending ending) const { return endings[static_cast<std::size_t>(ending)]; }
+  bool anyEnding() const { return endings[0] || endings[1] || endings[2]; }
 };
 
 inline constexpr char kEuroWord[] = "Euro";

@@ -256,11 +256,11 @@ void printHeading(int level, const char* label, const char* key) {
   }
 }
 
-void printVariantHeading(char kind) {
-  if (!runState().options.showSettlement) return;
-  if (kind == 's') {
+void printVariantHeading(char kind, bool moreVariants) {
+  const bool settlement = runState().options.showSettlement;
+  if (kind == 's' && (settlement || moreVariants)) {
     printHeading(2, "Verfahren mit streitigem Urteil", kJudgmentKey);
-  } else if (kind == 'v') {
+  } else if (kind == 'v' && settlement) {
     printHeading(
         2,
         inCurrentMode({"Verfahren mit Proze\341vergleich", "Verfahren mit Proze&szlig;vergleich"}),

@@ -48,8 +48,9 @@ void printValueCap();
 void printHeading(int level, const char* label, const char* key = "");
 
 // Under -V, the sub-heading of the judgement block ('s') or of the
-// settlement block ('v'); otherwise nothing.
-void printVariantHeading(char kind);
+// settlement block ('v'); otherwise nothing. Where `moreVariants` follow
+// the judgement in its section, its sub-heading stands without -V too.
+void printVariantHeading(char kind, bool moreVariants = false);
 
 // q x 100 rounded half up to a whole number of per cent; -2147483648 when
 // that is no signed 32-bit number.

@@ -193,7 +193,7 @@ TEST(PrintHeading, HtmlSpansSixColumns) {
             "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Unter:</th>\n</tr>\n\n");
 }
 
-TEST(PrintVariantHeading, OnlyUnderSettlement) {
+TEST(PrintVariantHeading, OnlyUnderSettlementOrBeforeOtherVariants) {
   ReportOptions text = textMode();
   ReportOptions html = htmlMode();
   for (char kind : {'s', 'v', 'x'}) {
@@ -211,6 +211,13 @@ TEST(PrintVariantHeading, OnlyUnderSettlement) {
             "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Verfahren mit "
             "Proze&szlig;vergleich:</th>\n</tr>\n\n");
   EXPECT_EQ(captureReport(text, [] { printVariantHeading('x'); }), "");
+  // Where other variants follow, the judgement's heading stands without -V,
+  // the settlement's does not.
+  text.showSettlement = false;
+  EXPECT_EQ(
+      captureReport(text, [] { printVariantHeading('s', true); }),
+      std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
+  EXPECT_EQ(captureReport(text, [] { printVariantHeading('v', true); }), "");
 }
 
 TEST(PrintColumnHeader, BothRenderings) {

@@ -10,12 +10,20 @@
 namespace zeb {
 namespace {
 
+// What a switch word needs beside itself: nothing, a share (a party's
+// switch of the cost risk), or a reform (a word of the case around the
+// lawsuit, or of how it ends).
+enum class Needs { Nothing, Share, ReformForCase, ReformForEnding };
+
 struct SwitchWord {
   const char* word;
   void (*apply)(ReportOptions& options);
-  bool needsShare = false;   // a party's switch of the cost risk
-  bool needsReform = false;  // a word of the case around the lawsuit
+  Needs needs = Needs::Nothing;
 };
+
+void endWith(ReportOptions& options, Ending ending) {
+  options.endings[static_cast<std::size_t>(ending)] = true;
+}
 
 // The switch words. A section switch only clears the other sections, so one
 // of them, once or repeated, keeps its own section, and two different ones
@@ -34,11 +42,14 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-2025", [](ReportOptions& o) { o.reform = Reform::Of2025; }},
     {"-W", [](ReportOptions& o) { o.showDerivations = true; }},
     {"-J", [](ReportOptions& o) { o.json = true; }},
-    {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }, true},
-    {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }, true},
-    {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, true},
-    {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }, true},
-    {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, false, true},
+    {"-ohneK", [](ReportOptions& o) { o.claimant.inFirstInstance = false; }, Needs::Share},
+    {"-ohneB", [](ReportOptions& o) { o.defendant.inFirstInstance = false; }, Needs::Share},
+    {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, Needs::Share},
+    {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }, Needs::Share},
+    {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, Needs::ReformForCase},
+    {"-ruecknahme", [](ReportOptions& o) { endWith(o, Ending::Withdrawal); }, Needs::ReformForEnding},
+    {"-anerkenntnis", [](ReportOptions& o) { endWith(o, Ending::Acknowledgement); }, Needs::ReformForEnding},
+    {"-versaeumnis", [](ReportOptions& o) { endWith(o, Ending::DefaultJudgment); }, Needs::ReformForEnding},
 };
 // clang-format on
 
@@ -151,7 +162,14 @@ bool isValuedWord(const char* argument) {
 // A word of the case around the lawsuit, which a reform alone computes.
 bool isCaseWord(const char* argument) {
   const SwitchWord* word = switchWordOf(argument);
-  return (word != nullptr && word->needsReform) || valuedWordOf(argument) != nullptr;
+  return (word != nullptr && word->needs == Needs::ReformForCase) ||
+         valuedWordOf(argument) != nullptr;
+}
+
+// A word of how the lawsuit ends, which a reform alone computes.
+bool isEndingWord(const char* argument) {
+  const SwitchWord* word = switchWordOf(argument);
+  return word != nullptr && word->needs == Needs::ReformForEnding;
 }
 
 // A word -O...: a share, or an attempt at one.
@@ -159,7 +177,7 @@ bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) 
 
 bool isPartyWord(const char* argument) {
   const SwitchWord* word = switchWordOf(argument);
-  return word != nullptr && word->needsShare;
+  return word != nullptr && word->needs == Needs::Share;
 }
 
 // White space as the C locale's isspace sees it.
@@ -240,6 +258,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   // The words of the cost risk, scanned as every switch is.
   int partyAt = 0;
   int caseAt = 0;
+  int endingAt = 0;
   for (int i = 1; i < count && count > 2; ++i) {
     if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) return Refusal{Share, i};
     if (valuedWordOf(arguments[i]) != nullptr && !isValuedWord(arguments[i])) {
@@ -247,6 +266,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     }
     if (partyAt == 0 && isPartyWord(arguments[i])) partyAt = i;
     if (caseAt == 0 && isCaseWord(arguments[i])) caseAt = i;
+    if (endingAt == 0 && isEndingWord(arguments[i])) endingAt = i;
   }
   if (options.shareWon && options.reform == Reform::Of2013) {
     int shareAt = 1;
@@ -254,6 +274,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     return Refusal{ShareIn2013, shareAt};
   }
   if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
+  if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
   if (partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, partyAt};
   if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
     return Refusal{Amount, 1};
@@ -352,6 +373,12 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
     case CaseIn2013:
       emitDiagnostic(
           "zeb: %s gilt nur mit -2021 oder -2025: die Kosten um den Prozess rechnet ZEB nach den "
+          "Geb\201hren ab 2021 in Cent.\n",
+          given.c_str());
+      break;
+    case EndingIn2013:
+      emitDiagnostic(
+          "zeb: %s gilt nur mit -2021 oder -2025: wie der Prozess endet, rechnet ZEB nach den "
           "Geb\201hren ab 2021 in Cent.\n",
           given.c_str());
       break;
@@ -536,6 +563,11 @@ void printUsage(const char* invocationName) {
   emit(
       "  -beweisK<Euro>\tMit -2025 oder -2021: Kosten f\201r Zeugen und Sachverst\204ndige, vom "
       "Kl\204ger vorgeschossen (-beweisB: vom Beklagten).\n");
+  emit(
+      "  -ruecknahme\tMit -2025 oder -2021: dazu das Ende der ersten Instanz durch "
+      "Klager\201cknahme "
+      "vor der Verhandlung (-anerkenntnis: durch Anerkenntnisurteil, -versaeumnis: durch "
+      "Vers\204umnisurteil), etwa zeb 10000 -2025 -k -ruecknahme.\n");
   emit("  \n");
 }
 

@@ -37,6 +37,7 @@ struct Refusal {
     JsonAndHtml,        // -J, the figures as JSON, with -h, an HTML document
     CaseValue,          // a word of the case around the lawsuit whose value is none
     CaseIn2013,         // a word of the case around the lawsuit in the report of 2013
+    EndingIn2013,       // -ruecknahme, -anerkenntnis or -versaeumnis in the report of 2013
   };
   Reason reason;
   int argument;  // its index in the argument vector

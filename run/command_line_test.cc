@@ -185,6 +185,15 @@ TEST(ParseOptions, OtherSwitches) {
   EXPECT_EQ(optionsFor({"5000", "-2025", "-2021"}).reform, Reform::Of2021);
   EXPECT_EQ(optionsFor({"-2025"}).reform, Reform::Of2013);  // a lone argument
   EXPECT_EQ(optionsFor({"5000", "2025", "-2026", "--2025"}).reform, Reform::Of2013);
+
+  // The endings, each once however often given, and only as whole words.
+  EXPECT_FALSE(defaults.anyEnding());
+  const ReportOptions ends = optionsFor({"5000", "-versaeumnis", "-ruecknahme", "-versaeumnis"});
+  EXPECT_TRUE(ends.shows(Ending::Withdrawal));
+  EXPECT_FALSE(ends.shows(Ending::Acknowledgement));
+  EXPECT_TRUE(ends.shows(Ending::DefaultJudgment));
+  EXPECT_FALSE(ends.aroundTheLawsuit);
+  EXPECT_FALSE(optionsFor({"5000", "-Ruecknahme", "-rücknahme", "-anerkenntnis1"}).anyEnding());
 }
 
 // What a terminal user reads after a report of 2013: a first argument that

@@ -131,7 +131,8 @@ Cents CostRisk::costsOf(std::size_t party, const LawyerBill& bill) const {
 }
 
 CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedule,
-                                      const RiskInstance& instance, const BlockRates& rates,
+                                      const RiskInstance& instance,
+                                      std::array<const BlockRates*, 2> sides,
                                       const CentsBlock& block, std::array<Cents, 2>& notRefunded,
                                       Steps* steps) const {
   const ReportOptions* around = r.around();
@@ -148,16 +149,17 @@ CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedu
   // opponent refunds it: payment order and first instance, without the
   // business fee's credit.
   const CaseBills bills = r.caseBills(schedule);
-  Advanced a = {block.court + block.paymentOrderCourt,
-                {around->claimantCase.evidence, around->defendantCase.evidence},
-                {}};
+  Advanced a = {block.court + block.paymentOrderCourt, block.evidenceBy, {}};
   for (const std::size_t party : {kClaimant, kDefendant}) {
     if (!parties_[party].inFirstInstance) {
       if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
       continue;
     }
     const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, false, nullptr));
-    const Cents first = costsOf(party, bills.instance(party, rates, true, false, nullptr));
+    const Cents first =
+        sides[party] != nullptr
+            ? costsOf(party, bills.instance(party, *sides[party], true, false, nullptr))
+            : Cents{};
     a.lawyers[party] = paymentOrder + first;
     // What its lawyer charges, after every credit.
     const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
@@ -174,33 +176,44 @@ CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedu
   return a;
 }
 
-void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
-                              const BlockRates& rates, const PerSchedule<CentsBlock>& values) {
+CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& instance,
+                                std::array<const BlockRates*, 2> sides,
+                                const PerSchedule<CentsBlock>& values, const EndingRates* ending,
+                                const PerSchedule<CentsBlock>* judgement) const {
   // The values of both columns, and the ways to them where a run records
   // them: the costs to distribute, each party's part, the balance by the
   // party that pays it, and around a lawsuit what no one refunds.
   Recorded<Way> total(recordsWays_);
-  std::array<Recorded<Way>, 2> parts = {Recorded<Way>(recordsWays_), Recorded<Way>(recordsWays_)};
+  Split result = {{}, {}, {Recorded<Way>(recordsWays_), Recorded<Way>(recordsWays_)}};
+  auto& [borne, notRefunded, parts] = result;
   std::array<Recorded<Way>, 2> balances = parts;
   std::array<Recorded<Way>, 2> unrefunded = parts;
   PerSchedule<Cents> totals;
-  std::array<PerSchedule<Cents>, 2> borne, pays, notRefunded;
-  const std::int64_t lost = share_.of - share_.won;
+  std::array<PerSchedule<Cents>, 2> pays;
+  // An ending fixes who bears the costs, whatever the share won.
+  const ShareWon share =
+      ending == nullptr ? share_ : ShareWon{ending->bearer == kClaimant ? 0 : 100, 100, 0};
+  const std::array<std::string, 2> shareText =
+      ending == nullptr
+          ? shareText_
+          : std::array<std::string, 2>{partText(share, kClaimant), partText(share, kDefendant)};
+  const std::int64_t lost = share.of - share.won;
   const bool aroundFirst = r.around() != nullptr && instance.first;
   for (std::size_t s = 0; s < 2; ++s) {
     const CentsBlock& block = values[s];
     Steps* steps = total[s] != nullptr ? &total[s]->steps : nullptr;
     std::array<Cents, 2> unpaid;
     const Advanced a =
-        advanced(r, s == 0 ? Schedule::Old : Schedule::New, instance, rates, block, unpaid, steps);
+        advanced(r, s == 0 ? Schedule::Old : Schedule::New, instance, sides, block, unpaid, steps);
     totals[s] = a.total();
     // The claimant bears the share it lost, rounded half up; the defendant
     // the rest.
-    borne[kClaimant][s] = partOf(totals[s], lost, share_.of);
+    borne[kClaimant][s] = partOf(totals[s], lost, share.of);
     borne[kDefendant][s] = totals[s] - borne[kClaimant][s];
     // The claimant has advanced the court fees and paid its lawyer, the
     // defendant its lawyer, each its evidence; one side pays the other the
-    // difference.
+    // difference. After an ending that lowers the court fee, the state
+    // pays the claimant back the rest of its advance.
     const Cents paidByClaimant = a.byClaimant();
     const bool claimantPays = borne[kClaimant][s] > paidByClaimant;
     pays[kClaimant][s] = claimantPays ? borne[kClaimant][s] - paidByClaimant : Cents{};
@@ -209,13 +222,21 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
     if (steps == nullptr) continue;
     const std::string sum = euros(totals[s]);
     const std::string claimantPart = euros(borne[kClaimant][s]);
-    std::string paid;
+    Steps paid;
+    if (judgement != nullptr) {
+      const Cents advance = (*judgement)[s].court + (*judgement)[s].paymentOrderCourt;
+      if (advance > a.court) {
+        paid.push_back(
+            steps::courtRefund(euros(advance), euros(a.court), euros(advance - a.court)));
+      }
+    }
     if (aroundFirst) {
       steps->push_back(steps::caseCostsToDistribute(euros(a.court),
                                                     euros(a.evidence[0] + a.evidence[1]),
                                                     euros(a.lawyers[0]), euros(a.lawyers[1]), sum));
-      paid = steps::casePaid(euros(a.court), euros(a.evidence[0]), euros(a.lawyers[0]),
-                             euros(paidByClaimant), euros(a.evidence[1]), euros(a.lawyers[1]));
+      paid.push_back(steps::casePaid(euros(a.court), euros(a.evidence[0]), euros(a.lawyers[0]),
+                                     euros(paidByClaimant), euros(a.evidence[1]),
+                                     euros(a.lawyers[1])));
       for (const std::size_t party : {kClaimant, kDefendant}) {
         unrefunded[party][s]->steps = {
             steps::notRefunded(kParties[party].ofParty, euros(unpaid[party] + a.lawyers[party]),
@@ -224,22 +245,31 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
     } else {
       steps->push_back(
           steps::costsToDistribute(euros(a.court), euros(a.lawyers[0]), euros(a.lawyers[1]), sum));
-      paid = steps::paid(euros(a.court), euros(a.lawyers[0]), euros(paidByClaimant),
-                         euros(a.lawyers[1]));
+      paid.push_back(steps::paid(euros(a.court), euros(a.lawyers[0]), euros(paidByClaimant),
+                                 euros(a.lawyers[1])));
     }
-    const bool rounded = totals[s].count * lost % share_.of != 0;
-    parts[kClaimant][s]->steps = {steps::costShare(
-        kParties[kClaimant].ofParty, shareText_[kClaimant], sum, rounded, claimantPart)};
-    parts[kDefendant][s]->steps = {steps::remainingShare(
-        kParties[kDefendant].ofParty, sum, claimantPart, euros(borne[kDefendant][s]))};
+    if (ending != nullptr) {
+      for (const std::size_t party : {kClaimant, kDefendant}) {
+        parts[party][s]->steps = {steps::endingShare(kParties[party].ofParty, ending->bearRule,
+                                                     shareText[party], sum,
+                                                     euros(borne[party][s]))};
+      }
+    } else {
+      const bool rounded = totals[s].count * lost % share.of != 0;
+      parts[kClaimant][s]->steps = {steps::costShare(
+          kParties[kClaimant].ofParty, shareText[kClaimant], sum, rounded, claimantPart)};
+      parts[kDefendant][s]->steps = {steps::remainingShare(
+          kParties[kDefendant].ofParty, sum, claimantPart, euros(borne[kDefendant][s]))};
+    }
     for (const std::size_t payer : {kClaimant, kDefendant}) {
-      balances[payer][s]->steps = {paid, steps::balance(claimantPart, euros(paidByClaimant),
-                                                        payer == kClaimant, euros(pays[payer][s]))};
+      balances[payer][s]->steps = paid;
+      balances[payer][s]->steps.push_back(steps::balance(
+          claimantPart, euros(paidByClaimant), payer == kClaimant, euros(pays[payer][s])));
     }
   }
   printRisk(r, kToDistribute, totals, total);
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    const PartLabel label(kPart[party].label, shareText_[party]);
+    const PartLabel label(kPart[party].label, shareText[party]);
     printRisk(r, {kPart[party].key, label.label()}, borne[party], parts[party]);
   }
   if (instance.first) {
@@ -254,6 +284,13 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
       printRisk(r, kNotRefunded[party], notRefunded[party], unrefunded[party]);
     }
   }
+  return result;
+}
+
+void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
+                              const BlockRates& rates, const PerSchedule<CentsBlock>& values) {
+  Split shares = split(r, instance, {&rates, &rates}, values, nullptr, nullptr);
+  auto& [borne, notRefunded, parts] = shares;
   // Each party's part enters the sums over instances, with what no one
   // refunds it.
   for (const std::size_t party : {kClaimant, kDefendant}) {
@@ -277,6 +314,14 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
           recordsWays_ ? &ways : nullptr);
     }
   }
+}
+
+void CostRisk::afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
+                           const EndingRates& ending, const PerSchedule<CentsBlock>& values,
+                           const PerSchedule<CentsBlock>& judgement) {
+  split(r, instance,
+        {&ending.sides[kClaimant], ending.defended ? &ending.sides[kDefendant] : nullptr}, values,
+        &ending, &judgement);
 }
 
 void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,

@@ -32,6 +32,14 @@ class CostRisk {
   // distribute, each party's part and, in the first instance, the balance.
   void afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
                       const BlockRates& rates, const PerSchedule<CentsBlock>& values);
+  // After the block of a first instance that ends as `ending` says, with
+  // the `values` of both columns: as after a judgement, but the party the
+  // ending names bears all, the balance counts the court fee the ending
+  // leaves of the `judgement`'s, and nothing enters the sums over
+  // instances.
+  void afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
+                   const EndingRates& ending, const PerSchedule<CentsBlock>& values,
+                   const PerSchedule<CentsBlock>& judgement);
   // After a settlement block: each party's costs, cancelled against each
   // other.
   void afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
@@ -59,6 +67,22 @@ class CostRisk {
     Cents byClaimant() const { return court + evidence[0] + lawyers[0]; }
   };
 
+  // Each party's part of a block's costs and what no one refunds it, and
+  // the ways to the parts.
+  struct Split {
+    std::array<PerSchedule<Cents>, 2> borne;
+    std::array<PerSchedule<Cents>, 2> notRefunded;
+    std::array<Recorded<Way>, 2> parts;
+  };
+
+  // Prints the rows that split the `values` of a block of `instance`
+  // whose parties' lawyer fees are `sides` (none: the lawyer did not act):
+  // by the share won, or as `ending` says, the `judgement`'s court fee
+  // advanced.
+  Split split(const ReckoningInCents& r, const RiskInstance& instance,
+              std::array<const BlockRates*, 2> sides, const PerSchedule<CentsBlock>& values,
+              const EndingRates* ending, const PerSchedule<CentsBlock>* judgement) const;
+
   // A party's lawyer costs in a block of `instance`, and their way's steps.
   Cents lawyerCosts(std::size_t party, const CentsBlock& block, const RiskInstance& instance,
                     Steps* steps) const;
@@ -68,7 +92,7 @@ class CostRisk {
   // What a block of `instance` under `schedule` distributes, and around the
   // first instance of a lawsuit what no one refunds each party.
   Advanced advanced(const ReckoningInCents& r, Schedule schedule, const RiskInstance& instance,
-                    const BlockRates& rates, const CentsBlock& block,
+                    std::array<const BlockRates*, 2> sides, const CentsBlock& block,
                     std::array<Cents, 2>& notRefunded, Steps* steps) const;
 
   ShareWon share_;

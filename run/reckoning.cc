@@ -279,8 +279,13 @@ Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
   return value;
 }
 
+const ReportOptions& ReckoningInCents::options() const {
+  static const ReportOptions textbook;
+  return options_ != nullptr ? *options_ : textbook;
+}
+
 CaseBills ReckoningInCents::caseBills(Schedule schedule) const {
-  const ReportOptions& o = *around_;
+  const ReportOptions& o = options();
   return {fee(schedule, FeeKind::Lawyer, nullptr),
           {CaseSide{o.claimantCase, o.claimant.inFirstInstance},
            CaseSide{o.defendantCase, o.defendant.inFirstInstance}},
@@ -289,7 +294,7 @@ CaseBills ReckoningInCents::caseBills(Schedule schedule) const {
 
 ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRates& rates,
                                                 bool first, BlockOf<Way>* ways) const {
-  if (around_ != nullptr) return caseBlock(schedule, rates, first, ways);
+  if (around() != nullptr) return caseBlock(schedule, {&rates, &rates}, first, true, ways);
   const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
   const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, nullptr);
   Block v;
@@ -318,9 +323,21 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   return v;
 }
 
-ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule, const BlockRates& rates,
-                                                    bool first, BlockOf<Way>* ways) const {
-  const ReportOptions& o = *around_;
+ReckoningInCents::Block ReckoningInCents::endingBlock(Schedule schedule, const EndingRates& ending,
+                                                      BlockOf<Way>* ways) const {
+  return caseBlock(
+      schedule,
+      {&ending.sides[kClaimantSide], ending.defended ? &ending.sides[kDefendantSide] : nullptr},
+      true, false, ways);
+}
+
+ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
+                                                    std::array<const BlockRates*, 2> sides,
+                                                    bool first, bool takesEvidence,
+                                                    BlockOf<Way>* ways) const {
+  const ReportOptions& o = options();
+  // Both parties' blocks have the same court fee.
+  const BlockRates& rates = *sides[kClaimantSide];
   const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
   const CaseBills bills = caseBills(schedule);
   Block v;
@@ -331,14 +348,21 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule, const Blo
     v.paymentOrderCourt = std::min(paymentOrder(schedule, nullptr), v.court);
   }
   v.court = v.court - v.paymentOrderCourt;
-  if (first) v.evidence = o.claimantCase.evidence + o.defendantCase.evidence;
+  if (first && takesEvidence) {
+    v.evidenceBy = {o.claimantCase.evidence, o.defendantCase.evidence};
+    v.evidence = v.evidenceBy[kClaimantSide] + v.evidenceBy[kDefendantSide];
+  }
   for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
     Way* way = ways == nullptr ? nullptr
                                : &(*ways)[side == kClaimantSide ? BlockRow::ClaimantLawyer
                                                                 : BlockRow::DefendantLawyer];
+    if (sides[side] == nullptr) {
+      if (way != nullptr) way->steps = {steps::undefended()};
+      continue;
+    }
     if (way != nullptr) way->steps = feeWay(schedule, FeeKind::Lawyer);
     v.bills[side] =
-        bills.instance(side, rates, first, true, way != nullptr ? &way->steps : nullptr);
+        bills.instance(side, *sides[side], first, true, way != nullptr ? &way->steps : nullptr);
   }
   v.claimantLawyer = v.bills[kClaimantSide].gross();
   v.defendantLawyer = v.bills[kDefendantSide].gross();

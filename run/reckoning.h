@@ -91,6 +91,16 @@ struct BlockRates {
   int lawyerTenths() const { return lawyer[0].tenths + lawyer[1].tenths + lawyer[2].tenths; }
 };
 
+// How a reform's first instance ends besides a judgement after a hearing
+// and a settlement: its court fee and each party's lawyer fees (none for a
+// defendant whose lawyer did not act), and the party that bears the costs.
+struct EndingRates {
+  BlockRates sides[2];  // the claimant's and the defendant's; the court fee alike
+  bool defended;        // the defendant's lawyer acted
+  std::size_t bearer;   // the party that bears the costs: 0 the claimant, 1 the defendant
+  const char* bearRule;  // in a way: "Nach einer Klagerücknahme trägt der Kläger die Kosten (...)"
+};
+
 // The rows of a block, in the order of the report.
 enum class BlockRow { Court, Evidence, Lawyer, Gross, ClaimantLawyer, DefendantLawyer, Process };
 
@@ -161,10 +171,11 @@ struct LawyerBill {
 // The values of a reform's block: those of every block, and each party's
 // lawyer bill in it (the same for both in a textbook block). Around the
 // lawsuit the first instance has the payment order's court fee credited
-// onto its own: that fee too.
+// onto its own: that fee too, and the evidence costs each party advanced.
 struct CentsBlock : BlockOf<Cents> {
   std::array<LawyerBill, 2> bills;  // the claimant's, the defendant's
   Cents paymentOrderCourt;
+  std::array<Cents, 2> evidenceBy;  // the claimant's, the defendant's advance
 };
 
 class CaseBills;
@@ -245,13 +256,12 @@ class ReckoningInCents {
   using Block = CentsBlock;
   using Total = Cents;
 
-  // `around`: the options of a run with words of the case around the
-  // lawsuit, or none.
-  ReckoningInCents(Reform reform, std::uint64_t amount, const ReportOptions* around = nullptr)
+  // `options`: those of the run, or none for a textbook lawsuit.
+  ReckoningInCents(Reform reform, std::uint64_t amount, const ReportOptions* options = nullptr)
       : reform_(reform),
         amount_(amount < kValueCap ? amount : kValueCap),
         capped_(amount > kValueCap),
-        around_(around) {}
+        options_(options) {}
 
   Cents amount(Way* way) const;
   std::uint64_t feeBasis() const { return amount_; }
@@ -265,9 +275,15 @@ class ReckoningInCents {
   // credits onto it, the evidence costs, and less the payment order's
   // court fee.
   Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
+  // The block of a first instance that ends as `ending` says: each party's
+  // lawyer with a bill of its own, with the credits onto it, and no
+  // evidence.
+  Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways) const;
 
   // The case around the lawsuit, or none.
-  const ReportOptions* around() const { return around_; }
+  const ReportOptions* around() const {
+    return options_ != nullptr && options_->aroundTheLawsuit ? options_ : nullptr;
+  }
   // Its lawyers' bills under the edition of `schedule`.
   CaseBills caseBills(Schedule schedule) const;
   // The steps to a full fee, made at their first use.
@@ -280,13 +296,18 @@ class ReckoningInCents {
  private:
   const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
 
-  // The block of a case around the lawsuit.
-  Block caseBlock(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
+  const ReportOptions& options() const;
+
+  // The block of a case: each party's lawyer fees by `sides` (none: its
+  // lawyer did not act), and in the `first` instance the evidence costs
+  // where it `takesEvidence`.
+  Block caseBlock(Schedule schedule, std::array<const BlockRates*, 2> sides, bool first,
+                  bool takesEvidence, BlockOf<Way>* ways) const;
 
   Reform reform_;
   std::uint64_t amount_;
   bool capped_;
-  const ReportOptions* around_;
+  const ReportOptions* options_;
   mutable std::array<std::optional<Steps>, 4> feeWays_;
 };
 

@@ -1,5 +1,7 @@
 #include "run/sections.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -74,6 +76,9 @@ constexpr FeeRate kHearing3 = {15, 3210, "Terminsgebühr"};
 constexpr FeeRate kSettlement1 = {10, 1003, "Einigungsgebühr"};
 constexpr FeeRate kSettlement23 = {13, 1004, "Einigungsgebühr"};
 constexpr FeeRate kNone = {0, 0, ""};
+// The hearing fee of a default judgement in the written preliminary
+// procedure (VV RVG Nr. 3105 Anm. Abs. 1 Nr. 2).
+constexpr FeeRate kDefaultHearing = {5, 3105, "Terminsgebühr"};
 
 constexpr const char* kWithAppeal = "Gesamtkosten mit Berufung";
 
@@ -124,6 +129,40 @@ constexpr InstanceSectionRows kInstanceSections[] = {
       {"5,1 Anwaltsgeb\201hren:", "5,1 Anwaltsgeb&uuml;hren:"},
       {"5,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "5,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
      {TotalsField::WithBghRevision, kWithAppeal}},
+};
+// clang-format on
+
+// How the first instance may end besides judgement and settlement: its
+// heading, key and court row, its rates (KV GKG Nr. 1210, 1211; VV RVG Nr.
+// 3100, 3104, 3105) and who bears its costs.
+struct EndingRows {
+  Ending ending;
+  const char* key;
+  Label heading;
+  Label courtRow;
+  EndingRates rates;
+};
+
+constexpr BlockRates kEndedEarly = {{10, 1211, ""}, {kProcedure1, kNone, kNone}};
+constexpr BlockRates kAcknowledged = {{10, 1211, ""}, {kProcedure1, kHearing1, kNone}};
+constexpr BlockRates kInDefault = {{30, 1210, ""}, {kProcedure1, kDefaultHearing, kNone}};
+constexpr Label kOneCourtFee = {"1 Gerichtsgeb\201hr:", "1 Gerichtsgeb&uuml;hr:"};
+constexpr Label kThreeCourtFees = {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"};
+
+// clang-format off
+constexpr EndingRows kEndingRows[] = {
+    {Ending::Withdrawal, "withdrawal",
+     {"Verfahren mit Klager\201cknahme vor der Verhandlung", "Verfahren mit Klager&uuml;cknahme vor der Verhandlung"},
+     kOneCourtFee, {{kEndedEarly, kEndedEarly}, true, kClaimantSide,
+                    "Nach einer Klagerücknahme trägt der Kläger die Kosten (§ 269 Abs. 3 Satz 2 ZPO)"}},
+    {Ending::Acknowledgement, "acknowledgement",
+     {"Verfahren mit Anerkenntnisurteil", "Verfahren mit Anerkenntnisurteil"},
+     kOneCourtFee, {{kAcknowledged, kAcknowledged}, true, kDefendantSide,
+                    "Nach einem Anerkenntnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}},
+    {Ending::DefaultJudgment, "default_judgment",
+     {"Verfahren mit Vers\204umnisurteil", "Verfahren mit Vers&auml;umnisurteil"},
+     kThreeCourtFees, {{kInDefault, kInDefault}, false, kDefendantSide,
+                       "Nach einem Versäumnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}},
 };
 // clang-format on
 
@@ -188,8 +227,7 @@ Way* wayOf(BlockOf<Way>* ways, BlockRow row) { return ways != nullptr ? &(*ways)
 // on its own row where the bills differ: always in the first instance,
 // elsewhere where the parties' clients differ.
 template <class Reckoning>
-void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
-                Recorded<BlockOf<Way>>& ways, const BlockRows& rows, bool first) {
+std::vector<BlockRow> rowsShown(const Reckoning& r, bool first) {
   const ReportOptions* around = r.around();
   std::vector<BlockRow> shown = {BlockRow::Court};
   if (around != nullptr && first &&
@@ -204,8 +242,23 @@ void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>
     shown.insert(shown.end(), {BlockRow::Lawyer, BlockRow::Gross});
   }
   shown.push_back(BlockRow::Process);
+  return shown;
+}
+
+// The rows of an ending's block: each party's bill on a row of its own.
+constexpr BlockRow kEndingRowsShown[] = {BlockRow::Court, BlockRow::ClaimantLawyer,
+                                         BlockRow::DefendantLawyer, BlockRow::Process};
+
+// Prints the rows `shown` of a block with their labels in `rows`.
+template <class Reckoning, class Rows>
+void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
+                Recorded<BlockOf<Way>>& ways, const BlockRows& rows, bool first,
+                const Rows& shown) {
+  const ReportOptions* around = r.around();
+  const bool partyRows =
+      std::find(std::begin(shown), std::end(shown), BlockRow::ClaimantLawyer) != std::end(shown);
   for (const BlockRow row : shown) {
-    Label label = labelOf(rows, row, around != nullptr);
+    Label label = labelOf(rows, row, around != nullptr || partyRows);
     MadeLabel made;
     if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
       made = lessPaymentOrder(label);
@@ -233,12 +286,14 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
                                  added};
   printHeading(1, rows.heading, rows.key);
-  printVariantHeading('s');
+  const ReportOptions& options = runState().options;
+  const bool endings = section == InstanceSection::FirstInstance && options.anyEnding();
+  printVariantHeading('s', endings);
 
   Recorded<BlockOf<Way>> ways(recorded);
   const bool first = section == InstanceSection::FirstInstance;
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
-  printBlock(r, judgement, ways, rows.judgement, first);
+  printBlock(r, judgement, ways, rows.judgement, first, rowsShown(r, first));
   if (risk != nullptr) risk->afterJudgement(r, instance, rows.judgement.rates, judgement);
   const std::string processName = recorded ? std::string("Prozesskosten ") + rows.name : "";
   for (std::size_t s = 0; s < 2; ++s) {
@@ -250,16 +305,33 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
                                      recorded ? &sumWays : nullptr);
   }
 
-  if (!runState().options.showSettlement) return;
-  printVariantHeading('v');
-  const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
-  printBlock(r, settlement, ways, rows.settlement, first);
-  Recorded<Way> half(recorded);
-  printRowOf("half_each", kHalfShareRow,
-             r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
-             r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
-             r.basis(), 1, half[0], half[1]);
-  if (risk != nullptr) risk->afterSettlement(r, instance, settlement);
+  if (options.showSettlement) {
+    printVariantHeading('v');
+    const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
+    printBlock(r, settlement, ways, rows.settlement, first, rowsShown(r, first));
+    Recorded<Way> half(recorded);
+    printRowOf("half_each", kHalfShareRow,
+               r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
+               r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
+               r.basis(), 1, half[0], half[1]);
+    if (risk != nullptr) risk->afterSettlement(r, instance, settlement);
+  }
+  // The endings of a reform's first instance; they enter no totals, since
+  // each ends the lawsuit.
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (!endings) return;
+    for (const EndingRows& ending : kEndingRows) {
+      if (!options.shows(ending.ending)) continue;
+      printHeading(2, inCurrentMode(ending.heading), ending.key);
+      PerSchedule<CentsBlock> values;
+      for (std::size_t s = 0; s < 2; ++s) {
+        values[s] = r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, ending.rates, ways[s]);
+      }
+      const BlockRows labels = {ending.rates.sides[kClaimantSide], ending.courtRow, {}, {}};
+      printBlock(r, values, ways, labels, true, kEndingRowsShown);
+      if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, values, judgement);
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The proceeding sections: the payment-order procedure and the four instance
-// sections with their judgement and settlement blocks. One sequence serves
-// every report; its reckoning gives the values.
+// sections with their judgement and settlement blocks, and in a reform's
+// first instance the blocks of its early endings. One sequence serves every
+// report; its reckoning gives the values.
 #pragma once
 #include <cstdint>
 #include <utility>
@@ -41,8 +42,8 @@ void printPreTrialSection(const ReckoningInCents& reckoning);
 // Prints the instance sections that the options show, in the order of the
 // report (first instance, appeal, and both revisions), and gathers their
 // judgement process costs in `totals`, and their ways in `ways` where a run
-// records them.
-// With a cost risk, its rows follow the blocks they split.
+// records them. With a cost risk, its rows follow the blocks they split.
+// The first instance's endings (-ruecknahme ...) follow its other blocks.
 template <class Reckoning>
 void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
                            TotalsOf<Way>* ways = nullptr, CostRisk* risk = nullptr);

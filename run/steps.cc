@@ -208,6 +208,24 @@ std::string costsToDistribute(const std::string& court, const std::string& claim
       court.c_str(), claimant.c_str(), defendant.c_str(), value.c_str());
 }
 
+std::string undefended() {
+  return line("Der Beklagte hat sich nicht verteidigt: kein Anwalt, keine Anwaltskosten");
+}
+
+std::string endingShare(const char* ofParty, const char* rule, const std::string& share,
+                        const std::string& total, const std::string& value) {
+  return line("Anteil des %s: %s: %s von %s = %s", ofParty, rule, share.c_str(), total.c_str(),
+              value.c_str());
+}
+
+std::string courtRefund(const std::string& advanced, const std::string& owed,
+                        const std::string& refund) {
+  return line(
+      "Der Kläger hat 3,0 Gerichtsgebühren vorausgezahlt (§ 12 Abs. 1 GKG), %s; die Gebühr "
+      "ermäßigt sich auf %s: der Staat zahlt ihm %s zurück",
+      advanced.c_str(), owed.c_str(), refund.c_str());
+}
+
 std::string costShare(const char* ofParty, const std::string& share, const std::string& total,
                       bool rounded, const std::string& value) {
   return line("Anteil des %s (§ 92 Abs. 1 ZPO): %s von %s%s = %s", ofParty, share.c_str(),

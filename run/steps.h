@@ -125,6 +125,23 @@ std::string caseProcessCosts(const std::string& court, const std::string& eviden
                              const std::string& claimant, const std::string& defendant,
                              const std::string& value);
 
+// How the lawsuit ends.
+
+// "Der Beklagte hat sich nicht verteidigt: kein Anwalt, keine Anwaltskosten".
+std::string undefended();
+
+// A party's part of the costs of an ending, which names who bears them:
+// "Anteil des Beklagten: Nach einer Klagerücknahme trägt der Kläger die
+// Kosten (§ 269 Abs. 3 Satz 2 ZPO): 0 % von 2.347,88 € = 0,00 €".
+std::string endingShare(const char* ofParty, const char* rule, const std::string& share,
+                        const std::string& total, const std::string& value);
+
+// "Der Kläger hat 3,0 Gerichtsgebühren vorausgezahlt (§ 12 Abs. 1 GKG),
+// 849,00 €; die Gebühr ermäßigt sich auf 283,00 €: der Staat zahlt ihm
+// 566,00 € zurück".
+std::string courtRefund(const std::string& advanced, const std::string& owed,
+                        const std::string& refund);
+
 // The cost risk. A party is named "Kläger" or "Beklagte", and "Klägers" or
 // "Beklagten" after "des".
 

@@ -129,8 +129,7 @@ int run(int count, const char* const* arguments, const RunState& fresh) {
   } else {
     const std::uint64_t amount = *parseReformAmount(arguments[1]);
     printReport(static_cast<std::int64_t>(std::min(amount, kValueCap)),
-                ReckoningInCents(state.options.reform, amount,
-                                 state.options.aroundTheLawsuit ? &state.options : nullptr));
+                ReckoningInCents(state.options.reform, amount, &state.options));
   }
   if (json) {
     state.report = out;

@@ -141,7 +141,9 @@ TEST(RunZebFigures, EqualTheNumbersOfTheTextReport) {
       {"-2025"},
       {"-2021", "-V"},
       {"-2025", "-O33,33", "-V", "-ohneB"},
-      {"-2021", "-GK", "-mahn", "-O1/3", "-V", "-auftraggeberB2", "-beweisK100"}};
+      {"-2021", "-GK", "-mahn", "-O1/3", "-V", "-auftraggeberB2", "-beweisK100"},
+      {"-2025", "-ruecknahme", "-anerkenntnis", "-versaeumnis"},
+      {"-2021", "-versaeumnis", "-O2/3", "-V", "-GB", "-mahn", "-ohneB", "-ruecknahme"}};
   for (const std::string& amount : amounts) {
     for (const std::vector<const char*>& switches : switchSets) {
       std::vector<const char*> words = {amount.c_str()};
@@ -254,6 +256,28 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
 // defendant without a lawyer nothing. For 5000 euros from 01.06.2025 (the
 // rows in ComputeBlock's examples): 40 % of 2.668,38 and of 3.091,98; the
 // settlement's court fee 170,50 halved, and 3,5 x 354,50 + 20,00 + 19 %.
+//
+// How the first instance ends, for 10000 euros under the fees of 2021 and
+// 2025 (1,0 fees: court 266,00 and 283,00, lawyer 614,00 and 652,00). A
+// withdrawal: 1,0 court fee, each lawyer (1,3 x 614,00 + 20,00) x 1,19 =
+// 973,66 and 1.032,44; the claimant bears all of 2.213,32 and 2.347,88,
+// has paid 1,0 court fee and its lawyer, and pays the defendant's. An
+// acknowledgement: 1,0 court fee and 2,5 lawyers' fees, the defendant bears
+// all and pays the claimant 266,00 + 1.850,45. A default judgement: 3,0
+// court fees and the claimant's 1,8: (1.105,20 + 20,00) x 1,19 = 1.338,99
+// and (1.173,60 + 20,00) x 1,19 = 1.420,38, the defendant pays all. A
+// claimant without a lawyer; a defendant with two clients, 1,6 instead of
+// 1,3: (1.043,20 + 20,00) x 1,19, who deducts input tax and counts
+// 1.063,20.
+// After a business fee of 1,3 and a payment order (from 01.06.2025): the
+// court fee 283,00 less 141,50; the claimant's 3100 less the 3305 of 652,00
+// (which took all of the business fee's credit): 195,60 + 20,00 + 40,96;
+// the defendant's less its 3307 of 326,00: 521,60 + 20,00 + 102,90. The
+// costs to distribute count 1,0 court fee and each side's payment order
+// without the credit (799,68 and 411,74): 283,00 + 2 x 1.056,24; the
+// claimant has paid 283,00 + 1.056,24. No one refunds the claimant
+// 1.032,44 + 295,36 + 256,56 - 1.056,24 = 528,12. The default judgement's
+// claimant: 847,60 + 326,00 - 652,00 + 20,00 + 102,90 = 644,50.
 TEST(RunZebFigures, CostRiskWorkedByHand) {
   struct Case {
     std::vector<const char*> words;
@@ -265,6 +289,13 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
   const std::vector<const char*> o95 = {"10000", "-2025", "-O95", "-k"};
   const std::vector<const char*> o34 = {"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"};
   const std::vector<const char*> o60 = {"5000", "-2025", "-O60,00", "-V"};
+  const std::vector<const char*> ends = {"10000", "-2025",         "-k",         "-versaeumnis",
+                                         "-O60",  "-anerkenntnis", "-ruecknahme"};
+  const std::vector<const char*> withdrawn = {"10000", "-2025", "-k", "-O60", "-ruecknahme"};
+  const std::vector<const char*> unaided = {
+      "10000", "-2025", "-k", "-O60", "-ruecknahme", "-ohneK", "-vorsteuerB", "-auftraggeberB2"};
+  const std::vector<const char*> chain = {"10000", "-2025", "-k",          "-O60",
+                                          "-GK",   "-mahn", "-ruecknahme", "-versaeumnis"};
   // clang-format off
   const Case cases[] = {
       {o30, "first_instance.to_distribute", "Zu verteilende Kosten", 4498'90, 4776'00},
@@ -281,6 +312,39 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {o60, "first_instance.settlement.claimant_bears", "Kosten aufgehoben: der Kläger trägt", 1495'41, 1585'54},
       {o60, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 2174'11, 2304'14},
       {o60, "totals.defendant_with_appeal", "Beklagter trägt mit Berufung", 3261'17, 3456'22},
+      {ends, "first_instance.withdrawal.court_fees", "1 Gerichtsgebühr", 266'00, 283'00},
+      {ends, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 973'66, 1032'44},
+      {ends, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 973'66, 1032'44},
+      {ends, "first_instance.withdrawal.process_costs", "Prozeßkosten: Gerichtskosten + beide Anwälte", 2213'32, 2347'88},
+      {ends, "first_instance.withdrawal.claimant_share", "davon trägt der Kläger 100 %", 2213'32, 2347'88},
+      {ends, "first_instance.withdrawal.defendant_share", "davon trägt der Beklagte 0 %", 0, 0},
+      {ends, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 973'66, 1032'44},
+      {ends, "first_instance.withdrawal.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 0, 0},
+      {ends, "first_instance.acknowledgement.court_fees", "1 Gerichtsgebühr", 266'00, 283'00},
+      {ends, "first_instance.acknowledgement.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1850'45, 1963'50},
+      {ends, "first_instance.acknowledgement.to_distribute", "Zu verteilende Kosten", 3966'90, 4210'00},
+      {ends, "first_instance.acknowledgement.claimant_share", "davon trägt der Kläger 0 %", 0, 0},
+      {ends, "first_instance.acknowledgement.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2116'45, 2246'50},
+      {ends, "first_instance.default_judgment.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
+      {ends, "first_instance.default_judgment.claimant_lawyer_costs", "Anwaltskosten des Klägers", 1338'99, 1420'38},
+      {ends, "first_instance.default_judgment.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 0, 0},
+      {ends, "first_instance.default_judgment.defendant_share", "davon trägt der Beklagte 100 %", 2136'99, 2269'38},
+      {ends, "first_instance.default_judgment.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2136'99, 2269'38},
+      // The judgement and the totals stay as they were: 40 % of 4.776,00.
+      {ends, "first_instance.claimant_share", "davon trägt der Kläger 40 %", 1799'56, 1910'40},
+      {withdrawn, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 973'66, 1032'44},
+      {unaided, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 0, 0},
+      {unaided, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1192'86, 1265'21},
+      {unaided, "first_instance.withdrawal.to_distribute", "Zu verteilende Kosten", 1268'40, 1346'20},
+      {unaided, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 1002'40, 1063'20},
+      {chain, "first_instance.withdrawal.court_fees", "1 Gerichtsgebühr, abzüglich Mahnverfahren", 133'00, 141'50},
+      {chain, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 243'00, 256'56},
+      {chain, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 608'33, 644'50},
+      {chain, "first_instance.withdrawal.to_distribute", "Zu verteilende Kosten", 2260'92, 2395'48},
+      {chain, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 997'46, 1056'24},
+      {chain, "first_instance.withdrawal.claimant_not_refunded", "Nicht erstattet, trägt der Kläger selbst", 498'73, 528'12},
+      {chain, "first_instance.default_judgment.court_fees", "3 Gerichtsgebühren, abzüglich Mahnverfahren", 665'00, 707'50},
+      {chain, "first_instance.default_judgment.claimant_lawyer_costs", "Anwaltskosten des Klägers", 608'33, 644'50},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -389,6 +453,20 @@ TEST(RunZebFigures, KeysNameEveryRowAndHeading) {
   };
   EXPECT_EQ(keysOf(figuresOf({"5000", "-2025", "-k", "-V", "-O60"}, false)), cases[0]);
   EXPECT_EQ(keysOf(figuresOf({"5000", "-2021", "-O3/4"}, false)), cases[1]);
+  // The endings follow the judgement, which has its sub-heading without -V
+  // too; their rows are each party's bill.
+  const auto ending = [&](const std::string& path) {
+    return under(path, {"court_fees", "claimant_lawyer_costs", "defendant_lawyer_costs",
+                        "process_costs", "to_distribute", "claimant_share", "defendant_share",
+                        "defendant_pays_claimant", "claimant_pays_defendant"});
+  };
+  EXPECT_EQ(
+      keysOf(figuresOf({"5000", "-2025", "-k", "-O60", "-versaeumnis", "-ruecknahme"}, false)),
+      std::make_pair(base + first + ending("first_instance.withdrawal") +
+                         ending("first_instance.default_judgment"),
+                     std::string("first_instance first_instance.judgment "
+                                 "first_instance.withdrawal "
+                                 "first_instance.default_judgment ")));
 }
 
 // A key is the same in every edition, and the judgement's rows keep theirs

@@ -27,7 +27,10 @@ def command_lines():
     shares = [[], ['-O60'], ['-O33,33', '-ohneB'], ['-O3/4', '-vorsteuerK', '-ohneK'],
               # Around the lawsuit.
               ['-GK', '-mahn', '-beweisB1500', '-O60', '-vorsteuerB'],
-              ['-GB2,5', '-auftraggeberK3', '-auftraggeberB2', '-beweisK0,50']]
+              ['-GB2,5', '-auftraggeberK3', '-auftraggeberB2', '-beweisK0,50'],
+              # How the first instance ends.
+              ['-ruecknahme', '-anerkenntnis', '-versaeumnis', '-O1/3'],
+              ['-versaeumnis', '-GK', '-mahn', '-O60', '-ohneK']]
     lines = []
     for edition in ([], ['-2021'], ['-2025']):
         amounts = ['1', '5000', '115000', '30000001'] if edition else ['5000', '-1000', '16777217', '2147483647']

@@ -306,6 +306,21 @@ class InCents:
                            'process': c - po + evidence + bills[0][1] + bills[1][1]})
         return values
 
+    def ending(self, kc, sides, around):
+        """The block of a first instance that ends early: each party's bill by
+        its rates (None: its lawyer did not act), with the credits onto it."""
+        values = []
+        for e, po_court in zip(self.editions, self.payment_order()):
+            c = kc * self.fee(e, 'court')
+            fee = self.fee(e, 'lawyer')
+            po = min(po_court, c) if around.mahn else 0
+            bills = [around.instance(fee, party, rates, True, True) if rates else (0, 0)
+                     for party, rates in enumerate(sides)]
+            values.append({'court': c - po, 'po court': po, 'evidence': 0, 'fee': fee,
+                           'rates': sides, 'bills': bills,
+                           'process': c - po + bills[0][1] + bills[1][1]})
+        return values
+
     shown = staticmethod(lambda v: v)
     half = staticmethod(lambda p: half_up(p, 2))
     total = staticmethod(lambda p, before=None: p if before is None else before + p)
@@ -323,6 +338,16 @@ SECTIONS = [
      'vorgeschrieben ist)', (5, '3.1', '3,1', (16, 15)), (3, '4.4', '4,4', (16, 15, 13))),
     ('Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt '
      'vorgeschrieben ist)', (5, '3.8', '3,8', (23, 15)), (3, '5.1', '5,1', (23, 15, 13))),
+]
+
+
+# How the first instance may end early (law.md, "How a lawsuit ends"): its
+# word, heading, court rate, each party's lawyer fees in tenths (None: no
+# lawyer acted) and the party that bears the costs.
+ENDINGS = [
+    ('-ruecknahme', 'Verfahren mit Klagerücknahme vor der Verhandlung', 1, ((13,), (13,)), 0),
+    ('-anerkenntnis', 'Verfahren mit Anerkenntnisurteil', 1, ((13, 12), (13, 12)), 1),
+    ('-versaeumnis', 'Verfahren mit Versäumnisurteil', 3, ((13, 5), None), 1),
 ]
 
 
@@ -448,12 +473,15 @@ class CostRisk:
     def pick(self, party, bill):
         return bill[0] if self.net[party] else bill[1]
 
-    def judgement(self, m, values, index, basis, around=None):
+    def judgement(self, m, values, index, basis, around=None, bearer=None):
+        """The rows that split a judgement's costs by the share won, or an
+        ending's, whose `bearer` bears them all."""
         first = index == 0
         case = around is not None and around.words and first
+        won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
         rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK', 'nK', 'nB')}
         for column in values:
-            ev = around.evidence if case else [0, 0]
+            ev = around.evidence if case and bearer is None else [0, 0]
             if case:
                 # Refunded: payment order and first instance, without the
                 # business fee's credit; charged: every matter after it.
@@ -465,9 +493,10 @@ class CostRisk:
                         unpaid.append(0)
                         continue
                     fee = column['fee']
+                    rates = column['rates'] if bearer is None else column['rates'][party]
                     refunded = (self.pick(party, around.payment_order(fee, party, False)) +
-                                self.pick(party, around.instance(fee, party, column['rates'], True,
-                                                                 False)))
+                                (self.pick(party, around.instance(fee, party, rates, True, False))
+                                 if rates else 0))
                     charged = ((self.pick(party, around.business(fee, party))
                                 if around.rate[party] else 0) +
                                self.pick(party, around.payment_order(fee, party, True)) +
@@ -479,13 +508,15 @@ class CostRisk:
                 costs = [self.costs(0, column, first), self.costs(1, column, first)]
                 unpaid = [0, 0]
             t = court + ev[0] + ev[1] + costs[0] + costs[1]
-            k = half_up(t * (self.of - self.won), self.of)
+            k = half_up(t * (of - won), of)
             balance = court + ev[0] + costs[0] - k
             for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0), *unpaid)):
                 rows[key].append(value)
+        parts = ((self.part(0), self.part(1)) if bearer is None
+                 else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
         m.row('Zu verteilende Kosten:', *rows['T'], basis)
-        m.row('davon trägt der Kläger %s:' % self.part(0), *rows['K'], basis)
-        m.row('davon trägt der Beklagte %s:' % self.part(1), *rows['B'], basis)
+        m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
+        m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
         if first:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
@@ -493,8 +524,8 @@ class CostRisk:
             m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
             m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
         # Each party's part along the paths of the totals: a, ar, ag, with
-        # what no one refunds it.
-        for party, key in ((0, 'K'), (1, 'B')):
+        # what no one refunds it. An ending enters none.
+        for party, key in ((0, 'K'), (1, 'B')) if bearer is None else ():
             for s in (0, 1):
                 value = rows[key][s] + rows['n' + key][s]
                 if index == 0:
@@ -573,8 +604,9 @@ def table(amount, switches):
     for index, (heading, judgement, settle) in enumerate(SECTIONS):
         if not show['kbrr'[index]]:
             continue
+        endings = [e for e in ENDINGS if e[0] in switches] if reform and index == 0 else []
         m.heading(1, heading)
-        if settlement:
+        if settlement or endings:
             m.heading(2, 'Verfahren mit streitigem Urteil')
         for variant, (kc, kl, kl_label, rates) in enumerate((judgement, settle)):
             if variant == 1:
@@ -617,6 +649,19 @@ def table(amount, switches):
                         totals[('a', s)] = r.total(p)
                     else:
                         totals[('arg'[index - 1], s)] = r.total(p, totals.get(('a', s), 0))
+        for _, ending_heading, kc, sides, bearer in endings:
+            m.heading(2, ending_heading)
+            values = r.ending(kc, sides, around or Around(switches))
+            court = '%d Gerichtsgebühr%s' % (kc, '' if kc == 1 else 'en')
+            rows = [('court', court + (', abzüglich Mahnverfahren:' if around and around.mahn
+                                       else ':'))]
+            rows += [(party, label) for party, label in enumerate(lawyers)]
+            rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
+            for key, label in rows:
+                shown = [v['bills'][key][1] if key in (0, 1) else v[key] for v in values]
+                m.row(label, *shown, basis)
+            if risk:
+                risk.judgement(m, values, 0, basis, around, bearer)
     if show['k'] and show['b'] and show['r']:
         m.heading(1, 'Gesamtkosten mehrerer Instanzen')
         labels = [('Gesamtkosten mit Berufung:', 'Gesamtkosten mit Berufung:'),
@@ -688,13 +733,13 @@ def cost_risk_cases():
     return cases
 
 
-def around_cases():
+def around_cases(seed=20251209, count=400):
     """Reforms around the lawsuit: business fees, a payment order, clients and
     evidence at random, with and without a share won and the parties'
     switches, in every section."""
-    generator = random.Random(20251209)
+    generator = random.Random(seed)
     cases = []
-    for _ in range(400):
+    for _ in range(count):
         switches = [generator.choice(['-2021', '-2025'])]
         for side in 'KB':
             if generator.randrange(2):
@@ -726,6 +771,20 @@ def around_cases():
     return cases
 
 
+def ending_cases():
+    """Reforms whose first instance ends early: one to three endings at
+    random, alone or around the lawsuit, with and without a share won."""
+    generator = random.Random(20261209)
+    words = [e[0] for e in ENDINGS]
+    cases = []
+    for amount, switches in around_cases(20261209, 250) + cost_risk_cases()[:150]:
+        endings = generator.sample(words, generator.randrange(1, 4))
+        for word in endings:
+            switches.insert(generator.randrange(1, len(switches) + 1), word)
+        cases.append((amount, switches))
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -736,6 +795,7 @@ def main():
               for switches in reform_sets if amount >= 1]
     cases += cost_risk_cases()
     cases += around_cases()
+    cases += ending_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

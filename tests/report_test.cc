@@ -252,6 +252,9 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   const std::string around2013 =
       " gilt nur mit -2021 oder -2025: die Kosten um den Prozess rechnet ZEB nach den Geb\201hren "
       "ab 2021 in Cent.\n";
+  const std::string ending2013 =
+      " gilt nur mit -2021 oder -2025: wie der Prozess endet, rechnet ZEB nach den Geb\201hren ab "
+      "2021 in Cent.\n";
   const std::string rate =
       "Hinter -GK und -GB steht der Satz der Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG) von 0,5 bis "
       "2,5 in Zehnteln (-GK1,5); -GK allein ist 1,3.\n";
@@ -318,6 +321,16 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"10000", "-2025", "-beweisK1,234", "-GK"},
        "\"-beweisK1,234\" ist kein Betrag. " + euros,
        "10000 -2025 -beweisK<Euro> -GK"},
+      // The endings: with a reform alone; a share in 2013 is named first.
+      {{"10000", "-k", "-ruecknahme"}, "-ruecknahme" + ending2013, "10000 -2025 -k -ruecknahme"},
+      {{"10000", "-versaeumnis", "-anerkenntnis", "-V"},
+       "-versaeumnis" + ending2013,
+       "10000 -2025 -versaeumnis -anerkenntnis -V"},
+      {{"10000", "-anerkenntnis", "-O60"}, "-O60" + in2013, "10000 -2025 -anerkenntnis -O60"},
+      {{"10000", "-anerkenntnis", "-mahn"}, "-mahn" + around2013, "10000 -2025 -anerkenntnis -mahn"},
+      {{"-ruecknahme", "10000", "-2025"},
+       "\"-ruecknahme" + amount,
+       "10000 -ruecknahme -2025"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
