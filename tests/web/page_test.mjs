@@ -493,6 +493,43 @@ test("before and beside the lawsuit: the group sets, keeps and shows the case, a
   await page.close();
 });
 
+test("how the first instance ends: the group sets, keeps and shows the endings, and the answer says what each costs", chromiumOnly, async () => {
+  const page = await openPage("#streitwert=10000&recht=2025&obsiegen=60&darstellung=text");
+  await page.click("#weitere > summary");
+  await page.click("#ende-versaeumnis");
+  await page.click("#ende-ruecknahme");
+  await expectReport(page, ["10000", "-2025", "-O60", "-ruecknahme", "-versaeumnis"]);
+  await page.waitForFunction(() => location.hash.endsWith("&obsiegen=60&ende=ruecknahme,versaeumnis"));
+  // By hand, 10000 euros from 01.06.2025: after a withdrawal 283,00 + 2 x
+  // (1,3 x 652,00 + 20,00) x 1,19 = 2.347,88, all the claimant's, who has
+  // paid 283,00 and its lawyer; after a default judgement 849,00 + (1,8 x
+  // 652,00 + 20,00) x 1,19 = 2.269,38, all the defendant's.
+  const restored = await openPage("#streitwert=10000&recht=2025&obsiegen=60&ende=ruecknahme,versaeumnis");
+  const endings = await restored.waitForFunction(() => document.querySelector("#antwort .antwort-inhalt > ul:last-of-type") &&
+    Array.from(document.querySelectorAll("#antwort .antwort-inhalt > ul:last-of-type > li"), (item) => item.textContent.replace(/\s+/g, " ")));
+  assert.deepEqual(endings, [
+    "Erste Instanz mit Klagerücknahme: Sie tragen 2.347,88 € der Kosten von 2.347,88 €; Sie zahlen dem Beklagten 1.032,44 €.",
+    "Erste Instanz mit Versäumnisurteil: Sie tragen 0,00 € der Kosten von 2.269,38 €; der Beklagte zahlt Ihnen 2.269,38 €."]);
+  assert.deepEqual(await restored.evaluate(() => [document.getElementById("weitere").open,
+    ...["ruecknahme", "anerkenntnis", "versaeumnis"].map((ending) => document.getElementById("ende-" + ending).checked)]),
+  [true, true, false, true]);
+  // The figures show each ending's block, the picture each beside the judgement.
+  await restored.click("#darstellung-uebersicht");
+  await restored.waitForFunction(() => document.getElementById("uebersicht").textContent.includes("Verfahren mit Versäumnisurteil"));
+  await restored.click("#darstellung-diagramm");
+  const picture = await restored.waitForFunction(() => document.querySelector(".kostenrisiko-bild h3") &&
+    Array.from(document.querySelectorAll(".kostenrisiko-bild h3"), (name) => name.textContent));
+  assert.deepEqual(picture.slice(0, 3), ["Erste Instanz", "Erste Instanz mit Klagerücknahme", "Erste Instanz mit Versäumnisurteil"]);
+  await restored.close();
+  // The law of 2013 computes no ending, and says so.
+  await page.selectOption("#recht", "2013");
+  await expectReport(page, ["10000"]);
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("ende-ruecknahme").disabled,
+    document.getElementById("vergleich").disabled, document.getElementById("ende-2013").hidden]), [true, false, false]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("inputs as a form should take them, and a German message for the others", chromiumOnly, async () => {
   // The parser's cases are the module's (amount_test.mjs); here what the
   // form makes of them: the report and its address, or the message, the

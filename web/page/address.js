@@ -29,20 +29,29 @@ const kPartyKeys = { ohne: "-ohne", vorsteuer: "-vorsteuer" };
 export const kAroundKeys = ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter", "mahn",
   "auftraggeber-klaeger", "auftraggeber-beklagter", "beweis-klaeger", "beweis-beklagter"];
 
+// How the first instance may end besides the judgement and the settlement,
+// in the order of the report: the address lists those chosen (ende=
+// ruecknahme,versaeumnis), the reforms compute them.
+export const kEndings = { ruecknahme: "-ruecknahme", anerkenntnis: "-anerkenntnis", versaeumnis: "-versaeumnis" };
+
+// The endings an address or a form names, as the address writes them: known
+// ones once each, in the order of the report.
+export const endingsOf = (names) => Object.keys(kEndings).filter((ending) => names.includes(ending)).join(",");
+
 // The choices of a fresh form: the answer first, on every screen.
 export const defaultState = () => ({
   streitwert: "",
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
-  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "",
+  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "",
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
 // The choices under "Weitere Angaben": an address that sets any of them
 // opens it.
 export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer",
-  ...kAroundKeys];
+  "ende", ...kAroundKeys];
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
@@ -60,6 +69,7 @@ export function stateFromFragment(fragment, narrow) {
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
   state.obsiegen = values.get("obsiegen") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
+  state.ende = endingsOf((values.get("ende") ?? "").split(","));
   for (const key of kAroundKeys) state[key] = values.get(key) ?? fallback[key];
   for (const key of ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter"]) {
     if (!kBusinessFeeRates.includes(state[key])) state[key] = "";
@@ -79,6 +89,7 @@ export function fragmentOf(state, digits) {
   const share = parseShare(state.obsiegen).word;
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
+  if (state.ende) values.set("ende", state.ende);
   // The case as the engine takes it, or as typed while it is none.
   for (const key of kAroundKeys) {
     const parsed = key.startsWith("beweis-") ? parseEvidence(state[key]) : key.startsWith("auftraggeber-")
@@ -105,6 +116,8 @@ export function argumentsOf(state, digits, html) {
   // Around the lawsuit: the reforms compute it; a field without a value
   // gives no report (main.js says why).
   if (kLaws[state.recht]) words.push(...(aroundWords(state).words ?? []));
+  // How the first instance ends: the reforms compute it.
+  if (kLaws[state.recht] && state.ende) words.push(...state.ende.split(",").map((ending) => kEndings[ending]));
   if (html) words.push("-h");
   return words;
 }

@@ -21,6 +21,13 @@ test("an address gives the argument vector of its report", () => {
     ["#streitwert=10000&recht=2025&rolle=beklagter&obsiegen=40&ohne=klaeger&darstellung=text",
       ["10000", "-2025", "-O60", "-ohneK"]],
     ["#streitwert=10000&recht=2025&rolle=beklagter&obsiegen=1/3&darstellung=text", ["10000", "-2025", "-O2/3"]],
+    // How the first instance ends: known endings once each, in the order of
+    // the report, under a reform alone.
+    ["#streitwert=10000&recht=2025&ende=versaeumnis,ruecknahme,vergleich,versaeumnis&darstellung=text",
+      ["10000", "-2025", "-ruecknahme", "-versaeumnis"]],
+    ["#streitwert=10000&recht=2021&obsiegen=60&mahn=ja&ende=anerkenntnis&darstellung=text",
+      ["10000", "-2021", "-O60", "-mahn", "-anerkenntnis"]],
+    ["#streitwert=10000&ende=ruecknahme&darstellung=text", ["10000"]],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
@@ -38,4 +45,6 @@ test("the address holds the form: the amount's digits, or the text while it is n
   assert.match(fragmentOf({ ...state, obsiegen: "33.33 %", ohne: "klaeger" }, "5000"), /&obsiegen=33,33&ohne=klaeger$/);
   assert.match(fragmentOf({ ...state, rolle: "beklagter", obsiegen: "40" }, "5000"), /&rolle=beklagter&obsiegen=40$/);
   assert.equal(fragmentOf({ ...state, streitwert: "  " }, null), "");
+  assert.match(fragmentOf(stateFromFragment("#streitwert=5000&recht=2025&ende=versaeumnis,,x,anerkenntnis", false),
+    "5000"), /&ende=anerkenntnis,versaeumnis$/);
 });

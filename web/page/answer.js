@@ -4,7 +4,7 @@
 // comes back at the end. Figures in (zeb.figures of the report with the
 // share), the figures' rows out; the values are those of the law after
 // (the new column).
-import { costWays, rowOf } from "./keys.js";
+import { costWays, endingWays, rowOf } from "./keys.js";
 
 // Each role's rows: its part, and the first instance's balance by the
 // party that pays it.
@@ -33,6 +33,10 @@ export const casesOf = (role) => (role === "klaeger" ? { win: "-O100", lose: "-O
 //             lawyer and its evidence (a number)
 //   balances  {case: {value, receives}}: the first instance's balance,
 //             where the report has it: what comes back, or what it pays
+//   endings   [{name, total, value, balance}]: each early ending of the
+//             first instance that the report shows, the same in every case
+//             (the ending fixes who bears the costs): the party's part with
+//             what no one refunds it, and the balance {value, receives}
 // A value is {new, rows}: its euros, and the rows it adds up.
 export function answerOf(role, figures, ownLawyer, evidence = 0) {
   const { part, receives, pays } = kRoles[role];
@@ -58,12 +62,23 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   if (court && role === "klaeger") pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
   if (court && ownLawyer) pushRow("lawyer", own(`first_instance.${part}_lawyer_costs`) ?? own("first_instance.lawyer_costs"));
   if (court && evidence > 0) advance.push({ what: "evidence", value: { new: evidence, rows: [] } });
+  // The balance of `f` whose rows stand under `section`, where it has one.
+  const balanceOf = (f, section) => {
+    const back = rowOf(f, receives.replace("first_instance.", section));
+    if (!back) return undefined;
+    return back.new > 0 ? { value: valueOf([back]), receives: true }
+      : { value: valueOf([rowOf(f, pays.replace("first_instance.", section))]), receives: false };
+  };
   const balances = {};
   for (const c of cases) {
-    const back = rowOf(figures[c], receives);
-    if (back) {
-      balances[c] = back.new > 0 ? { value: valueOf([back]), receives: true } : { value: valueOf([rowOf(figures[c], pays)]), receives: false };
-    }
+    const balance = balanceOf(figures[c], "first_instance.");
+    if (balance) balances[c] = balance;
   }
-  return { ways, advance, balances };
+  const endings = endingWays(any).map((way) => ({
+    name: way.name,
+    total: Math.round(100 * (partOf(any, way.claimant).new + partOf(any, way.defendant).new)) / 100,
+    value: partOf(any, way[part]),
+    balance: balanceOf(any, `first_instance.${way.ending}.`),
+  }));
+  return { ways, advance, balances, endings };
 }

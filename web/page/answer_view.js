@@ -5,7 +5,7 @@
 import { argumentsOf, claimantShareWord, partyWords } from "./address.js";
 import { answerOf, casesOf } from "./answer.js";
 import { euros } from "./numbers.js";
-import { parseEvidence } from "./around.js";
+import { aroundWords, parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
 import { dateOf, wayHtml } from "./ways.js";
@@ -53,6 +53,7 @@ export function createAnswerView(container, zeb, switchLaw) {
     const run = (c, withWays) => zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays });
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
     const evidence = parseEvidence(state["beweis-" + role]).value;
+    const around = (aroundWords(state).words ?? []).length > 0;
     const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role),
       evidence ? Number(evidence.replace(",", ".")) : 0);
     const cache = new Map();
@@ -81,6 +82,14 @@ export function createAnswerView(container, zeb, switchLaw) {
       return `<li>${ifCase[c]}, ${receives ? `zahlt ${other} Ihnen` : `zahlen Sie ${toOther}`} ` +
         `${value(c, v, "Ausgleich, " + caseNames[c])}.</li>`;
     }).join("");
+    // The early endings: the same in every case, asked of the first.
+    const endings = answer.endings.map(({ name, total, value: v, balance }) => {
+      const { value: b, receives } = balance;
+      const settled = b.new === 0 ? "keiner zahlt dem anderen etwas"
+        : `${receives ? `${other} zahlt Ihnen` : `Sie zahlen ${toOther}`} ${value(order[0], b, "Ausgleich, " + name)}`;
+      return `<li>${escapeHtml(name)}: Sie tragen ${value(order[0], v, name)} der Kosten von ${euros(total)}; ` +
+        `${settled}.</li>`;
+    }).join("");
     container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
       `<h2 id="antwort-titel">Ihr Kostenrisiko als ${me}</h2>` +
       `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
@@ -88,10 +97,15 @@ export function createAnswerView(container, zeb, switchLaw) {
       (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") +
       (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>` : "") +
       (balances ? `<h3>Was am Ende ausgeglichen wird, erste Instanz</h3><ul>${balances}</ul>` : "") +
+      (endings ? `<h3>Wenn die erste Instanz anders endet</h3><p>Wer dann die Kosten trägt, folgt aus dem Ende, ` +
+        `nicht aus dem Anteil, zu dem Sie gewinnen:</p><ul>${endings}</ul>` : "") +
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
       `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
-      `demselben Anteil geteilt; nicht eingerechnet sind etwa Zeugen, Sachverständige und die vorgerichtliche ` +
-      `Geschäftsgebühr des Anwalts.${notes ? ` Mehr in den <a href="#antwort-anmerkungen">Anmerkungen</a>.` : ""}</p>` +
+      `demselben Anteil geteilt${endings ? ", die Enden der ersten Instanz nach ihrer Regel" : ""}; ` +
+      (around ? `eingerechnet sind Zeugen, Sachverständige und die vorgerichtliche Geschäftsgebühr nur, soweit ` +
+        `unter „Weitere Angaben“ genannt, Reisekosten nicht.`
+        : `nicht eingerechnet sind etwa Zeugen, Sachverständige und die vorgerichtliche Geschäftsgebühr des Anwalts.`) +
+      `${notes ? ` Mehr in den <a href="#antwort-anmerkungen">Anmerkungen</a>.` : ""}</p>` +
       `</section>`;
     if (notes) {
       const box = document.createElement("details");

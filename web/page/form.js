@@ -1,6 +1,6 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
-import { defaultState, kFurtherKeys } from "./address.js";
+import { defaultState, endingsOf, kFurtherKeys } from "./address.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
 // or "", and back.
@@ -23,6 +23,7 @@ export function stateOfForm(form, fallbackView) {
     ohne: partiesOf(!form.claimantLawyer.checked, !form.defendantLawyer.checked),
     vorsteuer: partiesOf(form.claimantTax.checked, form.defendantTax.checked),
     mahn: form.paymentOrder.checked ? "ja" : "nein",
+    ende: endingsOf(form.endings.filter((box) => box.checked).map((box) => box.value)),
     ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
   };
 }
@@ -43,6 +44,7 @@ export function showInForm(form, state) {
   form.claimantTax.checked = hasParty(state.vorsteuer, "klaeger");
   form.defendantTax.checked = hasParty(state.vorsteuer, "beklagter");
   form.paymentOrder.checked = state.mahn === "ja";
+  for (const box of form.endings) box.checked = state.ende.split(",").includes(box.value);
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
   // What the state sets under "Weitere Angaben" is seen; what the user
   // opened stays open.
@@ -50,17 +52,20 @@ export function showInForm(form, state) {
   if (kFurtherKeys.some((key) => state[key] !== fresh[key])) form.further.open = true;
 }
 
-// The cost risk's group takes input under the reforms alone, and says so
-// under the law of 2013.
+// The groups of the cost risk and the case around the lawsuit, and the
+// endings but the settlement, take input under the reforms alone, and say
+// so under the law of 2013.
 export function showLawInForm(form, law) {
   form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
-  form.costRiskIn2013.hidden = form.aroundIn2013.hidden = law !== "2013";
+  for (const box of form.endings) box.disabled = law === "2013";
+  form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
 export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
   form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles,
-  form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"]];
+  form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"],
+  ...form.endings];
 
 // The fields typed in: the amount, the share, the clients and the evidence.
 export const typedFields = (form) => [form.amount, form.share, form.around["auftraggeber-klaeger"],
@@ -73,5 +78,9 @@ export function describe(form, state, amountText, share) {
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
   const law = form.law.querySelector(`option[value="${state.recht}"]`).textContent;
   const won = share === undefined ? "" : ", der Kläger obsiegt zu " + share.slice(2) + (share.includes("/") ? "" : " %");
-  return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") + won + ".";
+  // The endings by their labels, under the reforms, which compute them.
+  const endings = state.recht === "2013" ? [] : form.endings.filter((box) => state.ende.split(",").includes(box.value))
+    .map((box) => ", " + box.labels[0].textContent);
+  return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") +
+    endings.join("") + won + ".";
 }

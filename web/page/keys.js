@@ -10,7 +10,14 @@ const kSectionNames = {
   revision_bgh: "Revision vor dem BGH",
   totals: "Gesamtkosten",
 };
-const kVariantNames = { settlement: "Prozeßvergleich" };
+const kVariantNames = {
+  settlement: "Prozeßvergleich",
+  withdrawal: "Klagerücknahme",
+  acknowledgement: "Anerkenntnisurteil",
+  default_judgment: "Versäumnisurteil",
+};
+// How the first instance may end early, in the order of the report.
+const kEndings = ["withdrawal", "acknowledgement", "default_judgment"];
 
 // The row of `figures` (zeb.figures) with `key`, or undefined.
 export const rowOf = (figures, key) => figures.rows.find((row) => row.key === key);
@@ -25,6 +32,13 @@ const kPaths = [
   ["with_revision", "Mit Berufung und Revision"],
   ["with_bgh_revision", "Mit Berufung und Revision vor dem BGH"],
 ];
+
+// The early endings of the first instance that a report with a share (-O)
+// shows: [{name, ending, claimant, defendant}], each party's part as a key.
+export const endingWays = (figures) => kEndings.map((ending) => ({
+  name: "Erste Instanz mit " + kVariantNames[ending], ending,
+  claimant: `first_instance.${ending}.claimant_share`, defendant: `first_instance.${ending}.defendant_share`,
+})).filter((way) => rowOf(figures, way.claimant) !== undefined);
 
 // The ways through the instances whose costs a report with a share (-O)
 // splits: the first instance, then each way over several instances; where

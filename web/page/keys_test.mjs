@@ -12,9 +12,12 @@ const rows = [
   ["revision.court_fees", "5 Gerichtsgebühren", "Rechenweg: Revision, 5 Gerichtsgebühren"],
   ["revision_bgh.court_fees", "5 Gerichtsgebühren", "Rechenweg: Revision vor dem BGH, 5 Gerichtsgebühren"],
   ["totals.with_appeal", "Gesamtkosten mit Berufung", "Rechenweg: Gesamtkosten, Gesamtkosten mit Berufung"],
+  ["first_instance.withdrawal.court_fees", "1 Gerichtsgebühr", "Rechenweg: Erste Instanz, Klagerücknahme, 1 Gerichtsgebühr"],
+  ["first_instance.default_judgment.claimant_lawyer_costs", "Anwaltskosten des Klägers",
+    "Rechenweg: Erste Instanz, Versäumnisurteil, Anwaltskosten des Klägers"],
   // A section or variant the page has no short name for goes by its heading.
-  ["appeal.withdrawal.court_fees", "1 Gerichtsgebühr", "Rechenweg: Berufung, Verfahren mit Klagerücknahme, 1 Gerichtsgebühr"],
-].map(([key, label, name]) => ({ key, label, name, headings: ["Berufungsverfahren", "Verfahren mit Klagerücknahme"] }));
+  ["appeal.waiver.court_fees", "2 Gerichtsgebühren", "Rechenweg: Berufung, Verfahren mit Verzichtsurteil, 2 Gerichtsgebühren"],
+].map(([key, label, name]) => ({ key, label, name, headings: ["Berufungsverfahren", "Verfahren mit Verzichtsurteil"] }));
 
 test("each way button is named by its block and its row, distinct where the labels are not", () => {
   for (const row of rows) assert.equal(wayButtonName(row), row.name, row.key);

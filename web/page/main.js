@@ -44,6 +44,9 @@ const form = {
   aroundGroup: byId("umfeld"),
   aroundIn2013: byId("umfeld-2013"),
   paymentOrder: byId("mahn"),
+  // How the first instance ends, in the order of the report.
+  endings: ["ende-ruecknahme", "ende-anerkenntnis", "ende-versaeumnis"].map(byId),
+  endingsIn2013: byId("ende-2013"),
   // The case around the lawsuit, by the state's keys.
   around: {
     "geschaeftsgebuehr-klaeger": byId("gebuehr-klaeger"),

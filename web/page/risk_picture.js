@@ -2,7 +2,7 @@
 // follows through the instances, the claimant's part of the costs beside
 // the defendant's under both editions of the law, the amounts written on
 // it. Figures in, HTML out; the rows are found by their keys.
-import { costWays, rowOf } from "./keys.js";
+import { costWays, endingWays, rowOf } from "./keys.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
 import { dateOf } from "./ways.js";
@@ -17,7 +17,12 @@ export function riskPictureHtml(figures, won) {
     const cents = (a, b) => Math.round(100 * (a + b)) / 100;
     return unrefunded ? { old: cents(row.old, unrefunded.old), new: cents(row.new, unrefunded.new) } : row;
   };
-  const ways = costWays(figures).map((way) => ({ name: way.name, claimant: part(way.claimant), defendant: part(way.defendant) }));
+  // The first instance's early endings beside its judgement.
+  const all = costWays(figures);
+  const afterFirst = all.findIndex((way) => way.claimant.startsWith("first_instance.")) + 1;
+  const endings = afterFirst > 0 ? endingWays(figures) : [];
+  all.splice(afterFirst, 0, ...endings);
+  const ways = all.map((way) => ({ name: way.name, claimant: part(way.claimant), defendant: part(way.defendant) }));
   if (ways.length === 0) return "";
   const dates = figures.columns.map(dateOf);
   const top = Math.max(...ways.flatMap((way) => [way.claimant.old + way.defendant.old, way.claimant.new + way.defendant.new]));
@@ -30,7 +35,7 @@ export function riskPictureHtml(figures, won) {
     bar(way.claimant[column], way.defendant[column])).join("") + "</li>").join("");
   return `<figure class="kostenrisiko-bild" aria-labelledby="kostenrisiko-titel">` +
     `<figcaption id="kostenrisiko-titel">Wer trägt die Kosten, wenn der Kläger zu ${escapeHtml(won)} obsiegt: ` +
-    `jede Instanz nach diesem Anteil ` +
+    `jede Instanz nach diesem Anteil` + (endings.length ? ", die Enden der ersten Instanz nach ihrer Regel " : " ") +
     `<span class="legende-klaeger">Kläger</span> <span class="legende-beklagter">Beklagter</span></figcaption>` +
     `<ol>${parts}</ol></figure>`;
 }

@@ -24,3 +24,14 @@ test("the picture follows the first instance and each way through the instances,
     ["Revision", "Revision vor dem BGH"]);
   assert.equal(riskPictureHtml(figuresOf(["first_instance.court_fees"]), "60 %"), "");
 });
+
+test("the first instance's early endings stand beside its judgement, in the order of the report", () => {
+  const html = riskPictureHtml(figuresOf([...parties("first_instance"), ...parties("first_instance.default_judgment"),
+    ...parties("first_instance.withdrawal"), "totals.claimant_with_appeal", "totals.defendant_with_appeal"]), "60 %");
+  assert.deepEqual(names(html), ["Erste Instanz", "Erste Instanz mit Klagerücknahme",
+    "Erste Instanz mit Versäumnisurteil", "Mit Berufung"]);
+  assert.match(html, /die Enden der ersten Instanz nach ihrer Regel/);
+  // Without the first instance, no ending.
+  assert.deepEqual(names(riskPictureHtml(figuresOf([...parties("appeal"), ...parties("first_instance.withdrawal")]),
+    "60 %")), ["Berufung"]);
+});
