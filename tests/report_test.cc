@@ -327,10 +327,10 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-versaeumnis" + ending2013,
        "10000 -2025 -versaeumnis -anerkenntnis -V"},
       {{"10000", "-anerkenntnis", "-O60"}, "-O60" + in2013, "10000 -2025 -anerkenntnis -O60"},
-      {{"10000", "-anerkenntnis", "-mahn"}, "-mahn" + around2013, "10000 -2025 -anerkenntnis -mahn"},
-      {{"-ruecknahme", "10000", "-2025"},
-       "\"-ruecknahme" + amount,
-       "10000 -ruecknahme -2025"},
+      {{"10000", "-anerkenntnis", "-mahn"},
+       "-mahn" + around2013,
+       "10000 -2025 -anerkenntnis -mahn"},
+      {{"-ruecknahme", "10000", "-2025"}, "\"-ruecknahme" + amount, "10000 -ruecknahme -2025"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
