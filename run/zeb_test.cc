@@ -291,7 +291,6 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
   const std::vector<const char*> o60 = {"5000", "-2025", "-O60,00", "-V"};
   const std::vector<const char*> ends = {"10000", "-2025",         "-k",         "-versaeumnis",
                                          "-O60",  "-anerkenntnis", "-ruecknahme"};
-  const std::vector<const char*> withdrawn = {"10000", "-2025", "-k", "-O60", "-ruecknahme"};
   const std::vector<const char*> unaided = {
       "10000", "-2025", "-k", "-O60", "-ruecknahme", "-ohneK", "-vorsteuerB", "-auftraggeberB2"};
   const std::vector<const char*> chain = {"10000", "-2025", "-k",          "-O60",
@@ -314,16 +313,12 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {o60, "totals.defendant_with_appeal", "Beklagter trägt mit Berufung", 3261'17, 3456'22},
       {ends, "first_instance.withdrawal.court_fees", "1 Gerichtsgebühr", 266'00, 283'00},
       {ends, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 973'66, 1032'44},
-      {ends, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 973'66, 1032'44},
       {ends, "first_instance.withdrawal.process_costs", "Prozeßkosten: Gerichtskosten + beide Anwälte", 2213'32, 2347'88},
       {ends, "first_instance.withdrawal.claimant_share", "davon trägt der Kläger 100 %", 2213'32, 2347'88},
       {ends, "first_instance.withdrawal.defendant_share", "davon trägt der Beklagte 0 %", 0, 0},
       {ends, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 973'66, 1032'44},
-      {ends, "first_instance.withdrawal.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 0, 0},
-      {ends, "first_instance.acknowledgement.court_fees", "1 Gerichtsgebühr", 266'00, 283'00},
       {ends, "first_instance.acknowledgement.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1850'45, 1963'50},
       {ends, "first_instance.acknowledgement.to_distribute", "Zu verteilende Kosten", 3966'90, 4210'00},
-      {ends, "first_instance.acknowledgement.claimant_share", "davon trägt der Kläger 0 %", 0, 0},
       {ends, "first_instance.acknowledgement.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2116'45, 2246'50},
       {ends, "first_instance.default_judgment.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
       {ends, "first_instance.default_judgment.claimant_lawyer_costs", "Anwaltskosten des Klägers", 1338'99, 1420'38},
@@ -332,7 +327,6 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {ends, "first_instance.default_judgment.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2136'99, 2269'38},
       // The judgement and the totals stay as they were: 40 % of 4.776,00.
       {ends, "first_instance.claimant_share", "davon trägt der Kläger 40 %", 1799'56, 1910'40},
-      {withdrawn, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 973'66, 1032'44},
       {unaided, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 0, 0},
       {unaided, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1192'86, 1265'21},
       {unaided, "first_instance.withdrawal.to_distribute", "Zu verteilende Kosten", 1268'40, 1346'20},
@@ -340,7 +334,6 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {chain, "first_instance.withdrawal.court_fees", "1 Gerichtsgebühr, abzüglich Mahnverfahren", 133'00, 141'50},
       {chain, "first_instance.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 243'00, 256'56},
       {chain, "first_instance.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 608'33, 644'50},
-      {chain, "first_instance.withdrawal.to_distribute", "Zu verteilende Kosten", 2260'92, 2395'48},
       {chain, "first_instance.withdrawal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 997'46, 1056'24},
       {chain, "first_instance.withdrawal.claimant_not_refunded", "Nicht erstattet, trägt der Kläger selbst", 498'73, 528'12},
       {chain, "first_instance.default_judgment.court_fees", "3 Gerichtsgebühren, abzüglich Mahnverfahren", 665'00, 707'50},
@@ -460,6 +453,7 @@ TEST(RunZebFigures, KeysNameEveryRowAndHeading) {
                         "process_costs", "to_distribute", "claimant_share", "defendant_share",
                         "defendant_pays_claimant", "claimant_pays_defendant"});
   };
+
   EXPECT_EQ(
       keysOf(figuresOf({"5000", "-2025", "-k", "-O60", "-versaeumnis", "-ruecknahme"}, false)),
       std::make_pair(base + first + ending("first_instance.withdrawal") +

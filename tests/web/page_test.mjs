@@ -513,9 +513,7 @@ test("how the first instance ends: the group sets, keeps and shows the endings, 
   assert.deepEqual(await restored.evaluate(() => [document.getElementById("weitere").open,
     ...["ruecknahme", "anerkenntnis", "versaeumnis"].map((ending) => document.getElementById("ende-" + ending).checked)]),
   [true, true, false, true]);
-  // The figures show each ending's block, the picture each beside the judgement.
-  await restored.click("#darstellung-uebersicht");
-  await restored.waitForFunction(() => document.getElementById("uebersicht").textContent.includes("Verfahren mit Versäumnisurteil"));
+  // The picture puts each ending beside the judgement.
   await restored.click("#darstellung-diagramm");
   const picture = await restored.waitForFunction(() => document.querySelector(".kostenrisiko-bild h3") &&
     Array.from(document.querySelectorAll(".kostenrisiko-bild h3"), (name) => name.textContent));
