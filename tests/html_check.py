@@ -20,7 +20,8 @@ from reference_model import shown_sections
 
 SWITCH_SETS = [[], ['-V'], ['-A'], ['-E'], ['-k'], ['-b'], ['-r'], ['-m'], ['-E', '-V', '-A'],
                ['-2025'], ['-2021', '-E', '-V'], ['-2025', '-W', '-V'], ['-W', '-m'],
-               ['-2025', '-O60', '-V', '-W', '-ohneK']]
+               ['-2025', '-O60', '-V', '-W', '-ohneK'],
+               ['-2025', '-O60', '-W', '-ruecknahme', '-anerkenntnis', '-versaeumnis']]
 AMOUNT = '5000'
 # Above the cap of 30 million euros a reform's report has a line on it.
 CASES = [(AMOUNT, switches) for switches in SWITCH_SETS] + [('45000000', ['-2025', '-V'])]
@@ -111,6 +112,11 @@ def expected_rows(amount, switches):
     rows += 1 + values if sections['m'] else 0
     rows += instance * (sections['k'] + sections['b'] + 2 * sections['r'])
     rows += 2 * values if risk and sections['k'] else 0  # the first instance's balance
+    # The first instance's endings: the judgement's heading, each ending's
+    # heading, four rows and those of who bears its costs with its balance.
+    endings = sum(w in ('-ruecknahme', '-anerkenntnis', '-versaeumnis') for w in switches)
+    if endings and sections['k']:
+        rows += (0 if settled else 1) + endings * (1 + 4 * values + (5 * values if risk else 0))
     rows += (1 + (9 if risk else 3) * values) if sections['k'] and sections['b'] and sections['r'] else 0
     return rows
 
@@ -143,7 +149,8 @@ def browser_problems(dom, amount, switches):
     else:
         lists = notes[0].kids('ol')
         items = lists[0].kids('li') if len(lists) == 1 else []
-        if len(items) != (14 if any(w.startswith('-O') for w in switches) else 13):
+        endings = any(w in ('-ruecknahme', '-anerkenntnis', '-versaeumnis') for w in switches)
+        if len(items) != 13 + any(w.startswith('-O') for w in switches) + endings:
             problems.append('%d notes' % len(items))
         else:
             lettered = {}
