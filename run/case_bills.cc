@@ -14,25 +14,6 @@ constexpr FeeRate kPaymentOrderFees[] = {{10, 3305, "Verfahrensgebühr"},
                                          {5, 3307, "Verfahrensgebühr"}};
 constexpr const char* kSideNames[] = {"Kläger", "Beklagte"};
 
-// The bill of fees `fees` with `credited` credited onto them, and its way:
-// the fees after the credit, the flat rate, VAT and the sum.
-LawyerBill billOf(Cents fees, Cents credited, Steps* steps) {
-  LawyerBill bill{fees, credited, {}, {}};
-  const Cents share = percentOf(fees, kExpensePercent);
-  bill.flatRate = std::min(share, kExpenseLimit);
-  bill.vat = percentOf(bill.net(), kVatPercent);
-  if (steps != nullptr) {
-    if (credited.count != 0) {
-      steps->push_back(steps::afterCredit(euros(fees), euros(credited), euros(fees - credited)));
-    }
-    steps->push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
-                                     euros(fees), euros(share), euros(bill.flatRate)));
-    steps->push_back(steps::vat(static_cast<int>(kVatPercent), euros(bill.net()), euros(bill.vat)));
-    steps->push_back(steps::sum(euros(bill.gross())));
-  }
-  return bill;
-}
-
 }  // namespace
 
 int clientsRaise(int clients) { return std::min(3 * (clients - 1), 20); }
@@ -48,7 +29,22 @@ std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps)
     steps->push_back(steps::billFee({party.businessFeeTenths, 2300, "Geschäftsgebühr"}, raise,
                                     party.clients, euros(fee_), euros(fee)));
   }
-  return billOf(fee, {}, steps);
+  return lawyerBill(fee, {}, steps);
+}
+
+Cents CaseBills::businessFeeCredit(const PartyCase& party, bool credit, Steps* steps) const {
+  const int business = party.businessFeeTenths;
+  if (business == 0) return {};
+  if (!credit) {
+    if (steps != nullptr) steps->push_back(steps::refundedWithoutBusinessCredit());
+    return {};
+  }
+  const int hundredths = businessCreditHundredths(business);
+  const Cents value = partOf(fee_, hundredths, 100);
+  if (steps != nullptr) {
+    steps->push_back(steps::businessCredit(business, hundredths, euros(fee_), euros(value)));
+  }
+  return value;
 }
 
 LawyerBill CaseBills::paymentOrder(std::size_t side, bool creditBusinessFee, Steps* steps) const {
@@ -64,22 +60,14 @@ LawyerBill CaseBills::paymentOrder(std::size_t side, bool creditBusinessFee, Ste
   if (steps != nullptr) {
     steps->push_back(steps::billFee(rate, raise, party.around.clients, euros(fee_), euros(fee)));
   }
-  Cents credited;
-  const int business = party.around.businessFeeTenths;
-  if (business != 0 && creditBusinessFee) {
-    // Half the business fee onto the first procedure fee that follows it.
-    const int hundredths = businessCreditHundredths(business);
-    const Cents credit = partOf(fee_, hundredths, 100);
-    credited = std::min(credit, fee);
-    if (steps != nullptr) {
-      steps->push_back(steps::businessCredit(business, hundredths, euros(fee_), euros(credit)));
-      steps->push_back(
-          steps::credited("Verfahrensgebühr", euros(fee), credit > fee, euros(credited)));
-    }
-  } else if (business != 0 && steps != nullptr) {
-    steps->push_back(steps::refundedWithoutBusinessCredit());
+  // The business fee's credit onto the first procedure fee that follows it.
+  const Cents credit = businessFeeCredit(party.around, creditBusinessFee, steps);
+  const Cents credited = std::min(credit, fee);
+  if (credit.count != 0 && steps != nullptr) {
+    steps->push_back(
+        steps::credited("Verfahrensgebühr", euros(fee), credit > fee, euros(credited)));
   }
-  return billOf(fee, credited, steps);
+  return lawyerBill(fee, credited, steps);
 }
 
 LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool first,
@@ -120,22 +108,14 @@ LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool f
         steps->push_back(steps::paymentOrderCredit(rate.number, euros(paymentOrderFee)));
       }
     }
-    const int business = party.around.businessFeeTenths;
-    if (business != 0 && creditBusinessFee) {
-      const int hundredths = businessCreditHundredths(business);
-      const Cents businessCredit = partOf(fee_, hundredths, 100);
+    const Cents businessCredit = businessFeeCredit(party.around, creditBusinessFee, steps);
+    if (businessCredit.count != 0) {
       const Cents used = std::min(businessCredit, paymentOrderFee);
       credit = credit + businessCredit - used;
-      if (steps != nullptr) {
-        steps->push_back(
-            steps::businessCredit(business, hundredths, euros(fee_), euros(businessCredit)));
-        if (afterPaymentOrder_) {
-          steps->push_back(steps::businessCreditRest(euros(businessCredit), euros(used),
-                                                     euros(businessCredit - used)));
-        }
+      if (afterPaymentOrder_ && steps != nullptr) {
+        steps->push_back(steps::businessCreditRest(euros(businessCredit), euros(used),
+                                                   euros(businessCredit - used)));
       }
-    } else if (business != 0 && steps != nullptr) {
-      steps->push_back(steps::refundedWithoutBusinessCredit());
     }
     credited = std::min(credit, procedure);
     if (credit.count != 0 && steps != nullptr) {
@@ -143,7 +123,7 @@ LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool f
                                        euros(credited)));
     }
   }
-  return billOf(fees, credited, steps);
+  return lawyerBill(fees, credited, steps);
 }
 
 }  // namespace zeb

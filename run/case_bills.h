@@ -61,6 +61,11 @@ class CaseBills {
                       Steps* steps) const;
 
  private:
+  // The credit of the business fee of `party` onto the procedure fee that
+  // follows it, and its way: none without a business fee, or where it is
+  // not to be `credit`ed (the opponent cannot claim it).
+  Cents businessFeeCredit(const PartyCase& party, bool credit, Steps* steps) const;
+
   Cents fee_;
   std::array<CaseSide, 2> sides_;
   bool afterPaymentOrder_;

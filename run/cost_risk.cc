@@ -130,6 +130,12 @@ Cents CostRisk::costsOf(std::size_t party, const LawyerBill& bill) const {
   return parties_[party].deductsVat ? bill.net() : bill.gross();
 }
 
+CostRisk::Charged CostRisk::chargedBefore(std::size_t party, const CaseBills& bills) const {
+  const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
+  return {business ? std::optional<Cents>(costsOf(party, *business)) : std::nullopt,
+          costsOf(party, bills.paymentOrder(party, true, nullptr))};
+}
+
 CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedule,
                                       const RiskInstance& instance,
                                       std::array<const BlockRates*, 2> sides,
@@ -162,10 +168,7 @@ CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedu
             : Cents{};
     a.lawyers[party] = paymentOrder + first;
     // What its lawyer charges, after every credit.
-    const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
-    const Cents businessCosts = business ? costsOf(party, *business) : Cents{};
-    const Cents charged = businessCosts + costsOf(party, bills.paymentOrder(party, true, nullptr)) +
-                          costsOf(party, block.bills[party]);
+    const Cents charged = chargedBefore(party, bills).total() + costsOf(party, block.bills[party]);
     notRefunded[party] = charged - a.lawyers[party];
     if (steps != nullptr) {
       steps->push_back(steps::refundable(kParties[party].ofParty, parties_[party].deductsVat,
@@ -338,16 +341,14 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
       Cents own = lawyerCosts(party, block, instance, steps);
       Cents court = block.court;
       if (aroundFirst) {
-        const CaseBills bills = r.caseBills(s == 0 ? Schedule::Old : Schedule::New);
-        const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
-        const Cents businessCosts = business ? costsOf(party, *business) : Cents{};
-        const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, true, nullptr));
-        if (steps != nullptr && (business || r.around()->afterPaymentOrder)) {
-          steps->push_back(steps::ownLawyerCosts(euros(businessCosts), euros(paymentOrder),
-                                                 euros(own),
-                                                 euros(businessCosts + paymentOrder + own)));
+        const Charged before =
+            chargedBefore(party, r.caseBills(s == 0 ? Schedule::Old : Schedule::New));
+        if (steps != nullptr && (before.business || r.around()->afterPaymentOrder)) {
+          steps->push_back(steps::ownLawyerCosts(euros(before.business.value_or(Cents{})),
+                                                 euros(before.paymentOrder), euros(own),
+                                                 euros(before.total() + own)));
         }
-        own = businessCosts + paymentOrder + own;
+        own = before.total() + own;
         court = block.court + block.paymentOrderCourt + block.evidence;
       }
       // Half the court costs, rounded half up, for the claimant; the rest

@@ -5,6 +5,7 @@
 // instances, all in whole cents.
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 
 #include "report/report_options.h"
@@ -67,6 +68,15 @@ class CostRisk {
     Cents byClaimant() const { return court + evidence[0] + lawyers[0]; }
   };
 
+  // What a party's lawyer charges before the first instance, after every
+  // credit: its business fee, where it earned one, and the payment order.
+  struct Charged {
+    std::optional<Cents> business;
+    Cents paymentOrder;
+
+    Cents total() const { return business.value_or(Cents{}) + paymentOrder; }
+  };
+
   // Each party's part of a block's costs and what no one refunds it, and
   // the ways to the parts.
   struct Split {
@@ -89,6 +99,9 @@ class CostRisk {
   // A bill as `party` bears and claims it: without VAT where it deducts
   // input tax.
   Cents costsOf(std::size_t party, const LawyerBill& bill) const;
+  // What `party`'s lawyer charges before the first instance, as it bears
+  // it, by its lawyers' `bills`.
+  Charged chargedBefore(std::size_t party, const CaseBills& bills) const;
   // What a block of `instance` under `schedule` distributes, and around the
   // first instance of a lawsuit what no one refunds each party.
   Advanced advanced(const ReckoningInCents& r, Schedule schedule, const RiskInstance& instance,

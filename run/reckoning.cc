@@ -124,7 +124,32 @@ Steps joined(Steps lines, const std::string& line) {
   return lines;
 }
 
+// ------------------------------------------------------------------- reforms
+
+// The expense flat rate of 20 per cent, at most 20,00 euros (VV RVG Nr.
+// 7002), and VAT of 19 per cent (VV RVG Nr. 7008, § 12 Abs. 1 UStG).
+constexpr std::int64_t kExpensePercent = 20;
+constexpr Cents kExpenseLimit = {2'000};
+constexpr std::int64_t kVatPercent = 19;
+
 }  // namespace
+
+LawyerBill lawyerBill(Cents fees, Cents credited, Steps* steps) {
+  LawyerBill bill{fees, credited, {}, {}};
+  const Cents share = percentOf(fees, kExpensePercent);
+  bill.flatRate = std::min(share, kExpenseLimit);
+  bill.vat = percentOf(bill.net(), kVatPercent);
+  if (steps != nullptr) {
+    if (credited.count != 0) {
+      steps->push_back(steps::afterCredit(euros(fees), euros(credited), euros(fees - credited)));
+    }
+    steps->push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
+                                     euros(fees), euros(share), euros(bill.flatRate)));
+    steps->push_back(steps::vat(static_cast<int>(kVatPercent), euros(bill.net()), euros(bill.vat)));
+    steps->push_back(steps::sum(euros(bill.gross())));
+  }
+  return bill;
+}
 
 BlockOf<Extended> blockValues(Fee courtFee, Fee lawyerFee, const BlockRates& rates) {
   return blockIn<Extended>(courtFee, lawyerFee, rates).block;
@@ -300,25 +325,23 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   Block v;
   v.court = timesRate(courtFee, rates.court.tenths);
   v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
-  const Cents share = percentOf(v.lawyer, kExpensePercent);
-  const Cents expenses = std::min(share, kExpenseLimit);
-  const Cents net = v.lawyer + expenses;
-  const Cents vat = percentOf(net, kVatPercent);
-  v.gross = net + vat;
-  v.process = v.court + 2 * v.gross;
-  v.bills[0] = v.bills[1] = LawyerBill{v.lawyer, {}, expenses, vat};
+  // One bill, the same for both parties.
+  Steps* billSteps = nullptr;
   if (ways != nullptr) {
-    const std::string lawyer = steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer));
     BlockOf<Way>& w = *ways;
     w.court.steps = joined(feeWay(schedule, FeeKind::Court),
                            steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
-    w.lawyer.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
-    w.gross.steps = joined(feeWay(schedule, FeeKind::Lawyer), lawyer);
-    w.gross.steps.push_back(steps::expenses(static_cast<int>(kExpensePercent), euros(kExpenseLimit),
-                                            euros(v.lawyer), euros(share), euros(expenses)));
-    w.gross.steps.push_back(steps::vat(static_cast<int>(kVatPercent), euros(net), euros(vat)));
-    w.gross.steps.push_back(steps::sum(euros(v.gross)));
-    w.process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
+    w.lawyer.steps = joined(feeWay(schedule, FeeKind::Lawyer),
+                            steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer)));
+    w.gross.steps = w.lawyer.steps;
+    billSteps = &w.gross.steps;
+  }
+  const LawyerBill bill = lawyerBill(v.lawyer, {}, billSteps);
+  v.gross = bill.gross();
+  v.process = v.court + 2 * v.gross;
+  v.bills = {bill, bill};
+  if (ways != nullptr) {
+    ways->process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
   }
   return v;
 }

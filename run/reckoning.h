@@ -145,13 +145,6 @@ struct BlockOf {
   }
 };
 
-// The expense flat rate of the reforms, 20 per cent, at most 20,00 euros
-// (VV RVG Nr. 7002), and their VAT of 19 per cent (VV RVG Nr. 7008, § 12
-// Abs. 1 UStG).
-inline constexpr std::int64_t kExpensePercent = 20;
-inline constexpr Cents kExpenseLimit = {2'000};
-inline constexpr std::int64_t kVatPercent = 19;
-
 // A lawyer's bill in one matter (§ 17 RVG): its fees as earned, what is
 // credited onto them, its flat rate (VV RVG Nr. 7002: 20 % of the fees
 // before the credit, at most 20,00) and VAT (Nr. 7008: 19 % of the fees
@@ -167,6 +160,11 @@ struct LawyerBill {
   Cents net() const { return fees - credited + flatRate; }
   Cents gross() const { return net() + vat; }
 };
+
+// The bill of a reform's lawyer fees `fees` with `credited` credited onto
+// them, and where `steps` are recorded its way: the fees after the
+// credit, the flat rate, VAT and the sum.
+LawyerBill lawyerBill(Cents fees, Cents credited, Steps* steps);
 
 // The values of a reform's block: those of every block, and each party's
 // lawyer bill in it (the same for both in a textbook block). Around the

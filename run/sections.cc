@@ -334,6 +334,29 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   }
 }
 
+// Prints each party's bill in a matter before the first instance, where
+// `billOf(bills, side, steps)` gives it one, from the 1,0 fee on.
+template <class BillOf>
+void printPartyBills(const ReckoningInCents& reckoning, BillOf billOf) {
+  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+    Recorded<Way> ways(runState().recordsWays);
+    PerSchedule<Cents> gross;
+    bool billed = false;
+    for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
+      Way* way = ways[scheduleIndex(schedule)];
+      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+      const std::optional<LawyerBill> bill =
+          billOf(reckoning.caseBills(schedule), side, way != nullptr ? &way->steps : nullptr);
+      billed = bill.has_value();
+      if (billed) gross[scheduleIndex(schedule)] = bill->gross();
+    }
+    if (billed) {
+      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
+                 reckoning.basis(), 0, ways[0], ways[1]);
+    }
+  }
+}
+
 }  // namespace
 
 template <class Reckoning>
@@ -362,43 +385,18 @@ void printPaymentOrderSection(const Reckoning& reckoning) {
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
     const ReportOptions* around = reckoning.around();
     if (around == nullptr || !around->afterPaymentOrder) return;
-    for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
-      Recorded<Way> bill(runState().recordsWays);
-      PerSchedule<Cents> gross;
-      for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
-        Way* way = bill[scheduleIndex(schedule)];
-        if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
-        gross[scheduleIndex(schedule)] =
-            reckoning.caseBills(schedule)
-                .paymentOrder(side, true, way != nullptr ? &way->steps : nullptr)
-                .gross();
-      }
-      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
-                 reckoning.basis(), 0, bill[0], bill[1]);
-    }
+    printPartyBills(reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
+      return std::optional<LawyerBill>(bills.paymentOrder(side, true, steps));
+    });
   }
 }
 
 void printPreTrialSection(const ReckoningInCents& reckoning) {
   printHeading(1, inCurrentMode({"Vorgerichtliche T\204tigkeit", "Vorgerichtliche T&auml;tigkeit"}),
                "pre_trial");
-  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
-    Recorded<Way> bill(runState().recordsWays);
-    PerSchedule<Cents> gross;
-    bool earned = false;
-    for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
-      Way* way = bill[scheduleIndex(schedule)];
-      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
-      const std::optional<LawyerBill> fee =
-          reckoning.caseBills(schedule).businessFee(side, way != nullptr ? &way->steps : nullptr);
-      earned = fee.has_value();
-      if (earned) gross[scheduleIndex(schedule)] = fee->gross();
-    }
-    if (earned) {
-      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
-                 reckoning.basis(), 0, bill[0], bill[1]);
-    }
-  }
+  printPartyBills(reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
+    return bills.businessFee(side, steps);
+  });
 }
 
 template <class Reckoning>

@@ -4,7 +4,7 @@
 // comes back at the end. Figures in (zeb.figures of the report with the
 // share), the figures' rows out; the values are those of the law after
 // (the new column).
-import { costWays, endingWays, rowOf } from "./keys.js";
+import { costWays, endingWays, partRows, rowOf } from "./keys.js";
 
 // Each role's rows: its part, and the first instance's balance by the
 // party that pays it.
@@ -44,11 +44,12 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   const any = figures.win;
   // A party's part of a way's costs: in the first instance with what no
   // one refunds it.
-  const partOf = (f, key) => valueOf([rowOf(f, key), key.startsWith("first_instance.") &&
-    rowOf(f, key.replace("_share", "_not_refunded"))].filter(Boolean));
+  const partOf = (f, key) => valueOf(partRows(f, key));
+  // A way's costs: both parties' parts.
+  const totalOf = (way) => valueOf([...partRows(any, way.claimant), ...partRows(any, way.defendant)]).new;
   const ways = costWays(any).map((way) => ({
     name: way.name,
-    total: Math.round(100 * (partOf(any, way.claimant).new + partOf(any, way.defendant).new)) / 100,
+    total: totalOf(way),
     values: Object.fromEntries(cases.map((c) => [c, partOf(figures[c], way[part])])),
   }));
   const advance = [];
@@ -76,7 +77,7 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   }
   const endings = endingWays(any).map((way) => ({
     name: way.name,
-    total: Math.round(100 * (partOf(any, way.claimant).new + partOf(any, way.defendant).new)) / 100,
+    total: totalOf(way),
     value: partOf(any, way[part]),
     balance: balanceOf(any, `first_instance.${way.ending}.`),
   }));

@@ -1,6 +1,7 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
 import { defaultState, endingsOf, kFurtherKeys } from "./address.js";
+import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
 // or "", and back.
@@ -77,7 +78,7 @@ export const typedFields = (form) => [form.amount, form.share, form.around["auft
 export function describe(form, state, amountText, share) {
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
   const law = form.law.querySelector(`option[value="${state.recht}"]`).textContent;
-  const won = share === undefined ? "" : ", der Kläger obsiegt zu " + share.slice(2) + (share.includes("/") ? "" : " %");
+  const won = share === undefined ? "" : ", der Kläger obsiegt zu " + wonText(share);
   // The endings by their labels, under the reforms, which compute them.
   const endings = state.recht === "2013" ? [] : form.endings.filter((box) => state.ende.split(",").includes(box.value))
     .map((box) => ", " + box.labels[0].textContent);

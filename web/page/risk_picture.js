@@ -2,7 +2,7 @@
 // follows through the instances, the claimant's part of the costs beside
 // the defendant's under both editions of the law, the amounts written on
 // it. Figures in, HTML out; the rows are found by their keys.
-import { costWays, endingWays, rowOf } from "./keys.js";
+import { costWays, endingWays, partRows } from "./keys.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
 import { dateOf } from "./ways.js";
@@ -12,10 +12,9 @@ import { dateOf } from "./ways.js";
 export function riskPictureHtml(figures, won) {
   // Each party's part, in the first instance with what no one refunds it.
   const part = (key) => {
-    const row = rowOf(figures, key);
-    const unrefunded = key.startsWith("first_instance.") && rowOf(figures, key.replace("_share", "_not_refunded"));
-    const cents = (a, b) => Math.round(100 * (a + b)) / 100;
-    return unrefunded ? { old: cents(row.old, unrefunded.old), new: cents(row.new, unrefunded.new) } : row;
+    const rows = partRows(figures, key);
+    const sum = (column) => Math.round(100 * rows.reduce((cents, row) => cents + row[column], 0)) / 100;
+    return { old: sum("old"), new: sum("new") };
   };
   // The first instance's early endings beside its judgement.
   const all = costWays(figures);
