@@ -47,9 +47,12 @@ dpkg-deb -x "$package" "$scratch/root"
 [[ "$("$scratch/root/usr/bin/zeb" 5000)" == "$expected" ]] || fail "packaged zeb prints another report"
 doc=$scratch/root/usr/share/doc/zeb
 gzip -t "$scratch/root/usr/share/man/man1/zeb.1.gz" || fail "man page not gzip-compressed"
-gzip -dc "$doc/changelog.gz" | head -1 | grep -q "^zeb ($version) " || fail "changelog"
-head -1 "$doc/copyright" |
-  grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$" ||
+# The first lines read whole: head or grep -q ending a pipeline early would
+# end its writer by SIGPIPE, which pipefail reports as a failure.
+changelog=$(gzip -dc "$doc/changelog.gz")
+[[ ${changelog%%$'\n'*} == "zeb ($version) "* ]] || fail "changelog"
+copyright=$(<"$doc/copyright")
+[[ ${copyright%%$'\n'*} == "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ]] ||
   fail "copyright is not machine-readable"
 grep -q "^License: Expat$" "$doc/copyright" || fail "copyright names no MIT (Expat) license"
 cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/share/doc/zeb"

@@ -7,13 +7,24 @@
 set -euo pipefail
 zeb=$1
 fail() { echo "FAILED: $*" >&2; exit 1; }
-# What a terminal of the locale $1 receives from the command $2.
-onTerminal() { LANG=$1 LC_ALL= script -qec "$2" /dev/null </dev/null; }
-onTerminal C.UTF-8 "$zeb 5000 -k -b -A" | grep -qaF "Gerichtsgebühr:" || fail "standard output on a UTF-8 terminal"
-onTerminal C.UTF-8 "$zeb 5000 -h >/dev/null" | grep -qaF "HTML-Ausgabe für Streitwert 5000" ||
-  fail "standard error on a UTF-8 terminal"
-onTerminal C "$zeb 5000 -k -b -A" | grep -qaF $'Gerichtsgeb\x81hr:' || fail "a terminal of another character set"
-"$zeb" 5000 -k -b -A | grep -qaF $'Gerichtsgeb\x81hr:' || fail "a pipe"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# What a terminal of the locale $1 receives from the command $2, kept in a
+# file: a reader that stops at its first match (grep -q) would end script
+# by SIGPIPE, which pipefail reports as a failure.
+onTerminal() { LANG=$1 LC_ALL= script -qec "$2" /dev/null </dev/null >"$scratch/terminal"; }
+# Whether the file $1 holds the bytes $2.
+holds() { grep -qaF -- "$2" "$1"; }
+onTerminal C.UTF-8 "$zeb 5000 -k -b -A"
+holds "$scratch/terminal" "Gerichtsgebühr:" || fail "standard output on a UTF-8 terminal"
+onTerminal C.UTF-8 "$zeb 5000 -h >/dev/null"
+holds "$scratch/terminal" "HTML-Ausgabe für Streitwert 5000" || fail "standard error on a UTF-8 terminal"
+onTerminal C "$zeb 5000 -k -b -A"
+holds "$scratch/terminal" $'Gerichtsgeb\x81hr:' || fail "a terminal of another character set"
+"$zeb" 5000 -k -b -A >"$scratch/pipe"
+holds "$scratch/pipe" $'Gerichtsgeb\x81hr:' || fail "a file"
+"$zeb" 5000 -k -b -A | cat >"$scratch/pipe"
+holds "$scratch/pipe" $'Gerichtsgeb\x81hr:' || fail "a pipe"
 # The hints after the report on standard error, by the command's words;
 # none after a reform's report, and none into a pipe or a file.
 hints=(
@@ -22,15 +33,13 @@ hints=(
   "5.000|\"5.000\" wurde als 5 Euro gelesen"
   "10000 -2025|"
 )
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 for hint in "${hints[@]}"; do
   words=${hint%%|*} expected=${hint#*|}
-  onTerminal C.UTF-8 "$zeb $words -A >$scratch/out" >"$scratch/terminal"
+  onTerminal C.UTF-8 "$zeb $words -A >$scratch/out"
   if [[ -z $expected ]]; then
     [[ ! -s $scratch/terminal ]] || fail "a hint after zeb $words"
   else
-    grep -qaF "$expected" "$scratch/terminal" || fail "no hint after zeb $words"
+    holds "$scratch/terminal" "$expected" || fail "no hint after zeb $words"
   fi
   # shellcheck disable=SC2086 # the words are the arguments
   "$zeb" $words -A 2>"$scratch/err" | cmp -s - "$scratch/out" || fail "zeb $words wrote other bytes"
