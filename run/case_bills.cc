@@ -18,7 +18,7 @@ constexpr const char* kSideNames[] = {"Kläger", "Beklagte"};
 
 int clientsRaise(int clients) { return std::min(3 * (clients - 1), 20); }
 
-int businessCreditHundredths(int businessFeeTenths) { return std::min(5 * businessFeeTenths, 75); }
+int businessCreditHundredths(int arisenTenths) { return std::min(5 * arisenTenths, 75); }
 
 std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps) const {
   const PartyCase& party = sides_[side].around;
@@ -33,8 +33,9 @@ std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps)
 }
 
 Cents CaseBills::businessFeeCredit(const PartyCase& party, bool credit, Steps* steps) const {
-  const int business = party.businessFeeTenths;
-  if (business == 0) return {};
+  if (party.businessFeeTenths == 0) return {};
+  // Half the fee as it arose, several clients' raise included.
+  const int business = party.businessFeeTenths + clientsRaise(party.clients);
   if (!credit) {
     if (steps != nullptr) steps->push_back(steps::refundedWithoutBusinessCredit());
     return {};

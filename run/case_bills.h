@@ -32,8 +32,9 @@ inline constexpr std::size_t kDefendantSide = 1;
 int clientsRaise(int clients);
 
 // Vorbem. 3 Abs. 4 VV RVG: the business fee's credit in hundredths of the
-// full fee: half its rate as given, at most 0,75.
-int businessCreditHundredths(int businessFeeTenths);
+// full fee: half the rate at which it arose (any VV 1008 raise included),
+// at most 0,75.
+int businessCreditHundredths(int arisenTenths);
 
 // The bills of a case's lawyers under one edition.
 class CaseBills {

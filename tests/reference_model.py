@@ -418,7 +418,9 @@ class Around:
         return net, net + half_up(net * 19, 100)
 
     def business_credit(self, fee, party):
-        return half_up(fee * min(5 * self.rate[party], 75), 100) if self.rate[party] else 0
+        """Half the business fee as it arose, VV 1008 included, at most 0,75."""
+        arisen = self.rate[party] + self.raised(party)
+        return half_up(fee * min(5 * arisen, 75), 100) if self.rate[party] else 0
 
     def payment_order_fee(self, fee, party):
         return half_up(fee * ((10 if party == 0 else 5) + self.raised(party)), 10)
