@@ -1,9 +1,14 @@
 #include "run/command_line.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "report/code_page.h"
 #include "report/maker.h"
 #include "report/output.h"
 
@@ -109,8 +114,41 @@ std::optional<std::int64_t> parseClients(const char* text) {
   return clients;
 }
 
-// Euros with at most nine digits and two decimals, in cents.
-std::optional<std::int64_t> parseEuros(const char* text) { return parseDecimal(text, 9, 2); }
+}  // namespace
+
+std::optional<std::int64_t> parseEuros(const char* text) {
+  // The whole euros: digits, or groups of three after the first of one to
+  // three, each group after a dot.
+  std::int64_t euros = 0;
+  const int first = readDigits(text, 9, euros);
+  if (first <= 0) return std::nullopt;
+  int digits = first;
+  bool grouped = false;
+  while (text[0] == '.' && first <= 3) {
+    const char* group = text + 1;
+    std::int64_t value = 0;
+    const int length = readDigits(group, 3, value);
+    if (length != 3) break;
+    // A dot before exactly three digits groups thousands.
+    digits += 3;
+    if (digits > 9) return std::nullopt;
+    euros = euros * 1000 + value;
+    text = group;
+    grouped = true;
+  }
+  // The cents: after a comma, or after a dot where no dot grouped.
+  std::int64_t cents = 0;
+  if (*text == ',' || (*text == '.' && !grouped)) {
+    ++text;
+    const int places = readDigits(text, 2, cents);
+    if (places <= 0) return std::nullopt;
+    if (places == 1) cents *= 10;
+  }
+  if (*text != '\0') return std::nullopt;
+  return euros * 100 + cents;
+}
+
+namespace {
 
 // A word of the case around the lawsuit with a value after its prefix
 // ("-GK1,5"): how its value is read, and what it sets.
@@ -133,7 +171,8 @@ constexpr const char* kClientsRule =
     "ist: 1 bis 99 (-auftraggeberK2).";
 constexpr const char* kEurosRule =
     "Hinter -beweisK und -beweisB stehen die Kosten f\201r Zeugen und Sachverst\204ndige in Euro, "
-    "h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, -beweisK1500,50).";
+    "h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, -beweisK1.500,50 oder "
+    "-beweisK1500.50).";
 constexpr ValuedWord kValuedWords[] = {
     {"-GK", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, true, "<Satz>", "kein Geb\201hrensatz", kRateRule},
     {"-GB", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, false, "<Satz>", "kein Geb\201hrensatz", kRateRule},
@@ -180,15 +219,92 @@ bool isPartyWord(const char* argument) {
   return word != nullptr && word->needs == Needs::Share;
 }
 
+// A word that ZEB knows: a switch word, a share or an attempt at one, a
+// word of the case around the lawsuit with its value or an attempt at one.
+bool isKnownWord(const char* argument) {
+  return switchWordOf(argument) != nullptr || isShareWord(argument) ||
+         valuedWordOf(argument) != nullptr;
+}
+
+// Whether `argument` is the word of a party's clients (-auftraggeberK<n>).
+bool isClientsWord(const char* argument) {
+  const ValuedWord* word = valuedWordOf(argument);
+  return word != nullptr && word->parse == parseClients;
+}
+
+// `text` as words are compared: ASCII letters in lower case, the German
+// letters spelt out (ä as ae, in UTF-8 or in Latin-1, as Windows passes
+// them), a word processor's dash as "-", and leading dashes as one.
+std::string folded(std::string_view text) {
+  struct Spelling {
+    std::string_view from, to;
+  };
+  // clang-format off
+  static constexpr Spelling kSpellings[] = {
+      {"\303\244", "ae"}, {"\303\204", "ae"}, {"\303\266", "oe"}, {"\303\226", "oe"},
+      {"\303\274", "ue"}, {"\303\234", "ue"}, {"\303\237", "ss"},
+      {"\342\200\223", "-"}, {"\342\200\224", "-"}, {"\342\210\222", "-"},
+      {"\344", "ae"}, {"\304", "ae"}, {"\366", "oe"}, {"\326", "oe"}, {"\374", "ue"}, {"\334", "ue"},
+      {"\337", "ss"},
+  };
+  // clang-format on
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const Spelling* spelling =
+        std::find_if(std::begin(kSpellings), std::end(kSpellings),
+                     [&](const Spelling& s) { return text.substr(i).starts_with(s.from); });
+    if (spelling != std::end(kSpellings)) {
+      out += spelling->to;
+      i += spelling->from.size();
+      continue;
+    }
+    const char c = text[i++];
+    out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  const std::size_t letters = out.find_first_not_of('-');
+  if (letters != std::string::npos && letters > 1) out.erase(0, letters - 1);
+  return out;
+}
+
+// The edits from `a` to `b` (a letter added, dropped, replaced, or two
+// neighbours swapped), where they are at most `most`; else none.
+std::optional<std::size_t> editsWithin(std::string_view a, std::string_view b, std::size_t most) {
+  if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > most) {
+    return std::nullopt;
+  }
+  // Three rows of the table of distances between prefixes of a and b.
+  std::vector<std::size_t> before(b.size() + 1), last(b.size() + 1), row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) last[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t replace = last[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+      row[j] = std::min({last[j] + 1, row[j - 1] + 1, replace});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        row[j] = std::min(row[j], before[j - 2] + 1);
+      }
+    }
+    std::swap(before, last);
+    std::swap(last, row);
+  }
+  if (last[b.size()] > most) return std::nullopt;
+  return last[b.size()];
+}
+
+// The typos a word of `length` letters may hold and still be recognised:
+// none in a short one, where one typo makes another word.
+std::size_t typosAllowed(std::size_t length) { return length <= 3 ? 0 : length <= 6 ? 1 : 2; }
+
 // White space as the C locale's isspace sees it.
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// An argument as given, its bytes outside printable ASCII shown as "?": a
-// message is code page 850, the argument in the user's own encoding.
+// An argument as given, in code page 850 as a message is: its letters
+// from UTF-8 where the code page has them, "?" for any other, and for a
+// control character.
 std::string printable(const char* argument) {
-  std::string text = argument;
+  std::string text = codePage850FromUtf8(argument, "EUR");
   for (char& c : text) {
-    if (c < ' ' || c > '~') c = '?';
+    if ((c >= 0 && c < ' ') || c == '\177') c = '?';
   }
   return text;
 }
@@ -252,6 +368,47 @@ std::optional<ShareWon> parseShareWon(const char* word) {
   return share;
 }
 
+std::optional<std::string> meantWord(const char* argument) {
+  const std::string given = folded(argument);
+  // A share in another case, or with a zero for its letter: -o60, -060.
+  if (given.starts_with("-o") || given.starts_with("-0")) {
+    const std::string share = "-O" + given.substr(2);
+    if (parseShareWon(share.c_str())) return share;
+  }
+  // The nearest word within its typos, where no other is as near; or else a
+  // long word that the argument begins with (-mahnverfahren).
+  std::optional<std::string> nearest;
+  std::size_t nearestEdits = 0;
+  bool tie = false;
+  std::optional<std::string> begun;
+  const auto consider = [&](const std::string& word, std::string_view part,
+                            std::string_view known) {
+    const std::optional<std::size_t> edits = editsWithin(part, known, typosAllowed(known.size()));
+    if (!edits) return;
+    if (!nearest || *edits < nearestEdits) {
+      nearest = word;
+      nearestEdits = *edits;
+      tie = false;
+    } else if (*edits == nearestEdits && *nearest != word) {
+      tie = true;
+    }
+  };
+  for (const SwitchWord& word : kSwitchWords) {
+    const std::string known = folded(word.word);
+    consider(word.word, given, known);
+    if (!begun && known.size() >= 5 && given.starts_with(known)) begun = word.word;
+  }
+  // A word with a value: its name compared, its value as given.
+  const std::size_t digit = std::min(given.find_first_of("0123456789"), given.size());
+  const std::string_view name = std::string_view(given).substr(0, digit);
+  const std::string value = given.substr(digit);
+  for (const ValuedWord& word : kValuedWords) {
+    if (word.parse(value.c_str())) consider(word.prefix + value, name, folded(word.prefix));
+  }
+  if (nearest && !tie) return nearest;
+  return begun;
+}
+
 std::optional<Refusal> refusalOf(int count, const char* const* arguments,
                                  const ReportOptions& options) {
   using enum Refusal::Reason;
@@ -259,14 +416,28 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   int partyAt = 0;
   int caseAt = 0;
   int endingAt = 0;
+  int unknownAt = 0;
+  std::array<int, 2> clientsAt = {};  // the claimant's, the defendant's
   for (int i = 1; i < count && count > 2; ++i) {
-    if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) return Refusal{Share, i};
+    if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) {
+      // A word that is no share but meant another (-Ohnek) is unknown to a
+      // reform.
+      const std::optional<std::string> meant = meantWord(arguments[i]);
+      if (!meant || meant->starts_with("-O") || i == 1 || options.reform == Reform::Of2013) {
+        return Refusal{Share, i};
+      }
+      if (unknownAt == 0) unknownAt = i;
+      continue;
+    }
     if (valuedWordOf(arguments[i]) != nullptr && !isValuedWord(arguments[i])) {
       return Refusal{CaseValue, i};
     }
     if (partyAt == 0 && isPartyWord(arguments[i])) partyAt = i;
     if (caseAt == 0 && isCaseWord(arguments[i])) caseAt = i;
     if (endingAt == 0 && isEndingWord(arguments[i])) endingAt = i;
+    // The amount's own place holds no word.
+    if (unknownAt == 0 && i > 1 && !isKnownWord(arguments[i])) unknownAt = i;
+    if (isClientsWord(arguments[i])) clientsAt[valuedWordOf(arguments[i])->claimant ? 0 : 1] = i;
   }
   if (options.shareWon && options.reform == Reform::Of2013) {
     int shareAt = 1;
@@ -275,6 +446,11 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   }
   if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
   if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
+  // A reform knows every word it is given; the report of 2013 ignores the
+  // words it does not know, as it always did.
+  if (unknownAt != 0 && options.reform != Reform::Of2013 && parseReformAmount(arguments[1])) {
+    return Refusal{Unknown, unknownAt};
+  }
   if (partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, partyAt};
   if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
     return Refusal{Amount, 1};
@@ -284,8 +460,123 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     while (std::strcmp(arguments[htmlAt], "-h") != 0) ++htmlAt;
     return Refusal{JsonAndHtml, htmlAt};
   }
+  // Several clients raise the fees of a party's lawyer: without a lawyer in
+  // the first instance, without a business fee and without appeal and
+  // revision, the party has none in the report.
+  const std::array<const PartyLawyer*, 2> lawyers = {&options.claimant, &options.defendant};
+  const std::array<const PartyCase*, 2> cases = {&options.claimantCase, &options.defendantCase};
+  for (std::size_t party = 0; party < 2; ++party) {
+    if (clientsAt[party] != 0 && !lawyers[party]->inFirstInstance &&
+        cases[party]->businessFeeTenths == 0 && !options.showAppeal && !options.showRevision) {
+      return Refusal{NoEffect, clientsAt[party]};
+    }
+  }
   return std::nullopt;
 }
+
+namespace {
+
+// `text` without the white space around it.
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Whether `text` begins with `start`, ASCII letters in any case.
+bool beginsWith(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && folded(text.substr(0, start.size())) == start;
+}
+
+}  // namespace
+
+std::optional<std::string> meantAmount(std::string_view text) {
+  text = trimmed(text);
+  // The currency before or after: the euro sign in UTF-8 and in Windows'
+  // code page, "EUR", "Euro".
+  for (const std::string_view currency : {"\342\202\254", "\200", "euro", "eur"}) {
+    if (beginsWith(text, currency)) {
+      text.remove_prefix(currency.size());
+    } else if (text.size() >= currency.size() &&
+               beginsWith(text.substr(text.size() - currency.size()), currency)) {
+      text.remove_suffix(currency.size());
+    }
+  }
+  text = trimmed(text);
+  if (text.starts_with('+')) text.remove_prefix(1);
+  struct Signs {
+    char group, decimal;
+  };
+  for (const Signs signs : {Signs{'.', ','}, Signs{',', '.'}, Signs{' ', ','}}) {
+    std::string_view whole = text;
+    if (const std::size_t at = text.find(signs.decimal); at != std::string_view::npos) {
+      // Cents of nothing only: what else is meant, no whole euros say.
+      const std::string_view cents = text.substr(at + 1);
+      if (cents.empty() || cents.size() > 2 || cents.find_first_not_of('0') != cents.npos) {
+        continue;
+      }
+      whole = text.substr(0, at);
+    }
+    // Digits, or groups of three after a first of one to three.
+    std::string digits;
+    bool grouped = true;
+    for (std::size_t from = 0, groups = 0; grouped && from <= whole.size(); ++groups) {
+      const std::size_t to = std::min(whole.find(signs.group, from), whole.size());
+      const std::string_view group = whole.substr(from, to - from);
+      const bool several = groups > 0 || to < whole.size();
+      grouped = !group.empty() && group.find_first_not_of("0123456789") == group.npos &&
+                (!several || (groups == 0 ? group.size() <= 3 : group.size() == 3));
+      digits += group;
+      from = to + 1;
+    }
+    if (!grouped) continue;
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty()) return std::nullopt;
+    return digits;
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// The word that stands for `argument` in a right command: a word ZEB knows
+// as it was given; one it does not know as the word meant, or none.
+std::optional<std::string> rightWord(const char* argument) {
+  if (switchWordOf(argument) != nullptr || parseShareWon(argument) || isValuedWord(argument)) {
+    return argument;
+  }
+  // A share that is none may have meant another word (-Ohnek).
+  const std::optional<std::string> meant = meantWord(argument);
+  if (!meant || (isKnownWord(argument) && (!isShareWord(argument) || meant->starts_with("-O")))) {
+    return std::nullopt;
+  }
+  return meant;
+}
+
+// "zeb <amount>" and the words among `arguments` as the right command has
+// them, but the one at `amountAt` (0: none).
+std::string commandWith(const std::string& amount, int count, const char* const* arguments,
+                        int amountAt) {
+  std::string command = "zeb " + amount;
+  for (int i = 1; i < count; ++i) {
+    if (i == amountAt) continue;
+    if (const std::optional<std::string> word = rightWord(arguments[i])) command += " " + *word;
+  }
+  return command;
+}
+
+// The amount of a right command and the argument it stands in: the first
+// argument that is a reform's amount, but `apartAt`; else the amount the
+// first argument means; else none (0) and "<Streitwert>".
+std::pair<std::string, int> rightAmount(int count, const char* const* arguments, int apartAt) {
+  for (int i = 1; i < count; ++i) {
+    if (i != apartAt && parseReformAmount(arguments[i])) return {arguments[i], i};
+  }
+  if (const std::optional<std::string> meant = meantAmount(arguments[1])) return {*meant, 1};
+  return {"<Streitwert>", 0};
+}
+
+}  // namespace
 
 void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
                   const ReportOptions& options) {
@@ -300,16 +591,10 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
     if (parseShareWon(apartShare.c_str())) apartAt = refusal.argument + 1;
   }
   // The right form: the amount first, found where it stands, then the
-  // switch words as they were given, with a reform where a share needs
-  // one, a share where a party's switch needs one, and no -h beside -J.
-  std::string amount = "<Streitwert>";
-  int amountAt = 0;
-  for (int i = 1; i < count && amountAt == 0; ++i) {
-    if (i != apartAt && parseReformAmount(arguments[i])) {
-      amount = arguments[i];
-      amountAt = i;
-    }
-  }
+  // words as they were given, with a reform where a share needs one, a
+  // share where a party's switch needs one, no -h beside -J, the word meant
+  // in place of one unknown, and no word that changes nothing.
+  const auto [amount, amountAt] = rightAmount(count, arguments, apartAt);
   std::string command = "zeb " + amount;
   if (options.reform == Reform::Of2013 && refusal.reason != Amount &&
       refusal.reason != JsonAndHtml) {
@@ -333,11 +618,8 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
       command.append(" ").append(word.prefix).append(word.placeholder);
       continue;
     }
-    if (refused && refusal.reason == Share) continue;
-    if (switchWordOf(arguments[i]) != nullptr || parseShareWon(arguments[i]) ||
-        isValuedWord(arguments[i])) {
-      command.append(" ").append(arguments[i]);
-    }
+    if (refused && (refusal.reason == Share || refusal.reason == NoEffect)) continue;
+    if (const std::optional<std::string> word = rightWord(arguments[i])) command += " " + *word;
   }
   switch (refusal.reason) {
     case Amount:
@@ -387,56 +669,28 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
           "zeb: -h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h "
           "den Bericht als HTML-Dokument.\n");
       break;
+    case Unknown:
+      if (const std::optional<std::string> meant = meantWord(arguments[refusal.argument])) {
+        emitDiagnostic("zeb: %s: unbekannte Angabe; gemeint ist wohl %s.\n", given.c_str(),
+                       meant->c_str());
+      } else {
+        emitDiagnostic("zeb: %s: unbekannte Angabe; zeb allein zeigt alle Angaben.\n",
+                       given.c_str());
+      }
+      break;
+    case NoEffect: {
+      const bool claimant = valuedWordOf(arguments[refusal.argument])->claimant;
+      emitDiagnostic(
+          "zeb: %s \204ndert nichts: ohne Anwalt in erster Instanz (%s) und ohne "
+          "Gesch\204ftsgeb\201hr (%s)\n hat %s in diesem Bericht keinen Anwalt, dessen Geb\201hren "
+          "mehrere Auftraggeber erh\224hen (Nr. 1008 VV RVG).\n",
+          given.c_str(), claimant ? "-ohneK" : "-ohneB", claimant ? "-GK" : "-GB",
+          claimant ? "der Kl\204ger" : "der Beklagte");
+      break;
+    }
   }
   emitDiagnostic(" Richtig: %s\n", command.c_str());
 }
-
-namespace {
-
-// The whole euros that `text` writes with thousands separators, as a
-// German ("5.000", "1.250.000,00") or an English writer ("5,000.00") does:
-// its digits, without the cents; none for any other text.
-std::optional<std::string> withoutSeparators(const std::string& text) {
-  for (const char separator : {'.', ','}) {
-    const char decimal = separator == '.' ? ',' : '.';
-    const std::size_t cents = text.find(decimal);
-    if (cents != std::string::npos &&
-        (text.size() - cents > 3 ||
-         text.find_first_not_of("0123456789", cents + 1) != std::string::npos)) {
-      continue;
-    }
-    // Groups of three digits after the first of one to three.
-    std::string digits;
-    std::size_t groups = 0;
-    for (std::size_t from = 0, to = 0; from < std::min(cents, text.size());
-         from = to + 1, ++groups) {
-      to = std::min(text.find(separator, from), std::min(cents, text.size()));
-      const std::size_t length = to - from;
-      if (length == 0 || length > 3 || (groups > 0 && length != 3) ||
-          text.find_first_not_of("0123456789", from) < to) {
-        groups = 0;
-        break;
-      }
-      digits += text.substr(from, length);
-    }
-    if (groups >= 2) return digits;
-  }
-  return std::nullopt;
-}
-
-// "zeb <amount>" and the switch words among `arguments` as they were
-// given, but the one at `amountAt` (0: none).
-std::string commandWith(const std::string& amount, int count, const char* const* arguments,
-                        int amountAt) {
-  std::string command = "zeb " + amount;
-  for (int i = 1; i < count; ++i) {
-    if (i == amountAt || switchWordOf(arguments[i]) == nullptr) continue;
-    command.append(" ").append(arguments[i]);
-  }
-  return command;
-}
-
-}  // namespace
 
 std::vector<std::string> terminalHints(int count, const char* const* arguments,
                                        const ReportOptions& options) {
@@ -466,16 +720,32 @@ std::vector<std::string> terminalHints(int count, const char* const* arguments,
   } else {
     amountAt = 1;
     const std::int64_t read = parseAmount(arguments[1]);
-    if (const std::optional<std::string> digits = withoutSeparators(given)) {
-      amount = *digits;
-      hints.push_back("zeb: \"" + given + "\" wurde als " + std::to_string(read) +
-                      " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer ist. " +
-                      "Richtig: " + commandWith(amount, count, arguments, amountAt));
-    } else if (parseReformAmount(arguments[1])) {
-      amount = given;
-    } else if (read > 0) {
-      amount = std::to_string(read);
+    const std::optional<std::string> meant = meantAmount(arguments[1]);
+    if (meant) amount = *meant;
+    // The number ended before the argument, and another was meant, or one
+    // that ZEB cannot tell.
+    const bool cut = number[std::strspn(number, "0123456789")] != '\0';
+    if (cut && meant != std::to_string(read)) {
+      hints.push_back(
+          "zeb: \"" + given + "\" wurde als " + std::to_string(read) +
+          " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer ist." +
+          (meant ? " Richtig: " + commandWith(amount, count, arguments, amountAt) : ""));
     }
+  }
+  // The words the report ignored, each with the word meant where ZEB can
+  // tell; the first few of them.
+  constexpr int kNamedWords = 5;
+  int ignored = 0;
+  for (int i = 2; i < count; ++i) {
+    if (i == amountAt || isKnownWord(arguments[i]) || ++ignored > kNamedWords) continue;
+    const std::optional<std::string> meant = meantWord(arguments[i]);
+    hints.push_back("zeb: \"" + printable(arguments[i]) +
+                    "\" ist keine Angabe von ZEB und blieb ohne Wirkung" +
+                    (meant ? "; gemeint ist wohl " + *meant : "") + ".");
+  }
+  if (ignored > kNamedWords) {
+    hints.push_back("zeb: " + std::to_string(ignored - kNamedWords) +
+                    " weitere W\224rter blieben ohne Wirkung.");
   }
   hints.push_back(
       "zeb: Dieser Bericht rechnet nach dem Recht von 2013 mit 16 % Umsatzsteuer. Nach "

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "report/report_options.h"
@@ -27,6 +28,27 @@ std::optional<std::uint64_t> parseReformAmount(const char* text);
 // exactly. Anything else is none.
 std::optional<ShareWon> parseShareWon(const char* word);
 
+// The cents that a word's euros `text` give, as a German or an English
+// writer gives them: 1500, 1500,50, 1.500, 1.500,50 or 1500.50 (a dot
+// before exactly three digits groups thousands, otherwise it is the decimal
+// point), at most nine digits and two decimals. Anything else is none.
+std::optional<std::int64_t> parseEuros(const char* text);
+
+// The whole euros that an amount `text` means, where ZEB can tell: its
+// digits without leading zeros, at least 1, from digits grouped in
+// thousands by "." or "," (10.000, 10,000) or a blank, with cents of
+// nothing after the other sign (5.000,00, 5000.00), a euro sign, "EUR" or
+// "Euro" before or after. None for any other text (1e5, 12.3456) and for
+// cents that are not nothing, which no whole euros say.
+std::optional<std::string> meantAmount(std::string_view text);
+
+// The word that an `argument` which ZEB does not know was meant to be,
+// where one is near enough: in another case (-gk, -Auftraggeberk2), with a
+// doubled dash (--mahn), a typo (-anerkenntniss), umlauts (-rücknahme), or
+// at the start of a longer word (-mahnverfahren). None where no word is
+// near, or two are as near.
+std::optional<std::string> meantWord(const char* argument);
+
 // Why a command line gives no report, and the argument that says so.
 struct Refusal {
   enum class Reason {
@@ -38,6 +60,8 @@ struct Refusal {
     CaseValue,          // a word of the case around the lawsuit whose value is none
     CaseIn2013,         // a word of the case around the lawsuit in the report of 2013
     EndingIn2013,       // -ruecknahme, -anerkenntnis or -versaeumnis in the report of 2013
+    Unknown,            // a word that a reform's report does not know
+    NoEffect,           // -auftraggeberK<n> where the claimant has no lawyer in the report
   };
   Reason reason;
   int argument;  // its index in the argument vector

@@ -207,16 +207,21 @@ TEST(TerminalHints, SayWhatWasReadAndWhatWasMeant) {
       " ist kein Streitwert, der Bericht gilt 0 Euro. Der Streitwert "
       "steht an erster Stelle: zeb ";
   const std::string usage = "; zeb allein zeigt die Kurzanleitung.";
-  const std::string cut =
-      " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer "
-      "ist. Richtig: zeb ";
+  const std::string cutAlone =
+      " Euro gelesen: die Zahl endet am ersten Zeichen, das keine Ziffer ist.";
+  const std::string cut = cutAlone + " Richtig: zeb ";
+  const std::string ignored = " ist keine Angabe von ZEB und blieb ohne Wirkung";
   struct Case {
     std::vector<const char*> arguments;
     std::vector<std::string> hints;
   };
   const Case cases[] = {
       {{"10000"}, {law + "10000 -2025"}},
-      {{"10000", "-V", "-x"}, {law + "10000 -2025 -V"}},
+      // A word that the report ignored, and the word meant where ZEB can tell.
+      {{"10000", "-V", "-x"}, {"zeb: \"-x\"" + ignored + ".", law + "10000 -2025 -V"}},
+      {{"10000", "-anerkenntniss", "-k"},
+       {"zeb: \"-anerkenntniss\"" + ignored + "; gemeint ist wohl -anerkenntnis.",
+        law + "10000 -2025 -anerkenntnis -k"}},
       {{"--help"},
        {"zeb: \"--help\"" + noAmount + "<Streitwert>" + usage, law + "<Streitwert> -2025"}},
       {{"-h"},
@@ -226,10 +231,14 @@ TEST(TerminalHints, SayWhatWasReadAndWhatWasMeant) {
       {{"5.000", "-V"}, {"zeb: \"5.000\" wurde als 5" + cut + "5000 -V", law + "5000 -2025 -V"}},
       {{"1.250.000,00"},
        {"zeb: \"1.250.000,00\" wurde als 1" + cut + "1250000", law + "1250000 -2025"}},
-      {{"5,000.50"}, {"zeb: \"5,000.50\" wurde als 5" + cut + "5000", law + "5000 -2025"}},
+      {{"5.000,00 \342\202\254"},
+       {"zeb: \"5.000,00 EUR\" wurde als 5" + cut + "5000", law + "5000 -2025"}},
+      // Where ZEB cannot tell the amount meant, it offers none.
+      {{"5,000.50"}, {"zeb: \"5,000.50\" wurde als 5" + cutAlone, law + "<Streitwert> -2025"}},
+      {{"12.3456"}, {"zeb: \"12.3456\" wurde als 12" + cutAlone, law + "<Streitwert> -2025"}},
+      {{"1e5"}, {"zeb: \"1e5\" wurde als 1" + cutAlone, law + "<Streitwert> -2025"}},
       // No thousands separator, or no amount a reform takes.
       {{"5.00"}, {law + "5 -2025"}},
-      {{"12.3456"}, {law + "12 -2025"}},
       {{"-1000"}, {law + "<Streitwert> -2025"}},
       {{"10000", "-2025"}, {}},
       {{"10000", "-2021", "-V"}, {}},
@@ -241,6 +250,104 @@ TEST(TerminalHints, SayWhatWasReadAndWhatWasMeant) {
     const auto count = static_cast<int>(arguments.size());
     EXPECT_EQ(terminalHints(count, arguments.data(), parseOptions(count, arguments.data())),
               c.hints);
+  }
+}
+
+// The words meant by words ZEB does not know, where it can tell; none
+// where no word is near or two are as near.
+TEST(MeantWord, AnotherCaseADashATypoOrALongerWord) {
+  struct Case {
+    const char* given;
+    std::optional<std::string> meant;
+  };
+  const Case cases[] = {
+      {"-anerkenntniss", "-anerkenntnis"},
+      {"-anerkentnis", "-anerkenntnis"},
+      {"-versaeumins", "-versaeumnis"},      // two letters swapped
+      {"-r\303\274cknahme", "-ruecknahme"},  // ü in UTF-8
+      {"-Vers\344umnis", "-versaeumnis"},    // ä in Latin-1
+      {"--mahn", "-mahn"},
+      {"\342\200\223mahn", "-mahn"},  // a word processor's dash
+      {"-mahnverfahren", "-mahn"},
+      {"-gk", "-GK"},
+      {"-Gk1,5", "-GK1,5"},
+      {"-Auftraggeberk2", "-auftraggeberK2"},
+      {"-auftragebrK2", "-auftraggeberK2"},
+      {"-beweisk1.500,00", "-beweisK1.500,00"},
+      {"-o60", "-O60"},
+      {"-060", "-O60"},
+      {"-Ohnek", "-ohneK"},
+      {"-v", "-V"},
+      {"-x", std::nullopt},
+      {"-kb", std::nullopt},
+      {"-2024", std::nullopt},        // -2021 and -2025 are as near
+      {"-ohne", std::nullopt},        // -ohneK and -ohneB
+      {"-beweis1500", std::nullopt},  // whose?
+      {"-gk3", std::nullopt},         // no rate
+      {"foo", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.given);
+    EXPECT_EQ(meantWord(c.given), c.meant);
+  }
+}
+
+// The amount meant by one that is no reform's amount, where ZEB can tell.
+TEST(MeantAmount, ThousandsSeparatorsCentsOfNothingAndTheCurrency) {
+  struct Case {
+    const char* text;
+    std::optional<std::string> digits;
+  };
+  const Case cases[] = {
+      {"10.000", "10000"},          {"10,000", "10000"},        {"1.250.000,00", "1250000"},
+      {"5,000.00", "5000"},         {"5000,00", "5000"},        {"5.00", "5"},
+      {"10 000", "10000"},          {" 0500 ", "500"},          {"+7", "7"},
+      {"5000\342\202\254", "5000"}, {"EUR 5.000", "5000"},      {"5.000 Euro", "5000"},
+      {"5000,50", std::nullopt},    {"5,000.50", std::nullopt}, {"12.3456", std::nullopt},
+      {"1e5", std::nullopt},        {"1.00.000", std::nullopt}, {"10000.000", std::nullopt},
+      {"-1000", std::nullopt},      {"0", std::nullopt},        {"0.000", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(meantAmount(c.text), c.digits);
+  }
+}
+
+// A word's euros take the spellings of a German and of an English writer.
+TEST(ParseEuros, ThousandsGroupedByADotADecimalCommaOrPoint) {
+  struct Case {
+    const char* text;
+    std::optional<std::int64_t> cents;
+  };
+  const Case cases[] = {
+      {"1500", 1500'00},
+      {"1500,50", 1500'50},
+      {"1500,5", 1500'50},
+      {"1.500", 1500'00},
+      {"1.500,50", 1500'50},
+      {"1500.50", 1500'50},
+      {"1500.00", 1500'00},
+      {"1.50", 1'50},
+      {"1.500.000", 1'500'000'00},
+      {"999.999.999,99", 999'999'999'99},
+      {"0,50", 50},
+      {"1,500", std::nullopt},
+      {"1.500.50", std::nullopt},
+      {"1500.000", std::nullopt},
+      {"1.5000", std::nullopt},
+      {"1000.000.000", std::nullopt},
+      {"1.000.000.000", std::nullopt},
+      {"1000000000", std::nullopt},
+      {"1500.", std::nullopt},
+      {",50", std::nullopt},
+      {"", std::nullopt},
+      {"1 500", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(parseEuros(c.text), c.cents);
   }
 }
 

@@ -159,6 +159,8 @@ CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedu
   for (const std::size_t party : {kClaimant, kDefendant}) {
     if (!parties_[party].inFirstInstance) {
       if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
+      // A lawyer it had before the lawsuit is its own all the same.
+      notRefunded[party] = chargedBefore(party, bills).total();
       continue;
     }
     const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, false, nullptr));

@@ -490,17 +490,19 @@ class CostRisk:
                 court = column['court'] + column['po court']
                 costs, unpaid = [], []
                 for party in (0, 1):
-                    if not self.lawyer[party]:
-                        costs.append(0)
-                        unpaid.append(0)
-                        continue
                     fee = column['fee']
+                    business = (self.pick(party, around.business(fee, party))
+                                if around.rate[party] else 0)
+                    if not self.lawyer[party]:
+                        # Its lawyer before the lawsuit stays its own.
+                        costs.append(0)
+                        unpaid.append(business)
+                        continue
                     rates = column['rates'] if bearer is None else column['rates'][party]
                     refunded = (self.pick(party, around.payment_order(fee, party, False)) +
                                 (self.pick(party, around.instance(fee, party, rates, True, False))
                                  if rates else 0))
-                    charged = ((self.pick(party, around.business(fee, party))
-                                if around.rate[party] else 0) +
+                    charged = (business +
                                self.pick(party, around.payment_order(fee, party, True)) +
                                self.pick(party, column['bills'][party]))
                     costs.append(refunded)
@@ -767,6 +769,12 @@ def around_cases(seed=20251209, count=400):
         switches = [w for w in switches
                     if not re.fullmatch(r'-G[KB](?:\d[,.]?\d?)?', w) or w[3:] == '' or
                     50 <= int(w[3:].replace(',', '').replace('.', '').ljust(2, '0')) * 10 <= 250]
+        # A party's clients change nothing where it has no lawyer in the
+        # report: the program refuses the word.
+        for side in 'KB':
+            if ('-ohne' + side in switches and not any(w.startswith('-G' + side) for w in switches)
+                    and ('-k' in switches or '-m' in switches)):
+                switches = [w for w in switches if not w.startswith('-auftraggeber' + side)]
         amount = generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8),
                                    generator.choice([1, 500, 5000, 10000, CAP + 1])])
         cases.append((amount, switches))

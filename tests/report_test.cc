@@ -100,6 +100,8 @@ TEST(CommandLine, EquivalentArgumentForms) {
       {{"5000", "-H"}, {"5000"}},
       {{"5000", "-kb"}, {"5000"}},
       {{"5000", "--help"}, {"5000"}},
+      {{"5000", "-anerkenntniss", "--mahn", "-gk", "-Auftraggeberk2"}, {"5000"}},
+      {{"10000", "-2025", "-k", "-beweisK1.500,00"}, {"10000", "-2025", "-k", "-beweisK1500.00"}},
       {{"5000", "-k", "-k"}, {"5000", "-k"}},
       {{"5000", "-b", "-k"}, {"5000", "-k", "-b"}},
       {{"5000", "-m", "-r"}, {"5000", "-k", "-b"}},
@@ -264,10 +266,16 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   const std::string euros =
       "Hinter -beweisK und -beweisB stehen die Kosten f\201r Zeugen und Sachverst\204ndige in "
       "Euro, h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, "
-      "-beweisK1500,50).\n";
+      "-beweisK1.500,50 oder -beweisK1500.50).\n";
   const std::string jsonAndHtml =
       "-h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h den Bericht "
       "als HTML-Dokument.\n";
+  const std::string meant = ": unbekannte Angabe; gemeint ist wohl ";
+  const std::string unknown = ": unbekannte Angabe; zeb allein zeigt alle Angaben.\n";
+  const std::string noEffect =
+      " \204ndert nichts: ohne Anwalt in erster Instanz (-ohneK) und ohne Gesch\204ftsgeb\201hr "
+      "(-GK)\n hat der Kl\204ger in diesem Bericht keinen Anwalt, dessen Geb\201hren mehrere "
+      "Auftraggeber erh\224hen (Nr. 1008 VV RVG).\n";
   struct Case {
     std::vector<std::string> arguments;
     std::string message, command;
@@ -275,10 +283,11 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   const Case cases[] = {
       {{"-2025", "5000"}, "\"-2025" + amount, "5000 -2025"},
       {{"-2021", "-V", "7000", "-h", "Euro"}, "\"-2021" + amount, "7000 -2021 -V -h"},
-      {{"5.000", "-2025"}, "\"5.000" + amount, "<Streitwert> -2025"},
+      {{"5.000", "-2025"}, "\"5.000" + amount, "5000 -2025"},
+      {{"1e5", "-2025"}, "\"1e5" + amount, "<Streitwert> -2025"},
       {{"0", "-2025"}, "\"0" + amount, "<Streitwert> -2025"},
       {{"", "-2021"}, "\"" + amount, "<Streitwert> -2021"},
-      {{"5000\342\202\254", "-2025"}, "\"5000???" + amount, "<Streitwert> -2025"},
+      {{"5000\342\202\254", "-2025"}, "\"5000EUR" + amount, "5000 -2025"},
       {{"-O60", "10000", "-2025"}, "\"-O60" + amount, "10000 -O60 -2025"},
       {{"10000", "-2025", "-O"}, "\"-O" + share, "10000 -2025 -O<Prozent>"},
       {{"10000", "-2025", "-O101", "-V"}, "\"-O101" + share, "10000 -2025 -O<Prozent> -V"},
@@ -290,7 +299,7 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"10000", "-2025", "-O1/99999999999999999999"},
        "\"-O1/99999999999999999999" + share,
        "10000 -2025 -O<Prozent>"},
-      {{"5.000", "-O60%%"}, "\"-O60%%" + share, "<Streitwert> -2025 -O<Prozent>"},
+      {{"5.000", "-O60%%"}, "\"-O60%%" + share, "5000 -2025 -O<Prozent>"},
       {{"10000", "-O60"}, "-O60" + in2013, "10000 -2025 -O60"},
       {{"10000", "-V", "-O3/4", "-k"}, "-O3/4" + in2013, "10000 -2025 -V -O3/4 -k"},
       {{"10000", "-2025", "-ohneK"}, "-ohneK" + alone, "10000 -2025 -O<Prozent> -ohneK"},
@@ -331,6 +340,26 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-mahn" + around2013,
        "10000 -2025 -anerkenntnis -mahn"},
       {{"-ruecknahme", "10000", "-2025"}, "\"-ruecknahme" + amount, "10000 -ruecknahme -2025"},
+      // A reform knows every word: one it does not, with the word meant.
+      {{"10000", "-2025", "-anerkenntniss"},
+       "-anerkenntniss" + meant + "-anerkenntnis.\n",
+       "10000 -2025 -anerkenntnis"},
+      {{"10000", "-2025", "-mahnverfahren", "-x", "-k"},
+       "-mahnverfahren" + meant + "-mahn.\n",
+       "10000 -2025 -mahn -k"},
+      {{"10000", "-2021", "--mahn"}, "--mahn" + meant + "-mahn.\n", "10000 -2021 -mahn"},
+      {{"10000", "-2025", "-gk", "-Auftraggeberk2"},
+       "-gk" + meant + "-GK.\n",
+       "10000 -2025 -GK -auftraggeberK2"},
+      {{"10000", "-2025", "-x", "-Ohnek"}, "-x" + unknown, "10000 -2025 -ohneK"},
+      {{"10000", "-2025", "-Ohnek", "-O60"},
+       "-Ohnek" + meant + "-ohneK.\n",
+       "10000 -2025 -ohneK -O60"},
+      {{"10000", "-2025", "5000"}, "5000" + unknown, "10000 -2025"},
+      // Several clients of a party that has no lawyer in the report.
+      {{"10000", "-2025", "-O60", "-ohneK", "-auftraggeberK2", "-k"},
+       "-auftraggeberK2" + noEffect,
+       "10000 -2025 -O60 -ohneK -k"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -31,6 +31,7 @@ hints=(
   "10000 -V|Nach geltendem Recht: zeb 10000 -2025 -V"
   "--help|\"--help\" ist kein Streitwert"
   "5.000|\"5.000\" wurde als 5 Euro gelesen"
+  "10000 -anerkenntniss|gemeint ist wohl -anerkenntnis"
   "10000 -2025|"
 )
 for hint in "${hints[@]}"; do

@@ -14,21 +14,24 @@ export function parseClients(input) {
   return { value: String(Number(text)) };
 }
 
-// Euros with at most two decimals as a German writes them ("1.500,50 €"):
+// Euros with at most two decimals as a German or an English writer gives
+// them ("1.500,50 €", "1500.50"): a dot before exactly three digits groups
+// thousands, otherwise it is the decimal point, as on the command line.
 // {value} as the engine takes it ("1500,50"), {} for an empty field, or
 // {error}.
 export function parseEvidence(input) {
   const text = input.normalize("NFKC").replace(/\s+/g, "").replace(/^(?:€|euro|eur)|(?:€|euro|eur)$/gi, "");
   if (text === "") return {};
-  const number = /^(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d{1,2}))?$/.exec(text);
+  const number = /^(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d{1,2}))?$/.exec(text) ?? /^(\d+)\.(\d{1,2})$/.exec(text);
   const digits = number?.[1].replace(/\./g, "");
   if (!number || digits.length > 9) {
-    return { error: "Bitte die Kosten für Zeugen und Sachverständige in Euro angeben, etwa 1500 oder 1.500,50." };
+    return { error: "Bitte die Kosten für Zeugen und Sachverständige in Euro angeben, etwa 1500, 1.500,50 oder 1500.50." };
   }
   return { value: String(Number(digits)) + (number[2] === undefined ? "" : "," + number[2]) };
 }
 
 const kSides = [["klaeger", "K"], ["beklagter", "B"]];
+const kNames = { klaeger: "der Kläger", beklagter: "der Beklagte" };
 
 // The engine's words of the case in `state` (address.js), or {error, key}
 // for the first field that holds no value.
@@ -42,6 +45,17 @@ export function aroundWords(state) {
   for (const [side, letter] of kSides) {
     const clients = parseClients(state["auftraggeber-" + side]);
     if (clients.error) return { error: clients.error, key: "auftraggeber-" + side };
+    // Several clients change nothing for a party that has no lawyer in the
+    // report: none in the first instance, no business fee, no appeal.
+    const withoutLawyer = state.ohne === side || state.ohne === "beide";
+    if (Number(clients.value) > 1 && withoutLawyer && !state["geschaeftsgebuehr-" + side] &&
+        (state.verfahren === "klage" || state.verfahren === "mahnverfahren")) {
+      return {
+        error: `Ohne Anwalt in erster Instanz und ohne Geschäftsgebühr hat ${kNames[side]} hier keinen Anwalt, ` +
+          "dessen Gebühren mehrere Auftraggeber erhöhen (Nr. 1008 VV RVG).",
+        key: "auftraggeber-" + side,
+      };
+    }
     if (clients.value) words.push(`-auftraggeber${letter}${clients.value}`);
   }
   for (const [side, letter] of kSides) {
