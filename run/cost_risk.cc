@@ -42,6 +42,12 @@ constexpr RiskRow kNotRefunded[] = {
     {"claimant_not_refunded", {"Nicht erstattet, tr\204gt der Kl\204ger selbst:", "Nicht erstattet, tr&auml;gt der Kl&auml;ger selbst:"}},
     {"defendant_not_refunded", {"Nicht erstattet, tr\204gt der Beklagte selbst:", "Nicht erstattet, tr&auml;gt der Beklagte selbst:"}},
 };
+// Around the lawsuit: what a party bears in all of the first instance and
+// what came before it.
+constexpr RiskRow kInAll[] = {
+    {"claimant_total", {"Kl\204ger tr\204gt insgesamt:", "Kl&auml;ger tr&auml;gt insgesamt:"}},
+    {"defendant_total", {"Beklagter tr\204gt insgesamt:", "Beklagter tr&auml;gt insgesamt:"}},
+};
 constexpr RiskRow kCancelled[] = {
     {"claimant_bears", {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"}},
     {"defendant_bears", {"Kosten aufgehoben: der Beklagte tr\204gt:", "Kosten aufgehoben: der Beklagte tr&auml;gt:"}},
@@ -289,6 +295,22 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
       printRisk(r, kNotRefunded[party], notRefunded[party], unrefunded[party]);
     }
   }
+  // Around a lawsuit, what each party bears in all: its part, and what no
+  // one refunds it.
+  if (aroundFirst) {
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      Recorded<Way> ways(recordsWays_);
+      PerSchedule<Cents> inAll;
+      for (std::size_t s = 0; s < 2; ++s) {
+        inAll[s] = borne[party][s] + notRefunded[party][s];
+        if (ways[s] != nullptr) {
+          ways[s]->steps = {steps::withNotRefunded(euros(borne[party][s]),
+                                                   euros(notRefunded[party][s]), euros(inAll[s]))};
+        }
+      }
+      printRisk(r, kInAll[party], inAll, ways);
+    }
+  }
   return result;
 }
 
@@ -332,9 +354,10 @@ void CostRisk::afterEnding(const ReckoningInCents& r, const RiskInstance& instan
 void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
                                const PerSchedule<CentsBlock>& values) {
   const bool aroundFirst = r.around() != nullptr && instance.first;
+  std::array<PerSchedule<Cents>, 2> parts;
   for (const std::size_t party : {kClaimant, kDefendant}) {
     Recorded<Way> ways(recordsWays_);
-    PerSchedule<Cents> borne;
+    PerSchedule<Cents>& borne = parts[party];
     for (std::size_t s = 0; s < 2; ++s) {
       const CentsBlock& block = values[s];
       Steps* steps = ways[s] != nullptr ? &ways[s]->steps : nullptr;
@@ -364,6 +387,16 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
       }
     }
     printRisk(r, kCancelled[party], borne, ways);
+  }
+  // Around a lawsuit, what each party bears in all: with the costs
+  // cancelled, that part.
+  if (!aroundFirst) return;
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    Recorded<Way> ways(recordsWays_);
+    for (std::size_t s = 0; s < 2; ++s) {
+      if (ways[s] != nullptr) ways[s]->steps = {steps::cancelledInAll(euros(parts[party][s]))};
+    }
+    printRisk(r, kInAll[party], parts[party], ways);
   }
 }
 

@@ -278,6 +278,17 @@ class ReckoningInCents {
   // evidence.
   Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways) const;
 
+  // Whether the totals over instances count what the parties bear of the
+  // judgement of an instance, the `first` or another, rather than its
+  // process costs: around a lawsuit, the first instance with what came
+  // before it, and every instance where a party deducts input tax.
+  bool totalsCountCostsBorne(bool first) const;
+  // What the parties bear of the judgement `block` of an instance under
+  // `schedule`: its court costs and each party's lawyer costs, net of VAT
+  // for a party that deducts input tax; in the `first` instance with the
+  // payment order's court fee and each party's bills before the lawsuit.
+  Cents costsBorne(Schedule schedule, const CentsBlock& block, bool first, Way* way) const;
+
   // The case around the lawsuit, or none.
   const ReportOptions* around() const {
     return options_ != nullptr && options_->aroundTheLawsuit ? options_ : nullptr;

@@ -295,14 +295,46 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
   printBlock(r, judgement, ways, rows.judgement, first, rowsShown(r, first));
   if (risk != nullptr) risk->afterJudgement(r, instance, rows.judgement.rates, judgement);
-  const std::string processName = recorded ? std::string("Prozesskosten ") + rows.name : "";
+  // The totals add each judgement's process costs; around a lawsuit what
+  // its parties bear of it, so that the totals are the sum of their parts.
+  bool borne = false;
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) borne = r.totalsCountCostsBorne(first);
+  bool firstBorne = false;
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    firstBorne = r.totalsCountCostsBorne(true);
+  }
+  const std::string partName =
+      recorded ? std::string(borne ? "Kosten " : "Prozesskosten ") + rows.name : "";
+  const char* baseName =
+      firstBorne && rule.target == TotalsField::WithAppeal ? "Kosten erste Instanz" : rule.baseName;
   for (std::size_t s = 0; s < 2; ++s) {
-    const SumWays sumWays = recorded ? SumWays{wayOf(ways[s], BlockRow::Process),
-                                               processName.c_str(), &totalsWays->withAppeal[s],
-                                               rule.baseName, &(*totalsWays)[rule.target][s]}
-                                     : SumWays{};
-    totals[rule.target][s] = r.total(judgement[s].process, added ? &totals.withAppeal[s] : nullptr,
-                                     recorded ? &sumWays : nullptr);
+    Way borneWay;
+    auto part = judgement[s].process;
+    if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+      if (borne) {
+        part = r.costsBorne(s == 0 ? Schedule::Old : Schedule::New, judgement[s], first,
+                            recorded ? &borneWay : nullptr);
+      }
+    }
+    // The way to a sum names its parts; where a part is what the parties
+    // bear, which no row shows, it shows their sum too: the first
+    // instance's in the sum through the appeal, kept from the first's way.
+    Steps parts;
+    if (recorded && firstBorne && rule.target == TotalsField::WithAppeal && added) {
+      parts = totalsWays->withAppeal[s].steps;
+      if (!parts.empty()) parts.pop_back();
+    }
+    if (borne) parts.insert(parts.end(), borneWay.steps.begin(), borneWay.steps.end());
+    const SumWays sumWays =
+        recorded ? SumWays{borne ? &borneWay : wayOf(ways[s], BlockRow::Process), partName.c_str(),
+                           &totalsWays->withAppeal[s], baseName, &(*totalsWays)[rule.target][s]}
+                 : SumWays{};
+    totals[rule.target][s] =
+        r.total(part, added ? &totals.withAppeal[s] : nullptr, recorded ? &sumWays : nullptr);
+    if (recorded && !parts.empty()) {
+      Steps& sum = (*totalsWays)[rule.target][s].steps;
+      sum.insert(sum.begin(), parts.begin(), parts.end());
+    }
   }
 
   if (options.showSettlement) {

@@ -319,4 +319,29 @@ std::string ownLawyerCosts(const std::string& business, const std::string& payme
               business.c_str(), paymentOrder.c_str(), first.c_str(), value.c_str());
 }
 
+std::string partyCosts(const char* ofParty, bool net, const std::string& business,
+                       const std::string& paymentOrder, const std::string& first,
+                       const std::string& value) {
+  return line("Anwaltskosten des %s%s: Geschäftsgebühr %s + Mahnverfahren %s + erste Instanz %s = %s",
+              ofParty,
+              net ? " ohne Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 ZPO)" : "",
+              business.c_str(), paymentOrder.c_str(), first.c_str(), value.c_str());
+}
+
+std::string costsBorne(const std::string& court, const std::string& evidence,
+                       const std::string& claimant, const std::string& defendant,
+                       const std::string& value) {
+  return line(
+      "Kosten, die die Parteien tragen: Gerichtskosten %s + Zeugen und Sachverständige %s + "
+      "Anwaltskosten des Klägers %s + des Beklagten %s = %s",
+      court.c_str(), evidence.c_str(), claimant.c_str(), defendant.c_str(), value.c_str());
+}
+
+std::string cancelledInAll(const std::string& value) {
+  return line(
+      "Kosten gegeneinander aufgehoben (§ 98 ZPO): die Hälfte der Gerichtskosten und die eigenen "
+      "Anwaltskosten, wie oben: %s",
+      value.c_str());
+}
+
 }  // namespace zeb::steps

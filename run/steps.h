@@ -229,4 +229,25 @@ std::string withNotRefunded(const std::string& part, const std::string& notRefun
 std::string ownLawyerCosts(const std::string& business, const std::string& paymentOrder,
                            const std::string& first, const std::string& value);
 
+// A party's lawyer costs of the first instance and what came before it, as
+// it bears them: "Anwaltskosten des Klägers: Geschäftsgebühr 1.032,44 € +
+// Mahnverfahren 295,36 € + erste Instanz 1.187,62 € = 2.515,42 €", "... ohne
+// Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 ZPO): ...".
+std::string partyCosts(const char* ofParty, bool net, const std::string& business,
+                       const std::string& paymentOrder, const std::string& first,
+                       const std::string& value);
+
+// What the parties bear of an instance: "Kosten, die die Parteien tragen:
+// Gerichtskosten 849,00 € + Zeugen und Sachverständige 0,00 € +
+// Anwaltskosten des Klägers 2.515,42 € + des Beklagten 1.987,30 € =
+// 5.351,72 €".
+std::string costsBorne(const std::string& court, const std::string& evidence,
+                       const std::string& claimant, const std::string& defendant,
+                       const std::string& value);
+
+// After a settlement, what a party bears in all: "Kosten gegeneinander
+// aufgehoben (§ 98 ZPO): die Hälfte der Gerichtskosten und die eigenen
+// Anwaltskosten, wie oben: 4.322,80 €".
+std::string cancelledInAll(const std::string& value);
+
 }  // namespace zeb::steps

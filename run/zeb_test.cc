@@ -368,7 +368,13 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
 // 1.500,00, and the claimant's own 1.032,44 + 295,36 + 1.963,50 (3100 less
 // 652,00, 3104, 1003: 1.630,00 + 20,00 + 313,50). What no one refunds:
 // 1.032,44 + 295,36 + 1.187,62 - (799,68 + 1.187,62) = 528,12; the appeal
-// 1.132,00 + 2 x 2.196,26, of which 40 % = 2.209,81.
+// 1.132,00 + 2 x 2.196,26, of which 40 % = 2.209,81. A claimant that sues
+// without a lawyer keeps its business fee's bill, 1.032,44, all of it.
+// The totals count what the parties bear: with an expert's 1.500,00, the
+// first instance 849,00 + 1.500,00 + the claimant's 1.032,44 + 295,36 +
+// 1.187,62 + the defendant's 411,74 + 1.575,56 = 6.851,72, and the appeal
+// 5.524,52; at 70 % the claimant bears 30 % of 849,00 + 1.500,00 + 2 x
+// 1.987,30 = 1.897,08, and 528,12 that no one refunds it.
 TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
   struct Case {
     std::vector<const char*> words;
@@ -378,6 +384,8 @@ TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
   const std::vector<const char*> chain = {"10000", "-2025", "-GK", "-mahn", "-k"};
   const std::vector<const char*> settled = {"10000", "-2025", "-GK",  "-mahn",
                                             "-k",    "-V",    "-O60", "-beweisB1500"};
+  const std::vector<const char*> expert = {"10000", "-2025",        "-GK",
+                                           "-mahn", "-beweisK1500", "-O70"};
   // clang-format off
   const Case cases[] = {
       {chain, "pre_trial.claimant_lawyer_costs", 1032'44},
@@ -393,6 +401,9 @@ TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
       {settled, "first_instance.settlement.claimant_bears", 891'50 + 1032'44 + 295'36 + 1963'50},
       {settled, "first_instance.claimant_not_refunded", 528'12},
       {{"10000", "-2025", "-GK", "-O60"}, "totals.claimant_with_appeal", 1910'40 + 528'12 + 2209'81},
+      {{"10000", "-2025", "-O60", "-ohneK", "-GK", "-k"}, "first_instance.claimant_not_refunded", 1032'44},
+      {expert, "totals.with_appeal", 6851'72 + 5524'52},
+      {expert, "first_instance.claimant_total", 1897'08 + 528'12},
   };
   // clang-format on
   for (const Case& c : cases) {

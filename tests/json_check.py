@@ -6,10 +6,12 @@ without -V, who bears the costs with the parties' words, and the case
 around the lawsuit: `zeb ... -J` and `-J -W` validate against SCHEMA with
 unique keys, and each row says what `zeb ... -W` prints: label, values,
 per cents, change and way. No text label is wider than the narrowest
-label column (49, the totals').
+label column (49, the totals'). Over random command lines of the case
+around the lawsuit the totals are the sum of the parties' parts.
 """
 import concurrent.futures
 import json
+import random
 import re
 import subprocess
 import sys
@@ -97,6 +99,67 @@ def check(zeb, validator, words):
             assert steps.get(column, []) == expected, (where, column)
 
 
+def around_lines(count=200, seed=20261210):
+    """Random command lines with a share and words of the case around the
+    lawsuit, the whole report or its first instance alone."""
+    generator = random.Random(seed)
+    lines = []
+    for _ in range(count):
+        words = [str(generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8)])),
+                 generator.choice(['-2021', '-2025']),
+                 generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O33,33', '-O99,99'])]
+        for side in 'KB':
+            if generator.randrange(2):
+                words.append('-G%s%s' % (side, generator.choice(['', '0,5', '1,5', '2,5'])))
+            if generator.randrange(3) == 0:
+                words.append('-auftraggeber%s%d' % (side, generator.choice([2, 3, 8, 9])))
+            if generator.randrange(3) == 0:
+                words.append('-beweis%s%d' % (side, generator.randrange(10 ** 5)))
+            words += ['-ohne' + side] if generator.randrange(4) == 0 else []
+            words += ['-vorsteuer' + side] if generator.randrange(4) == 0 else []
+        words += ['-mahn'] if generator.randrange(2) else []
+        words += [w for w in ('-V', '-ruecknahme', '-anerkenntnis', '-versaeumnis') if generator.randrange(3) == 0]
+        words += generator.choice([[], [], ['-k']])
+        # A word of the case to begin with; no clients of a party that has no lawyer.
+        words.append('-beweisK1')
+        for side in 'KB':
+            if '-ohne' + side in words and '-k' in words and not any(w.startswith('-G' + side) for w in words):
+                words = [w for w in words if not w.startswith('-auftraggeber' + side)]
+        lines.append(words)
+    return lines
+
+
+def cents(value):
+    return round(float(value) * 100)
+
+
+def check_sums(zeb, words):
+    """The totals are the sum of the parties' parts, and what each party bears
+    in all of a variant of the first instance is all its costs and those
+    before it (without input tax, where no party deducts it)."""
+    figures = json.loads(run(zeb, words + ['-J']), parse_float=str)
+    rows = {row['key']: row for row in figures['rows']}
+    value = lambda key, column: cents(rows[key][column]) if key in rows else 0
+    for column in ('old', 'new'):
+        for path in ('with_appeal', 'with_revision', 'with_bgh_revision'):
+            if 'totals.' + path in rows:
+                assert (value('totals.claimant_' + path, column) + value('totals.defendant_' + path, column)
+                        == value('totals.' + path, column)), (words, path, column)
+        if any(w.startswith('-vorsteuer') for w in words):
+            continue
+        # The payment order's section, where the lawsuit follows one.
+        before = sum(value(key, column) for key in rows
+                     if key.startswith(('pre_trial.', 'payment_order.' if '-mahn' in words else 'pre_trial.')))
+        for variant in ('', 'settlement.', 'withdrawal.', 'acknowledgement.', 'default_judgment.'):
+            prefix = 'first_instance.' + variant
+            if prefix + 'claimant_total' not in rows:
+                continue
+            own = sum(value(prefix + key, column) for key in
+                      ('court_fees', 'evidence', 'claimant_lawyer_costs', 'defendant_lawyer_costs'))
+            assert (value(prefix + 'claimant_total', column) + value(prefix + 'defendant_total', column)
+                    == before + own), (words, variant, column)
+
+
 def main():
     zeb, schema_path = sys.argv[1:3]
     with open(schema_path, encoding='utf-8') as f:
@@ -104,9 +167,12 @@ def main():
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
     lines = command_lines()
+    around = around_lines()
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
-        list(pool.map(lambda words: check(zeb, validator, words), lines))
-    print('%d command lines: -J valid against its schema, with the values of the text report' % len(lines))
+        list(pool.map(lambda words: check(zeb, validator, words), lines + around))
+        list(pool.map(lambda words: check_sums(zeb, words), around))
+    print('%d command lines: -J valid against its schema, with the values of the text report; '
+          'in %d of them the totals are the sum of the parties\' parts' % (len(lines) + len(around), len(around)))
 
 
 if __name__ == '__main__':

@@ -527,6 +527,10 @@ class CostRisk:
         if case and any(around.rate):
             m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
             m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
+        if case:
+            for key, name in (('K', 'Kläger'), ('B', 'Beklagter')):
+                m.row('%s trägt insgesamt:' % name,
+                      *[a + b for a, b in zip(rows[key], rows['n' + key])], basis)
         # Each party's part along the paths of the totals: a, ar, ag, with
         # what no one refunds it. An ending enters none.
         for party, key in ((0, 'K'), (1, 'B')) if bearer is None else ():
@@ -539,6 +543,7 @@ class CostRisk:
 
     def settlement(self, m, values, first, basis, around=None):
         case = around is not None and around.words and first
+        parts = []
         for party, label in ((0, 'Kosten aufgehoben: der Kläger trägt:'),
                              (1, 'Kosten aufgehoben: der Beklagte trägt:')):
             borne = []
@@ -553,6 +558,11 @@ class CostRisk:
                 half = half_up(court, 2)
                 borne.append((half if party == 0 else court - half) + own)
             m.row(label, *borne, basis)
+            parts.append(borne)
+        if case:
+            # With the costs cancelled, what each party bears in all is its part.
+            for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
+                m.row('%s trägt insgesamt:' % name, *parts[party], basis)
 
     def totals(self, m, html, basis):
         # The text labels fit the totals' 49 columns: the defendant's last
@@ -567,6 +577,24 @@ class CostRisk:
                       self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
 
 
+def borne_costs(column, first, around, net):
+    """What the parties bear of a judgement: its court costs and each party's
+    bills as it bears them, net of VAT where it deducts input tax; in the
+    first instance with the payment order and the bills before the lawsuit.
+    The totals over instances add these around a lawsuit, so that they are
+    the sum of the parties' parts."""
+    pick = lambda party, bill: bill[0] if net[party] else bill[1]
+    total = column['court'] + column.get('po court', 0) + column.get('evidence', 0)
+    for party in (0, 1):
+        total += pick(party, column['bills'][party])
+        if first:
+            fee = column['fee']
+            if around.rate[party]:
+                total += pick(party, around.business(fee, party))
+            total += pick(party, around.payment_order(fee, party, True))
+    return total
+
+
 def table(amount, switches):
     """The table of the report for `amount` and the switch words `switches`."""
     html = '-h' in switches
@@ -578,6 +606,7 @@ def table(amount, switches):
     risk = CostRisk(shares[-1], switches) if shares else None
     around = Around(switches) if reform and Around(switches).words else None
     m = Model(r, html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
+    net = ('-vorsteuerK' in switches, '-vorsteuerB' in switches)
     m.column_header()
     basis = r.basis
     shown_amount, fee_basis, fees = r.base()
@@ -649,6 +678,8 @@ def table(amount, switches):
                     risk.judgement(m, values, index, basis, around)
                 for s in (0, 1):
                     p = values[s]['process']
+                    if around and (index == 0 or any(net)):
+                        p = borne_costs(values[s], index == 0, around, net)
                     if index == 0:
                         totals[('a', s)] = r.total(p)
                     else:
