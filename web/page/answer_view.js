@@ -18,7 +18,7 @@ const kAdvance = {
   court: "die Gerichtsgebühr der ersten Instanz (§\u00a012 Abs.\u00a01 GKG)",
   courtAfterPaymentOrder: "die Gerichtsgebühr der ersten Instanz, abzüglich der des Mahnverfahrens (§\u00a012 Abs.\u00a01 GKG)",
   lawyer: "Ihr Anwalt in erster Instanz",
-  evidence: "Zeugen und Sachverständige (§\u00a017 GKG)",
+  evidence: "Zeugen und Sachverständige, wenn Beweis erhoben wird (§\u00a017 GKG)",
 };
 
 // Each role's name, and the other party's.
@@ -38,8 +38,10 @@ export function createAnswerView(container, zeb, switchLaw) {
     if (state.recht === "2013") {
       container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
         `<h2 id="antwort-titel">Ihr Kostenrisiko</h2><p>Wer die Kosten trägt, rechnet ZEB nur nach dem Recht ab ` +
-        `2021, in ganzen Cent. Der Bericht nach dem Recht ab 01.08.2013 bleibt unter „Übersicht“, „HTML“ und ` +
-        `„Text“.</p><button type="button" class="recht-heute">Nach dem Recht ab 01.06.2025 rechnen</button></section>`;
+        `2021, in ganzen Cent${state.obsiegen.trim() ? ": der Anteil, zu dem Sie gewinnen, und Ihre Rolle bleiben " +
+          "unter dem Recht ab 01.08.2013 ohne Wirkung" : ""}. Der Bericht nach dem Recht ab 01.08.2013 bleibt unter ` +
+        `„Übersicht“, „HTML“ und „Text“.</p><button type="button" class="recht-heute">Nach dem Recht ab 01.06.2025 ` +
+        `rechnen</button></section>`;
       container.querySelector(".recht-heute").addEventListener("click", switchLaw);
       return;
     }
@@ -56,6 +58,8 @@ export function createAnswerView(container, zeb, switchLaw) {
     const around = (aroundWords(state).words ?? []).length > 0;
     const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role),
       evidence ? Number(evidence.replace(",", ".")) : 0);
+    // Evidence either side advanced, which the endings leave out.
+    const evidenceAdvanced = ["klaeger", "beklagter"].some((side) => parseEvidence(state["beweis-" + side]).value);
     const cache = new Map();
     // The way to a value: the new column's steps of each row it adds up.
     ways = (c, keys) => {
@@ -98,7 +102,8 @@ export function createAnswerView(container, zeb, switchLaw) {
       (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>` : "") +
       (balances ? `<h3>Was am Ende ausgeglichen wird, erste Instanz</h3><ul>${balances}</ul>` : "") +
       (endings ? `<h3>Wenn die erste Instanz anders endet</h3><p>Wer dann die Kosten trägt, folgt aus dem Ende, ` +
-        `nicht aus dem Anteil, zu dem Sie gewinnen:</p><ul>${endings}</ul>` : "") +
+        `nicht aus dem Anteil, zu dem Sie gewinnen${evidenceAdvanced ? "; jedes Ende nimmt an, dass kein Beweis " +
+          "erhoben wurde, Zeugen und Sachverständige sind darin nicht enthalten" : ""}:</p><ul>${endings}</ul>` : "") +
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
       `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
       `demselben Anteil geteilt${endings ? ", die Enden der ersten Instanz nach ihrer Regel" : ""}; ` +

@@ -53,13 +53,13 @@ export function showInForm(form, state) {
   if (kFurtherKeys.some((key) => state[key] !== fresh[key])) form.further.open = true;
 }
 
-// The groups of the cost risk and the case around the lawsuit, and the
-// endings but the settlement, take input under the reforms alone, and say
-// so under the law of 2013.
+// The role and the share, the groups of the cost risk and the case around
+// the lawsuit, and the endings but the settlement, take input under the
+// reforms alone, and say so under the law of 2013.
 export function showLawInForm(form, law) {
-  form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
+  form.roleGroup.disabled = form.share.disabled = form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
   for (const box of form.endings) box.disabled = law === "2013";
-  form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
+  form.shareIn2013.hidden = form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).

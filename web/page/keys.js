@@ -23,9 +23,10 @@ const kEndings = ["withdrawal", "acknowledgement", "default_judgment"];
 export const rowOf = (figures, key) => figures.rows.find((row) => row.key === key);
 
 // The rows of a party's part by the key of its share: in the first
-// instance with what no one refunds it, where the report has that row.
-export const partRows = (figures, key) => [rowOf(figures, key),
-  key.startsWith("first_instance.") && rowOf(figures, key.replace("_share", "_not_refunded"))].filter(Boolean);
+// instance what it bears in all, where the report has that row (around
+// the lawsuit), else its share.
+export const partRows = (figures, key) =>
+  [(key.startsWith("first_instance.") && rowOf(figures, key.replace("_share", "_total"))) || rowOf(figures, key)];
 
 // The short name of a section by its key: "Berufung" for "appeal".
 export const sectionName = (section) => kSectionNames[section];

@@ -33,6 +33,8 @@ const form = {
   ways: byId("rechenweg"),
   views: document.querySelectorAll("input[name=darstellung]"),
   roles: document.querySelectorAll("input[name=rolle]"),
+  roleGroup: byId("rolle"),
+  shareIn2013: byId("obsiegen-2013"),
   further: byId("weitere"),
   costRisk: byId("kostenrisiko"),
   costRiskIn2013: byId("kostenrisiko-2013"),
