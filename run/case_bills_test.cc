@@ -87,16 +87,32 @@ TEST(CaseBills, CreditingChainWorkedByHand) {
       // After a payment order the credit goes onto the raised 3305 of 1,3:
       // 847,60 - 489,00 + 20,00 + 71,93 = 450,53; the 3100 takes the 3305
       // in full: 1.825,60 - 847,60 + 20,00 + 189,62 = 1.187,62.
-      {"two clients, payment order", {652'00}, side(13, 2), side(0), true, 1265'21, 450'53,
-       1187'62, 411'74, 1575'56},
+      {"two clients, payment order",
+       {652'00},
+       side(13, 2),
+       side(0),
+       true,
+       1265'21,
+       450'53,
+       1187'62,
+       411'74,
+       1575'56},
       // Eight clients raise by 2,0 at most: 3,3 x 652,00 = 2.151,60 + 20,00
       // + 412,60; the credit stays 0,75. The 3100 of 3,3: 2.934,00 - 489,00
       // + 20,00 + 468,35 = 2.933,35.
       {"eight clients", {652'00}, side(13, 8), side(0), false, 2584'20, 0, 2933'35, 0, 1963'50},
       // The 3305 of 3,0: 1.956,00 - 489,00 + 20,00 + 282,53 = 1.769,53; the
       // 3100 of 3,3 less the 3305: 978,00 + 20,00 + 189,62 = 1.187,62.
-      {"eight clients, payment order", {652'00}, side(13, 8), side(0), true, 2584'20, 1769'53,
-       1187'62, 411'74, 1575'56},
+      {"eight clients, payment order",
+       {652'00},
+       side(13, 8),
+       side(0),
+       true,
+       2584'20,
+       1769'53,
+       1187'62,
+       411'74,
+       1575'56},
       // Nine clients raise by 2,0 at most: 3,3 x 652,00 = 2.151,60.
       {"nine clients",
        {652'00},

@@ -546,7 +546,7 @@ std::optional<std::string> rightWord(const char* argument) {
     return argument;
   }
   // A share that is none may have meant another word (-Ohnek).
-  const std::optional<std::string> meant = meantWord(argument);
+  std::optional<std::string> meant = meantWord(argument);
   if (!meant || (isKnownWord(argument) && (!isShareWord(argument) || meant->starts_with("-O")))) {
     return std::nullopt;
   }

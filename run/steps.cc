@@ -322,10 +322,10 @@ std::string ownLawyerCosts(const std::string& business, const std::string& payme
 std::string partyCosts(const char* ofParty, bool net, const std::string& business,
                        const std::string& paymentOrder, const std::string& first,
                        const std::string& value) {
-  return line("Anwaltskosten des %s%s: Geschäftsgebühr %s + Mahnverfahren %s + erste Instanz %s = %s",
-              ofParty,
-              net ? " ohne Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 ZPO)" : "",
-              business.c_str(), paymentOrder.c_str(), first.c_str(), value.c_str());
+  return line(
+      "Anwaltskosten des %s%s: Geschäftsgebühr %s + Mahnverfahren %s + erste Instanz %s = %s",
+      ofParty, net ? " ohne Umsatzsteuer, da er Vorsteuer abzieht (§ 104 Abs. 2 Satz 3 ZPO)" : "",
+      business.c_str(), paymentOrder.c_str(), first.c_str(), value.c_str());
 }
 
 std::string costsBorne(const std::string& court, const std::string& evidence,

@@ -389,8 +389,8 @@ test("who bears the costs: a share gives its rows, its address and its picture, 
     .map((id) => document.getElementById(id).checked)), [true, false, true, false]);
   await page.selectOption("#recht", "2013");
   await expectReport(page, ["10000"]);
-  assert.deepEqual(await page.evaluate(() => [document.getElementById("kostenrisiko").disabled,
-    document.getElementById("kostenrisiko-2013").hidden]), [true, false]);
+  assert.deepEqual(await page.evaluate(() => ["kostenrisiko", "obsiegen", "rolle"].map((id) => document.getElementById(id).disabled)
+    .concat(["kostenrisiko-2013", "obsiegen-2013"].map((id) => document.getElementById(id).hidden))), [true, true, true, false, false]);
   await page.selectOption("#recht", "2021");
   await page.fill("#obsiegen", "4/3");
   await page.keyboard.press("Enter");
@@ -436,7 +436,9 @@ test("the answer first: what the claimant pays if it wins, loses or wins 60 %, a
   await page.waitForFunction(() => location.hash.endsWith("&rolle=beklagter&obsiegen=40"));
   // Under the law of 2013 the answer says why there is none, and offers today's law.
   await page.selectOption("#recht", "2013");
-  await page.click(await page.waitForFunction(() => document.querySelector("#antwort .recht-heute") && "#antwort .recht-heute"));
+  assert.match(await page.waitForFunction(() => document.querySelector("#antwort .recht-heute") &&
+    document.querySelector("#antwort p").textContent), /Anteil, zu dem Sie gewinnen, und Ihre Rolle bleiben/);
+  await page.click("#antwort .recht-heute");
   await page.waitForFunction(() => document.getElementById("recht").value === "2025" && document.querySelector("#antwort tbody") !== null);
   assert.deepEqual(page.errors, []);
   await page.close();
