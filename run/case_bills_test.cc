@@ -82,37 +82,20 @@ TEST(CaseBills, CreditingChainWorkedByHand) {
       // A business fee of 1,3 for two clients arises at 1,6 (1.043,20 +
       // 20,00 + 202,01) and is credited as one of 1,6 for one client:
       // half of 1,6, at most 0,75 (489,00). Onto the 3100 of 1,6:
-      // 1.043,20 - 489,00 + 782,40 + 20,00 + 257,75 = 1.614,35.
+      // 1.043,20 - 489,00 + 782,40 + 20,00 + 257,75 = 1.614,35. After a
+      // payment order the credit goes onto the raised 3305 of 1,3: 847,60 -
+      // 489,00 + 20,00 + 71,93 = 450,53; the 3100 takes the 3305 in full:
+      // 1.825,60 - 847,60 + 20,00 + 189,62 = 1.187,62. Eight clients raise
+      // by 2,0 at most: 3,3 x 652,00 = 2.151,60 + 20,00 + 412,60; the credit
+      // stays 0,75: the 3100 of 3,3 2.934,00 - 489,00 + 20,00 + 468,35 =
+      // 2.933,35; the 3305 of 3,0 1.956,00 - 489,00 + 20,00 + 282,53 =
+      // 1.769,53, and the 3100 less it 978,00 + 20,00 + 189,62 = 1.187,62.
+      // clang-format off
       {"two clients", {652'00}, side(13, 2), side(0), false, 1265'21, 0, 1614'35, 0, 1963'50},
-      // After a payment order the credit goes onto the raised 3305 of 1,3:
-      // 847,60 - 489,00 + 20,00 + 71,93 = 450,53; the 3100 takes the 3305
-      // in full: 1.825,60 - 847,60 + 20,00 + 189,62 = 1.187,62.
-      {"two clients, payment order",
-       {652'00},
-       side(13, 2),
-       side(0),
-       true,
-       1265'21,
-       450'53,
-       1187'62,
-       411'74,
-       1575'56},
-      // Eight clients raise by 2,0 at most: 3,3 x 652,00 = 2.151,60 + 20,00
-      // + 412,60; the credit stays 0,75. The 3100 of 3,3: 2.934,00 - 489,00
-      // + 20,00 + 468,35 = 2.933,35.
+      {"two clients, payment order", {652'00}, side(13, 2), side(0), true, 1265'21, 450'53, 1187'62, 411'74, 1575'56},
       {"eight clients", {652'00}, side(13, 8), side(0), false, 2584'20, 0, 2933'35, 0, 1963'50},
-      // The 3305 of 3,0: 1.956,00 - 489,00 + 20,00 + 282,53 = 1.769,53; the
-      // 3100 of 3,3 less the 3305: 978,00 + 20,00 + 189,62 = 1.187,62.
-      {"eight clients, payment order",
-       {652'00},
-       side(13, 8),
-       side(0),
-       true,
-       2584'20,
-       1769'53,
-       1187'62,
-       411'74,
-       1575'56},
+      {"eight clients, payment order", {652'00}, side(13, 8), side(0), true, 2584'20, 1769'53, 1187'62, 411'74, 1575'56},
+      // clang-format on
       // Nine clients raise by 2,0 at most: 3,3 x 652,00 = 2.151,60.
       {"nine clients",
        {652'00},

@@ -103,28 +103,20 @@ def around_lines(count=200, seed=20261210):
     """Random command lines with a share and words of the case around the
     lawsuit, the whole report or its first instance alone."""
     generator = random.Random(seed)
+    pick = lambda *words: [w for w in words if generator.randrange(3) == 0]
     lines = []
     for _ in range(count):
-        words = [str(generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8)])),
+        words = [str(generator.randrange(1, 10 ** generator.randrange(3, 9))),
                  generator.choice(['-2021', '-2025']),
-                 generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O33,33', '-O99,99'])]
+                 generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O33,33', '-O99,99']), '-beweisK1']
         for side in 'KB':
-            if generator.randrange(2):
-                words.append('-G%s%s' % (side, generator.choice(['', '0,5', '1,5', '2,5'])))
-            if generator.randrange(3) == 0:
-                words.append('-auftraggeber%s%d' % (side, generator.choice([2, 3, 8, 9])))
-            if generator.randrange(3) == 0:
-                words.append('-beweis%s%d' % (side, generator.randrange(10 ** 5)))
-            words += ['-ohne' + side] if generator.randrange(4) == 0 else []
-            words += ['-vorsteuer' + side] if generator.randrange(4) == 0 else []
-        words += ['-mahn'] if generator.randrange(2) else []
-        words += [w for w in ('-V', '-ruecknahme', '-anerkenntnis', '-versaeumnis') if generator.randrange(3) == 0]
-        words += generator.choice([[], [], ['-k']])
-        # A word of the case to begin with; no clients of a party that has no lawyer.
-        words.append('-beweisK1')
-        for side in 'KB':
-            if '-ohne' + side in words and '-k' in words and not any(w.startswith('-G' + side) for w in words):
+            words += pick('-G' + side + generator.choice(['', '0,5', '2,5']), '-auftraggeber%s%d' % (
+                side, generator.choice([2, 8, 9])), '-beweis%s%d' % (side, generator.randrange(10 ** 5)),
+                '-ohne' + side, '-vorsteuer' + side)
+            # No clients of a party without a lawyer in the report.
+            if '-ohne' + side in words and not any(w.startswith('-G' + side) for w in words):
                 words = [w for w in words if not w.startswith('-auftraggeber' + side)]
+        words += pick('-mahn', '-V', '-ruecknahme', '-anerkenntnis', '-versaeumnis', '-k')
         lines.append(words)
     return lines
 
