@@ -304,7 +304,8 @@ bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 std::string printable(const char* argument) {
   std::string text = codePage850FromUtf8(argument, "EUR");
   for (char& c : text) {
-    if ((c >= 0 && c < ' ') || c == '\177') c = '?';
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < ' ' || byte == 0x7F) c = '?';
   }
   return text;
 }
