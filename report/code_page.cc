@@ -115,24 +115,33 @@ char16_t unicodeFromCodePage850(unsigned char byte) {
   return byte < 0x80 ? char16_t{byte} : kUpperHalf[byte - 0x80];
 }
 
+void appendUtf8FromCodePage850(std::string& out, std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    // A run of ASCII is the same in both.
+    std::size_t ascii = i;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+    out.append(text, i, ascii - i);
+    if (ascii == text.size()) break;
+    const unsigned c = unicodeFromCodePage850(static_cast<unsigned char>(text[ascii]));
+    // Every character of the upper half lies below U+10000: two or three
+    // bytes of UTF-8.
+    if (c < 0x800) {
+      const char bytes[] = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+      out.append(bytes, 2);
+    } else {
+      const char bytes[] = {static_cast<char>(0xE0 | c >> 12),
+                            static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                            static_cast<char>(0x80 | (c & 0x3F))};
+      out.append(bytes, 3);
+    }
+    i = ascii + 1;
+  }
+}
+
 std::string utf8FromCodePage850(std::string_view text) {
   std::string utf8;
   utf8.reserve(text.size() + text.size() / 4);
-  for (const char byte : text) {
-    const unsigned c = unicodeFromCodePage850(static_cast<unsigned char>(byte));
-    // Every character of the code page lies below U+10000: one to three
-    // bytes of UTF-8.
-    if (c < 0x80) {
-      utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-      utf8 += static_cast<char>(0xC0 | c >> 6);
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xE0 | c >> 12);
-      utf8 += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-      utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  appendUtf8FromCodePage850(utf8, text);
   return utf8;
 }
 

@@ -11,6 +11,9 @@ char16_t unicodeFromCodePage850(unsigned char byte);
 // `text`, written in code page 850, as UTF-8.
 std::string utf8FromCodePage850(std::string_view text);
 
+// The same appended to `out`.
+void appendUtf8FromCodePage850(std::string& out, std::string_view text);
+
 // `text`, written in UTF-8, in code page 850, the euro sign (which the code
 // page lacks) written as `euro` and any other character it lacks as "?".
 std::string codePage850FromUtf8(std::string_view text, const char* euro);

@@ -1,8 +1,7 @@
 #include "report/document.h"
 
+#include "report/format.h"
 #include "report/maker.h"
-#include "report/output.h"
-#include "report/report_options.h"
 
 namespace zeb {
 namespace {
@@ -58,54 +57,59 @@ constexpr StyleRule kPrintRule = {
 // clang-format on
 
 // The selector and the brace share a line only inside the screen block.
-void printRule(const StyleRule& rule, bool braceOnSelectorLine) {
-  emit(braceOnSelectorLine ? "%s\t{\n" : "%s\n\t{\n", rule.selector);
+void writeRule(std::string& out, const StyleRule& rule, bool braceOnSelectorLine) {
+  out += rule.selector;
+  out += braceOnSelectorLine ? "\t{\n" : "\n\t{\n";
   for (const char* declaration : rule.declarations) {
-    if (declaration != nullptr) emit("\t%s\n", declaration);
+    if (declaration == nullptr) continue;
+    out += '\t';
+    out += declaration;
+    out += '\n';
   }
-  emit("\t}\n");
+  out += "\t}\n";
 }
 
-void printStyleRules() {
-  for (const StyleRule& rule : kPlainRules) printRule(rule, false);
-  if (runState().options.showDerivations) printRule(kDerivationRule, false);
-  emit("\n@media screen\n{\n");
-  printRule(kScreenRule, true);
-  emit("}\n\n@media print\n{\n");
-  printRule(kPrintRule, false);
-  emit("}\n");
+void writeStyleRules(std::string& out, bool ways) {
+  for (const StyleRule& rule : kPlainRules) writeRule(out, rule, false);
+  if (ways) writeRule(out, kDerivationRule, false);
+  out += "\n@media screen\n{\n";
+  writeRule(out, kScreenRule, true);
+  out += "}\n\n@media print\n{\n";
+  writeRule(out, kPrintRule, false);
+  out += "}\n";
 }
 
 }  // namespace
 
-void printDocumentHead(std::int64_t amount) {
-  const char* currency = runState().htmlCurrency;
-  emit(
+void writeDocumentHead(std::string& out, std::int64_t amount, const ReportOptions& options) {
+  out +=
       "<!doctype html public \"-//w3c//dtd html 4.01 Transitional//en\" "
       "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
-      "<html lang=\"de\">\n<head>\n<title>\n");
-  emit("%s - ZEB - Zebulon - Streitwert: %lli %s\n", kMakerName, static_cast<long long>(amount),
-       currency);
-  emit(
+      "<html lang=\"de\">\n<head>\n<title>\n";
+  appendFormatted(out, "%s - ZEB - Zebulon - Streitwert: %lli %s\n", kMakerName,
+                  static_cast<long long>(amount), htmlCurrency(options));
+  out +=
       "</title>\n"
       "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n"
       "<meta http-equiv=\"content-style-type\" content=\"text/css\">\n"
-      "<meta http-equiv=\"content-language\" content=\"de\">\n\n");
-  emit("<meta name=\"author\" content=\"%s\">\n", kMakerName);
-  emit("<meta name=\"generator\" content=\"ZEB %s\">\n", kVersion);
-  emit(
+      "<meta http-equiv=\"content-language\" content=\"de\">\n\n";
+  appendFormatted(out, "<meta name=\"author\" content=\"%s\">\n", kMakerName);
+  appendFormatted(out, "<meta name=\"generator\" content=\"ZEB %s\">\n", kVersion);
+  out +=
       "<meta name=\"language\" content=\"de\">\n"
       "<meta name=\"description\" content=\"ZEB: Zebulon f&uuml;r Verfahren an deutschen "
-      "Gerichten\">\n");
-  emit("<meta name=\"keywords\" content=\"ZEB, Zebulon, %s\">\n\n", kMakerName);
-  emit("<style type=\"text/css\">\n<!--\n");
-  printStyleRules();
-  emit("-->\n</style>\n</head>\n\n<body>\n<p class=\"vorspann\">\nZEB<br>\n%s\n</p>\n\n<table>\n",
-       kMakerNotice);
+      "Gerichten\">\n";
+  appendFormatted(out, "<meta name=\"keywords\" content=\"ZEB, Zebulon, %s\">\n\n", kMakerName);
+  out += "<style type=\"text/css\">\n<!--\n";
+  writeStyleRules(out, options.showDerivations);
+  appendFormatted(
+      out,
+      "-->\n</style>\n</head>\n\n<body>\n<p class=\"vorspann\">\nZEB<br>\n%s\n</p>\n\n<table>\n",
+      kMakerNotice);
 }
 
-void printTableEnd() { emit("</table>\n\n"); }
+void writeTableEnd(std::string& out) { out += "</table>\n\n"; }
 
-void printDocumentClosing() { emit("\n</body>\n</html>\n\n"); }
+void writeDocumentClosing(std::string& out) { out += "\n</body>\n</html>\n\n"; }
 
 }  // namespace zeb

@@ -2,17 +2,21 @@
 // table opening; the table end; the closing of body and document.
 #pragma once
 #include <cstdint>
+#include <string>
+
+#include "report/report_options.h"
 
 namespace zeb {
 
-// Writes everything from the document type line to "<table>", with `amount`
-// in the title.
-void printDocumentHead(std::int64_t amount);
+// Appends everything from the document type line to "<table>", with
+// `amount` in the title, and the style of the ways where `options` ask for
+// them.
+void writeDocumentHead(std::string& out, std::int64_t amount, const ReportOptions& options);
 
 // Closes the table after its last row.
-void printTableEnd();
+void writeTableEnd(std::string& out);
 
 // Closes the body and the document: the last output of an HTML report.
-void printDocumentClosing();
+void writeDocumentClosing(std::string& out);
 
 }  // namespace zeb

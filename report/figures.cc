@@ -1,24 +1,183 @@
 #include "report/figures.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
+#include "fees/extended.h"
 #include "report/code_page.h"
 
 namespace zeb {
 namespace {
 
-// A label and the note its mark points to: "0,5 Gerichtsgeb\201hren: 1)"
-// is the label "0,5 Gerichtsgeb\201hren" with the mark of note 1.
-struct SplitLabel {
-  std::string_view label;
-  int note = 0;
-};
+// The percentages of both values and the change between them, for a
+// percent basis that is not 0.
+Comparison compare(float oldValue, float newValue, double basis) {
+  // The change: new / old - 1 in per cent, its sign shown apart, its size
+  // rounded once to single precision. A NaN compares false and shows "-".
+  const char direction = newValue >= oldValue ? '+' : '-';
+  const Extended ratio = Extended{newValue} / Extended{oldValue};
+  const float change = toSingle((ratio - 1) * Extended(direction == '+' ? 100 : -100));
+  return {roundPercent(toDouble(Extended{oldValue} / Extended{basis})),
+          roundPercent(toDouble(Extended{newValue} / Extended{basis})), direction, change};
+}
 
-SplitLabel splitLabel(std::string_view text) {
-  SplitLabel split{text};
+// The same from the exact values: a value of c cents is c / basis per cent
+// of the amount, and the change is |new - old| x 1000 / old tenths of a per
+// cent; each rounded half up. No value of a reform is below 0; from an old
+// value of 0 (a share of the costs) there is no change to show.
+Comparison compare(Cents oldValue, Cents newValue, std::uint64_t basis) {
+  const auto amount = static_cast<std::int64_t>(basis);
+  const char direction = newValue >= oldValue ? '+' : '-';
+  const std::int64_t difference =
+      direction == '+' ? newValue.count - oldValue.count : oldValue.count - newValue.count;
+  Comparison c = {static_cast<std::int32_t>(divideHalfUp(oldValue.count, amount)),
+                  static_cast<std::int32_t>(divideHalfUp(newValue.count, amount)), direction,
+                  std::nullopt};
+  if (oldValue.count > 0) c.change = Decimal{divideHalfUp(difference * 1000, oldValue.count), 1};
+  return c;
+}
+
+// The headings a new row stands under: the last section heading and, when
+// a sub-heading followed that, the sub-heading too.
+std::pair<int, int> headingsOfNextRow(const Figures& figures) {
+  int variant = -1;
+  for (std::size_t i = figures.headings.size(); i-- > 0;) {
+    if (figures.headings[i].level != 2) return {static_cast<int>(i), variant};
+    if (variant < 0) variant = static_cast<int>(i);
+  }
+  return {-1, variant};
+}
+
+void add(Figures& figures, const char* key, RowLabel&& label, std::int16_t adjustment,
+         Figure oldValue, Figure newValue, std::uint64_t basis,
+         const std::optional<Comparison>& comparison, Derivation* derivation) {
+  const auto [section, variant] = headingsOfNextRow(figures);
+  figures.rows.push_back({key,
+                          std::move(label),
+                          adjustment,
+                          oldValue,
+                          newValue,
+                          basis,
+                          comparison,
+                          section,
+                          variant,
+                          derivation != nullptr ? std::move(*derivation) : Derivation{},
+                          {},
+                          {},
+                          0});
+}
+
+}  // namespace
+
+char* writeDecimal(char* text, Decimal value) {
+  // The size in unsigned arithmetic, where even the least number has one.
+  const auto bits = static_cast<std::uint64_t>(value.units);
+  const std::uint64_t size = value.units < 0 ? 0 - bits : bits;
+  char* out = text;
+  if (value.units < 0) *out++ = '-';
+  const auto places = static_cast<std::size_t>(value.places);
+  char digits[24];
+  const auto count =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, size).ptr - digits);
+  if (count <= places) {
+    // "0." and the places, zeros before the digits.
+    *out++ = '0';
+    *out++ = '.';
+    std::memset(out, '0', places - count);
+    out += places - count;
+    std::memcpy(out, digits, count);
+    return out + count;
+  }
+  // The point before the last `places` digits.
+  const std::size_t whole = count - places;
+  std::memcpy(out, digits, whole);
+  out += whole;
+  *out++ = '.';
+  std::memcpy(out, digits + whole, places);
+  return out + places;
+}
+
+std::string decimalText(Decimal value) {
+  char text[kDecimalChars];
+  return {text, writeDecimal(text, value)};
+}
+
+namespace {
+
+// `figure` as the report prints it into `text`, of kDecimalChars + 40
+// characters; its end.
+char* writeFigure(char* text, const Figure& figure, int places) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure)) return writeDecimal(text, *exact);
+  const double value = std::get<float>(figure);
+  // printf's "%.*f" rounds the exact binary value half to even. A single-
+  // precision value times 10 or 100 is exact in double, so the whole number
+  // nearest to that product, ties to even, has the same digits; printf
+  // remains for the rest, and for a negative value that rounds to 0 ("-0.00").
+  if (places == 1 || places == 2) {
+    const double whole = std::rint(value * (places == 1 ? 10.0 : 100.0));
+    if (std::fabs(whole) < 0x1p62 && !(whole == 0 && std::signbit(value))) {
+      return writeDecimal(text, {static_cast<std::int64_t>(whole), places});
+    }
+  }
+  const int length = std::snprintf(text, kDecimalChars + 40, "%.*f", places, value);
+  return text + (length > 0 ? std::min(length, static_cast<int>(kDecimalChars) + 39) : 0);
+}
+
+}  // namespace
+
+std::string figureText(const Figure& figure, int places) {
+  // A single-precision value has at most 39 digits before its point.
+  char text[kDecimalChars + 40];
+  return {text, writeFigure(text, figure, places)};
+}
+
+void appendFigure(std::string& out, const Figure& figure, int places, std::size_t width) {
+  char text[kDecimalChars + 40];
+  const auto length = static_cast<std::size_t>(writeFigure(text, figure, places) - text);
+  if (length < width) out.append(width - length, ' ');
+  out.append(text, length);
+}
+
+void addRow(Figures& figures, const char* key, RowLabel label, float oldValue, float newValue,
+            std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Derivation* derivation) {
+  const auto basis = static_cast<double>(percentBasis);
+  const std::optional<Comparison> comparison =
+      basis == 0 ? std::nullopt : std::optional(compare(oldValue, newValue, basis));
+  add(figures, key, std::move(label), labelWidthAdjustment, oldValue, newValue, percentBasis,
+      comparison, derivation);
+}
+
+void addRow(Figures& figures, const char* key, RowLabel label, Cents oldValue, Cents newValue,
+            std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Derivation* derivation) {
+  const std::optional<Comparison> comparison =
+      percentBasis == 0 ? std::nullopt : std::optional(compare(oldValue, newValue, percentBasis));
+  add(figures, key, std::move(label), labelWidthAdjustment, Decimal{oldValue.count, 2},
+      Decimal{newValue.count, 2}, percentBasis, comparison, derivation);
+}
+
+void addHeading(Figures& figures, int level, Label label, const char* key) {
+  figures.headings.push_back({level == 2 ? 2 : 1, key, label, figures.rows.size(), {}, {}});
+}
+
+std::string columnCaption(Reform reform, Schedule schedule) {
+  const Edition& edition = editionOf(reform, schedule);
+  return schedule == Schedule::Old ? std::string("Kosten bis ") + edition.inForceUntil
+                                   : std::string("Kosten ab ") + edition.inForceFrom;
+}
+
+std::string valueCapLine(const char* currency) {
+  return std::string("Der Streitwert z\204hlt h\224chstens mit 30.000.000 ") + currency +
+         " (\365 39 Abs. 2 GKG; \365 22 Abs. 2 RVG f\201r einen Auftraggeber in derselben "
+         "Angelegenheit).";
+}
+
+MarkedLabel markedLabel(std::string_view text) {
+  MarkedLabel split{text};
   if (text.ends_with(')')) {
     std::size_t digits = text.size() - 1;
     while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9') --digits;
@@ -33,88 +192,57 @@ SplitLabel splitLabel(std::string_view text) {
   return split;
 }
 
-// The judgement's sub-heading, whose rows keep the keys of their section.
-bool isJudgment(const FigureHeading& heading) {
-  const std::string_view key = heading.key;
-  const std::string_view judgment = kJudgmentKey;
-  return key.ends_with(judgment) && key.size() > judgment.size() &&
-         key[key.size() - judgment.size() - 1] == '.';
-}
-
-}  // namespace
-
-std::string decimalText(Decimal value) {
-  std::uint64_t unit = 1;
-  for (int i = 0; i < value.places; ++i) unit *= 10;
-  // The size in unsigned arithmetic, where even the least number has one.
-  const auto bits = static_cast<std::uint64_t>(value.units);
-  const std::uint64_t size = value.units < 0 ? 0 - bits : bits;
-  const std::string fraction = std::to_string(size % unit);
-  std::string text = value.units < 0 ? "-" : "";
-  text += std::to_string(size / unit);
-  text += '.';
-  text.append(static_cast<std::size_t>(value.places) - fraction.size(), '0');
-  return text + fraction;
-}
-
-std::string figureText(const Figure& figure, int places) {
-  if (const Decimal* exact = std::get_if<Decimal>(&figure)) return decimalText(*exact);
-  const double value = std::get<float>(figure);
-  // printf's "%.*f" rounds the exact binary value half to even. A single-
-  // precision value times 10 or 100 is exact in double, so the whole number
-  // nearest to that product, ties to even, has the same digits; printf
-  // remains for the rest, and for a negative value that rounds to 0 ("-0.00").
-  if (places == 1 || places == 2) {
-    const double whole = std::rint(value * (places == 1 ? 10.0 : 100.0));
-    if (std::fabs(whole) < 0x1p62 && !(whole == 0 && std::signbit(value))) {
-      return decimalText({static_cast<std::int64_t>(whole), places});
-    }
+std::vector<std::string> headingPaths(const Figures& figures) {
+  std::vector<std::string> paths;
+  paths.reserve(figures.headings.size());
+  std::string_view section;
+  for (const FigureHeading& heading : figures.headings) {
+    if (heading.level == 1) section = heading.keyPart;
+    paths.push_back(heading.level == 2 ? std::string(section) + '.' + heading.keyPart
+                                       : std::string(heading.keyPart));
   }
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", places, value);
-  return text;
+  return paths;
 }
 
-void recordRow(Figures& figures, const char* key, const char* textLabel, const Figure& oldValue,
-               const Figure& newValue, std::uint64_t percentBasis,
-               const std::optional<Comparison>& comparison, const Derivation* derivation) {
-  // The row stands under the last section heading and, when a sub-heading
-  // followed that, under the sub-heading too.
-  int section = -1;
-  int variant = -1;
-  for (std::size_t i = figures.headings.size(); i-- > 0;) {
-    if (figures.headings[i].level != 2) {
-      section = static_cast<int>(i);
-      break;
-    }
-    if (variant < 0) variant = static_cast<int>(i);
+std::string_view blockPath(const Figures& figures, const std::vector<std::string>& paths,
+                           const FigureRow& row) {
+  const auto at = [](int i) { return static_cast<std::size_t>(i); };
+  // The judgement's rows keep the keys of their section.
+  if (row.variant >= 0 &&
+      std::string_view(figures.headings[at(row.variant)].keyPart) != kJudgmentKey) {
+    return paths[at(row.variant)];
   }
-  // Its path: the variant's, but for the judgement's, or the section's.
-  const auto heading = [&](int i) -> const FigureHeading& {
-    return figures.headings[static_cast<std::size_t>(i)];
-  };
-  std::string path = variant >= 0 && !isJudgment(heading(variant)) ? heading(variant).key
-                     : section >= 0                                ? heading(section).key
-                                                                   : kHeaderKey;
-  path.append(".").append(key);
-  const SplitLabel split = splitLabel(textLabel);
-  figures.rows.push_back({std::move(path), utf8FromCodePage850(split.label), split.note, oldValue,
-                          newValue, percentBasis, comparison, section, variant,
-                          derivation != nullptr ? *derivation : Derivation{}});
+  return row.section >= 0 ? std::string_view(paths[at(row.section)]) : kHeaderKey;
 }
 
-void recordHeading(Figures& figures, int level, const char* key, const char* textLabel) {
-  const bool variant = level == 2;
-  // A variant's key within its section: that of the last section heading.
-  std::string path;
-  for (std::size_t i = figures.headings.size(); variant && i-- > 0;) {
-    if (figures.headings[i].level == 1) {
-      path = figures.headings[i].key + '.';
-      break;
-    }
+void nameFigures(Figures& figures) {
+  figures.oldColumn = columnCaption(figures.reform, Schedule::Old);
+  figures.newColumn = columnCaption(figures.reform, Schedule::New);
+  figures.remarks.clear();
+  if (figures.valueCapped) figures.remarks.push_back(utf8FromCodePage850(valueCapLine("Euro")));
+  const std::vector<std::string> paths = headingPaths(figures);
+  for (std::size_t i = 0; i < figures.headings.size(); ++i) {
+    figures.headings[i].key = paths[i];
+    figures.headings[i].label = utf8FromCodePage850(figures.headings[i].shown.text);
   }
-  figures.headings.push_back(
-      {variant ? 2 : 1, path + key, utf8FromCodePage850(textLabel), figures.rows.size()});
+  for (FigureRow& row : figures.rows) {
+    row.key = std::string(blockPath(figures, paths, row)) + '.' + row.keyPart;
+    const MarkedLabel split = markedLabel(row.shown.inText());
+    row.label = utf8FromCodePage850(split.label);
+    row.note = split.note;
+  }
+}
+
+std::int32_t roundPercent(double q) {
+  const Extended t = Extended{q} * 100;
+  if (t == truncated(t) && t >= Extended(-0x1p31) && t <= Extended(0x1p31 - 1)) {
+    return static_cast<std::int32_t>(truncatedToInt64(t));
+  }
+  // Half up through double precision: a product just below a half-way point
+  // reaches it when the sum rounds up to it.
+  const double sum = toDouble(t + Extended(0.5));
+  if (!(sum > -2147483649.0 && sum < 2147483648.0)) return INT32_MIN;
+  return static_cast<std::int32_t>(sum);
 }
 
 }  // namespace zeb

@@ -1,12 +1,25 @@
 #include "report/figures_json.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 #include <vector>
+
+#include "report/code_page.h"
 
 namespace zeb {
 namespace {
+
+// The bytes that a JSON string writes escaped: the quote, the backslash and
+// the control characters.
+constexpr std::array<bool, 256> kEscaped = [] {
+  std::array<bool, 256> escaped{};
+  for (std::size_t c = 0; c < 0x20; ++c) escaped[c] = true;
+  escaped['"'] = escaped['\\'] = true;
+  return escaped;
+}();
 
 // A JSON document written into one string.
 class Json {
@@ -31,7 +44,7 @@ class Json {
     std::size_t plain = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       const auto c = static_cast<unsigned char>(text[i]);
-      if (c != '"' && c != '\\' && c >= 0x20) continue;
+      if (!kEscaped[c]) continue;
       text_.append(text, plain, i - plain);
       if (c == '"' || c == '\\') {
         text_ += '\\';
@@ -46,6 +59,13 @@ class Json {
     text_.append(text, plain);
     text_ += '"';
     return *this;
+  }
+
+  // `text`, in code page 850, as a JSON string of its UTF-8.
+  Json& stringOf850(std::string_view text) {
+    scratch_.clear();
+    appendUtf8FromCodePage850(scratch_, text);
+    return string(scratch_);
   }
 
   // `lines` as an array of strings.
@@ -64,7 +84,11 @@ class Json {
   // double back exactly, and so the single-precision value it holds; JSON
   // has no infinity.
   Json& number(const Figure& figure) {
-    if (const Decimal* exact = std::get_if<Decimal>(&figure)) return raw(decimalText(*exact));
+    if (const Decimal* exact = std::get_if<Decimal>(&figure)) {
+      char digits[kDecimalChars];
+      text_.append(digits, writeDecimal(digits, *exact));
+      return *this;
+    }
     const double value = std::get<float>(figure);
     if (!std::isfinite(value)) return raw("null");
     char digits[32];
@@ -76,13 +100,16 @@ class Json {
 
  private:
   std::string text_;
+  std::string scratch_;
 };
 
-void writeRow(Json& json, const FigureRow& row, bool withWays) {
-  json.raw(R"({"key":)").string(row.key).raw(R"(,"label":)").string(row.label);
-  json.raw(R"(,"note":)");
-  if (row.note != 0) {
-    json.integer(row.note);
+void writeRow(Json& json, const Figures& figures, const std::vector<std::string>& paths,
+              const FigureRow& row) {
+  json.raw(R"({"key":")").raw(blockPath(figures, paths, row)).raw(".").raw(row.keyPart);
+  const MarkedLabel split = markedLabel(row.shown.inText());
+  json.raw(R"(","label":)").stringOf850(split.label).raw(R"(,"note":)");
+  if (split.note != 0) {
+    json.integer(split.note);
   } else {
     json.raw("null");
   }
@@ -101,7 +128,7 @@ void writeRow(Json& json, const FigureRow& row, bool withWays) {
     json.raw(R"(,"oldPercent":null,"newPercent":null,"direction":null,"change":null)");
   }
   // The way to each value; a row with one value has one.
-  if (!withWays) {
+  if (!figures.withWays) {
     json.raw(R"(,"derivation":null)");
   } else {
     json.raw(R"(,"derivation":{"old":)").strings(row.derivation[0]).raw(R"(,"new":)");
@@ -130,22 +157,25 @@ std::string figuresJson(const Figures& figures) {
     json.raw(R"(,"amount":null,"columns":null)");
   } else {
     json.raw(R"(,"amount":)").integer(figures.amount);
-    json.raw(R"(,"columns":[)").string(figures.oldColumn).raw(",").string(figures.newColumn);
-    json.raw("]");
+    json.raw(R"(,"columns":[)").string(columnCaption(figures.reform, Schedule::Old)).raw(",");
+    json.string(columnCaption(figures.reform, Schedule::New)).raw("]");
   }
-  json.raw(R"(,"remarks":)").strings(figures.remarks);
+  json.raw(R"(,"remarks":[)");
+  if (figures.valueCapped) json.stringOf850(valueCapLine("Euro"));
+  json.raw("]");
+  const std::vector<std::string> paths = headingPaths(figures);
   json.raw(R"(,"headings":[)");
   for (std::size_t i = 0; i < figures.headings.size(); ++i) {
     const FigureHeading& heading = figures.headings[i];
-    json.raw(i > 0 ? R"(,{"key":)" : R"({"key":)").string(heading.key);
+    json.raw(i > 0 ? R"(,{"key":)" : R"({"key":)").string(paths[i]);
     json.raw(R"(,"level":)").integer(heading.level);
-    json.raw(R"(,"label":)").string(heading.label);
+    json.raw(R"(,"label":)").stringOf850(heading.shown.text);
     json.raw(R"(,"row":)").integer(heading.firstRow).raw("}");
   }
   json.raw(R"(],"rows":[)");
   for (std::size_t i = 0; i < figures.rows.size(); ++i) {
     if (i > 0) json.raw(",");
-    writeRow(json, figures.rows[i], figures.withWays);
+    writeRow(json, figures, paths, figures.rows[i]);
   }
   json.raw("]}\n");
   return json.take();

@@ -6,14 +6,15 @@ namespace zeb {
 namespace {
 
 // Without a report there is no amount and no column; a string is escaped
-// as JSON wants it, its UTF-8 left as it is.
+// as JSON wants it, its letters in UTF-8.
 TEST(FiguresJson, NoReportAndEscapedStrings) {
   Figures usage;
   usage.status = 1;
-  usage.remarks = {"\"Geb\303\274hr\" \\ \t"};
+  addHeading(usage, 1, {"\"Geb\201hr\" \\ \t", ""}, "x");
   EXPECT_EQ(figuresJson(usage),
-            R"({"status":1,"amount":null,"columns":null,"remarks":["\"Gebühr\" \\ \u0009"],)"
-            R"("headings":[],"rows":[]})"
+            R"({"status":1,"amount":null,"columns":null,"remarks":[],)"
+            R"("headings":[{"key":"x","level":1,"label":"\"Gebühr\" \\ \u0009","row":0}],)"
+            R"("rows":[]})"
             "\n");
 }
 

@@ -10,4 +10,9 @@ inline constexpr char kMakerName[] = "ZEB-Projekt";
 inline constexpr char kMakerNotice[] = "ZEB-Projekt 2026";
 static_assert(sizeof kMakerNotice - 1 == 16, "the banner frames a notice of exactly 16 characters");
 
+// The program version (from the build, which has its one source) and the
+// release date.
+inline constexpr char kVersion[] = ZEB_VERSION;
+inline constexpr char kReleaseDate[] = "13.06.2020";
+
 }  // namespace zeb

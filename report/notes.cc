@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "report/output.h"
+#include "report/format.h"
 #include "report/report_options.h"
 
 namespace zeb {
@@ -308,8 +308,9 @@ long long minimumEuros(const Edition& edition) { return edition.paymentOrderMini
 long long minimumCents(const Edition& edition) { return edition.paymentOrderMinimum.count % 100; }
 
 template <std::size_t N>
-void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html) {
-  const Reform reform = runState().options.reform;
+void writeEntries(std::string& out, const NoteEntry (&entries)[N], const ReportOptions& options,
+                  const char* currency, bool html) {
+  const Reform reform = options.reform;
   const Edition& before = editionOf(reform, Schedule::Old);
   const Edition& after = editionOf(reform, Schedule::New);
   const char* act = "";
@@ -319,7 +320,6 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
   const EntryLaw skipped = reform == Reform::Of2013 ? kOnlyReforms : kOnly2013;
   // The note on the cost risk goes with its rows: a payment order alone has
   // none.
-  const ReportOptions& options = runState().options;
   const bool costRisk = options.shareWon.has_value() &&
                         (options.showFirstInstance || options.showAppeal || options.showRevision);
   const bool around = options.aroundTheLawsuit;
@@ -352,35 +352,35 @@ void printEntries(const NoteEntry (&entries)[N], const char* currency, bool html
     if (!shown(entry.law)) continue;
     switch (entry.kind) {
       case kPlain:
-        emit("%s", entry.text);
+        out += entry.text;
         break;
       case kFormat:
-        emit(entry.text, currency, currency);
+        appendFormatted(out, entry.text, currency, currency);
         break;
       case kMinimum:
-        emit(entry.text, minimumEuros(after), minimumCents(after), currency, before.inForceUntil,
-             minimumEuros(before), minimumCents(before), currency);
+        appendFormatted(out, entry.text, minimumEuros(after), minimumCents(after), currency,
+                        before.inForceUntil, minimumEuros(before), minimumCents(before), currency);
         break;
       case kEditions:
-        emit(entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom, act);
+        appendFormatted(out, entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom,
+                        act);
         break;
       case kNumber:
-        emit("%2d. ", number++);
+        appendFormatted(out, "%2d. ", number++);
         break;
     }
-    if (!entry.continued) emit("\n");
+    if (!entry.continued) out += '\n';
   }
 #pragma GCC diagnostic pop
 }
 
 }  // namespace
 
-void printNotes() {
-  const RunState& run = runState();
-  if (run.options.outputMode == OutputMode::Html) {
-    printEntries(kHtmlNotes, run.htmlCurrency, true);
+void writeNotes(std::string& out, const ReportOptions& options, OutputMode mode) {
+  if (mode == OutputMode::Html) {
+    writeEntries(out, kHtmlNotes, options, htmlCurrency(options), true);
   } else {
-    printEntries(kTextNotes, run.textCurrency, false);
+    writeEntries(out, kTextNotes, options, kEuroWord, false);
   }
 }
 

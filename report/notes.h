@@ -1,9 +1,13 @@
-// The thirteen explanatory notes that close the report.
+// The explanatory notes that close the report: thirteen, and with a cost
+// risk, the case around the lawsuit and how it ends up to sixteen.
 #pragma once
+#include <string>
+
+#include "report/report_options.h"
 
 namespace zeb {
 
-// Writes the notes in the rendering of the current output mode.
-void printNotes();
+// Appends the notes that `options` ask for, in the rendering `mode`.
+void writeNotes(std::string& out, const ReportOptions& options, OutputMode mode);
 
 }  // namespace zeb

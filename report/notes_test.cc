@@ -4,13 +4,23 @@
 
 #include <string>
 
-#include "tests/capture.h"
 #include "tests/run_binary.h"
 
 namespace zeb {
 namespace {
 
-using testing::captureReport;
+// The notes that `options` ask for, in the rendering they choose.
+std::string notesOf(const ReportOptions& options) {
+  std::string notes;
+  writeNotes(notes, options, options.outputMode);
+  return notes;
+}
+
+ReportOptions htmlMode() {
+  ReportOptions options;
+  options.outputMode = OutputMode::Html;
+  return options;
+}
 
 std::size_t occurrences(const std::string& text, const std::string& word) {
   std::size_t count = 0;
@@ -20,8 +30,8 @@ std::size_t occurrences(const std::string& text, const std::string& word) {
   return count;
 }
 
-TEST(PrintNotes, TextInCodePage850) {
-  const std::string notes = captureReport(testing::textMode(), [] { printNotes(); });
+TEST(WriteNotes, TextInCodePage850) {
+  const std::string notes = notesOf({});
   EXPECT_EQ(notes, testing::readGolden("notes.txt"));
   EXPECT_TRUE(notes.starts_with("\nAnmerkungen:\n 1. "));
   EXPECT_NE(notes.find(" 4. Anstelle der Auslagenpauschale (20 % der Geb\201hren, h\224chstens 20 "
@@ -35,16 +45,16 @@ TEST(PrintNotes, TextInCodePage850) {
   }
 }
 
-TEST(PrintNotes, TextIgnoresTheEuroSign) {
-  ReportOptions euro = testing::textMode();
+TEST(WriteNotes, TextIgnoresTheEuroSign) {
+  ReportOptions euro;
   euro.euroSign = true;
-  EXPECT_EQ(captureReport(euro, [] { printNotes(); }), testing::readGolden("notes.txt"));
+  EXPECT_EQ(notesOf(euro), testing::readGolden("notes.txt"));
 }
 
 // The notes after the thirteen go with their rows, numbered on in the
 // order cost risk, case around the lawsuit, endings: a payment order alone
 // has no cost risk, the endings need the first instance.
-TEST(PrintNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
+TEST(WriteNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
   struct Case {
     bool share, around, ending, paymentOrderAlone;
     const char* notes;  // each later note's number and first word
@@ -55,7 +65,7 @@ TEST(PrintNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
         Case{true, false, true, false, "14 Die 15 Wie "},
         Case{true, true, true, false, "14 Die 15 Um 16 Wie "},
         Case{true, true, true, true, "14 Um "}}) {
-    ReportOptions options = testing::textMode();
+    ReportOptions options;
     options.reform = Reform::Of2025;
     if (c.share) options.shareWon = ShareWon{60, 100, 0};
     options.aroundTheLawsuit = c.around;
@@ -63,7 +73,7 @@ TEST(PrintNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
     if (c.paymentOrderAlone) {
       options.showFirstInstance = options.showAppeal = options.showRevision = false;
     }
-    const std::string notes = captureReport(options, [] { printNotes(); });
+    const std::string notes = notesOf(options);
     std::string later;
     for (std::size_t at = notes.find("\n1", 0); at != std::string::npos;
          at = notes.find("\n1", at + 1)) {
@@ -74,24 +84,22 @@ TEST(PrintNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
     }
     EXPECT_EQ(later, c.notes) << c.share << c.around << c.ending << c.paymentOrderAlone;
   }
-  ReportOptions html = testing::htmlMode();
+  ReportOptions html = htmlMode();
   html.reform = Reform::Of2025;
   html.endings[0] = true;
-  EXPECT_NE(
-      captureReport(html, [] { printNotes(); }).find("<li>Wie der Prozess endet (-ruecknahme"),
-      std::string::npos);
+  EXPECT_NE(notesOf(html).find("<li>Wie der Prozess endet (-ruecknahme"), std::string::npos);
 }
 
-TEST(PrintNotes, HtmlWithTheCurrencyInFivePlaces) {
-  const std::string notes = captureReport(testing::htmlMode(), [] { printNotes(); });
+TEST(WriteNotes, HtmlWithTheCurrencyInFivePlaces) {
+  const std::string notes = notesOf(htmlMode());
   EXPECT_EQ(notes, testing::readGolden("notes.html"));
   EXPECT_TRUE(notes.starts_with("\n<br>\n<div class=\"anmerkung\">\n"));
   EXPECT_TRUE(notes.ends_with("</ol>\n</div>\n\n"));
   EXPECT_EQ(occurrences(notes, "Euro"), 5u);
 
-  ReportOptions euro = testing::htmlMode();
+  ReportOptions euro = htmlMode();
   euro.euroSign = true;
-  const std::string withSign = captureReport(euro, [] { printNotes(); });
+  const std::string withSign = notesOf(euro);
   EXPECT_EQ(occurrences(withSign, "&#8364;"), 5u);
   EXPECT_EQ(occurrences(withSign, "Euro"), 0u);
   EXPECT_NE(withSign.find("betr&auml;gt 32,00 &#8364; (bis 31.07.2013 23,00 &#8364;)"),

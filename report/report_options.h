@@ -1,14 +1,13 @@
-// The options of a run and the rest of its state: the settings that every
-// printing operation reads, where the output goes, and how the run ends.
+// The options of a run: which report the command line asks for, and how it
+// is written.
 #pragma once
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
+#include "fees/cents.h"
 #include "fees/fee_schedule.h"
-#include "report/figures.h"
 
 namespace zeb {
 
@@ -74,45 +73,10 @@ struct ReportOptions {
 inline constexpr char kEuroWord[] = "Euro";
 inline constexpr char kEuroSignReference[] = "&#8364;";
 
-// The currency after every amount in HTML mode under `options`: -E gives the
-// euro sign in HTML only.
-inline const char* htmlCurrencyFor(const ReportOptions& options) {
-  return options.euroSign && options.outputMode == OutputMode::Html ? kEuroSignReference
-                                                                    : kEuroWord;
+// The currency after every amount of the HTML document under `options`:
+// the euro sign under -E. Text knows only the word.
+inline const char* htmlCurrency(const ReportOptions& options) {
+  return options.euroSign ? kEuroSignReference : kEuroWord;
 }
-
-// How a stream shows the report's letters, found at its first write: as
-// the code page 850 bytes themselves (a file, a pipe, a terminal of another
-// character set), in UTF-8 (a terminal whose locale says UTF-8), or on a
-// Windows console, whatever its code page.
-enum class Letters : char { Unknown, Bytes, Utf8, Console };
-
-// The state of one run. A run starts by assigning a fresh record, so that
-// nothing of an earlier run in the same process reaches it. The options and
-// currencies are written while the command line is handled, before the
-// first line of output, and only read afterwards.
-struct RunState {
-  ReportOptions options;
-  const char* textCurrency = kEuroWord;  // after every amount in text mode
-  const char* htmlCurrency = kEuroWord;  // after every amount in HTML mode
-  int exitStatus = 0;                    // what the run returns
-  std::FILE* report = stdout;            // the report or the usage screen; none: discarded
-  std::FILE* diagnostics = stderr;       // the HTML mode's banner and progress line
-  int reportErrno = 0;                   // why the first write of the report failed
-  Letters reportLetters = Letters::Unknown;
-  Letters diagnosticsLetters = Letters::Unknown;
-  std::optional<Figures> figures;  // present: rows and headings are recorded here
-  bool recordsWays = false;        // the operations write the way to every value
-};
-
-// The state of the current run. Every run assigns it afresh; nothing reads
-// it while the program starts.
-inline RunState currentRunState;
-inline RunState& runState() { return currentRunState; }
-
-// The program version (from the build, which has its one source) and the
-// release date.
-inline constexpr char kVersion[] = ZEB_VERSION;
-inline constexpr char kReleaseDate[] = "13.06.2020";
 
 }  // namespace zeb

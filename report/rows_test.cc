@@ -4,14 +4,32 @@
 
 #include <string>
 
-#include "tests/capture.h"
+#include "report/figures.h"
 
 namespace zeb {
 namespace {
 
-using testing::captureReport;
-using testing::htmlMode;
-using testing::textMode;
+constexpr TableStyle kText = {OutputMode::Text, "Euro", Reform::Of2013, false};
+constexpr TableStyle kHtml = {OutputMode::Html, "Euro", Reform::Of2013, false};
+
+// The row of `label` and its values as `style` writes it.
+template <class Value>
+std::string written(const TableStyle& style, const char* label, Value oldValue, Value newValue,
+                    std::uint64_t basis, std::int16_t adjustment) {
+  Figures figures;
+  addRow(figures, "x", Label{label, label}, oldValue, newValue, basis, adjustment);
+  std::string out;
+  writeRow(out, figures.rows[0], style);
+  return out;
+}
+
+std::string headingOf(const TableStyle& style, int level, const char* label) {
+  Figures figures;
+  addHeading(figures, level, {label, label}, "x");
+  std::string out;
+  writeHeading(out, figures.headings[0], style.mode);
+  return out;
+}
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
@@ -23,7 +41,7 @@ struct RowCase {
   std::string text;
 };
 
-TEST(PrintRow, TextForms) {
+TEST(WriteRow, TextForms) {
   const RowCase cases[] = {
       {"Streitwert:", 5000, 0, 0, 0, "Streitwert:" + blanks(39) + "    5000.00 Euro\n"},
       // The single-value form ignores the new value and the adjustment.
@@ -55,27 +73,23 @@ TEST(PrintRow, TextForms) {
   };
   for (const RowCase& c : cases) {
     SCOPED_TRACE(c.label);
-    EXPECT_EQ(
-        captureReport(textMode(),
-                      [&] { printRow(c.label, c.oldValue, c.newValue, c.basis, c.adjustment); }),
-        c.text);
+    EXPECT_EQ(written(kText, c.label, c.oldValue, c.newValue, c.basis, c.adjustment), c.text);
   }
 }
 
-TEST(PrintRow, HtmlForms) {
-  EXPECT_EQ(captureReport(htmlMode(), [] { printRow("Gerichtsgeb&uuml;hr:", 121, 146, 5000, 1); }),
+TEST(WriteRow, HtmlForms) {
+  EXPECT_EQ(written(kHtml, "Gerichtsgeb&uuml;hr:", 121.0f, 146.0f, 5000, 1),
             "<tr>\n<td>Gerichtsgeb&uuml;hr:</td>\n"
             "<td class=\"betrag alt\">   121.00&nbsp;Euro</td>\n"
             "<td class=\"prozent alt\">=    2&nbsp;% des Streitwertes</td>\n"
             "<td class=\"betrag\">   146.00&nbsp;Euro</td>\n"
             "<td class=\"prozent\">=    3&nbsp;% des Streitwertes</td>\n"
             "<td class=\"prozent\">+ 20.7&nbsp;%</td>\n</tr>\n\n");
-  EXPECT_EQ(captureReport(htmlMode(), [] { printRow("Streitwert:", 5000, 0, 0, 0); }),
+  EXPECT_EQ(written(kHtml, "Streitwert:", 5000.0f, 0.0f, 0, 0),
             "<tr>\n<td>Streitwert:</td>\n<td class=\"betrag\">  5000.00&nbsp;Euro</td>\n"
             "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
-  ReportOptions euro = htmlMode();
-  euro.euroSign = true;
-  EXPECT_EQ(captureReport(euro, [] { printRow("Streitwert:", -5, 0, 0, 0); }),
+  const TableStyle euro = {OutputMode::Html, "&#8364;", Reform::Of2013, false};
+  EXPECT_EQ(written(euro, "Streitwert:", -5.0f, 0.0f, 0, 0),
             "<tr>\n<td>Streitwert:</td>\n<td class=\"betrag\">    -5.00&nbsp;&#8364;</td>\n"
             "<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
 }
@@ -83,7 +97,7 @@ TEST(PrintRow, HtmlForms) {
 // The exact values of a reform: per cent and change rounded half up from
 // the cents. 483,00 of 5000 is 9,66 %, the change to 511,50 5,9006 %; 2,50
 // of 100 is 2,5 %; 19,99 after 20,00 is 0,05 % less.
-TEST(PrintRow, ExactValuesRoundHalfUp) {
+TEST(WriteRow, ExactValuesRoundHalfUp) {
   struct Case {
     std::int64_t oldCents, newCents;
     std::uint64_t basis;
@@ -103,24 +117,20 @@ TEST(PrintRow, ExactValuesRoundHalfUp) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(
-        captureReport(textMode(),
-                      [&] { printRow("x:", Cents{c.oldCents}, Cents{c.newCents}, c.basis, 0); }),
-        "x:" + blanks(48) + c.text);
+    EXPECT_EQ(written(kText, "x:", Cents{c.oldCents}, Cents{c.newCents}, c.basis, 0),
+              "x:" + blanks(48) + c.text);
   }
-  EXPECT_EQ(
-      captureReport(htmlMode(), [] { printRow("x:", Cents{483'00}, Cents{511'50}, 5000, 0); }),
-      "<tr>\n<td>x:</td>\n<td class=\"betrag alt\">   483.00&nbsp;Euro</td>\n"
-      "<td class=\"prozent alt\">=   10&nbsp;% des Streitwertes</td>\n"
-      "<td class=\"betrag\">   511.50&nbsp;Euro</td>\n"
-      "<td class=\"prozent\">=   10&nbsp;% des Streitwertes</td>\n"
-      "<td class=\"prozent\">+  5.9&nbsp;%</td>\n</tr>\n\n");
+  EXPECT_EQ(written(kHtml, "x:", Cents{483'00}, Cents{511'50}, 5000, 0),
+            "<tr>\n<td>x:</td>\n<td class=\"betrag alt\">   483.00&nbsp;Euro</td>\n"
+            "<td class=\"prozent alt\">=   10&nbsp;% des Streitwertes</td>\n"
+            "<td class=\"betrag\">   511.50&nbsp;Euro</td>\n"
+            "<td class=\"prozent\">=   10&nbsp;% des Streitwertes</td>\n"
+            "<td class=\"prozent\">+  5.9&nbsp;%</td>\n</tr>\n\n");
 }
 
-TEST(PrintRow, PercentBasisIsUnsigned) {
+TEST(WriteRow, PercentBasisIsUnsigned) {
   // 2^64 - 1000 as a basis: every percentage rounds to 0, never negative.
-  const std::string row =
-      captureReport(textMode(), [] { printRow("x", 1000, 2000, std::uint64_t{0} - 1000, 0); });
+  const std::string row = written(kText, "x", 1000.0f, 2000.0f, std::uint64_t{0} - 1000, 0);
   EXPECT_NE(row.find("=   0 % des Streitwertes\t     2000.00 Euro\t=   0 %"), std::string::npos)
       << row;
 }
@@ -160,7 +170,7 @@ TEST(RoundPercent, HalfUpThroughDoublePrecision) {
   EXPECT_EQ(roundPercent(std::numeric_limits<double>::infinity()), INT32_MIN);
 }
 
-TEST(PrintHeading, TextRulesCentreTheLabel) {
+TEST(WriteHeading, TextRulesCentreTheLabel) {
   struct Case {
     int level;
     std::string label;
@@ -182,54 +192,30 @@ TEST(PrintHeading, TextRulesCentreTheLabel) {
     SCOPED_TRACE(c.label);
     const std::string line =
         std::string(c.left, c.rule) + " " + c.label + ": " + std::string(c.right, c.rule) + "\n";
-    EXPECT_EQ(captureReport(textMode(), [&] { printHeading(c.level, c.label.c_str()); }), line);
+    EXPECT_EQ(headingOf(kText, c.level, c.label.c_str()), line);
   }
 }
 
-TEST(PrintHeading, HtmlSpansSixColumns) {
-  EXPECT_EQ(captureReport(htmlMode(), [] { printHeading(1, "Mahnverfahren"); }),
+TEST(WriteHeading, HtmlSpansSixColumns) {
+  EXPECT_EQ(headingOf(kHtml, 1, "Mahnverfahren"),
             "\n<tr>\n<th class=\"ueberschrift\" colspan=\"6\">Mahnverfahren:</th>\n</tr>\n\n");
-  EXPECT_EQ(captureReport(htmlMode(), [] { printHeading(2, "Unter"); }),
+  EXPECT_EQ(headingOf(kHtml, 2, "Unter"),
             "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Unter:</th>\n</tr>\n\n");
 }
 
-TEST(PrintVariantHeading, OnlyUnderSettlementOrBeforeOtherVariants) {
-  ReportOptions text = textMode();
-  ReportOptions html = htmlMode();
-  for (char kind : {'s', 'v', 'x'}) {
-    EXPECT_EQ(captureReport(text, [&] { printVariantHeading(kind); }), "");
-    EXPECT_EQ(captureReport(html, [&] { printVariantHeading(kind); }), "");
-  }
-  text.showSettlement = html.showSettlement = true;
-  EXPECT_EQ(
-      captureReport(text, [] { printVariantHeading('s'); }),
-      std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
-  EXPECT_EQ(
-      captureReport(text, [] { printVariantHeading('v'); }),
-      std::string(24, '-') + " Verfahren mit Proze\341vergleich: " + std::string(25, '-') + "\n");
-  EXPECT_EQ(captureReport(html, [] { printVariantHeading('v'); }),
-            "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">Verfahren mit "
-            "Proze&szlig;vergleich:</th>\n</tr>\n\n");
-  EXPECT_EQ(captureReport(text, [] { printVariantHeading('x'); }), "");
-  // Where other variants follow, the judgement's heading stands without -V,
-  // the settlement's does not.
-  text.showSettlement = false;
-  EXPECT_EQ(
-      captureReport(text, [] { printVariantHeading('s', true); }),
-      std::string(23, '-') + " Verfahren mit streitigem Urteil: " + std::string(24, '-') + "\n");
-  EXPECT_EQ(captureReport(text, [] { printVariantHeading('v', true); }), "");
-}
-
-TEST(PrintColumnHeader, BothRenderings) {
-  EXPECT_EQ(captureReport(textMode(), [] { printColumnHeader(); }),
+TEST(WriteColumnHeader, BothRenderings) {
+  const auto header = [](const TableStyle& style) {
+    std::string out;
+    writeColumnHeader(out, style);
+    return out;
+  };
+  EXPECT_EQ(header(kText),
             std::string(81, '=') + "\nPosition" + blanks(42) +
                 "Kosten bis 31.07.2013\t\t\t\tKosten ab 01.08.2013\t\t\tVer\204nderung\n");
-  ReportOptions reform = textMode();
-  reform.reform = Reform::Of2021;
-  EXPECT_EQ(captureReport(reform, [] { printColumnHeader(); }),
+  EXPECT_EQ(header({OutputMode::Text, "Euro", Reform::Of2021, false}),
             std::string(81, '=') + "\nPosition" + blanks(42) +
                 "Kosten bis 31.12.2020\t\t\t\tKosten ab 01.01.2021\t\t\tVer\204nderung\n");
-  EXPECT_EQ(captureReport(htmlMode(), [] { printColumnHeader(); }),
+  EXPECT_EQ(header(kHtml),
             "<tr>\n<th>Position</th>\n<th colspan=\"2\">Kosten bis 31.07.2013</th>\n"
             "<th colspan=\"2\">Kosten ab 01.08.2013</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n");
 }

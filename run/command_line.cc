@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "report/code_page.h"
+#include "report/format.h"
 #include "report/maker.h"
-#include "report/output.h"
+#include "report/writers.h"
 
 namespace zeb {
 namespace {
@@ -579,8 +580,9 @@ std::pair<std::string, int> rightAmount(int count, const char* const* arguments,
 
 }  // namespace
 
-void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
-                  const ReportOptions& options) {
+std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
+                           const ReportOptions& options) {
+  std::string message;
   using enum Refusal::Reason;
   const std::string given = printable(arguments[refusal.argument]);
   // A share written apart from its -O ("-O 60") is the share meant.
@@ -624,64 +626,72 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
   }
   switch (refusal.reason) {
     case Amount:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: \"%s\" ist kein Streitwert. Der Streitwert steht an erster Stelle und besteht "
           "nur aus Ziffern:\n ganze Euro, mindestens 1, ohne Punkt und Komma (5000, nicht "
           "5.000).\n",
           given.c_str());
       break;
     case Share:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: \"%s\" ist kein Anteil. Hinter -O steht, zu welchem Anteil der Kl\204ger "
           "obsiegt:\n Prozent von 0 bis 100 mit h\224chstens zwei Nachkommastellen (-O60, "
           "-O60%%, -O33,33) oder ein Bruch mit h\224chstens sechs Ziffern je Zahl (-O3/4).\n",
           given.c_str());
       break;
     case ShareIn2013:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: %s gilt nur mit -2021 oder -2025: wer die Kosten tr\204gt, rechnet ZEB nach den "
           "Geb\201hren ab 2021 in Cent.\n",
           given.c_str());
       break;
     case PartyWithoutShare:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: %s gilt nur mit -O, dem Anteil, zu dem der Kl\204ger obsiegt (etwa -O60).\n",
           given.c_str());
       break;
     case CaseValue: {
       const ValuedWord& word = *valuedWordOf(arguments[refusal.argument]);
-      emitDiagnostic("zeb: \"%s\" ist %s. %s\n", given.c_str(), word.what, word.rule);
+      appendFormatted(message, "zeb: \"%s\" ist %s. %s\n", given.c_str(), word.what, word.rule);
       break;
     }
     case CaseIn2013:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: %s gilt nur mit -2021 oder -2025: die Kosten um den Prozess rechnet ZEB nach den "
           "Geb\201hren ab 2021 in Cent.\n",
           given.c_str());
       break;
     case EndingIn2013:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: %s gilt nur mit -2021 oder -2025: wie der Prozess endet, rechnet ZEB nach den "
           "Geb\201hren ab 2021 in Cent.\n",
           given.c_str());
       break;
     case JsonAndHtml:
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: -h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h "
           "den Bericht als HTML-Dokument.\n");
       break;
     case Unknown:
       if (const std::optional<std::string> meant = meantWord(arguments[refusal.argument])) {
-        emitDiagnostic("zeb: %s: unbekannte Angabe; gemeint ist wohl %s.\n", given.c_str(),
-                       meant->c_str());
+        appendFormatted(message, "zeb: %s: unbekannte Angabe; gemeint ist wohl %s.\n",
+                        given.c_str(), meant->c_str());
       } else {
-        emitDiagnostic("zeb: %s: unbekannte Angabe; zeb allein zeigt alle Angaben.\n",
-                       given.c_str());
+        appendFormatted(message, "zeb: %s: unbekannte Angabe; zeb allein zeigt alle Angaben.\n",
+                        given.c_str());
       }
       break;
     case NoEffect: {
       const bool claimant = valuedWordOf(arguments[refusal.argument])->claimant;
-      emitDiagnostic(
+      appendFormatted(
+          message,
           "zeb: %s \204ndert nichts: ohne Anwalt in erster Instanz (%s) und ohne "
           "Gesch\204ftsgeb\201hr (%s)\n hat %s in diesem Bericht keinen Anwalt, dessen Geb\201hren "
           "mehrere Auftraggeber erh\224hen (Nr. 1008 VV RVG).\n",
@@ -690,7 +700,8 @@ void printRefusal(const Refusal& refusal, int count, const char* const* argument
       break;
     }
   }
-  emitDiagnostic(" Richtig: %s\n", command.c_str());
+  appendFormatted(message, " Richtig: %s\n", command.c_str());
+  return message;
 }
 
 std::vector<std::string> terminalHints(int count, const char* const* arguments,
@@ -776,70 +787,82 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
   return options;
 }
 
-void printBanner(void (*write)(const char* format, ...)) {
-  write(
-      "\n ************************\n ***       ZEB        ***\n *** %s ***\n"
-      " ************************\n\n",
-      kMakerNotice);
-}
-
-void printUsage(const char* invocationName) {
-  printBanner(emit);
-  emit(" Version %s, %s\n\n", kVersion, kReleaseDate);
-  emit(
+std::string usageScreen(const char* invocationName) {
+  std::string screen = banner();
+  appendFormatted(screen, " Version %s, %s\n\n", kVersion, kReleaseDate);
+  appendFormatted(
+      screen,
       " Berechnet die Gerichts- und Anwaltsgeb\201hren nach dem deutschen Gerichtskostengesetz "
       "und dem Rechtsanwaltsverg\201tungsgesetz.\n");
-  emit(" Die \216nderungen zum 01.08.2013 sind ber\201cksichtigt.\n\n");
-  emit(" Syntax: %s <Streitwert> [Optionen]\n\n", invocationName);
-  emit(" Optionen (durch Leerzeichen getrennt):\n");
-  emit("  -k\tNur die Werte f\201r eine Klage    (1. Instanz) werden ausgegeben.\n");
-  emit("  -b\tNur die Werte f\201r eine Berufung (2. Instanz) werden ausgegeben.\n");
-  emit("  -r\tNur die Werte f\201r eine Revision (3. Instanz) werden ausgegeben.\n");
-  emit("  -m\tNur die Werte f\201r ein Mahnverfahren werden ausgegeben.\n");
-  emit(
+  appendFormatted(screen, " Die \216nderungen zum 01.08.2013 sind ber\201cksichtigt.\n\n");
+  appendFormatted(screen, " Syntax: %s <Streitwert> [Optionen]\n\n", invocationName);
+  appendFormatted(screen, " Optionen (durch Leerzeichen getrennt):\n");
+  appendFormatted(screen,
+                  "  -k\tNur die Werte f\201r eine Klage    (1. Instanz) werden ausgegeben.\n");
+  appendFormatted(screen,
+                  "  -b\tNur die Werte f\201r eine Berufung (2. Instanz) werden ausgegeben.\n");
+  appendFormatted(screen,
+                  "  -r\tNur die Werte f\201r eine Revision (3. Instanz) werden ausgegeben.\n");
+  appendFormatted(screen, "  -m\tNur die Werte f\201r ein Mahnverfahren werden ausgegeben.\n");
+  appendFormatted(
+      screen,
       "  -V\tZus\204tzlich zu den Werten f\201r ein Verfahren mit streitigem Urteil werden die "
       "Werte f\201r einen Proze\341vergleich ausgegeben.\n");
-  emit("  -A\tDie Hinweise am Ende der Ausgabe werden weggelassen.\n");
-  emit("  -h\tAusgabe im HTML-Format (am besten mit > in eine Datei umleiten).\n");
-  emit(
-      "  -E\tStatt des Wortes \"Euro\" wird das Euro-Zeichen ausgegeben (nicht unter "
-      "DOS/Windows im Textmodus).\n");
+  appendFormatted(screen, "  -A\tDie Hinweise am Ende der Ausgabe werden weggelassen.\n");
+  appendFormatted(screen,
+                  "  -h\tAusgabe im HTML-Format (am besten mit > in eine Datei umleiten).\n");
+  appendFormatted(screen,
+                  "  -E\tStatt des Wortes \"Euro\" wird das Euro-Zeichen ausgegeben (nicht unter "
+                  "DOS/Windows im Textmodus).\n");
   // The switches of the reforms, a column further in, where the longer ones fit.
-  emit(
+  appendFormatted(
+      screen,
       "  -2025\t\tDie Kosten nach dem Recht bis 31.05.2025 und ab 01.06.2025, auf den Cent "
       "genau.\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -2021\t\tDie Kosten nach dem Recht bis 31.12.2020 und ab 01.01.2021, auf den Cent "
       "genau.\n");
-  emit("  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n");
-  emit(
+  appendFormatted(
+      screen, "  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n");
+  appendFormatted(
+      screen,
       "  -J\t\tStatt des Berichts seine Zahlen als JSON, jede Zeile mit festem Schl\201ssel "
       "(mit -W samt Rechenweg).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -O<Anteil>\tMit -2025 oder -2021: wer die Kosten tr\204gt, wenn der Kl\204ger zu diesem "
       "Anteil obsiegt (-O60, -O33,33 oder -O3/4).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -ohneK\tMit -O: der Kl\204ger hat in erster Instanz keinen Anwalt (-ohneB: der "
       "Beklagte).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -vorsteuerK\tMit -O: der Kl\204ger zieht Vorsteuer ab, seine Anwaltskosten z\204hlen ohne "
       "Umsatzsteuer (-vorsteuerB: der Beklagte).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -GK<Satz>\tMit -2025 oder -2021: der Anwalt des Kl\204gers verdiente vor dem Prozess eine "
       "Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG), -GK allein 1,3 (-GB: des Beklagten).\n");
-  emit("  -mahn\t\tMit -2025 oder -2021: der Klage ging ein Mahnverfahren voraus.\n");
-  emit(
+  appendFormatted(screen,
+                  "  -mahn\t\tMit -2025 oder -2021: der Klage ging ein Mahnverfahren voraus.\n");
+  appendFormatted(
+      screen,
       "  -auftraggeberK<n>\tMit -2025 oder -2021: der Anwalt des Kl\204gers vertritt n Personen "
       "(Nr. 1008 VV RVG; -auftraggeberB: des Beklagten).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -beweisK<Euro>\tMit -2025 oder -2021: Kosten f\201r Zeugen und Sachverst\204ndige, vom "
       "Kl\204ger vorgeschossen (-beweisB: vom Beklagten).\n");
-  emit(
+  appendFormatted(
+      screen,
       "  -ruecknahme\tMit -2025 oder -2021: dazu das Ende der ersten Instanz durch "
       "Klager\201cknahme "
       "vor der Verhandlung (-anerkenntnis: durch Anerkenntnisurteil, -versaeumnis: durch "
       "Vers\204umnisurteil), etwa zeb 10000 -2025 -k -ruecknahme.\n");
-  emit("  \n");
+  appendFormatted(screen, "  \n");
+  return screen;
 }
 
 }  // namespace zeb

@@ -72,10 +72,10 @@ struct Refusal {
 std::optional<Refusal> refusalOf(int count, const char* const* arguments,
                                  const ReportOptions& options);
 
-// Writes why the command line is refused, and the command as it should have
-// been written, to the diagnostics stream.
-void printRefusal(const Refusal& refusal, int count, const char* const* arguments,
-                  const ReportOptions& options);
+// Why the command line is refused, and the command as it should have been
+// written, in code page 850.
+std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
+                           const ReportOptions& options);
 
 // The lines for a user at a terminal after the report of 2013 for the
 // `count` elements of `arguments` with their `options`, in code page 850:
@@ -90,10 +90,8 @@ std::vector<std::string> terminalHints(int count, const char* const* arguments,
 // are ignored, and a lone argument (count 2) is never taken as a switch.
 ReportOptions parseOptions(int count, const char* const* arguments);
 
-// The six lines framing the program's name and the maker's notice.
-void printBanner(void (*write)(const char* format, ...));
-
-// Writes the usage screen; `invocationName` is the program as it was called.
-void printUsage(const char* invocationName);
+// The usage screen in code page 850; `invocationName` is the program as it
+// was called.
+std::string usageScreen(const char* invocationName);
 
 }  // namespace zeb

@@ -1,4 +1,4 @@
-#include "run/sections.h"
+#include "case/sections.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "run/totals.h"
-#include "tests/capture.h"
+#include "case/totals.h"
 
 namespace zeb {
 namespace {
@@ -188,8 +187,8 @@ TEST(ComputeBlock, WorkedExamplesOfTheReformOf2025) {
   }
   // Through the appeal: 2.517,90 + 2.917,38 and 2.668,38 + 3.091,98.
   TotalsOf<Cents> totals;
-  testing::captureReport(
-      {}, [&] { printInstanceSections(ReckoningInCents(Reform::Of2025, 5000), totals); });
+  Figures figures;
+  addInstanceSections(figures, {}, ReckoningInCents(Reform::Of2025, 5000), totals);
   EXPECT_EQ(totals.withAppeal[0].count, 5435'28);
   EXPECT_EQ(totals.withAppeal[1].count, 5760'36);
   // The payment order: half of 161,00 and 170,50; for 500 euros the minimums.
@@ -255,9 +254,10 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
   EXPECT_TRUE(std::isnan(maxFloat(23.0f, nan)));
 }
 
-InstanceTotals totalsAfter(ReportOptions options, std::int64_t amount) {
+InstanceTotals totalsAfter(const ReportOptions& options, std::int64_t amount) {
   InstanceTotals totals;
-  testing::captureReport(options, [&] { printInstanceSections(Reckoning2013(amount), totals); });
+  Figures figures;
+  addInstanceSections(figures, options, Reckoning2013(amount), totals);
   return totals;
 }
 
@@ -285,30 +285,32 @@ TEST(InstanceTotals, SectionsNotPrintedAddNothing) {
   EXPECT_EQ(totals.withBghRevision[1], 0);
 }
 
-TEST(PrintInstanceTotals, OnlyWhenEveryInstanceWasPrinted) {
+TEST(AddInstanceTotals, OnlyWhenEveryInstanceIsShown) {
   InstanceTotals totals;
   totals.withAppeal = {1522.96, 1447.48};
   totals.withRevision = {2455.68, 2334.24};
   totals.withBghRevision = {2593.72, 2464.16};
+  const auto added = [&](const ReportOptions& options) {
+    Figures figures;
+    addInstanceTotals(figures, options, Reckoning2013(1000), totals);
+    return figures;
+  };
   for (int cleared = 0; cleared < 3; ++cleared) {
     ReportOptions options;
     bool* flags[] = {&options.showFirstInstance, &options.showAppeal, &options.showRevision};
     *flags[cleared] = false;
-    EXPECT_EQ(
-        testing::captureReport(options, [&] { printInstanceTotals(Reckoning2013(1000), totals); }),
-        "");
+    EXPECT_TRUE(added(options).rows.empty());
   }
   ReportOptions noPaymentOrder;
   noPaymentOrder.showPaymentOrder = false;
-  const std::string text = testing::captureReport(
-      noPaymentOrder, [&] { printInstanceTotals(Reckoning2013(1000), totals); });
-  EXPECT_EQ(text.substr(0, 82), std::string(23, '=') + " Gesamtkosten mehrerer Instanzen: " +
-                                    std::string(24, '=') + "\n");
+  const Figures figures = added(noPaymentOrder);
+  ASSERT_EQ(figures.headings.size(), 1u);
+  EXPECT_STREQ(figures.headings[0].shown.text, "Gesamtkosten mehrerer Instanzen");
   // The label column is one narrower: 49 characters.
-  EXPECT_NE(
-      text.find("Gesamtkosten mit Berufung u. Revision v. d. BGH:      2593.72 Euro\t= 259 %"),
-      std::string::npos)
-      << text;
+  ASSERT_EQ(figures.rows.size(), 3u);
+  EXPECT_STREQ(figures.rows[2].shown.inText(), "Gesamtkosten mit Berufung u. Revision v. d. BGH:");
+  EXPECT_EQ(figures.rows[2].labelWidthAdjustment, -1);
+  EXPECT_EQ(std::get<float>(figures.rows[2].oldValue), 2593.72f);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "run/sections.h"
+#include "case/sections.h"
 
 #include <algorithm>
 #include <iterator>
@@ -6,11 +6,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "case/case_bills.h"
+#include "case/cost_risk.h"
 #include "report/german.h"
 #include "report/report_options.h"
-#include "report/rows.h"
-#include "run/case_bills.h"
-#include "run/cost_risk.h"
 
 namespace zeb {
 namespace {
@@ -195,27 +194,34 @@ Label labelOf(const BlockRows& rows, BlockRow row, bool aroundTheLawsuit) {
   return aroundTheLawsuit ? kCaseProcessRow : kProcessRow;
 }
 
-// A label made for a row in both renderings, where no constant says it.
-struct MadeLabel {
-  std::string text;
-  std::string html;
-
-  Label label() const { return {text.c_str(), html.c_str()}; }
-};
-
 // `label` with the rate at its start raised from `from` to `to` tenths:
 // "3,1 Anwaltsgebühren:" of "2,8 Anwaltsgebühren:".
-MadeLabel raised(Label label, int from, int to) {
+RowLabel raised(Label label, int from, int to) {
   const std::size_t rate = tenths(from).size();
   return {tenths(to) + (label.text + rate), tenths(to) + (label.html + rate)};
 }
 
 // `label` with the payment order's court fee taken off.
-MadeLabel lessPaymentOrder(Label label) {
+RowLabel lessPaymentOrder(Label label) {
   const std::string text = label.text;
   const std::string html = label.html;
   return {text.substr(0, text.size() - 1) + ", abz\201glich Mahnverfahren:",
           html.substr(0, html.size() - 1) + ", abz&uuml;glich Mahnverfahren:"};
+}
+
+// Under -V, the sub-heading of the judgement block ('s') or of the
+// settlement block ('v'); otherwise none. Where `moreVariants` follow the
+// judgement in its section, its sub-heading stands without -V too.
+void addVariantHeading(Figures& figures, const ReportOptions& options, char kind,
+                       bool moreVariants = false) {
+  if (kind == 's' && (options.showSettlement || moreVariants)) {
+    addHeading(figures, 2, {"Verfahren mit streitigem Urteil", "Verfahren mit streitigem Urteil"},
+               kJudgmentKey);
+  } else if (kind == 'v' && options.showSettlement) {
+    addHeading(figures, 2,
+               {"Verfahren mit Proze\341vergleich", "Verfahren mit Proze&szlig;vergleich"},
+               "settlement");
+  }
 }
 
 // The way to `row` of a block whose ways are recorded, or none.
@@ -249,51 +255,48 @@ std::vector<BlockRow> rowsShown(const Reckoning& r, bool first) {
 constexpr BlockRow kEndingRowsShown[] = {BlockRow::Court, BlockRow::ClaimantLawyer,
                                          BlockRow::DefendantLawyer, BlockRow::Process};
 
-// Prints the rows `shown` of a block with their labels in `rows`.
+// Adds the rows `shown` of a block with their labels in `rows`.
 template <class Reckoning, class Rows>
-void printBlock(const Reckoning& r, const PerSchedule<typename Reckoning::Block>& values,
-                Recorded<BlockOf<Way>>& ways, const BlockRows& rows, bool first,
-                const Rows& shown) {
+void addBlock(Figures& figures, const Reckoning& r,
+              const PerSchedule<typename Reckoning::Block>& values, Recorded<BlockOf<Way>>& ways,
+              const BlockRows& rows, bool first, const Rows& shown) {
   const ReportOptions* around = r.around();
   const bool partyRows =
       std::find(std::begin(shown), std::end(shown), BlockRow::ClaimantLawyer) != std::end(shown);
+  // Both parties' clients raise the procedure fee alike.
+  const int raise = around != nullptr ? clientsRaise(around->claimantCase.clients) : 0;
   for (const BlockRow row : shown) {
-    Label label = labelOf(rows, row, around != nullptr || partyRows);
-    MadeLabel made;
+    const Label label = labelOf(rows, row, around != nullptr || partyRows);
+    RowLabel shownLabel = label;
     if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
-      made = lessPaymentOrder(label);
-      label = made.label();
+      shownLabel = lessPaymentOrder(label);
+    } else if ((row == BlockRow::Lawyer || row == BlockRow::Gross) && raise != 0) {
+      shownLabel = raised(label, rows.rates.lawyerTenths(), rows.rates.lawyerTenths() + raise);
     }
-    // Both parties' clients raise the procedure fee alike.
-    const int raise = around != nullptr ? clientsRaise(around->claimantCase.clients) : 0;
-    if ((row == BlockRow::Lawyer || row == BlockRow::Gross) && raise != 0) {
-      made = raised(label, rows.rates.lawyerTenths(), rows.rates.lawyerTenths() + raise);
-      label = made.label();
-    }
-    printRowOf(kBlockRowKeys[static_cast<std::size_t>(row)], label, r.shown(values[0][row]),
-               r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row), wayOf(ways[1], row));
+    addRowOf(figures, kBlockRowKeys[static_cast<std::size_t>(row)], std::move(shownLabel),
+             r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row),
+             wayOf(ways[1], row));
   }
 }
 
 template <class Reckoning>
-void printInstanceSection(const Reckoning& r, InstanceSection section,
-                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* totalsWays,
-                          CostRisk* risk) {
+void addInstanceSection(Figures& figures, const ReportOptions& options, const Reckoning& r,
+                        InstanceSection section, TotalsOf<typename Reckoning::Total>& totals,
+                        TotalsOf<Way>* totalsWays, CostRisk* risk) {
   const InstanceSectionRows& rows = sectionRows(section);
   const bool recorded = totalsWays != nullptr;
   const TotalsRule& rule = rows.totals;
   const bool added = rule.baseName != nullptr;
   const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
                                  added};
-  printHeading(1, rows.heading, rows.key);
-  const ReportOptions& options = runState().options;
+  addHeading(figures, 1, {rows.heading, rows.heading}, rows.key);
   const bool endings = section == InstanceSection::FirstInstance && options.anyEnding();
-  printVariantHeading('s', endings);
+  addVariantHeading(figures, options, 's', endings);
 
   Recorded<BlockOf<Way>> ways(recorded);
   const bool first = section == InstanceSection::FirstInstance;
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
-  printBlock(r, judgement, ways, rows.judgement, first, rowsShown(r, first));
+  addBlock(figures, r, judgement, ways, rows.judgement, first, rowsShown(r, first));
   if (risk != nullptr) risk->afterJudgement(r, instance, rows.judgement.rates, judgement);
   // The totals add each judgement's process costs; around a lawsuit what
   // its parties bear of it, so that the totals are the sum of their parts.
@@ -338,14 +341,14 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
   }
 
   if (options.showSettlement) {
-    printVariantHeading('v');
+    addVariantHeading(figures, options, 'v');
     const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
-    printBlock(r, settlement, ways, rows.settlement, first, rowsShown(r, first));
+    addBlock(figures, r, settlement, ways, rows.settlement, first, rowsShown(r, first));
     Recorded<Way> half(recorded);
-    printRowOf("half_each", kHalfShareRow,
-               r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
-               r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
-               r.basis(), 1, half[0], half[1]);
+    addRowOf(figures, "half_each", kHalfShareRow,
+             r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
+             r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
+             r.basis(), 1, half[0], half[1]);
     if (risk != nullptr) risk->afterSettlement(r, instance, settlement);
   }
   // The endings of a reform's first instance; they enter no totals, since
@@ -354,24 +357,24 @@ void printInstanceSection(const Reckoning& r, InstanceSection section,
     if (!endings) return;
     for (const EndingRows& ending : kEndingRows) {
       if (!options.shows(ending.ending)) continue;
-      printHeading(2, inCurrentMode(ending.heading), ending.key);
+      addHeading(figures, 2, ending.heading, ending.key);
       PerSchedule<CentsBlock> values;
       for (std::size_t s = 0; s < 2; ++s) {
         values[s] = r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, ending.rates, ways[s]);
       }
       const BlockRows labels = {ending.rates.sides[kClaimantSide], ending.courtRow, {}, {}};
-      printBlock(r, values, ways, labels, true, kEndingRowsShown);
+      addBlock(figures, r, values, ways, labels, true, kEndingRowsShown);
       if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, values, judgement);
     }
   }
 }
 
-// Prints each party's bill in a matter before the first instance, where
+// Adds each party's bill in a matter before the first instance, where
 // `billOf(bills, side, steps)` gives it one, from the 1,0 fee on.
 template <class BillOf>
-void printPartyBills(const ReckoningInCents& reckoning, BillOf billOf) {
+void addPartyBills(Figures& figures, const ReckoningInCents& reckoning, BillOf billOf) {
   for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
-    Recorded<Way> ways(runState().recordsWays);
+    Recorded<Way> ways(figures.withWays);
     PerSchedule<Cents> gross;
     bool billed = false;
     for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
@@ -383,8 +386,8 @@ void printPartyBills(const ReckoningInCents& reckoning, BillOf billOf) {
       if (billed) gross[scheduleIndex(schedule)] = bill->gross();
     }
     if (billed) {
-      printRowOf(kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
-                 reckoning.basis(), 0, ways[0], ways[1]);
+      addRowOf(figures, kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
+               reckoning.basis(), 0, ways[0], ways[1]);
     }
   }
 }
@@ -402,54 +405,56 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
 }
 
 template <class Reckoning>
-void printPaymentOrderSection(const Reckoning& reckoning) {
-  printHeading(1, "Mahnverfahren", "payment_order");
+void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning) {
+  addHeading(figures, 1, {"Mahnverfahren", "Mahnverfahren"}, "payment_order");
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
-  Recorded<Way> ways(runState().recordsWays);
-  printRowOf("court_fees",
-             {"0,5 Gerichtsgeb\201hren: 1)",
-              "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
-             reckoning.paymentOrder(Schedule::Old, ways[0]),
-             reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0],
-             ways[1]);
+  Recorded<Way> ways(figures.withWays);
+  addRowOf(figures, "court_fees",
+           {"0,5 Gerichtsgeb\201hren: 1)",
+            "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
+           reckoning.paymentOrder(Schedule::Old, ways[0]),
+           reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0], ways[1]);
   // After a payment order, each party's lawyer bill in it.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
     const ReportOptions* around = reckoning.around();
     if (around == nullptr || !around->afterPaymentOrder) return;
-    printPartyBills(reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
+    addPartyBills(figures, reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
       return std::optional<LawyerBill>(bills.paymentOrder(side, true, steps));
     });
   }
 }
 
-void printPreTrialSection(const ReckoningInCents& reckoning) {
-  printHeading(1, inCurrentMode({"Vorgerichtliche T\204tigkeit", "Vorgerichtliche T&auml;tigkeit"}),
-               "pre_trial");
-  printPartyBills(reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
+void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning) {
+  addHeading(figures, 1, {"Vorgerichtliche T\204tigkeit", "Vorgerichtliche T&auml;tigkeit"},
+             "pre_trial");
+  addPartyBills(figures, reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
     return bills.businessFee(side, steps);
   });
 }
 
 template <class Reckoning>
-void printInstanceSections(const Reckoning& reckoning, TotalsOf<typename Reckoning::Total>& totals,
-                           TotalsOf<Way>* ways, CostRisk* risk) {
-  const ReportOptions& options = runState().options;
+void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
+                         TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
+                         CostRisk* risk) {
   using enum InstanceSection;
-  if (options.showFirstInstance) printInstanceSection(reckoning, FirstInstance, totals, ways, risk);
-  if (options.showAppeal) printInstanceSection(reckoning, Appeal, totals, ways, risk);
+  const auto add = [&](InstanceSection section) {
+    addInstanceSection(figures, options, reckoning, section, totals, ways, risk);
+  };
+  if (options.showFirstInstance) add(FirstInstance);
+  if (options.showAppeal) add(Appeal);
   if (options.showRevision) {
-    printInstanceSection(reckoning, Revision, totals, ways, risk);
-    printInstanceSection(reckoning, BghRevision, totals, ways, risk);
+    add(Revision);
+    add(BghRevision);
   }
 }
 
 #define INSTANTIATE(Reckoning)                                                                    \
   template PerSchedule<Reckoning::Block> computeBlock(const Reckoning&, InstanceSection, Variant, \
                                                       PerSchedule<BlockOf<Way>>*);                \
-  template void printPaymentOrderSection(const Reckoning&);                                       \
-  template void printInstanceSections(const Reckoning&, TotalsOf<Reckoning::Total>&,              \
-                                      TotalsOf<Way>*, CostRisk*);
+  template void addPaymentOrderSection(Figures&, const Reckoning&);                               \
+  template void addInstanceSections(Figures&, const ReportOptions&, const Reckoning&,             \
+                                    TotalsOf<Reckoning::Total>&, TotalsOf<Way>*, CostRisk*);
 INSTANTIATE(Reckoning2013)
 INSTANTIATE(ReckoningInCents)
 #undef INSTANTIATE

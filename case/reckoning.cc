@@ -1,12 +1,12 @@
-#include "run/reckoning.h"
+#include "case/reckoning.h"
 
 #include <algorithm>
 #include <string>
 
+#include "case/case_bills.h"
+#include "case/steps.h"
 #include "report/figures.h"
 #include "report/german.h"
-#include "run/case_bills.h"
-#include "run/steps.h"
 
 namespace zeb {
 namespace {

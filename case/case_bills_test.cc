@@ -1,4 +1,4 @@
-#include "run/case_bills.h"
+#include "case/case_bills.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "run/steps.h"
+#include "case/steps.h"
 
 #include <algorithm>
 #include <cstdarg>

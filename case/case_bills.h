@@ -9,10 +9,10 @@
 #include <cstddef>
 #include <optional>
 
+#include "case/reckoning.h"
 #include "fees/cents.h"
 #include "report/derivation.h"
 #include "report/report_options.h"
-#include "run/reckoning.h"
 
 namespace zeb {
 

@@ -1,8 +1,6 @@
-#include "run/totals.h"
+#include "case/totals.h"
 
-#include "report/report_options.h"
-#include "report/rows.h"
-#include "run/sections.h"
+#include "case/sections.h"
 
 namespace zeb {
 namespace {
@@ -30,25 +28,25 @@ constexpr TotalsRow kTotalsRows[] = {
 }  // namespace
 
 template <class Reckoning>
-void printInstanceTotals(const Reckoning& reckoning,
-                         const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
-                         CostRisk* risk) {
-  const ReportOptions& options = runState().options;
+void addInstanceTotals(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
+                       const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
+                       CostRisk* risk) {
   // Only then does every field hold its full sum.
   if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
-  printHeading(1, "Gesamtkosten mehrerer Instanzen", "totals");
+  addHeading(figures, 1, {"Gesamtkosten mehrerer Instanzen", "Gesamtkosten mehrerer Instanzen"},
+             "totals");
   for (const TotalsRow& row : kTotalsRows) {
     const auto& sum = totals[row.field];
-    printRowOf(row.key, row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]),
-               reckoning.basis(), -1, ways != nullptr ? &(*ways)[row.field][0] : nullptr,
-               ways != nullptr ? &(*ways)[row.field][1] : nullptr);
+    addRowOf(figures, row.key, row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]),
+             reckoning.basis(), -1, ways != nullptr ? &(*ways)[row.field][0] : nullptr,
+             ways != nullptr ? &(*ways)[row.field][1] : nullptr);
   }
   if (risk != nullptr) risk->afterTotals(reckoning);
 }
 
-template void printInstanceTotals(const Reckoning2013&, const TotalsOf<double>&, TotalsOf<Way>*,
-                                  CostRisk*);
-template void printInstanceTotals(const ReckoningInCents&, const TotalsOf<Cents>&, TotalsOf<Way>*,
-                                  CostRisk*);
+template void addInstanceTotals(Figures&, const ReportOptions&, const Reckoning2013&,
+                                const TotalsOf<double>&, TotalsOf<Way>*, CostRisk*);
+template void addInstanceTotals(Figures&, const ReportOptions&, const ReckoningInCents&,
+                                const TotalsOf<Cents>&, TotalsOf<Way>*, CostRisk*);
 
 }  // namespace zeb

@@ -1,9 +1,9 @@
-#include "run/case_bills.h"
+#include "case/case_bills.h"
 
 #include <algorithm>
 
+#include "case/steps.h"
 #include "report/german.h"
-#include "run/steps.h"
 
 namespace zeb {
 namespace {

@@ -5,8 +5,8 @@
 #pragma once
 #include <string>
 
+#include "case/reckoning.h"
 #include "fees/fee_schedule.h"
-#include "run/reckoning.h"
 
 namespace zeb::steps {
 

@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "case/reckoning.h"
+#include "report/figures.h"
 #include "report/report_options.h"
-#include "run/reckoning.h"
 
 namespace zeb {
 
@@ -23,11 +24,12 @@ struct RiskInstance {
   bool added;
 };
 
-// The rows of the cost risk of one run, printed after the blocks they
-// follow, and each party's parts summed over the instances.
+// The rows of the cost risk of one report, added to its figures after the
+// blocks they follow, and each party's parts summed over the instances.
 class CostRisk {
  public:
-  CostRisk(const ReportOptions& options, bool recordsWays);
+  // The rows go into `figures`, with their ways where those record them.
+  CostRisk(const ReportOptions& options, Figures& figures);
 
   // After a judgement block with the `values` of both columns: the costs to
   // distribute, each party's part and, in the first instance, the balance.
@@ -85,7 +87,7 @@ class CostRisk {
     std::array<Recorded<Way>, 2> parts;
   };
 
-  // Prints the rows that split the `values` of a block of `instance`
+  // Adds the rows that split the `values` of a block of `instance`
   // whose parties' lawyer fees are `sides` (none: the lawyer did not act):
   // by the share won, or as `ending` says, the `judgement`'s court fee
   // advanced.
@@ -108,6 +110,12 @@ class CostRisk {
                     std::array<const BlockRates*, 2> sides, const CentsBlock& block,
                     std::array<Cents, 2>& notRefunded, Steps* steps) const;
 
+  // Adds `row` of both columns' `values`, with the ways `ways` holds where
+  // the figures record them.
+  void add(const ReckoningInCents& r, const char* key, RowLabel label,
+           const PerSchedule<Cents>& values, Recorded<Way>& ways) const;
+
+  Figures* figures_;
   ShareWon share_;
   std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
   std::array<std::string, 2> shareText_;  // the part each party bears: "40 %", "1/4"

@@ -1,12 +1,11 @@
-#include "run/cost_risk.h"
+#include "case/cost_risk.h"
 
 #include <numeric>
 
+#include "case/case_bills.h"
+#include "case/sections.h"
+#include "case/steps.h"
 #include "report/german.h"
-#include "report/rows.h"
-#include "run/case_bills.h"
-#include "run/sections.h"
-#include "run/steps.h"
 
 namespace zeb {
 namespace {
@@ -90,29 +89,23 @@ std::string partText(const ShareWon& share, std::size_t party) {
 }
 
 // The label of a party's part: "davon trägt der Kläger 40 %:".
-struct PartLabel {
-  std::string text;
-  std::string html;
-
-  PartLabel(Label label, const std::string& part)
-      : text(label.text + part + ":"), html(label.html + part + ":") {}
-  Label label() const { return {text.c_str(), html.c_str()}; }
-};
-
-// Prints `row` of both columns' `values`, with the ways `ways` holds where
-// a run records them.
-void printRisk(const ReckoningInCents& r, const RiskRow& row, const PerSchedule<Cents>& values,
-               Recorded<Way>& ways) {
-  printRowOf(row.key, row.label, values[0], values[1], r.basis(), 0, ways[0], ways[1]);
+RowLabel partLabel(Label label, const std::string& part) {
+  return {label.text + part + ":", label.html + part + ":"};
 }
 
 }  // namespace
 
-CostRisk::CostRisk(const ReportOptions& options, bool recordsWays)
-    : share_(*options.shareWon),
+CostRisk::CostRisk(const ReportOptions& options, Figures& figures)
+    : figures_(&figures),
+      share_(*options.shareWon),
       parties_{options.claimant, options.defendant},
       shareText_{partText(share_, kClaimant), partText(share_, kDefendant)},
-      recordsWays_(recordsWays) {}
+      recordsWays_(figures.withWays) {}
+
+void CostRisk::add(const ReckoningInCents& r, const char* key, RowLabel label,
+                   const PerSchedule<Cents>& values, Recorded<Way>& ways) const {
+  addRowOf(*figures_, key, std::move(label), values[0], values[1], r.basis(), 0, ways[0], ways[1]);
+}
 
 Cents CostRisk::lawyerCosts(std::size_t party, const CentsBlock& block,
                             const RiskInstance& instance, Steps* steps) const {
@@ -278,21 +271,22 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
           claimantPart, euros(paidByClaimant), payer == kClaimant, euros(pays[payer][s])));
     }
   }
-  printRisk(r, kToDistribute, totals, total);
+  add(r, kToDistribute.key, kToDistribute.label, totals, total);
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    const PartLabel label(kPart[party].label, shareText[party]);
-    printRisk(r, {kPart[party].key, label.label()}, borne[party], parts[party]);
+    add(r, kPart[party].key, partLabel(kPart[party].label, shareText[party]), borne[party],
+        parts[party]);
   }
   if (instance.first) {
-    printRisk(r, kBalance[0], pays[kDefendant], balances[kDefendant]);
-    printRisk(r, kBalance[1], pays[kClaimant], balances[kClaimant]);
+    add(r, kBalance[0].key, kBalance[0].label, pays[kDefendant], balances[kDefendant]);
+    add(r, kBalance[1].key, kBalance[1].label, pays[kClaimant], balances[kClaimant]);
   }
   // What no one refunds stands where a business fee was earned.
   const ReportOptions* around = r.around();
   if (aroundFirst && (around->claimantCase.businessFeeTenths != 0 ||
                       around->defendantCase.businessFeeTenths != 0)) {
     for (const std::size_t party : {kClaimant, kDefendant}) {
-      printRisk(r, kNotRefunded[party], notRefunded[party], unrefunded[party]);
+      add(r, kNotRefunded[party].key, kNotRefunded[party].label, notRefunded[party],
+          unrefunded[party]);
     }
   }
   // Around a lawsuit, what each party bears in all: its part, and what no
@@ -308,7 +302,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
                                                    euros(notRefunded[party][s]), euros(inAll[s]))};
         }
       }
-      printRisk(r, kInAll[party], inAll, ways);
+      add(r, kInAll[party].key, kInAll[party].label, inAll, ways);
     }
   }
   return result;
@@ -386,7 +380,7 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
                                           euros(courtPart), euros(own), euros(borne[s])));
       }
     }
-    printRisk(r, kCancelled[party], borne, ways);
+    add(r, kCancelled[party].key, kCancelled[party].label, borne, ways);
   }
   // Around a lawsuit, what each party bears in all: with the costs
   // cancelled, that part.
@@ -396,7 +390,7 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
     for (std::size_t s = 0; s < 2; ++s) {
       if (ways[s] != nullptr) ways[s]->steps = {steps::cancelledInAll(euros(parts[party][s]))};
     }
-    printRisk(r, kInAll[party], parts[party], ways);
+    add(r, kInAll[party].key, kInAll[party].label, parts[party], ways);
   }
 }
 
@@ -405,9 +399,9 @@ void CostRisk::afterTotals(const ReckoningInCents& r) {
     for (const std::size_t party : {kClaimant, kDefendant}) {
       const auto& sum = sums_[party][path.field];
       const RiskRow& row = path.party[party];
-      printRowOf(row.key, row.label, sum[0], sum[1], r.basis(), -1,
-                 recordsWays_ ? &sumWays_[party][path.field][0] : nullptr,
-                 recordsWays_ ? &sumWays_[party][path.field][1] : nullptr);
+      addRowOf(*figures_, row.key, row.label, sum[0], sum[1], r.basis(), -1,
+               recordsWays_ ? &sumWays_[party][path.field][0] : nullptr,
+               recordsWays_ ? &sumWays_[party][path.field][1] : nullptr);
     }
   }
 }

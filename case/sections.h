@@ -1,0 +1,69 @@
+// The proceeding sections: the payment-order procedure and the four instance
+// sections with their judgement and settlement blocks, and in a reform's
+// first instance the blocks of its early endings, computed into the
+// figures. One sequence serves every report; its reckoning gives the values.
+#pragma once
+#include <cstdint>
+#include <utility>
+
+#include "case/reckoning.h"
+#include "report/figures.h"
+#include "report/report_options.h"
+
+namespace zeb {
+
+class CostRisk;
+
+// The judgement process costs of the report of 2013, in double precision.
+using InstanceTotals = TotalsOf<double>;
+
+// The instance sections, in the order of the report.
+enum class InstanceSection { FirstInstance, Appeal, Revision, BghRevision };
+
+// The two blocks of an instance section: the proceeding ends in a contested
+// judgement, or by settlement.
+enum class Variant { Judgement, Settlement };
+
+// The values of a block of `section` in both columns, and their ways where
+// `ways` is given.
+template <class Reckoning>
+PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
+                                                    InstanceSection section, Variant variant,
+                                                    PerSchedule<BlockOf<Way>>* ways = nullptr);
+
+// Adds the payment-order section; after a payment order, with each party's
+// lawyer bill in it.
+template <class Reckoning>
+void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning);
+
+// Adds the section of the work before the lawsuit: each business fee's
+// bill.
+void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning);
+
+// Adds the instance sections that `options` show, in the order of the
+// report (first instance, appeal, and both revisions), and gathers their
+// judgement process costs in `totals`, and their ways in `ways` where the
+// figures record them. With a cost risk, its rows follow the blocks they
+// split. The first instance's endings (-ruecknahme ...) follow its other
+// blocks.
+template <class Reckoning>
+void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
+                         TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways = nullptr,
+                         CostRisk* risk = nullptr);
+
+// Adds the row `key` of its block with `label` and, where the ways to its
+// values are given, the derivation they hold: it takes their steps.
+template <class Value>
+void addRowOf(Figures& figures, const char* key, RowLabel label, Value oldValue, Value newValue,
+              std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Way* oldWay,
+              Way* newWay) {
+  if (oldWay == nullptr) {
+    addRow(figures, key, std::move(label), oldValue, newValue, percentBasis, labelWidthAdjustment);
+    return;
+  }
+  Derivation derivation = {std::move(oldWay->steps), std::move(newWay->steps)};
+  addRow(figures, key, std::move(label), oldValue, newValue, percentBasis, labelWidthAdjustment,
+         &derivation);
+}
+
+}  // namespace zeb
