@@ -95,8 +95,9 @@ RowLabel partLabel(Label label, const std::string& part) {
 
 }  // namespace
 
-CostRisk::CostRisk(const ReportOptions& options, Figures& figures)
+CostRisk::CostRisk(const ReportOptions& options, Figures& figures, const Ledgers& ledgers)
     : figures_(&figures),
+      ledgers_(&ledgers),
       share_(*options.shareWon),
       parties_{options.claimant, options.defendant},
       shareText_{partText(share_, kClaimant), partText(share_, kDefendant)},
@@ -107,7 +108,7 @@ void CostRisk::add(const ReckoningInCents& r, const char* key, RowLabel label,
   addRowOf(*figures_, key, std::move(label), values[0], values[1], r.basis(), 0, ways[0], ways[1]);
 }
 
-Cents CostRisk::lawyerCosts(std::size_t party, const CentsBlock& block,
+Cents CostRisk::lawyerCosts(std::size_t party, const Ledger& ledger, const Matter& matter,
                             const RiskInstance& instance, Steps* steps) const {
   // A party may act without a lawyer in the first instance alone (§ 78 Abs.
   // 1 ZPO, § 67 Abs. 4 VwGO).
@@ -115,7 +116,8 @@ Cents CostRisk::lawyerCosts(std::size_t party, const CentsBlock& block,
     if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
     return {};
   }
-  const LawyerBill& bill = block.bills[party];
+  const Cost* cost = ledger.bill(matter, party);
+  const LawyerBill bill = cost != nullptr ? cost->charged : LawyerBill{};
   if (!parties_[party].deductsVat) return bill.gross();
   if (steps != nullptr) {
     steps->push_back(steps::netLawyerCosts(kParties[party].ofParty,
@@ -129,61 +131,63 @@ Cents CostRisk::costsOf(std::size_t party, const LawyerBill& bill) const {
   return parties_[party].deductsVat ? bill.net() : bill.gross();
 }
 
-CostRisk::Charged CostRisk::chargedBefore(std::size_t party, const CaseBills& bills) const {
-  const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
-  return {business ? std::optional<Cents>(costsOf(party, *business)) : std::nullopt,
-          costsOf(party, bills.paymentOrder(party, true, nullptr))};
+std::pair<std::optional<Cents>, Cents> CostRisk::chargedBefore(std::size_t party,
+                                                               const Ledger& ledger) const {
+  const Cost* business = ledger.bill(kPreTrial, party);
+  const Cost* paymentOrder = ledger.bill(kPaymentOrder, party);
+  return {business != nullptr ? std::optional(costsOf(party, business->charged)) : std::nullopt,
+          paymentOrder != nullptr ? costsOf(party, paymentOrder->charged) : Cents{}};
 }
 
-CostRisk::Advanced CostRisk::advanced(const ReckoningInCents& r, Schedule schedule,
-                                      const RiskInstance& instance,
-                                      std::array<const BlockRates*, 2> sides,
-                                      const CentsBlock& block, std::array<Cents, 2>& notRefunded,
-                                      Steps* steps) const {
-  const ReportOptions* around = r.around();
-  if (around == nullptr || !instance.first) {
+CostRisk::Distributed CostRisk::distributed(const ReckoningInCents& r, const Ledger& ledger,
+                                            const RiskInstance& instance, const Matter& matter,
+                                            Steps* steps) const {
+  if (r.around() == nullptr || !instance.first) {
     // Each party's lawyer as the block bills it; the court fees, advanced by
     // the claimant.
-    return {block.court,
+    return {ledger.courtFees(matter),
             {},
-            {lawyerCosts(kClaimant, block, instance, steps),
-             lawyerCosts(kDefendant, block, instance, steps)}};
+            {lawyerCosts(kClaimant, ledger, matter, instance, steps),
+             lawyerCosts(kDefendant, ledger, matter, instance, steps)},
+            {}};
   }
   // The first instance of a case: the court fees with the payment order's,
   // the evidence each party advanced, and each party's lawyer as the
   // opponent refunds it: payment order and first instance, without the
   // business fee's credit.
-  const CaseBills bills = r.caseBills(schedule);
-  Advanced a = {block.court + block.paymentOrderCourt, block.evidenceBy, {}};
+  Distributed d = {ledger.courtFees(matter) + ledger.courtFees(kPaymentOrder),
+                   {ledger.evidence(matter, kClaimant), ledger.evidence(matter, kDefendant)},
+                   {},
+                   {}};
   for (const std::size_t party : {kClaimant, kDefendant}) {
+    const auto [business, charged] = chargedBefore(party, ledger);
+    const Cents before = business.value_or(Cents{}) + charged;
     if (!parties_[party].inFirstInstance) {
       if (steps != nullptr) steps->push_back(steps::noLawyer(kParties[party].name));
       // A lawyer it had before the lawsuit is its own all the same.
-      notRefunded[party] = chargedBefore(party, bills).total();
+      d.notRefunded[party] = before;
       continue;
     }
-    const Cents paymentOrder = costsOf(party, bills.paymentOrder(party, false, nullptr));
-    const Cents first =
-        sides[party] != nullptr
-            ? costsOf(party, bills.instance(party, *sides[party], true, false, nullptr))
-            : Cents{};
-    a.lawyers[party] = paymentOrder + first;
+    const Cost* paymentOrderBill = ledger.bill(kPaymentOrder, party);
+    const Cost* bill = ledger.bill(matter, party);
+    const Cents paymentOrder =
+        paymentOrderBill != nullptr ? costsOf(party, paymentOrderBill->refunded) : Cents{};
+    const Cents first = bill != nullptr ? costsOf(party, bill->refunded) : Cents{};
+    d.lawyers[party] = paymentOrder + first;
     // What its lawyer charges, after every credit.
-    const Cents charged = chargedBefore(party, bills).total() + costsOf(party, block.bills[party]);
-    notRefunded[party] = charged - a.lawyers[party];
+    const Cents chargedInAll = before + (bill != nullptr ? costsOf(party, bill->charged) : Cents{});
+    d.notRefunded[party] = chargedInAll - d.lawyers[party];
     if (steps != nullptr) {
       steps->push_back(steps::refundable(kParties[party].ofParty, parties_[party].deductsVat,
                                          euros(paymentOrder), euros(first),
-                                         euros(a.lawyers[party])));
+                                         euros(d.lawyers[party])));
     }
   }
-  return a;
+  return d;
 }
 
 CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& instance,
-                                std::array<const BlockRates*, 2> sides,
-                                const PerSchedule<CentsBlock>& values, const EndingRates* ending,
-                                const PerSchedule<CentsBlock>* judgement) const {
+                                const Matter& matter, const EndingRates* ending) const {
   // The values of both columns, and the ways to them where a run records
   // them: the costs to distribute, each party's part, the balance by the
   // party that pays it, and around a lawsuit what no one refunds.
@@ -204,11 +208,10 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
   const std::int64_t lost = share.of - share.won;
   const bool aroundFirst = r.around() != nullptr && instance.first;
   for (std::size_t s = 0; s < 2; ++s) {
-    const CentsBlock& block = values[s];
+    const Ledger& ledger = (*ledgers_)[s];
     Steps* steps = total[s] != nullptr ? &total[s]->steps : nullptr;
-    std::array<Cents, 2> unpaid;
-    const Advanced a =
-        advanced(r, s == 0 ? Schedule::Old : Schedule::New, instance, sides, block, unpaid, steps);
+    const Distributed a = distributed(r, ledger, instance, matter, steps);
+    const std::array<Cents, 2>& unpaid = a.notRefunded;
     totals[s] = a.total();
     // The claimant bears the share it lost, rounded half up; the defendant
     // the rest.
@@ -227,8 +230,9 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
     const std::string sum = euros(totals[s]);
     const std::string claimantPart = euros(borne[kClaimant][s]);
     Steps paid;
-    if (judgement != nullptr) {
-      const Cents advance = (*judgement)[s].court + (*judgement)[s].paymentOrderCourt;
+    if (ending != nullptr) {
+      const Cents advance = ledger.courtFees(blockOf(matter.section, kJudgementBlock)) +
+                            ledger.courtFees(kPaymentOrder);
       if (advance > a.court) {
         paid.push_back(
             steps::courtRefund(euros(advance), euros(a.court), euros(advance - a.court)));
@@ -309,8 +313,8 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
 }
 
 void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
-                              const BlockRates& rates, const PerSchedule<CentsBlock>& values) {
-  Split shares = split(r, instance, {&rates, &rates}, values, nullptr, nullptr);
+                              const Matter& matter) {
+  Split shares = split(r, instance, matter, nullptr);
   auto& [borne, notRefunded, parts] = shares;
   // Each party's part enters the sums over instances, with what no one
   // refunds it.
@@ -338,37 +342,35 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
 }
 
 void CostRisk::afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
-                           const EndingRates& ending, const PerSchedule<CentsBlock>& values,
-                           const PerSchedule<CentsBlock>& judgement) {
-  split(r, instance,
-        {&ending.sides[kClaimant], ending.defended ? &ending.sides[kDefendant] : nullptr}, values,
-        &ending, &judgement);
+                           const EndingRates& ending, const Matter& matter) {
+  split(r, instance, matter, &ending);
 }
 
 void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
-                               const PerSchedule<CentsBlock>& values) {
+                               const Matter& matter) {
   const bool aroundFirst = r.around() != nullptr && instance.first;
   std::array<PerSchedule<Cents>, 2> parts;
   for (const std::size_t party : {kClaimant, kDefendant}) {
     Recorded<Way> ways(recordsWays_);
     PerSchedule<Cents>& borne = parts[party];
     for (std::size_t s = 0; s < 2; ++s) {
-      const CentsBlock& block = values[s];
+      const Ledger& ledger = (*ledgers_)[s];
       Steps* steps = ways[s] != nullptr ? &ways[s]->steps : nullptr;
       // Each party its own lawyer: around a lawsuit every matter of it, as
       // charged after the credits.
-      Cents own = lawyerCosts(party, block, instance, steps);
-      Cents court = block.court;
+      Cents own = lawyerCosts(party, ledger, matter, instance, steps);
+      Cents court = ledger.courtFees(matter);
       if (aroundFirst) {
-        const Charged before =
-            chargedBefore(party, r.caseBills(s == 0 ? Schedule::Old : Schedule::New));
-        if (steps != nullptr && (before.business || r.around()->afterPaymentOrder)) {
-          steps->push_back(steps::ownLawyerCosts(euros(before.business.value_or(Cents{})),
-                                                 euros(before.paymentOrder), euros(own),
-                                                 euros(before.total() + own)));
+        const auto [business, paymentOrder] = chargedBefore(party, ledger);
+        const Cents before = business.value_or(Cents{}) + paymentOrder;
+        if (steps != nullptr && (business || r.around()->afterPaymentOrder)) {
+          steps->push_back(steps::ownLawyerCosts(euros(business.value_or(Cents{})),
+                                                 euros(paymentOrder), euros(own),
+                                                 euros(before + own)));
         }
-        own = before.total() + own;
-        court = block.court + block.paymentOrderCourt + block.evidence;
+        own = before + own;
+        court = court + ledger.courtFees(kPaymentOrder) + ledger.evidence(matter, kClaimant) +
+                ledger.evidence(matter, kDefendant);
       }
       // Half the court costs, rounded half up, for the claimant; the rest
       // for the defendant.

@@ -7,7 +7,9 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "case/ledger.h"
 #include "case/reckoning.h"
 #include "report/figures.h"
 #include "report/report_options.h"
@@ -25,58 +27,49 @@ struct RiskInstance {
 };
 
 // The rows of the cost risk of one report, added to its figures after the
-// blocks they follow, and each party's parts summed over the instances.
+// blocks they follow, and each party's parts summed over the instances. A
+// reform's rows are sums over the ledgers of its case.
 class CostRisk {
  public:
-  // The rows go into `figures`, with their ways where those record them.
-  CostRisk(const ReportOptions& options, Figures& figures);
+  // The rows go into `figures`, with their ways where those record them;
+  // the costs they split are those of `ledgers`.
+  CostRisk(const ReportOptions& options, Figures& figures, const Ledgers& ledgers);
 
-  // After a judgement block with the `values` of both columns: the costs to
-  // distribute, each party's part and, in the first instance, the balance.
+  // After the judgement `matter` of `instance`: the costs to distribute,
+  // each party's part and, in the first instance, the balance.
   void afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
-                      const BlockRates& rates, const PerSchedule<CentsBlock>& values);
-  // After the block of a first instance that ends as `ending` says, with
-  // the `values` of both columns: as after a judgement, but the party the
-  // ending names bears all, the balance counts the court fee the ending
-  // leaves of the `judgement`'s, and nothing enters the sums over
-  // instances.
+                      const Matter& matter);
+  // After the block `matter` of a first instance that ends as `ending`
+  // says: as after a judgement, but the party the ending names bears all,
+  // the balance counts the court fee the ending leaves of the judgement's,
+  // and nothing enters the sums over instances.
   void afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
-                   const EndingRates& ending, const PerSchedule<CentsBlock>& values,
-                   const PerSchedule<CentsBlock>& judgement);
-  // After a settlement block: each party's costs, cancelled against each
-  // other.
+                   const EndingRates& ending, const Matter& matter);
+  // After the settlement `matter`: each party's costs, cancelled against
+  // each other.
   void afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
-                       const PerSchedule<CentsBlock>& values);
+                       const Matter& matter);
   // After the totals over instances: each party's part along each path.
   void afterTotals(const ReckoningInCents& r);
 
   // The report of 2013 has no cost risk: its command line is refused.
-  void afterJudgement(const Reckoning2013&, const RiskInstance&, const BlockRates&,
-                      const PerSchedule<Reckoning2013::Block>&) {}
-  void afterSettlement(const Reckoning2013&, const RiskInstance&,
-                       const PerSchedule<Reckoning2013::Block>&) {}
+  void afterJudgement(const Reckoning2013&, const RiskInstance&, const Matter&) {}
+  void afterSettlement(const Reckoning2013&, const RiskInstance&, const Matter&) {}
   void afterTotals(const Reckoning2013&) {}
 
  private:
   // What enters the costs to distribute, and who advanced it: the court
-  // costs (advanced by the claimant, § 12 Abs. 1 GKG), each party's
-  // evidence advance and its lawyer costs as the opponent refunds them.
-  struct Advanced {
+  // fees (advanced by the claimant, § 12 Abs. 1 GKG), each party's
+  // evidence advance and its lawyer costs as the opponent refunds them;
+  // and what of its lawyers' bills no one refunds it.
+  struct Distributed {
     Cents court;
     std::array<Cents, 2> evidence;
     std::array<Cents, 2> lawyers;
+    std::array<Cents, 2> notRefunded;
 
     Cents total() const { return court + evidence[0] + evidence[1] + lawyers[0] + lawyers[1]; }
     Cents byClaimant() const { return court + evidence[0] + lawyers[0]; }
-  };
-
-  // What a party's lawyer charges before the first instance, after every
-  // credit: its business fee, where it earned one, and the payment order.
-  struct Charged {
-    std::optional<Cents> business;
-    Cents paymentOrder;
-
-    Cents total() const { return business.value_or(Cents{}) + paymentOrder; }
   };
 
   // Each party's part of a block's costs and what no one refunds it, and
@@ -87,28 +80,26 @@ class CostRisk {
     std::array<Recorded<Way>, 2> parts;
   };
 
-  // Adds the rows that split the `values` of a block of `instance`
-  // whose parties' lawyer fees are `sides` (none: the lawyer did not act):
-  // by the share won, or as `ending` says, the `judgement`'s court fee
-  // advanced.
-  Split split(const ReckoningInCents& r, const RiskInstance& instance,
-              std::array<const BlockRates*, 2> sides, const PerSchedule<CentsBlock>& values,
-              const EndingRates* ending, const PerSchedule<CentsBlock>* judgement) const;
+  // Adds the rows that split the costs of the block `matter` of
+  // `instance`: by the share won, or as `ending` says.
+  Split split(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
+              const EndingRates* ending) const;
 
-  // A party's lawyer costs in a block of `instance`, and their way's steps.
-  Cents lawyerCosts(std::size_t party, const CentsBlock& block, const RiskInstance& instance,
-                    Steps* steps) const;
+  // What the block `matter` of `instance` distributes, by `ledger`, and the
+  // steps of its way.
+  Distributed distributed(const ReckoningInCents& r, const Ledger& ledger,
+                          const RiskInstance& instance, const Matter& matter, Steps* steps) const;
+  // A party's lawyer costs in the block `matter` of `instance`, as it bears
+  // them, and their way's steps.
+  Cents lawyerCosts(std::size_t party, const Ledger& ledger, const Matter& matter,
+                    const RiskInstance& instance, Steps* steps) const;
   // A bill as `party` bears and claims it: without VAT where it deducts
   // input tax.
   Cents costsOf(std::size_t party, const LawyerBill& bill) const;
-  // What `party`'s lawyer charges before the first instance, as it bears
-  // it, by its lawyers' `bills`.
-  Charged chargedBefore(std::size_t party, const CaseBills& bills) const;
-  // What a block of `instance` under `schedule` distributes, and around the
-  // first instance of a lawsuit what no one refunds each party.
-  Advanced advanced(const ReckoningInCents& r, Schedule schedule, const RiskInstance& instance,
-                    std::array<const BlockRates*, 2> sides, const CentsBlock& block,
-                    std::array<Cents, 2>& notRefunded, Steps* steps) const;
+  // What `party`'s lawyers charge before the first instance, as it bears
+  // it: the business fee (none where it earned none) and the payment order.
+  std::pair<std::optional<Cents>, Cents> chargedBefore(std::size_t party,
+                                                       const Ledger& ledger) const;
 
   // Adds `row` of both columns' `values`, with the ways `ways` holds where
   // the figures record them.
@@ -116,6 +107,7 @@ class CostRisk {
            const PerSchedule<Cents>& values, Recorded<Way>& ways) const;
 
   Figures* figures_;
+  const Ledgers* ledgers_;
   ShareWon share_;
   std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
   std::array<std::string, 2> shareText_;  // the part each party bears: "40 %", "1/4"

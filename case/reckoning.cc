@@ -339,7 +339,7 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   const LawyerBill bill = lawyerBill(v.lawyer, {}, billSteps);
   v.gross = bill.gross();
   v.process = v.court + 2 * v.gross;
-  v.bills = {bill, bill};
+  v.bills = v.refunded = {bill, bill};
   if (ways != nullptr) {
     ways->process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
   }
@@ -386,6 +386,10 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
     if (way != nullptr) way->steps = feeWay(schedule, FeeKind::Lawyer);
     v.bills[side] =
         bills.instance(side, *sides[side], first, true, way != nullptr ? &way->steps : nullptr);
+    // An opponent refunds the first instance without the business fee's
+    // credit (§ 15a Abs. 3 RVG); the other instances have none.
+    v.refunded[side] =
+        first ? bills.instance(side, *sides[side], true, false, nullptr) : v.bills[side];
   }
   v.claimantLawyer = v.bills[kClaimantSide].gross();
   v.defendantLawyer = v.bills[kDefendantSide].gross();
@@ -416,49 +420,6 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
 bool ReckoningInCents::totalsCountCostsBorne(bool first) const {
   const ReportOptions* o = around();
   return o != nullptr && (first || o->claimant.deductsVat || o->defendant.deductsVat);
-}
-
-Cents ReckoningInCents::costsBorne(Schedule schedule, const CentsBlock& block, bool first,
-                                   Way* way) const {
-  const ReportOptions& o = options();
-  const CaseBills bills = caseBills(schedule);
-  const std::array<bool, 2> net = {o.claimant.deductsVat, o.defendant.deductsVat};
-  constexpr const char* kOfParty[] = {"Klägers", "Beklagten"};
-  Steps* steps = way != nullptr ? &way->steps : nullptr;
-  // A bill as its party bears it.
-  const auto borne = [&](std::size_t party, const LawyerBill& bill) {
-    return net[party] ? bill.net() : bill.gross();
-  };
-  std::array<Cents, 2> lawyers;
-  for (const std::size_t party : {kClaimantSide, kDefendantSide}) {
-    const LawyerBill& bill = block.bills[party];
-    lawyers[party] = borne(party, bill);
-    if (!first) {
-      if (steps != nullptr && net[party]) {
-        steps->push_back(steps::netLawyerCosts(kOfParty[party], euros(bill.fees - bill.credited),
-                                               euros(bill.flatRate), euros(bill.net())));
-      }
-      continue;
-    }
-    const std::optional<LawyerBill> business = bills.businessFee(party, nullptr);
-    const Cents before = business ? borne(party, *business) : Cents{};
-    const Cents paymentOrder = borne(party, bills.paymentOrder(party, true, nullptr));
-    const Cents instance = lawyers[party];
-    lawyers[party] = before + paymentOrder + instance;
-    if (steps != nullptr) {
-      steps->push_back(steps::partyCosts(kOfParty[party], net[party], euros(before),
-                                         euros(paymentOrder), euros(instance),
-                                         euros(lawyers[party])));
-    }
-  }
-  const Cents court = block.court + block.paymentOrderCourt;
-  const Cents value = court + block.evidence + lawyers[kClaimantSide] + lawyers[kDefendantSide];
-  if (steps != nullptr) {
-    steps->push_back(steps::costsBorne(euros(court), euros(block.evidence),
-                                       euros(lawyers[kClaimantSide]),
-                                       euros(lawyers[kDefendantSide]), euros(value)));
-  }
-  return value;
 }
 
 Cents ReckoningInCents::halfShare(Cents process, const Way* /*processWay*/, Way* way) {

@@ -171,7 +171,8 @@ LawyerBill lawyerBill(Cents fees, Cents credited, Steps* steps);
 // lawsuit the first instance has the payment order's court fee credited
 // onto its own: that fee too, and the evidence costs each party advanced.
 struct CentsBlock : BlockOf<Cents> {
-  std::array<LawyerBill, 2> bills;  // the claimant's, the defendant's
+  std::array<LawyerBill, 2> bills;     // the claimant's, the defendant's
+  std::array<LawyerBill, 2> refunded;  // the same as an opponent refunds them (§ 15a Abs. 3 RVG)
   Cents paymentOrderCourt;
   std::array<Cents, 2> evidenceBy;  // the claimant's, the defendant's advance
 };
@@ -283,11 +284,6 @@ class ReckoningInCents {
   // process costs: around a lawsuit, the first instance with what came
   // before it, and every instance where a party deducts input tax.
   bool totalsCountCostsBorne(bool first) const;
-  // What the parties bear of the judgement `block` of an instance under
-  // `schedule`: its court costs and each party's lawyer costs, net of VAT
-  // for a party that deducts input tax; in the `first` instance with the
-  // payment order's court fee and each party's bills before the lawsuit.
-  Cents costsBorne(Schedule schedule, const CentsBlock& block, bool first, Way* way) const;
 
   // The case around the lawsuit, or none.
   const ReportOptions* around() const {

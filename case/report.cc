@@ -40,9 +40,11 @@ void addBaseRows(Figures& figures, const Reckoning& reckoning) {
   }
 }
 
-// The rows of the report for `reckoning` under `options`, in its order.
+// The rows of the report for `reckoning` under `options`, in its order; a
+// reform's costs go into `ledgers` on the way.
 template <class Reckoning>
-void addReport(Figures& figures, const ReportOptions& options, const Reckoning& reckoning) {
+void addReport(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
+               Ledgers* ledgers) {
   addBaseRows(figures, reckoning);
   // Around the lawsuit, what came before it belongs to the first instance
   // too: the business fees, and a payment order that it follows.
@@ -51,18 +53,19 @@ void addReport(Figures& figures, const ReportOptions& options, const Reckoning& 
     const bool anyBusinessFee = around != nullptr && (around->claimantCase.businessFeeTenths != 0 ||
                                                       around->defendantCase.businessFeeTenths != 0);
     if (anyBusinessFee && (options.showPaymentOrder || options.showFirstInstance)) {
-      addPreTrialSection(figures, reckoning);
+      addPreTrialSection(figures, reckoning, *ledgers);
     }
   }
   if (options.showPaymentOrder || (options.afterPaymentOrder && options.showFirstInstance)) {
-    addPaymentOrderSection(figures, reckoning);
+    addPaymentOrderSection(figures, reckoning, ledgers);
   }
   TotalsOf<typename Reckoning::Total> totals;
   TotalsOf<Way> ways;
   TotalsOf<Way>* recorded = figures.withWays ? &ways : nullptr;
   std::optional<CostRisk> risk;
-  if (options.shareWon) risk.emplace(options, figures);
-  addInstanceSections(figures, options, reckoning, totals, recorded, risk ? &*risk : nullptr);
+  if (options.shareWon && ledgers != nullptr) risk.emplace(options, figures, *ledgers);
+  addInstanceSections(figures, options, reckoning, totals, recorded, risk ? &*risk : nullptr,
+                      ledgers);
   addInstanceTotals(figures, options, reckoning, totals, recorded, risk ? &*risk : nullptr);
 }
 
@@ -78,11 +81,12 @@ Figures computeReport(const ReportOptions& options, std::int64_t amount, bool wi
   figures.reform = options.reform;
   if (options.reform == Reform::Of2013) {
     figures.amount = amount;
-    addReport(figures, options, Reckoning2013(amount));
+    addReport(figures, options, Reckoning2013(amount), nullptr);
   } else {
     const auto given = static_cast<std::uint64_t>(amount);
     figures.amount = static_cast<std::int64_t>(std::min(given, kValueCap));
-    addReport(figures, options, ReckoningInCents(options.reform, given, &options));
+    Ledgers ledgers;
+    addReport(figures, options, ReckoningInCents(options.reform, given, &options), &ledgers);
   }
   return figures;
 }

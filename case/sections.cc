@@ -279,10 +279,19 @@ void addBlock(Figures& figures, const Reckoning& r,
   }
 }
 
+// Records the blocks `values` of `matter` in a reform's `ledgers`.
+template <class Block>
+void record(Ledgers* ledgers, const Matter& matter, const PerSchedule<Block>& values) {
+  if constexpr (std::is_same_v<Block, CentsBlock>) {
+    if (ledgers == nullptr) return;
+    for (std::size_t s = 0; s < 2; ++s) recordBlock((*ledgers)[s], matter, values[s]);
+  }
+}
+
 template <class Reckoning>
 void addInstanceSection(Figures& figures, const ReportOptions& options, const Reckoning& r,
                         InstanceSection section, TotalsOf<typename Reckoning::Total>& totals,
-                        TotalsOf<Way>* totalsWays, CostRisk* risk) {
+                        TotalsOf<Way>* totalsWays, CostRisk* risk, Ledgers* ledgers) {
   const InstanceSectionRows& rows = sectionRows(section);
   const bool recorded = totalsWays != nullptr;
   const TotalsRule& rule = rows.totals;
@@ -295,15 +304,17 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
 
   Recorded<BlockOf<Way>> ways(recorded);
   const bool first = section == InstanceSection::FirstInstance;
+  const Matter judgementMatter = blockOf(section, kJudgementBlock);
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
+  record(ledgers, judgementMatter, judgement);
   addBlock(figures, r, judgement, ways, rows.judgement, first, rowsShown(r, first));
-  if (risk != nullptr) risk->afterJudgement(r, instance, rows.judgement.rates, judgement);
+  if (risk != nullptr) risk->afterJudgement(r, instance, judgementMatter);
   // The totals add each judgement's process costs; around a lawsuit what
   // its parties bear of it, so that the totals are the sum of their parts.
   bool borne = false;
-  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) borne = r.totalsCountCostsBorne(first);
   bool firstBorne = false;
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    borne = r.totalsCountCostsBorne(first);
     firstBorne = r.totalsCountCostsBorne(true);
   }
   const std::string partName =
@@ -315,8 +326,9 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
     auto part = judgement[s].process;
     if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
       if (borne) {
-        part = r.costsBorne(s == 0 ? Schedule::Old : Schedule::New, judgement[s], first,
-                            recorded ? &borneWay : nullptr);
+        part = costsBorne((*ledgers)[s], judgementMatter, first,
+                          {options.claimant.deductsVat, options.defendant.deductsVat},
+                          recorded ? &borneWay.steps : nullptr);
       }
     }
     // The way to a sum names its parts; where a part is what the parties
@@ -342,48 +354,61 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
 
   if (options.showSettlement) {
     addVariantHeading(figures, options, 'v');
+    const Matter settlementMatter = blockOf(section, kSettlementBlock);
     const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
+    record(ledgers, settlementMatter, settlement);
     addBlock(figures, r, settlement, ways, rows.settlement, first, rowsShown(r, first));
     Recorded<Way> half(recorded);
     addRowOf(figures, "half_each", kHalfShareRow,
              r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
              r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
              r.basis(), 1, half[0], half[1]);
-    if (risk != nullptr) risk->afterSettlement(r, instance, settlement);
+    if (risk != nullptr) risk->afterSettlement(r, instance, settlementMatter);
   }
   // The endings of a reform's first instance; they enter no totals, since
   // each ends the lawsuit.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
     if (!endings) return;
+    int block = kSettlementBlock;
     for (const EndingRows& ending : kEndingRows) {
+      ++block;
       if (!options.shows(ending.ending)) continue;
       addHeading(figures, 2, ending.heading, ending.key);
+      const Matter matter = blockOf(section, block);
       PerSchedule<CentsBlock> values;
       for (std::size_t s = 0; s < 2; ++s) {
         values[s] = r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, ending.rates, ways[s]);
       }
+      record(ledgers, matter, values);
       const BlockRows labels = {ending.rates.sides[kClaimantSide], ending.courtRow, {}, {}};
       addBlock(figures, r, values, ways, labels, true, kEndingRowsShown);
-      if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, values, judgement);
+      if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, matter);
     }
   }
 }
 
-// Adds each party's bill in a matter before the first instance, where
-// `billOf(bills, side, steps)` gives it one, from the 1,0 fee on.
-template <class BillOf>
-void addPartyBills(Figures& figures, const ReckoningInCents& reckoning, BillOf billOf) {
+// Adds each party's bill in the matter `matter` before the first
+// instance, where `billOf(bills, side, steps)` gives it one, from the 1,0
+// fee on, and records it in `ledgers` with the bill that an opponent
+// refunds, `refundedOf(bills, side)`.
+template <class BillOf, class RefundedOf>
+void addPartyBills(Figures& figures, const ReckoningInCents& reckoning, const Matter& matter,
+                   Ledgers& ledgers, BillOf billOf, RefundedOf refundedOf) {
   for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
     Recorded<Way> ways(figures.withWays);
     PerSchedule<Cents> gross;
     bool billed = false;
     for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
-      Way* way = ways[scheduleIndex(schedule)];
+      const std::size_t s = scheduleIndex(schedule);
+      Way* way = ways[s];
       if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+      const CaseBills bills = reckoning.caseBills(schedule);
       const std::optional<LawyerBill> bill =
-          billOf(reckoning.caseBills(schedule), side, way != nullptr ? &way->steps : nullptr);
+          billOf(bills, side, way != nullptr ? &way->steps : nullptr);
       billed = bill.has_value();
-      if (billed) gross[scheduleIndex(schedule)] = bill->gross();
+      if (!billed) continue;
+      gross[s] = bill->gross();
+      ledgers[s].add({matter, CostKind::LawyerBill, side, {}, *bill, refundedOf(bills, side)});
     }
     if (billed) {
       addRowOf(figures, kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
@@ -405,41 +430,55 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
 }
 
 template <class Reckoning>
-void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning) {
+void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning, Ledgers* ledgers) {
   addHeading(figures, 1, {"Mahnverfahren", "Mahnverfahren"}, "payment_order");
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
   Recorded<Way> ways(figures.withWays);
+  const auto oldFee = reckoning.paymentOrder(Schedule::Old, ways[0]);
+  const auto newFee = reckoning.paymentOrder(Schedule::New, ways[1]);
   addRowOf(figures, "court_fees",
            {"0,5 Gerichtsgeb\201hren: 1)",
             "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
-           reckoning.paymentOrder(Schedule::Old, ways[0]),
-           reckoning.paymentOrder(Schedule::New, ways[1]), reckoning.basis(), 1, ways[0], ways[1]);
-  // After a payment order, each party's lawyer bill in it.
+           oldFee, newFee, reckoning.basis(), 1, ways[0], ways[1]);
+  // After a payment order, each party's lawyer bill in it; its costs are
+  // those of the lawsuit that follows.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
     const ReportOptions* around = reckoning.around();
-    if (around == nullptr || !around->afterPaymentOrder) return;
-    addPartyBills(figures, reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
-      return std::optional<LawyerBill>(bills.paymentOrder(side, true, steps));
-    });
+    if (around == nullptr || !around->afterPaymentOrder || ledgers == nullptr) return;
+    (*ledgers)[0].add({kPaymentOrder, CostKind::CourtFee, kClaimantSide, oldFee, {}, {}});
+    (*ledgers)[1].add({kPaymentOrder, CostKind::CourtFee, kClaimantSide, newFee, {}, {}});
+    addPartyBills(
+        figures, reckoning, kPaymentOrder, *ledgers,
+        [](const CaseBills& bills, std::size_t side, Steps* steps) {
+          return std::optional<LawyerBill>(bills.paymentOrder(side, true, steps));
+        },
+        [](const CaseBills& bills, std::size_t side) {
+          return bills.paymentOrder(side, false, nullptr);
+        });
   }
 }
 
-void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning) {
+void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Ledgers& ledgers) {
   addHeading(figures, 1, {"Vorgerichtliche T\204tigkeit", "Vorgerichtliche T&auml;tigkeit"},
              "pre_trial");
-  addPartyBills(figures, reckoning, [](const CaseBills& bills, std::size_t side, Steps* steps) {
-    return bills.businessFee(side, steps);
-  });
+  // No opponent refunds a business fee: the winner can claim it only as
+  // damages.
+  addPartyBills(
+      figures, reckoning, kPreTrial, ledgers,
+      [](const CaseBills& bills, std::size_t side, Steps* steps) {
+        return bills.businessFee(side, steps);
+      },
+      [](const CaseBills&, std::size_t) { return LawyerBill{}; });
 }
 
 template <class Reckoning>
 void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
-                         CostRisk* risk) {
+                         CostRisk* risk, Ledgers* ledgers) {
   using enum InstanceSection;
   const auto add = [&](InstanceSection section) {
-    addInstanceSection(figures, options, reckoning, section, totals, ways, risk);
+    addInstanceSection(figures, options, reckoning, section, totals, ways, risk, ledgers);
   };
   if (options.showFirstInstance) add(FirstInstance);
   if (options.showAppeal) add(Appeal);
@@ -452,9 +491,10 @@ void addInstanceSections(Figures& figures, const ReportOptions& options, const R
 #define INSTANTIATE(Reckoning)                                                                    \
   template PerSchedule<Reckoning::Block> computeBlock(const Reckoning&, InstanceSection, Variant, \
                                                       PerSchedule<BlockOf<Way>>*);                \
-  template void addPaymentOrderSection(Figures&, const Reckoning&);                               \
+  template void addPaymentOrderSection(Figures&, const Reckoning&, Ledgers*);                     \
   template void addInstanceSections(Figures&, const ReportOptions&, const Reckoning&,             \
-                                    TotalsOf<Reckoning::Total>&, TotalsOf<Way>*, CostRisk*);
+                                    TotalsOf<Reckoning::Total>&, TotalsOf<Way>*, CostRisk*,       \
+                                    Ledgers*);
 INSTANTIATE(Reckoning2013)
 INSTANTIATE(ReckoningInCents)
 #undef INSTANTIATE

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "case/ledger.h"
 #include "case/reckoning.h"
 #include "report/figures.h"
 #include "report/report_options.h"
@@ -16,9 +17,6 @@ class CostRisk;
 
 // The judgement process costs of the report of 2013, in double precision.
 using InstanceTotals = TotalsOf<double>;
-
-// The instance sections, in the order of the report.
-enum class InstanceSection { FirstInstance, Appeal, Revision, BghRevision };
 
 // The two blocks of an instance section: the proceeding ends in a contested
 // judgement, or by settlement.
@@ -32,24 +30,25 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
                                                     PerSchedule<BlockOf<Way>>* ways = nullptr);
 
 // Adds the payment-order section; after a payment order, with each party's
-// lawyer bill in it.
+// lawyer bill in it, whose costs go into a reform's `ledgers`.
 template <class Reckoning>
-void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning);
+void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning,
+                            Ledgers* ledgers = nullptr);
 
 // Adds the section of the work before the lawsuit: each business fee's
-// bill.
-void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning);
+// bill, which goes into `ledgers`.
+void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Ledgers& ledgers);
 
 // Adds the instance sections that `options` show, in the order of the
 // report (first instance, appeal, and both revisions), and gathers their
 // judgement process costs in `totals`, and their ways in `ways` where the
-// figures record them. With a cost risk, its rows follow the blocks they
-// split. The first instance's endings (-ruecknahme ...) follow its other
-// blocks.
+// figures record them; a reform's blocks go into its `ledgers`. With a
+// cost risk, its rows follow the blocks they split. The first instance's
+// endings (-ruecknahme ...) follow its other blocks.
 template <class Reckoning>
 void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
                          TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways = nullptr,
-                         CostRisk* risk = nullptr);
+                         CostRisk* risk = nullptr, Ledgers* ledgers = nullptr);
 
 // Adds the row `key` of its block with `label` and, where the ways to its
 // values are given, the derivation they hold: it takes their steps.
