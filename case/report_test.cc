@@ -37,6 +37,7 @@ TEST(ComputeReport, TheSameFiguresOnEightThreadsAtOnce) {
     const std::string expected = written();
     std::vector<std::string> results(8);
     std::vector<std::thread> threads;
+    threads.reserve(results.size());
     for (std::string& result : results) {
       threads.emplace_back([&] {
         for (int i = 0; i < 20; ++i) result = written();

@@ -1,6 +1,5 @@
 #include "report/document.h"
 
-#include "report/format.h"
 #include "report/maker.h"
 
 namespace zeb {
@@ -57,59 +56,67 @@ constexpr StyleRule kPrintRule = {
 // clang-format on
 
 // The selector and the brace share a line only inside the screen block.
-void writeRule(std::string& out, const StyleRule& rule, bool braceOnSelectorLine) {
-  out += rule.selector;
-  out += braceOnSelectorLine ? "\t{\n" : "\n\t{\n";
+void writeRule(Buffer& out, const StyleRule& rule, bool braceOnSelectorLine) {
+  out.put(std::string_view(rule.selector));
+  if (braceOnSelectorLine) {
+    out.put("\t{\n");
+  } else {
+    out.put("\n\t{\n");
+  }
   for (const char* declaration : rule.declarations) {
     if (declaration == nullptr) continue;
-    out += '\t';
-    out += declaration;
-    out += '\n';
+    out.put('\t');
+    out.put(std::string_view(declaration));
+    out.put('\n');
   }
-  out += "\t}\n";
+  out.put("\t}\n");
 }
 
-void writeStyleRules(std::string& out, bool ways) {
+void writeStyleRules(Buffer& out, bool ways) {
   for (const StyleRule& rule : kPlainRules) writeRule(out, rule, false);
   if (ways) writeRule(out, kDerivationRule, false);
-  out += "\n@media screen\n{\n";
+  out.put("\n@media screen\n{\n");
   writeRule(out, kScreenRule, true);
-  out += "}\n\n@media print\n{\n";
+  out.put("}\n\n@media print\n{\n");
   writeRule(out, kPrintRule, false);
-  out += "}\n";
+  out.put("}\n");
 }
 
 }  // namespace
 
-void writeDocumentHead(std::string& out, std::int64_t amount, const ReportOptions& options) {
-  out +=
+void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options) {
+  out.put(
       "<!doctype html public \"-//w3c//dtd html 4.01 Transitional//en\" "
       "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
-      "<html lang=\"de\">\n<head>\n<title>\n";
-  appendFormatted(out, "%s - ZEB - Zebulon - Streitwert: %lli %s\n", kMakerName,
-                  static_cast<long long>(amount), htmlCurrency(options));
-  out +=
-      "</title>\n"
+      "<html lang=\"de\">\n<head>\n<title>\n");
+  out.put(kMakerName);
+  out.put(" - ZEB - Zebulon - Streitwert: ");
+  out.integer(amount);
+  out.put(' ');
+  out.put(std::string_view(htmlCurrency(options)));
+  out.put(
+      "\n</title>\n"
       "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n"
       "<meta http-equiv=\"content-style-type\" content=\"text/css\">\n"
-      "<meta http-equiv=\"content-language\" content=\"de\">\n\n";
-  appendFormatted(out, "<meta name=\"author\" content=\"%s\">\n", kMakerName);
-  appendFormatted(out, "<meta name=\"generator\" content=\"ZEB %s\">\n", kVersion);
-  out +=
-      "<meta name=\"language\" content=\"de\">\n"
+      "<meta http-equiv=\"content-language\" content=\"de\">\n\n"
+      "<meta name=\"author\" content=\"");
+  out.put(kMakerName);
+  out.put("\">\n<meta name=\"generator\" content=\"ZEB ");
+  out.put(kVersion);
+  out.put(
+      "\">\n<meta name=\"language\" content=\"de\">\n"
       "<meta name=\"description\" content=\"ZEB: Zebulon f&uuml;r Verfahren an deutschen "
-      "Gerichten\">\n";
-  appendFormatted(out, "<meta name=\"keywords\" content=\"ZEB, Zebulon, %s\">\n\n", kMakerName);
-  out += "<style type=\"text/css\">\n<!--\n";
+      "Gerichten\">\n<meta name=\"keywords\" content=\"ZEB, Zebulon, ");
+  out.put(kMakerName);
+  out.put("\">\n\n<style type=\"text/css\">\n<!--\n");
   writeStyleRules(out, options.showDerivations);
-  appendFormatted(
-      out,
-      "-->\n</style>\n</head>\n\n<body>\n<p class=\"vorspann\">\nZEB<br>\n%s\n</p>\n\n<table>\n",
-      kMakerNotice);
+  out.put("-->\n</style>\n</head>\n\n<body>\n<p class=\"vorspann\">\nZEB<br>\n");
+  out.put(kMakerNotice);
+  out.put("\n</p>\n\n<table>\n");
 }
 
-void writeTableEnd(std::string& out) { out += "</table>\n\n"; }
+void writeTableEnd(Buffer& out) { out.put("</table>\n\n"); }
 
-void writeDocumentClosing(std::string& out) { out += "\n</body>\n</html>\n\n"; }
+void writeDocumentClosing(Buffer& out) { out.put("\n</body>\n</html>\n\n"); }
 
 }  // namespace zeb

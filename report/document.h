@@ -2,8 +2,8 @@
 // table opening; the table end; the closing of body and document.
 #pragma once
 #include <cstdint>
-#include <string>
 
+#include "report/buffer.h"
 #include "report/report_options.h"
 
 namespace zeb {
@@ -11,12 +11,12 @@ namespace zeb {
 // Appends everything from the document type line to "<table>", with
 // `amount` in the title, and the style of the ways where `options` ask for
 // them.
-void writeDocumentHead(std::string& out, std::int64_t amount, const ReportOptions& options);
+void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options);
 
 // Closes the table after its last row.
-void writeTableEnd(std::string& out);
+void writeTableEnd(Buffer& out);
 
 // Closes the body and the document: the last output of an HTML report.
-void writeDocumentClosing(std::string& out);
+void writeDocumentClosing(Buffer& out);
 
 }  // namespace zeb

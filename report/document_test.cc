@@ -10,9 +10,9 @@ namespace zeb {
 namespace {
 
 std::string headOf(std::int64_t amount, const ReportOptions& options = {}) {
-  std::string head;
+  Buffer head;
   writeDocumentHead(head, amount, options);
-  return head;
+  return head.take();
 }
 
 TEST(WriteDocumentHead, LineByLineUpToTheTable) {
@@ -43,10 +43,10 @@ TEST(WriteDocumentHead, TitleShowsTheAmountAndTheCurrency) {
 }
 
 TEST(DocumentFrame, TableEndAndClosing) {
-  std::string out;
+  Buffer out;
   writeTableEnd(out);
   writeDocumentClosing(out);
-  EXPECT_EQ(out, "</table>\n\n\n</body>\n</html>\n\n");
+  EXPECT_EQ(out.take(), "</table>\n\n\n</body>\n</html>\n\n");
 }
 
 }  // namespace

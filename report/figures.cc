@@ -77,29 +77,23 @@ void add(Figures& figures, const char* key, RowLabel&& label, std::int16_t adjus
 char* writeDecimal(char* text, Decimal value) {
   // The size in unsigned arithmetic, where even the least number has one.
   const auto bits = static_cast<std::uint64_t>(value.units);
-  const std::uint64_t size = value.units < 0 ? 0 - bits : bits;
-  char* out = text;
-  if (value.units < 0) *out++ = '-';
-  const auto places = static_cast<std::size_t>(value.places);
-  char digits[24];
-  const auto count =
-      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, size).ptr - digits);
-  if (count <= places) {
-    // "0." and the places, zeros before the digits.
-    *out++ = '0';
-    *out++ = '.';
-    std::memset(out, '0', places - count);
-    out += places - count;
-    std::memcpy(out, digits, count);
-    return out + count;
+  std::uint64_t size = value.units < 0 ? 0 - bits : bits;
+  // The digits from the last: the places, the point, at least one more.
+  char digits[32];
+  char* start = digits + sizeof digits;
+  for (int place = 0; place < value.places; ++place) {
+    *--start = static_cast<char>('0' + size % 10);
+    size /= 10;
   }
-  // The point before the last `places` digits.
-  const std::size_t whole = count - places;
-  std::memcpy(out, digits, whole);
-  out += whole;
-  *out++ = '.';
-  std::memcpy(out, digits + whole, places);
-  return out + places;
+  *--start = '.';
+  do {
+    *--start = static_cast<char>('0' + size % 10);
+    size /= 10;
+  } while (size != 0);
+  if (value.units < 0) *--start = '-';
+  const auto length = static_cast<std::size_t>(digits + sizeof digits - start);
+  std::memcpy(text, start, length);
+  return text + length;
 }
 
 std::string decimalText(Decimal value) {
@@ -107,10 +101,6 @@ std::string decimalText(Decimal value) {
   return {text, writeDecimal(text, value)};
 }
 
-namespace {
-
-// `figure` as the report prints it into `text`, of kDecimalChars + 40
-// characters; its end.
 char* writeFigure(char* text, const Figure& figure, int places) {
   if (const Decimal* exact = std::get_if<Decimal>(&figure)) return writeDecimal(text, *exact);
   const double value = std::get<float>(figure);
@@ -124,23 +114,14 @@ char* writeFigure(char* text, const Figure& figure, int places) {
       return writeDecimal(text, {static_cast<std::int64_t>(whole), places});
     }
   }
-  const int length = std::snprintf(text, kDecimalChars + 40, "%.*f", places, value);
-  return text + (length > 0 ? std::min(length, static_cast<int>(kDecimalChars) + 39) : 0);
+  // A single-precision value has at most 39 digits before its point.
+  const int length = std::snprintf(text, kFigureChars, "%.*f", places, value);
+  return text + std::clamp(length, 0, static_cast<int>(kFigureChars) - 1);
 }
-
-}  // namespace
 
 std::string figureText(const Figure& figure, int places) {
-  // A single-precision value has at most 39 digits before its point.
-  char text[kDecimalChars + 40];
+  char text[kFigureChars];
   return {text, writeFigure(text, figure, places)};
-}
-
-void appendFigure(std::string& out, const Figure& figure, int places, std::size_t width) {
-  char text[kDecimalChars + 40];
-  const auto length = static_cast<std::size_t>(writeFigure(text, figure, places) - text);
-  if (length < width) out.append(width - length, ' ');
-  out.append(text, length);
 }
 
 void addRow(Figures& figures, const char* key, RowLabel label, float oldValue, float newValue,

@@ -44,9 +44,10 @@ using Figure = std::variant<float, Decimal>;
 // single-precision value.
 std::string figureText(const Figure& figure, int places);
 
-// The same appended to `out`, right-aligned in `width` columns as "%*s"
-// writes it.
-void appendFigure(std::string& out, const Figure& figure, int places, std::size_t width = 0);
+// The same written into `text`, which has room for `kFigureChars`
+// characters; its end.
+inline constexpr std::size_t kFigureChars = 72;
+char* writeFigure(char* text, const Figure& figure, int places);
 
 // The keys of the report's parts, for those that read its figures: lower-
 // case ASCII, the same in every edition and rendering. A section's key names

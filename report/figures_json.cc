@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "report/buffer.h"
 #include "report/code_page.h"
 
 namespace zeb {
@@ -21,43 +23,53 @@ constexpr std::array<bool, 256> kEscaped = [] {
   return escaped;
 }();
 
-// A JSON document written into one string.
+// A JSON document written into one buffer.
 class Json {
  public:
-  explicit Json(std::size_t size) { text_.reserve(size); }
+  explicit Json(std::size_t size) : text_(size) {}
+
+  template <std::size_t N>
+  Json& raw(const char (&literal)[N]) {
+    text_.put(literal);
+    return *this;
+  }
 
   Json& raw(std::string_view text) {
-    text_ += text;
+    text_.put(text);
     return *this;
   }
 
   template <class Integer>
   Json& integer(Integer value) {
-    char digits[24];
-    text_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    if constexpr (std::is_unsigned_v<Integer>) {
+      text_.number(value);
+    } else {
+      text_.integer(value);
+    }
     return *this;
   }
 
   // `text` as a JSON string: its runs of plain characters written whole.
   Json& string(std::string_view text) {
-    text_ += '"';
+    text_.put('"');
     std::size_t plain = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
       const auto c = static_cast<unsigned char>(text[i]);
       if (!kEscaped[c]) continue;
-      text_.append(text, plain, i - plain);
+      text_.put(text.substr(plain, i - plain));
       if (c == '"' || c == '\\') {
-        text_ += '\\';
-        text_ += static_cast<char>(c);
+        text_.put('\\');
+        text_.put(static_cast<char>(c));
       } else {
-        char escape[8];
-        std::snprintf(escape, sizeof escape, "\\u%04x", c);
-        text_ += escape;
+        constexpr char kHex[] = "0123456789abcdef";
+        text_.put("\\u00");
+        text_.put(kHex[c >> 4]);
+        text_.put(kHex[c & 0xF]);
       }
       plain = i + 1;
     }
-    text_.append(text, plain);
-    text_ += '"';
+    text_.put(text.substr(plain));
+    text_.put('"');
     return *this;
   }
 
@@ -70,12 +82,12 @@ class Json {
 
   // `lines` as an array of strings.
   Json& strings(const std::vector<std::string>& lines) {
-    text_ += '[';
+    text_.put('[');
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (i > 0) text_ += ',';
+      if (i > 0) text_.put(',');
       string(lines[i]);
     }
-    text_ += ']';
+    text_.put(']');
     return *this;
   }
 
@@ -86,26 +98,28 @@ class Json {
   Json& number(const Figure& figure) {
     if (const Decimal* exact = std::get_if<Decimal>(&figure)) {
       char digits[kDecimalChars];
-      text_.append(digits, writeDecimal(digits, *exact));
+      text_.put(std::string_view(digits,
+                                 static_cast<std::size_t>(writeDecimal(digits, *exact) - digits)));
       return *this;
     }
     const double value = std::get<float>(figure);
     if (!std::isfinite(value)) return raw("null");
     char digits[32];
     std::snprintf(digits, sizeof digits, "%.17g", value);
-    return raw(digits);
+    return raw(std::string_view(digits));
   }
 
-  std::string take() { return std::move(text_); }
+  std::string take() { return text_.take(); }
 
  private:
-  std::string text_;
+  Buffer text_;
   std::string scratch_;
 };
 
 void writeRow(Json& json, const Figures& figures, const std::vector<std::string>& paths,
               const FigureRow& row) {
-  json.raw(R"({"key":")").raw(blockPath(figures, paths, row)).raw(".").raw(row.keyPart);
+  json.raw(R"({"key":")").raw(blockPath(figures, paths, row)).raw(".");
+  json.raw(std::string_view(row.keyPart));
   const MarkedLabel split = markedLabel(row.shown.inText());
   json.raw(R"(","label":)").stringOf850(split.label).raw(R"(,"note":)");
   if (split.note != 0) {
@@ -119,7 +133,7 @@ void writeRow(Json& json, const Figures& figures, const std::vector<std::string>
     json.raw(R"(,"oldPercent":)").integer(c->oldPercent);
     json.raw(R"(,"newPercent":)").integer(c->newPercent);
     if (c->change) {
-      json.raw(R"(,"direction":")").raw({&c->direction, 1}).raw(R"(","change":)");
+      json.raw(R"(,"direction":")").raw(std::string_view(&c->direction, 1)).raw(R"(","change":)");
       json.number(*c->change);
     } else {
       json.raw(R"(,"direction":null,"change":null)");
@@ -167,7 +181,8 @@ std::string figuresJson(const Figures& figures) {
   json.raw(R"(,"headings":[)");
   for (std::size_t i = 0; i < figures.headings.size(); ++i) {
     const FigureHeading& heading = figures.headings[i];
-    json.raw(i > 0 ? R"(,{"key":)" : R"({"key":)").string(paths[i]);
+    json.raw(i > 0 ? std::string_view(R"(,{"key":)") : std::string_view(R"({"key":)"));
+    json.string(paths[i]);
     json.raw(R"(,"level":)").integer(heading.level);
     json.raw(R"(,"label":)").stringOf850(heading.shown.text);
     json.raw(R"(,"row":)").integer(heading.firstRow).raw("}");

@@ -1,8 +1,11 @@
 #include "report/notes.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
 
-#include "report/format.h"
 #include "report/report_options.h"
 
 namespace zeb {
@@ -116,7 +119,7 @@ constexpr NoteEntry kHtmlNotes[] = {
     // the same in a reform's report, spelt right
     {"<li>Zust&auml;ndig ist das Amtsgericht am Sitz des Antragstellers. In der Regel wird die Zust&auml;ndigkeit f&uuml;r mehrere Gerichtsbezirke oder f&uuml;r ein ganzes Bundesland einem zentralen Mahngericht &uuml;bertragen.</li>", kPlain, kOnlyReforms},
     // 20: note 9 c, target of the footnote mark of the payment-order row
-    {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt %lld,%02lld %s (bis %s %lld,%02lld %s).</li>", kMinimum},
+    {"<li><sup><a name=\"Mindest\">1</a></sup> Die Mindestgeb&uuml;hr f&uuml;r das Mahnverfahren betr&auml;gt %s %s (bis %s %s %s).</li>", kMinimum},
     // 21: note 9 d
     {"<li>Die Geb&uuml;hr f&uuml;r das Mahnverfahren wird in voller H&ouml;he auf die Geb&uuml;hren f&uuml;r ein anschlie&szlig;endes Proze&szlig;verfahren angerechnet.</li>", kPlain},
     // 22: note 9 e
@@ -210,7 +213,7 @@ constexpr NoteEntry kTextNotes[] = {
     {"    b) Zust\204ndig ist das Amtsgericht am Sitz des Antragstellers. In der Regel wird die Zust\204ndigkeit f\201r mehrere Gerichtsbezirke oder f\201r ein ganzes Bundesland\n"
      "       einem zentralen Mahngericht \201bertragen.", kPlain, kOnlyReforms},
     // 16: note 9 c, target of the footnote mark of the payment-order row
-    {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt %lld,%02lld %s (bis %s %lld,%02lld %s).", kMinimum},
+    {"    c) 1) Die Mindestgeb\201hr f\201r das Mahnverfahren betr\204gt %s %s (bis %s %s %s).", kMinimum},
     // 17: note 9 d
     {"    d) Die Geb\201hr f\201r das Mahnverfahren wird in voller H\224he auf die Geb\201hren f\201r ein anschlie\341endes Proze\341verfahren angerechnet.", kPlain},
     // 18: note 9 e
@@ -303,13 +306,36 @@ constexpr ReformAct kReformActs[] = {
      "Nr.&nbsp;109)"},
 };
 
-// The minimum of the payment order in `edition`, in euros and cents.
-long long minimumEuros(const Edition& edition) { return edition.paymentOrderMinimum.count / 100; }
-long long minimumCents(const Edition& edition) { return edition.paymentOrderMinimum.count % 100; }
+// The minimum of the payment order in `edition`: "38,00".
+std::string minimumText(const Edition& edition) {
+  const std::int64_t cents = edition.paymentOrderMinimum.count;
+  std::string text = std::to_string(cents / 100) + ",";
+  text += static_cast<char>('0' + cents % 100 / 10);
+  text += static_cast<char>('0' + cents % 10);
+  return text;
+}
+
+// `format` with each "%s" replaced by the next of `arguments` and "%%" by
+// "%": the formats of the notes know no other conversion.
+void putFilled(Buffer& out, std::string_view format,
+               std::initializer_list<std::string_view> arguments) {
+  const std::string_view* argument = arguments.begin();
+  for (std::size_t at = 0; at < format.size();) {
+    const std::size_t percent = std::min(format.find('%', at), format.size());
+    out.put(format.substr(at, percent - at));
+    if (percent == format.size()) break;
+    if (format.substr(percent, 2) == "%s" && argument != arguments.end()) {
+      out.put(*argument++);
+    } else {
+      out.put('%');
+    }
+    at = percent + 2;
+  }
+}
 
 template <std::size_t N>
-void writeEntries(std::string& out, const NoteEntry (&entries)[N], const ReportOptions& options,
-                  const char* currency, bool html) {
+void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOptions& options,
+                  std::string_view currency, bool html) {
   const Reform reform = options.reform;
   const Edition& before = editionOf(reform, Schedule::Old);
   const Edition& after = editionOf(reform, Schedule::New);
@@ -345,38 +371,37 @@ void writeEntries(std::string& out, const NoteEntry (&entries)[N], const ReportO
     }
     return endings;
   };
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
   // The formats are the constants above, each with the arguments of its kind.
   for (const NoteEntry& entry : entries) {
     if (!shown(entry.law)) continue;
     switch (entry.kind) {
       case kPlain:
-        out += entry.text;
+        out.put(std::string_view(entry.text));
         break;
       case kFormat:
-        appendFormatted(out, entry.text, currency, currency);
+        putFilled(out, entry.text, {currency, currency});
         break;
       case kMinimum:
-        appendFormatted(out, entry.text, minimumEuros(after), minimumCents(after), currency,
-                        before.inForceUntil, minimumEuros(before), minimumCents(before), currency);
+        putFilled(
+            out, entry.text,
+            {minimumText(after), currency, before.inForceUntil, minimumText(before), currency});
         break;
       case kEditions:
-        appendFormatted(out, entry.text, before.inForceUntil, after.inForceFrom, after.inForceFrom,
-                        act);
+        putFilled(out, entry.text,
+                  {before.inForceUntil, after.inForceFrom, after.inForceFrom, act});
         break;
       case kNumber:
-        appendFormatted(out, "%2d. ", number++);
+        out.integer(number++, 2);
+        out.put(". ");
         break;
     }
-    if (!entry.continued) out += '\n';
+    if (!entry.continued) out.put('\n');
   }
-#pragma GCC diagnostic pop
 }
 
 }  // namespace
 
-void writeNotes(std::string& out, const ReportOptions& options, OutputMode mode) {
+void writeNotes(Buffer& out, const ReportOptions& options, OutputMode mode) {
   if (mode == OutputMode::Html) {
     writeEntries(out, kHtmlNotes, options, htmlCurrency(options), true);
   } else {

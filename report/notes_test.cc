@@ -11,9 +11,9 @@ namespace {
 
 // The notes that `options` ask for, in the rendering they choose.
 std::string notesOf(const ReportOptions& options) {
-  std::string notes;
+  Buffer notes;
   writeNotes(notes, options, options.outputMode);
-  return notes;
+  return notes.take();
 }
 
 ReportOptions htmlMode() {

@@ -1,7 +1,7 @@
 #include "report/rows.h"
 
-#include <charconv>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "report/code_page.h"
@@ -18,23 +18,10 @@ constexpr std::string_view kSingleRule =
     "---------------------------------------------------------------------------------";
 static_assert(kDoubleRule.size() == 81 && kSingleRule.size() == kDoubleRule.size());
 
-// `text` right-aligned in `width` columns, as "%*s" writes it.
-void appendRight(std::string& out, std::string_view text, std::size_t width) {
-  if (text.size() < width) out.append(width - text.size(), ' ');
-  out += text;
-}
-
 // `text` left-aligned in `width` columns, as "%-*s" writes it.
-void appendLeft(std::string& out, std::string_view text, std::size_t width) {
-  out += text;
-  if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-// A whole per cent as "%4i" writes it.
-void appendPercent(std::string& out, std::int32_t percent) {
-  char digits[16];
-  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, percent);
-  appendRight(out, std::string_view(digits, static_cast<std::size_t>(end.ptr - digits)), 4);
+void putLeft(Buffer& out, std::string_view text, std::size_t width) {
+  out.put(text);
+  if (text.size() < width) out.fill(' ', width - text.size());
 }
 
 bool html(const TableStyle& style) { return style.mode == OutputMode::Html; }
@@ -42,7 +29,7 @@ bool html(const TableStyle& style) { return style.mode == OutputMode::Html; }
 // Under -W, the way to a row's values after the row: in text its steps
 // indented under a line for each column, in HTML a row of the table that
 // spans it. A row with one value shows its first column alone.
-void writeDerivation(std::string& out, const FigureRow& row, const TableStyle& style) {
+void writeDerivation(Buffer& out, const FigureRow& row, const TableStyle& style) {
   const bool singleValue = row.percentBasis == 0;
   const std::string columns[2] = {
       singleValue ? std::string()
@@ -50,127 +37,224 @@ void writeDerivation(std::string& out, const FigureRow& row, const TableStyle& s
       std::string(" ab ") + editionOf(style.reform, Schedule::New).inForceFrom};
   const std::size_t shown = singleValue ? 1 : 2;
   if (html(style)) {
-    out += "<tr class=\"rechenweg\">\n<td colspan=\"6\"><dl>\n";
+    out.put("<tr class=\"rechenweg\">\n<td colspan=\"6\"><dl>\n");
     for (std::size_t s = 0; s < shown; ++s) {
-      out += "<dt>Rechenweg" + columns[s] + ":</dt>\n<dd>";
+      out.put("<dt>Rechenweg");
+      out.put(columns[s]);
+      out.put(":</dt>\n<dd>");
       for (std::size_t i = 0; i < row.derivation[s].size(); ++i) {
-        if (i > 0) out += "<br>\n";
-        out += htmlFromUtf8(row.derivation[s][i], style.currency);
+        if (i > 0) out.put("<br>\n");
+        out.put(htmlFromUtf8(row.derivation[s][i], style.currency));
       }
-      out += "</dd>\n";
+      out.put("</dd>\n");
     }
-    out += "</dl></td>\n</tr>\n\n";
+    out.put("</dl></td>\n</tr>\n\n");
     return;
   }
   for (std::size_t s = 0; s < shown; ++s) {
-    out += "    Rechenweg" + columns[s] + ":\n";
+    out.put("    Rechenweg");
+    out.put(columns[s]);
+    out.put(":\n");
     for (const std::string& line : row.derivation[s]) {
-      out += "        " + codePage850FromUtf8(line, style.currency) + "\n";
+      out.put("        ");
+      out.put(codePage850FromUtf8(line, style.currency));
+      out.put('\n');
     }
   }
+}
+
+// Writing through a pointer into room claimed before: a literal copied
+// whole, a short run character by character, the rest by memcpy.
+template <std::size_t N>
+char* put(char* at, const char (&literal)[N]) {
+  std::memcpy(at, literal, N - 1);
+  return at + N - 1;
+}
+
+char* put(char* at, std::string_view text) {
+  if (text.size() > 16) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+  }
+  for (const char c : text) *at++ = c;
+  return at;
+}
+
+char* spaces(char* at, std::size_t count) {
+  for (; count > 0; --count) *at++ = ' ';
+  return at;
+}
+
+// `figure` with `places` decimals, right-aligned in `width` columns.
+char* putFigure(char* at, const Figure& figure, int places, std::size_t width) {
+  char text[kFigureChars];
+  const std::string_view written(
+      text, static_cast<std::size_t>(writeFigure(text, figure, places) - text));
+  if (written.size() < width) at = spaces(at, width - written.size());
+  return put(at, written);
+}
+
+// A whole per cent as "%4i" writes it.
+char* putPercent(char* at, std::int32_t percent) {
+  char digits[16];
+  char* start = digits + sizeof digits;
+  // The size in unsigned arithmetic, where even the least number has one.
+  const auto bits = static_cast<std::uint32_t>(percent);
+  std::uint32_t size = percent < 0 ? 0 - bits : bits;
+  do {
+    *--start = static_cast<char>('0' + size % 10);
+    size /= 10;
+  } while (size != 0);
+  if (percent < 0) *--start = '-';
+  const std::string_view written(start, static_cast<std::size_t>(digits + sizeof digits - start));
+  if (written.size() < 4) at = spaces(at, 4 - written.size());
+  return put(at, written);
+}
+
+// The room a row needs beside its label and currencies.
+constexpr std::size_t kRowRoom = 4 * kFigureChars + 400;
+
+void writeHtmlRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
+  const std::string_view label = row.shown.inHtml();
+  const std::string_view currency = style.currency;
+  char* at = out.claim(label.size() + 2 * currency.size() + kRowRoom);
+  at = put(at, "<tr>\n<td>");
+  at = put(at, label);
+  if (!row.comparison) {
+    at = put(at, "</td>\n<td class=\"betrag\">");
+    at = putFigure(at, row.oldValue, 2, 9);
+    at = put(at, "&nbsp;");
+    at = put(at, currency);
+    at = put(
+        at, "</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
+    out.commit(at);
+    return;
+  }
+  const Comparison& c = *row.comparison;
+  at = put(at, "</td>\n<td class=\"betrag alt\">");
+  at = putFigure(at, row.oldValue, 2, 9);
+  at = put(at, "&nbsp;");
+  at = put(at, currency);
+  at = put(at, "</td>\n<td class=\"prozent alt\">= ");
+  at = putPercent(at, c.oldPercent);
+  at = put(at, "&nbsp;% des Streitwertes</td>\n<td class=\"betrag\">");
+  at = putFigure(at, row.newValue, 2, 9);
+  at = put(at, "&nbsp;");
+  at = put(at, currency);
+  at = put(at, "</td>\n<td class=\"prozent\">= ");
+  at = putPercent(at, c.newPercent);
+  at = put(at, "&nbsp;% des Streitwertes</td>\n");
+  if (c.change) {
+    at = put(at, "<td class=\"prozent\">");
+    *at++ = c.direction;
+    *at++ = ' ';
+    at = putFigure(at, *c.change, 1, 4);
+    at = put(at, "&nbsp;%</td>\n</tr>\n\n");
+  } else {
+    // A row whose old value is 0 has no change to show.
+    at = put(at, "<td>&nbsp;</td>\n</tr>\n\n");
+  }
+  out.commit(at);
+}
+
+void writeTextRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
+  const std::string_view label = row.shown.inText();
+  const std::string_view currency = style.currency;
+  char* at = out.claim(label.size() + 2 * currency.size() + kRowRoom);
+  // The label column, one narrower or wider by the row's adjustment.
+  const std::size_t column =
+      row.comparison
+          ? static_cast<std::size_t>(static_cast<int>(kLabelColumn) + row.labelWidthAdjustment)
+          : kLabelColumn;
+  at = put(at, label);
+  if (label.size() < column) at = spaces(at, column - label.size());
+  if (!row.comparison) {
+    at = putFigure(at, row.oldValue, 2, 11);
+    *at++ = ' ';
+    at = put(at, currency);
+    *at++ = '\n';
+    out.commit(at);
+    return;
+  }
+  const Comparison& c = *row.comparison;
+  at = putFigure(at, row.oldValue, 2, 12);
+  *at++ = ' ';
+  at = put(at, currency);
+  at = put(at, "\t=");
+  at = putPercent(at, c.oldPercent);
+  at = put(at, " % des Streitwertes\t");
+  at = putFigure(at, row.newValue, 2, 12);
+  *at++ = ' ';
+  at = put(at, currency);
+  at = put(at, "\t=");
+  at = putPercent(at, c.newPercent);
+  at = put(at, " % des Streitwertes");
+  if (c.change) {
+    at = put(at, "    = ");
+    *at++ = c.direction;
+    *at++ = ' ';
+    at = putFigure(at, *c.change, 1, 4);
+    at = put(at, " %");
+  }
+  *at++ = '\n';
+  out.commit(at);
 }
 
 }  // namespace
 
-void writeColumnHeader(std::string& out, const TableStyle& style) {
+void writeColumnHeader(Buffer& out, const TableStyle& style) {
   const std::string until = columnCaption(style.reform, Schedule::Old);
   const std::string from = columnCaption(style.reform, Schedule::New);
   if (html(style)) {
-    out += "<tr>\n<th>Position</th>\n<th colspan=\"2\">" + until + "</th>\n<th colspan=\"2\">" +
-           from + "</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n";
+    out.put("<tr>\n<th>Position</th>\n<th colspan=\"2\">");
+    out.put(until);
+    out.put("</th>\n<th colspan=\"2\">");
+    out.put(from);
+    out.put("</th>\n<th>Ver&auml;nderung</th>\n</tr>\n\n");
     return;
   }
-  out += kDoubleRule;
-  out += '\n';
-  appendLeft(out, "Position", kLabelColumn);
-  out += until + "\t\t\t\t" + from + "\t\t\tVer\204nderung\n";
+  out.put(kDoubleRule);
+  out.put('\n');
+  putLeft(out, "Position", kLabelColumn);
+  out.put(until);
+  out.put("\t\t\t\t");
+  out.put(from);
+  out.put("\t\t\tVer\204nderung\n");
 }
 
-void writeRow(std::string& out, const FigureRow& row, const TableStyle& style) {
-  // An amount as "%12.2f" or "%9.2f" writes it, with the currency after it.
-  const auto amount = [&](const Figure& value, std::size_t width) {
-    appendFigure(out, value, 2, width);
-    out += html(style) ? "&nbsp;" : " ";
-    out += style.currency;
-  };
-  if (!row.comparison) {
-    if (html(style)) {
-      out += "<tr>\n<td>";
-      out += row.shown.inHtml();
-      out += "</td>\n<td class=\"betrag\">";
-      amount(row.oldValue, 9);
-      out += "</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n";
-    } else {
-      appendLeft(out, row.shown.inText(), kLabelColumn);
-      amount(row.oldValue, 11);
-      out += '\n';
-    }
-  } else if (const Comparison& c = *row.comparison; html(style)) {
-    out += "<tr>\n<td>";
-    out += row.shown.inHtml();
-    out += "</td>\n<td class=\"betrag alt\">";
-    amount(row.oldValue, 9);
-    out += "</td>\n<td class=\"prozent alt\">= ";
-    appendPercent(out, c.oldPercent);
-    out += "&nbsp;% des Streitwertes</td>\n<td class=\"betrag\">";
-    amount(row.newValue, 9);
-    out += "</td>\n<td class=\"prozent\">= ";
-    appendPercent(out, c.newPercent);
-    out += "&nbsp;% des Streitwertes</td>\n";
-    if (c.change) {
-      out += "<td class=\"prozent\">";
-      out += c.direction;
-      out += ' ';
-      appendFigure(out, *c.change, 1, 4);
-      out += "&nbsp;%</td>\n</tr>\n\n";
-    } else {
-      // A row whose old value is 0 has no change to show.
-      out += "<td>&nbsp;</td>\n</tr>\n\n";
-    }
+void writeRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
+  if (html(style)) {
+    writeHtmlRow(out, row, style);
   } else {
-    // The column is one narrower or wider by the row's adjustment.
-    const int column = static_cast<int>(kLabelColumn) + row.labelWidthAdjustment;
-    const auto width = static_cast<std::size_t>(column);
-    appendLeft(out, row.shown.inText(), width);
-    amount(row.oldValue, 12);
-    out += "\t=";
-    appendPercent(out, c.oldPercent);
-    out += " % des Streitwertes\t";
-    amount(row.newValue, 12);
-    out += "\t=";
-    appendPercent(out, c.newPercent);
-    out += " % des Streitwertes";
-    if (c.change) {
-      out += "    = ";
-      out += c.direction;
-      out += ' ';
-      appendFigure(out, *c.change, 1, 4);
-      out += " %";
-    }
-    out += '\n';
+    writeTextRow(out, row, style);
   }
   if (style.ways) writeDerivation(out, row, style);
 }
 
-void writeValueCap(std::string& out, const TableStyle& style) {
+void writeValueCap(Buffer& out, const TableStyle& style) {
   if (html(style)) {
-    out += "<tr>\n<td colspan=\"6\">Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;";
-    out += style.currency;
-    out +=
+    out.put(
+        "<tr>\n<td colspan=\"6\">Der Streitwert z&auml;hlt h&ouml;chstens mit 30.000.000&nbsp;");
+    out.put(std::string_view(style.currency));
+    out.put(
         " (&sect;&nbsp;39 Abs.&nbsp;2 GKG; &sect;&nbsp;22 Abs.&nbsp;2 RVG f&uuml;r einen "
-        "Auftraggeber in derselben Angelegenheit).</td>\n</tr>\n\n";
+        "Auftraggeber in derselben Angelegenheit).</td>\n</tr>\n\n");
     return;
   }
-  out += valueCapLine(style.currency) + "\n";
+  out.put(valueCapLine(style.currency));
+  out.put('\n');
 }
 
-void writeHeading(std::string& out, const FigureHeading& heading, OutputMode mode) {
+void writeHeading(Buffer& out, const FigureHeading& heading, OutputMode mode) {
   const bool subHeading = heading.level == 2;
   if (mode == OutputMode::Html) {
-    out += subHeading ? "\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">"
-                      : "\n<tr>\n<th class=\"ueberschrift\" colspan=\"6\">";
-    out += heading.shown.html;
-    out += ":</th>\n</tr>\n\n";
+    if (subHeading) {
+      out.put("\n<tr>\n<th class=\"unterueberschrift\" colspan=\"6\">");
+    } else {
+      out.put("\n<tr>\n<th class=\"ueberschrift\" colspan=\"6\">");
+    }
+    out.put(std::string_view(heading.shown.html));
+    out.put(":</th>\n</tr>\n\n");
     return;
   }
   // Centred in 80 columns: the right run takes the odd character. Labels of
@@ -179,12 +263,12 @@ void writeHeading(std::string& out, const FigureHeading& heading, OutputMode mod
   const auto length = static_cast<long>(std::strlen(heading.shown.text));
   const long left = (80 - length) / 2 - 1;
   const long right = 78 - length - left;
-  out += rule.substr(0, static_cast<std::size_t>(left > 0 ? left : 0));
-  out += ' ';
-  out += heading.shown.text;
-  out += ": ";
-  out += rule.substr(0, static_cast<std::size_t>(right > 0 ? right : 0));
-  out += '\n';
+  out.put(rule.substr(0, static_cast<std::size_t>(left > 0 ? left : 0)));
+  out.put(' ');
+  out.put(std::string_view(heading.shown.text));
+  out.put(": ");
+  out.put(rule.substr(0, static_cast<std::size_t>(right > 0 ? right : 0)));
+  out.put('\n');
 }
 
 }  // namespace zeb

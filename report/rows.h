@@ -1,10 +1,9 @@
 // The comparison table written from the figures: column header, rows and
-// their ways, headings, in code page 850 text or HTML, each piece appended
-// to a string. The bytes are those of the printf formats that describe
+// their ways, headings, in code page 850 text or HTML, each piece put into
+// a buffer. The bytes are those of the printf formats that describe
 // them: the row "%-50s%12.2f %s\t=%4i %% des Streitwertes\t..." and so on.
 #pragma once
-#include <string>
-
+#include "report/buffer.h"
 #include "report/figures.h"
 #include "report/report_options.h"
 
@@ -21,20 +20,20 @@ struct TableStyle {
 
 // The head row of the table: the column captions, "Kosten bis" the last day
 // of the old column's edition and "Kosten ab" the first of the new one's.
-void writeColumnHeader(std::string& out, const TableStyle& style);
+void writeColumnHeader(Buffer& out, const TableStyle& style);
 
 // One row comparing the money values under the old and the new schedule,
 // each with its whole per cent of the percent basis and the change in per
 // cent; a percent basis of 0 writes the label and the old value alone. In
 // text the label column is 50 + the row's adjustment wide. Under -W the way
 // to its values follows.
-void writeRow(std::string& out, const FigureRow& row, const TableStyle& style);
+void writeRow(Buffer& out, const FigureRow& row, const TableStyle& style);
 
 // The line under the amount that says that the fees are taken of at most
 // 30 million euros.
-void writeValueCap(std::string& out, const TableStyle& style);
+void writeValueCap(Buffer& out, const TableStyle& style);
 
 // A heading row: level 2 a sub-heading, any other level a section heading.
-void writeHeading(std::string& out, const FigureHeading& heading, OutputMode mode);
+void writeHeading(Buffer& out, const FigureHeading& heading, OutputMode mode);
 
 }  // namespace zeb

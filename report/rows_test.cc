@@ -18,17 +18,17 @@ std::string written(const TableStyle& style, const char* label, Value oldValue, 
                     std::uint64_t basis, std::int16_t adjustment) {
   Figures figures;
   addRow(figures, "x", Label{label, label}, oldValue, newValue, basis, adjustment);
-  std::string out;
+  Buffer out;
   writeRow(out, figures.rows[0], style);
-  return out;
+  return out.take();
 }
 
 std::string headingOf(const TableStyle& style, int level, const char* label) {
   Figures figures;
   addHeading(figures, level, {label, label}, "x");
-  std::string out;
+  Buffer out;
   writeHeading(out, figures.headings[0], style.mode);
-  return out;
+  return out.take();
 }
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
@@ -205,9 +205,9 @@ TEST(WriteHeading, HtmlSpansSixColumns) {
 
 TEST(WriteColumnHeader, BothRenderings) {
   const auto header = [](const TableStyle& style) {
-    std::string out;
+    Buffer out;
     writeColumnHeader(out, style);
-    return out;
+    return out.take();
   };
   EXPECT_EQ(header(kText),
             std::string(81, '=') + "\nPosition" + blanks(42) +

@@ -1,7 +1,7 @@
 #include "report/writers.h"
 
+#include "report/buffer.h"
 #include "report/document.h"
-#include "report/format.h"
 #include "report/maker.h"
 #include "report/notes.h"
 #include "report/rows.h"
@@ -9,16 +9,18 @@
 namespace zeb {
 namespace {
 
-// Some 200 bytes a row, 10 KB of notes: one allocation for most reports.
-std::string reserved(const Figures& figures) {
-  std::string out;
-  out.reserve(16'384 + 256 * figures.rows.size());
-  return out;
+// Some 200 bytes a row and 10 KB of notes: one block for most reports.
+Buffer bufferFor(const Figures& figures) { return Buffer(16'384 + 256 * figures.rows.size()); }
+
+void putBanner(Buffer& out) {
+  out.put("\n ************************\n ***       ZEB        ***\n *** ");
+  out.put(kMakerNotice);
+  out.put(" ***\n ************************\n\n");
 }
 
 // The table: the column header, then each heading and row in their order,
 // the line on the cap under the amount.
-void writeTable(std::string& out, const Figures& figures, const TableStyle& style) {
+void writeTable(Buffer& out, const Figures& figures, const TableStyle& style) {
   writeColumnHeader(out, style);
   auto heading = figures.headings.begin();
   for (std::size_t i = 0; i < figures.rows.size(); ++i) {
@@ -34,38 +36,37 @@ void writeTable(std::string& out, const Figures& figures, const TableStyle& styl
 }  // namespace
 
 std::string banner() {
-  std::string text;
-  appendFormatted(text,
-                  "\n ************************\n ***       ZEB        ***\n *** %s ***\n"
-                  " ************************\n\n",
-                  kMakerNotice);
-  return text;
+  Buffer out(128);
+  putBanner(out);
+  return out.take();
 }
 
 std::string textReport(const Figures& figures, const ReportOptions& options) {
-  std::string out = reserved(figures);
-  out += banner();
+  Buffer out = bufferFor(figures);
+  putBanner(out);
   writeTable(out, figures, {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations});
   if (options.showNotes) writeNotes(out, options, OutputMode::Text);
-  return out;
+  return out.take();
 }
 
 std::string htmlDocument(const Figures& figures, const ReportOptions& options) {
-  std::string out = reserved(figures);
+  Buffer out = bufferFor(figures);
   writeDocumentHead(out, figures.amount, options);
   writeTable(out, figures,
              {OutputMode::Html, htmlCurrency(options), figures.reform, options.showDerivations});
   writeTableEnd(out);
   if (options.showNotes) writeNotes(out, options, OutputMode::Html);
   writeDocumentClosing(out);
-  return out;
+  return out.take();
 }
 
 std::string htmlProgress(const Figures& figures) {
-  std::string text = banner();
-  appendFormatted(text, " HTML-Ausgabe f\201r Streitwert %lli Euro wird erzeugt.\n\n",
-                  static_cast<long long>(figures.amount));
-  return text;
+  Buffer out(256);
+  putBanner(out);
+  out.put(" HTML-Ausgabe f\201r Streitwert ");
+  out.integer(figures.amount);
+  out.put(" Euro wird erzeugt.\n\n");
+  return out.take();
 }
 
 }  // namespace zeb

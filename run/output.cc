@@ -70,6 +70,20 @@ Letters lettersOf(std::FILE* stream) {
 }
 
 bool put(std::FILE* stream, std::string_view bytes) {
+#ifndef _WIN32
+  // A report goes out whole: past the stream's buffer, straight to its file
+  // (a memory stream has none). Windows' text mode ends its lines there.
+  if (const int descriptor = fileno(stream); descriptor >= 0 && bytes.size() >= 4096) {
+    if (std::fflush(stream) != 0) return false;
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) return false;
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+  }
+#endif
   return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
 }
 
