@@ -32,7 +32,7 @@ TEST(ComputeReport, TheSameFiguresOnEightThreadsAtOnce) {
   for (const Case& c : {Case{reform, 10000}, Case{of2013, 736559630}}) {
     const auto written = [&c] {
       const Figures figures = computeReport(c.options, c.amount, true);
-      return figuresJson(figures) + textReport(figures, c.options);
+      return figuresJson(figures).str() + textReport(figures, c.options).str();
     };
     const std::string expected = written();
     std::vector<std::string> results(8);

@@ -115,25 +115,34 @@ char16_t unicodeFromCodePage850(unsigned char byte) {
   return byte < 0x80 ? char16_t{byte} : kUpperHalf[byte - 0x80];
 }
 
+const std::array<Utf8Character, 128>& utf8OfUpperHalf() {
+  static constexpr std::array<Utf8Character, 128> kUtf8 = [] {
+    std::array<Utf8Character, 128> utf8{};
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+      const unsigned c = kUpperHalf[i];
+      utf8[i] = c < 0x800 ? Utf8Character{{static_cast<char>(0xC0 | c >> 6),
+                                           static_cast<char>(0x80 | (c & 0x3F)), 0},
+                                          2}
+                          : Utf8Character{{static_cast<char>(0xE0 | c >> 12),
+                                           static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                                           static_cast<char>(0x80 | (c & 0x3F))},
+                                          3};
+    }
+    return utf8;
+  }();
+  return kUtf8;
+}
+
 void appendUtf8FromCodePage850(std::string& out, std::string_view text) {
+  const std::array<Utf8Character, 128>& upper = utf8OfUpperHalf();
   for (std::size_t i = 0; i < text.size();) {
     // A run of ASCII is the same in both.
     std::size_t ascii = i;
     while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
     out.append(text, i, ascii - i);
     if (ascii == text.size()) break;
-    const unsigned c = unicodeFromCodePage850(static_cast<unsigned char>(text[ascii]));
-    // Every character of the upper half lies below U+10000: two or three
-    // bytes of UTF-8.
-    if (c < 0x800) {
-      const char bytes[] = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-      out.append(bytes, 2);
-    } else {
-      const char bytes[] = {static_cast<char>(0xE0 | c >> 12),
-                            static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                            static_cast<char>(0x80 | (c & 0x3F))};
-      out.append(bytes, 3);
-    }
+    const Utf8Character& c = upper[static_cast<unsigned char>(text[ascii]) - 0x80];
+    out.append(c.bytes.data(), c.size);
     i = ascii + 1;
   }
 }

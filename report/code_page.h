@@ -1,5 +1,6 @@
 // Code page 850, the character set of the text report, and Unicode.
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,16 @@ namespace zeb {
 
 // The Unicode character that `byte` stands for in code page 850.
 char16_t unicodeFromCodePage850(unsigned char byte);
+
+// A character of the upper half of code page 850 in UTF-8: two or three
+// bytes, for every one lies below U+10000.
+struct Utf8Character {
+  std::array<char, 3> bytes;
+  unsigned char size;
+};
+
+// The upper half, from 0x80 to 0xFF, in UTF-8.
+const std::array<Utf8Character, 128>& utf8OfUpperHalf();
 
 // `text`, written in code page 850, as UTF-8.
 std::string utf8FromCodePage850(std::string_view text);

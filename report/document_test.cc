@@ -12,7 +12,7 @@ namespace {
 std::string headOf(std::int64_t amount, const ReportOptions& options = {}) {
   Buffer head;
   writeDocumentHead(head, amount, options);
-  return head.take();
+  return head.str();
 }
 
 TEST(WriteDocumentHead, LineByLineUpToTheTable) {
@@ -46,7 +46,7 @@ TEST(DocumentFrame, TableEndAndClosing) {
   Buffer out;
   writeTableEnd(out);
   writeDocumentClosing(out);
-  EXPECT_EQ(out.take(), "</table>\n\n\n</body>\n</html>\n\n");
+  EXPECT_EQ(out.str(), "</table>\n\n\n</body>\n</html>\n\n");
 }
 
 }  // namespace

@@ -84,6 +84,7 @@ struct RowLabel {
   std::string text;  // a made label, where `shown` is none
   std::string html;
 
+  RowLabel() = default;
   RowLabel(Label label)
       : shown(label) {}  // NOLINT(google-explicit-constructor): a caption is a label
   RowLabel(std::string madeText, std::string madeHtml)

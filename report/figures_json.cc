@@ -1,11 +1,14 @@
 #include "report/figures_json.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "report/buffer.h"
@@ -49,36 +52,11 @@ class Json {
     return *this;
   }
 
-  // `text` as a JSON string: its runs of plain characters written whole.
-  Json& string(std::string_view text) {
-    text_.put('"');
-    std::size_t plain = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const auto c = static_cast<unsigned char>(text[i]);
-      if (!kEscaped[c]) continue;
-      text_.put(text.substr(plain, i - plain));
-      if (c == '"' || c == '\\') {
-        text_.put('\\');
-        text_.put(static_cast<char>(c));
-      } else {
-        constexpr char kHex[] = "0123456789abcdef";
-        text_.put("\\u00");
-        text_.put(kHex[c >> 4]);
-        text_.put(kHex[c & 0xF]);
-      }
-      plain = i + 1;
-    }
-    text_.put(text.substr(plain));
-    text_.put('"');
-    return *this;
-  }
+  // `text`, in UTF-8, as a JSON string.
+  Json& string(std::string_view text) { return quoted<false>(text); }
 
   // `text`, in code page 850, as a JSON string of its UTF-8.
-  Json& stringOf850(std::string_view text) {
-    scratch_.clear();
-    appendUtf8FromCodePage850(scratch_, text);
-    return string(scratch_);
-  }
+  Json& stringOf850(std::string_view text) { return quoted<true>(text); }
 
   // `lines` as an array of strings.
   Json& strings(const std::vector<std::string>& lines) {
@@ -109,11 +87,41 @@ class Json {
     return raw(std::string_view(digits));
   }
 
-  std::string take() { return text_.take(); }
+  Buffer done() { return std::move(text_); }
 
  private:
+  // `text` between quotes, the quote, the backslash and the control
+  // characters escaped, and from code page 850 the upper half in UTF-8:
+  // at most six bytes for one.
+  template <bool kFrom850>
+  Json& quoted(std::string_view text) {
+    const std::array<Utf8Character, 128>& upper = utf8OfUpperHalf();
+    char* out = text_.claim(6 * text.size() + 2);
+    *out++ = '"';
+    for (const char byte : text) {
+      const auto c = static_cast<unsigned char>(byte);
+      if (kFrom850 && c >= 0x80) {
+        const Utf8Character& utf8 = upper[c - 0x80];
+        std::memcpy(out, utf8.bytes.data(), utf8.bytes.size());
+        out += utf8.size;
+      } else if (!kEscaped[c]) {
+        *out++ = byte;
+      } else if (c == '"' || c == '\\') {
+        *out++ = '\\';
+        *out++ = byte;
+      } else {
+        constexpr char kHex[] = "0123456789abcdef";
+        out = std::copy_n("\\u00", 4, out);
+        *out++ = kHex[c >> 4];
+        *out++ = kHex[c & 0xF];
+      }
+    }
+    *out++ = '"';
+    text_.commit(out);
+    return *this;
+  }
+
   Buffer text_;
-  std::string scratch_;
 };
 
 void writeRow(Json& json, const Figures& figures, const std::vector<std::string>& paths,
@@ -163,7 +171,7 @@ void writeRow(Json& json, const Figures& figures, const std::vector<std::string>
 
 }  // namespace
 
-std::string figuresJson(const Figures& figures) {
+Buffer figuresJson(const Figures& figures) {
   // Some 300 bytes a row without its way.
   Json json(512 + 320 * figures.rows.size());
   json.raw(R"({"status":)").integer(figures.status);
@@ -193,7 +201,7 @@ std::string figuresJson(const Figures& figures) {
     writeRow(json, figures, paths, figures.rows[i]);
   }
   json.raw("]}\n");
-  return json.take();
+  return json.done();
 }
 
 }  // namespace zeb

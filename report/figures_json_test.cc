@@ -11,7 +11,7 @@ TEST(FiguresJson, NoReportAndEscapedStrings) {
   Figures usage;
   usage.status = 1;
   addHeading(usage, 1, {"\"Geb\201hr\" \\ \t", ""}, "x");
-  EXPECT_EQ(figuresJson(usage),
+  EXPECT_EQ(figuresJson(usage).str(),
             R"({"status":1,"amount":null,"columns":null,"remarks":[],)"
             R"("headings":[{"key":"x","level":1,"label":"\"Gebühr\" \\ \u0009","row":0}],)"
             R"("rows":[]})"

@@ -13,7 +13,7 @@ namespace {
 std::string notesOf(const ReportOptions& options) {
   Buffer notes;
   writeNotes(notes, options, options.outputMode);
-  return notes.take();
+  return notes.str();
 }
 
 ReportOptions htmlMode() {

@@ -20,7 +20,7 @@ std::string written(const TableStyle& style, const char* label, Value oldValue, 
   addRow(figures, "x", Label{label, label}, oldValue, newValue, basis, adjustment);
   Buffer out;
   writeRow(out, figures.rows[0], style);
-  return out.take();
+  return out.str();
 }
 
 std::string headingOf(const TableStyle& style, int level, const char* label) {
@@ -28,7 +28,7 @@ std::string headingOf(const TableStyle& style, int level, const char* label) {
   addHeading(figures, level, {label, label}, "x");
   Buffer out;
   writeHeading(out, figures.headings[0], style.mode);
-  return out.take();
+  return out.str();
 }
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
@@ -207,7 +207,7 @@ TEST(WriteColumnHeader, BothRenderings) {
   const auto header = [](const TableStyle& style) {
     Buffer out;
     writeColumnHeader(out, style);
-    return out.take();
+    return out.str();
   };
   EXPECT_EQ(header(kText),
             std::string(81, '=') + "\nPosition" + blanks(42) +

@@ -38,18 +38,18 @@ void writeTable(Buffer& out, const Figures& figures, const TableStyle& style) {
 std::string banner() {
   Buffer out(128);
   putBanner(out);
-  return out.take();
+  return out.str();
 }
 
-std::string textReport(const Figures& figures, const ReportOptions& options) {
+Buffer textReport(const Figures& figures, const ReportOptions& options) {
   Buffer out = bufferFor(figures);
   putBanner(out);
   writeTable(out, figures, {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations});
   if (options.showNotes) writeNotes(out, options, OutputMode::Text);
-  return out.take();
+  return out;
 }
 
-std::string htmlDocument(const Figures& figures, const ReportOptions& options) {
+Buffer htmlDocument(const Figures& figures, const ReportOptions& options) {
   Buffer out = bufferFor(figures);
   writeDocumentHead(out, figures.amount, options);
   writeTable(out, figures,
@@ -57,7 +57,7 @@ std::string htmlDocument(const Figures& figures, const ReportOptions& options) {
   writeTableEnd(out);
   if (options.showNotes) writeNotes(out, options, OutputMode::Html);
   writeDocumentClosing(out);
-  return out.take();
+  return out;
 }
 
 std::string htmlProgress(const Figures& figures) {
@@ -66,7 +66,7 @@ std::string htmlProgress(const Figures& figures) {
   out.put(" HTML-Ausgabe f\201r Streitwert ");
   out.integer(figures.amount);
   out.put(" Euro wird erzeugt.\n\n");
-  return out.take();
+  return out.str();
 }
 
 }  // namespace zeb

@@ -1,11 +1,13 @@
 // The writers of a report's figures: the text report in code page 850, the
 // HTML document, and the banner and progress line that the HTML document
-// has on standard error. Each writes into a string what the figures say;
+// has on standard error. Each writes what the figures say;
 // none computes a value. The figures as JSON: report/figures_json.h.
+// A report is written into a buffer that goes out as it is.
 #pragma once
 #include <cstdint>
 #include <string>
 
+#include "report/buffer.h"
 #include "report/figures.h"
 #include "report/report_options.h"
 
@@ -17,10 +19,10 @@ std::string banner();
 
 // The text report of `figures` under `options`: the banner, the table with
 // each row's way under -W, and the notes unless -A.
-std::string textReport(const Figures& figures, const ReportOptions& options);
+Buffer textReport(const Figures& figures, const ReportOptions& options);
 
 // The HTML document of `figures` under `options`.
-std::string htmlDocument(const Figures& figures, const ReportOptions& options);
+Buffer htmlDocument(const Figures& figures, const ReportOptions& options);
 
 // What an HTML report says on standard error before its document, in code
 // page 850: the banner and the progress line with the amount.

@@ -60,15 +60,14 @@ int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* e
     status = kRefused;
   } else {
     // The way to every value is computed under -W alone.
-    Figures figures = reportOf(options, arguments[1], options.showDerivations);
+    const Figures figures = reportOf(options, arguments[1], options.showDerivations);
     if (options.json) {
-      nameFigures(figures);
-      output.reportUtf8(figuresJson(figures));
+      output.reportUtf8(figuresJson(figures).view());
     } else if (options.outputMode == OutputMode::Html) {
       output.diagnostic(htmlProgress(figures));
-      output.report(htmlDocument(figures, options));
+      output.report(htmlDocument(figures, options).view());
     } else {
-      output.report(textReport(figures, options));
+      output.report(textReport(figures, options).view());
     }
   }
   if (const int reason = output.close(); reason != 0) {

@@ -43,10 +43,10 @@ int zebFigures(int count, const char* const* arguments, int ways, ZebOutput* out
   *output = ZebOutput{};
   const std::vector<const char*> vector = withName(count, arguments);
   const zeb::Figures figures = zeb::runZebFigures(count + 1, vector.data(), ways != 0);
-  const std::string json = zeb::figuresJson(figures);
+  const zeb::Buffer json = zeb::figuresJson(figures);
   output->bytes[0] = static_cast<char*>(std::malloc(json.size()));
   if (output->bytes[0] == nullptr) return -1;
-  std::memcpy(output->bytes[0], json.data(), json.size());
+  std::memcpy(output->bytes[0], json.view().data(), json.size());
   output->size[0] = json.size();
   return figures.status;
 }
