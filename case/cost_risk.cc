@@ -1,6 +1,8 @@
 #include "case/cost_risk.h"
 
+#include <algorithm>
 #include <numeric>
+#include <vector>
 
 #include "case/case_bills.h"
 #include "case/sections.h"
@@ -50,6 +52,22 @@ constexpr RiskRow kInAll[] = {
 constexpr RiskRow kCancelled[] = {
     {"claimant_bears", {"Kosten aufgehoben: der Kl\204ger tr\204gt:", "Kosten aufgehoben: der Kl&auml;ger tr&auml;gt:"}},
     {"defendant_bears", {"Kosten aufgehoben: der Beklagte tr\204gt:", "Kosten aufgehoben: der Beklagte tr&auml;gt:"}},
+};
+// Under legal aid: a payment to an aided party goes to its lawyer.
+constexpr RiskRow kBalanceToLawyer[] = {
+    {"defendant_pays_claimant", {"Beklagter zahlt Anwalt des Kl\204gers (\365 126 ZPO):", "Ausgleich: der Beklagte zahlt dem Anwalt des Kl&auml;gers (&sect; 126 ZPO):"}},
+    {"claimant_pays_defendant", {"Kl\204ger zahlt Anwalt des Beklagten (\365 126 ZPO):", "Ausgleich: der Kl&auml;ger zahlt dem Anwalt des Beklagten (&sect; 126 ZPO):"}},
+};
+constexpr RiskRow kCourtRefund = {"court_refund_to_claimant", {"Staatskasse erstattet Kl\204ger (\365 31 Abs. 3 GKG):", "Gerichtskosten: die Staatskasse erstattet dem Kl&auml;ger (&sect; 31 Abs. 3 GKG):"}};
+constexpr RiskRow kReceives[] = {
+    {"claimant_lawyer_receives", {"Anwalt des Kl\204gers erh\204lt insgesamt:", "Anwalt des Kl&auml;gers erh&auml;lt insgesamt:"}},
+    {"defendant_lawyer_receives", {"Anwalt des Beklagten erh\204lt insgesamt:", "Anwalt des Beklagten erh&auml;lt insgesamt:"}},
+};
+constexpr RiskRow kStateTotal = {"state_total", {"Staatskasse tr\204gt insgesamt:", "Staatskasse tr&auml;gt insgesamt:"}};
+constexpr RiskRow kStatePaths[] = {
+    {"state_with_appeal", {"Staatskasse tr\204gt mit Berufung:", "Staatskasse tr&auml;gt mit Berufung:"}},
+    {"state_with_revision", {"Staatskasse tr\204gt mit Berufung und Revision:", "Staatskasse tr&auml;gt mit Berufung und Revision:"}},
+    {"state_with_bgh_revision", {"Staatskasse tr\204gt mit Berufung u. Rev. v. d. BGH:", "Staatskasse tr&auml;gt mit Berufung und Revision vor dem BGH:"}},
 };
 
 // Each party's part along each path of the totals, as the totals' own
@@ -101,7 +119,15 @@ CostRisk::CostRisk(const ReportOptions& options, Figures& figures, const Ledgers
       share_(*options.shareWon),
       parties_{options.claimant, options.defendant},
       shareText_{partText(share_, kClaimant), partText(share_, kDefendant)},
-      recordsWays_(figures.withWays) {}
+      recordsWays_(figures.withWays),
+      aided_{options.claimant.legalAid, options.defendant.legalAid} {}
+
+std::pair<ShareWon, std::array<std::string, 2>> CostRisk::shareFor(
+    const EndingRates* ending) const {
+  if (ending == nullptr) return {share_, shareText_};
+  const ShareWon share = {ending->bearer == kClaimant ? 0 : 100, 100, 0};
+  return {share, {partText(share, kClaimant), partText(share, kDefendant)}};
+}
 
 void CostRisk::add(const ReckoningInCents& r, const char* key, RowLabel label,
                    const PerSchedule<Cents>& values, Recorded<Way>& ways) const {
@@ -188,23 +214,21 @@ CostRisk::Distributed CostRisk::distributed(const ReckoningInCents& r, const Led
 
 CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& instance,
                                 const Matter& matter, const EndingRates* ending) const {
+  if (aided_[kClaimant] || aided_[kDefendant]) return splitWithAid(r, instance, matter, ending);
   // The values of both columns, and the ways to them where a run records
   // them: the costs to distribute, each party's part, the balance by the
   // party that pays it, and around a lawsuit what no one refunds.
   Recorded<Way> total(recordsWays_);
   Split result = {{}, {}, {Recorded<Way>(recordsWays_), Recorded<Way>(recordsWays_)}};
-  auto& [borne, notRefunded, parts] = result;
+  auto& borne = result.borne;
+  auto& notRefunded = result.notRefunded;
+  auto& parts = result.parts;
   std::array<Recorded<Way>, 2> balances = parts;
   std::array<Recorded<Way>, 2> unrefunded = parts;
   PerSchedule<Cents> totals;
   std::array<PerSchedule<Cents>, 2> pays;
   // An ending fixes who bears the costs, whatever the share won.
-  const ShareWon share =
-      ending == nullptr ? share_ : ShareWon{ending->bearer == kClaimant ? 0 : 100, 100, 0};
-  const std::array<std::string, 2> shareText =
-      ending == nullptr
-          ? shareText_
-          : std::array<std::string, 2>{partText(share, kClaimant), partText(share, kDefendant)};
+  const auto [share, shareText] = shareFor(ending);
   const std::int64_t lost = share.of - share.won;
   const bool aroundFirst = r.around() != nullptr && instance.first;
   for (std::size_t s = 0; s < 2; ++s) {
@@ -312,10 +336,203 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
   return result;
 }
 
+CostRisk::Split CostRisk::splitWithAid(const ReckoningInCents& r, const RiskInstance& instance,
+                                       const Matter& matter, const EndingRates* ending) const {
+  const auto [share, shareText] = shareFor(ending);
+  const std::int64_t lost = share.of - share.won;
+  const auto recorded = [&] { return Recorded<Way>(recordsWays_); };
+  Recorded<Way> total = recorded();
+  Split result = {{}, {}, {recorded(), recorded()}, {}, recorded(), {}};
+  std::array<Recorded<Way>, 2> shareWays = {recorded(), recorded()};
+  std::array<Recorded<Way>, 2> balances = {recorded(), recorded()};
+  std::array<Recorded<Way>, 2> receivesWays = {recorded(), recorded()};
+  std::array<Recorded<Way>, 2> unrefunded = {recorded(), recorded()};
+  Recorded<Way> refundWays = recorded();
+  PerSchedule<Cents> lawyers;
+  PerSchedule<Cents> refund;
+  std::array<PerSchedule<Cents>, 2> shares;
+  std::array<PerSchedule<Cents>, 2> pays;  // the claimant's payment, the defendant's
+  std::array<PerSchedule<Cents>, 2> receives;
+  for (std::size_t s = 0; s < 2; ++s) {
+    const Ledger& ledger = (*ledgers_)[s];
+    Steps* steps = total[s] != nullptr ? &total[s]->steps : nullptr;
+    const Distributed a = distributed(r, ledger, instance, matter, steps);
+    const Cents court = a.court + a.evidence[0] + a.evidence[1];
+    const std::array<Cents, 2>& own = a.lawyers;
+    // Only the lawyer costs are balanced: the court costs fall on each
+    // party without legal aid by its quota, the rest on the state.
+    lawyers[s] = own[kClaimant] + own[kDefendant];
+    shares[kClaimant][s] = partOf(lawyers[s], lost, share.of);
+    shares[kDefendant][s] = lawyers[s] - shares[kClaimant][s];
+    const bool claimantPays = shares[kClaimant][s] > own[kClaimant];
+    pays[kClaimant][s] = claimantPays ? shares[kClaimant][s] - own[kClaimant] : Cents{};
+    pays[kDefendant][s] = claimantPays ? Cents{} : own[kClaimant] - shares[kClaimant][s];
+    const std::array<Cents, 2> courtPart = {partOf(court, lost, share.of),
+                                            court - partOf(court, lost, share.of)};
+    // An aided defendant's part of the court costs that the claimant
+    // advanced: the state refunds it.
+    refund[s] = aided_[kDefendant] && !aided_[kClaimant] ? courtPart[kDefendant] : Cents{};
+    // What each lawyer receives: an aided party's lawyer the state's bill
+    // and, of what the opponent pays, first his difference to his regular
+    // bill; the rest passes to the state.
+    std::array<Cents, 2> passed;
+    std::array<Cents, 2> assigned;
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      const Cents received = pays[1 - party][s];
+      if (!aided_[party]) {
+        receives[party][s] = own[party];
+        continue;
+      }
+      const Cost* bill = ledger.assignedBill(matter, party);
+      assigned[party] = bill != nullptr ? bill->charged.gross() : Cents{};
+      const Cents difference = std::max(own[party] - assigned[party], Cents{});
+      const Cents kept = std::min(received, difference);
+      passed[party] = received - kept;
+      receives[party][s] = assigned[party] + kept;
+      if (receivesWays[party][s] == nullptr) continue;
+      Steps& way = receivesWays[party][s]->steps;
+      if (received.count != 0) {
+        way.push_back(steps::aidKept(euros(received), euros(own[party]), euros(assigned[party]),
+                                     euros(difference), euros(kept), euros(passed[party])));
+      }
+      way.push_back(steps::sum(std::string("Der Anwalt des ") + kParties[party].ofParty + " erhält",
+                               {{'+', "aus der Staatskasse (§ 49 RVG)", euros(assigned[party])},
+                                {'+', "vom Gegner", euros(kept)}},
+                               euros(receives[party][s])));
+    }
+    // What each party pays in the end, and the state.
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      const std::size_t other = 1 - party;
+      Cents& value = result.borne[party][s];
+      Way* way = result.parts[party][s];
+      if (aided_[party]) {
+        value = pays[party][s] + a.notRefunded[party];
+        if (way != nullptr) {
+          way->steps = {steps::aidedPays(kParties[party].name,
+                                         "dem Gegner erstattet er nach der Quote", euros(value))};
+        }
+        continue;
+      }
+      value =
+          own[party] + courtPart[party] + pays[party][s] - pays[other][s] + a.notRefunded[party];
+      if (way == nullptr) continue;
+      std::vector<steps::Term> terms = {
+          {'+', "eigene Anwaltskosten", euros(own[party])},
+          {'+',
+           party == kClaimant ? "Gerichtskosten nach seiner Quote"
+                              : "Gerichtskosten nach seiner Quote (§ 125 ZPO)",
+           euros(courtPart[party])},
+          {'+', "an den Gegner", euros(pays[party][s])},
+          {'-', "vom Gegner", euros(pays[other][s])}};
+      if (a.notRefunded[party].count != 0) {
+        terms.push_back({'+', "nicht erstattet", euros(a.notRefunded[party])});
+      }
+      way->steps = {
+          steps::sum(std::string("Der ") + kParties[party].name + " trägt", terms, euros(value))};
+    }
+    std::vector<steps::Term> stateTerms;
+    result.state[s] = {};
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      if (!aided_[party]) continue;
+      result.state[s] = result.state[s] + courtPart[party] + assigned[party] - passed[party];
+      stateTerms.push_back(
+          {'+', std::string("Gerichtskosten nach der Quote des ") + kParties[party].ofParty,
+           euros(courtPart[party])});
+      stateTerms.push_back({'+',
+                            std::string("Anwalt des ") + kParties[party].ofParty + " (§ 49 RVG)",
+                            euros(assigned[party])});
+      stateTerms.push_back({'-', "auf sie übergegangen (§ 59 Abs. 1 RVG)", euros(passed[party])});
+    }
+    result.inAll[s] = court + receives[kClaimant][s] + receives[kDefendant][s] +
+                      a.notRefunded[kClaimant] + a.notRefunded[kDefendant];
+    if (steps == nullptr) continue;
+    std::vector<steps::Term> inAllTerms = {
+        {'+', "Gerichtskosten", euros(court)},
+        {'+', "Anwalt des Klägers erhält", euros(receives[kClaimant][s])},
+        {'+', "Anwalt des Beklagten erhält", euros(receives[kDefendant][s])}};
+    if ((a.notRefunded[kClaimant] + a.notRefunded[kDefendant]).count != 0) {
+      inAllTerms.push_back(
+          {'+', "nicht erstattet", euros(a.notRefunded[kClaimant] + a.notRefunded[kDefendant])});
+    }
+    result.inAllSteps[s] = {
+        steps::sum(std::string("Kosten ") + instance.name, inAllTerms, euros(result.inAll[s]))};
+    (*result.stateWays)[s]->steps = {
+        steps::sum("Die Staatskasse trägt", stateTerms, euros(result.state[s]))};
+    steps->push_back(steps::aidLawyersOnly());
+    steps->push_back(steps::sum("Zu verteilende Anwaltskosten",
+                                {{'+', "des Klägers", euros(own[kClaimant])},
+                                 {'+', "des Beklagten", euros(own[kDefendant])}},
+                                euros(lawyers[s])));
+    const std::string sum = euros(lawyers[s]);
+    const std::string claimantPart = euros(shares[kClaimant][s]);
+    if (ending != nullptr) {
+      for (const std::size_t party : {kClaimant, kDefendant}) {
+        shareWays[party][s]->steps = {steps::endingShare(kParties[party].ofParty, ending->bearRule,
+                                                         shareText[party], sum,
+                                                         euros(shares[party][s]))};
+      }
+    } else {
+      const bool rounded = lawyers[s].count * lost % share.of != 0;
+      shareWays[kClaimant][s]->steps = {steps::costShare(
+          kParties[kClaimant].ofParty, shareText[kClaimant], sum, rounded, claimantPart)};
+      shareWays[kDefendant][s]->steps = {steps::remainingShare(
+          kParties[kDefendant].ofParty, sum, claimantPart, euros(shares[kDefendant][s]))};
+    }
+    for (const std::size_t payer : {kClaimant, kDefendant}) {
+      balances[payer][s]->steps = {steps::aidBalance(claimantPart, euros(own[kClaimant]),
+                                                     payer == kClaimant, aided_[1 - payer],
+                                                     euros(pays[payer][s]))};
+    }
+    refundWays[s]->steps = {steps::aidCourtRefund(euros(court), euros(refund[s]))};
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      unrefunded[party][s]->steps = {
+          steps::notRefunded(kParties[party].ofParty, euros(a.notRefunded[party] + own[party]),
+                             euros(own[party]), euros(a.notRefunded[party]))};
+    }
+  }
+  add(r, kToDistribute.key, kToDistribute.label, lawyers, total);
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    add(r, kPart[party].key, partLabel(kPart[party].label, shareText[party]), shares[party],
+        shareWays[party]);
+  }
+  // The balance in every instance: who pays whom, an aided party's part to
+  // its lawyer.
+  add(r, kBalance[0].key, aided_[kClaimant] ? kBalanceToLawyer[0].label : kBalance[0].label,
+      pays[kDefendant], balances[kDefendant]);
+  add(r, kBalance[1].key, aided_[kDefendant] ? kBalanceToLawyer[1].label : kBalance[1].label,
+      pays[kClaimant], balances[kClaimant]);
+  if (aided_[kDefendant] && !aided_[kClaimant]) {
+    add(r, kCourtRefund.key, kCourtRefund.label, refund, refundWays);
+  }
+  const ReportOptions* around = r.around();
+  if (instance.first && (around->claimantCase.businessFeeTenths != 0 ||
+                         around->defendantCase.businessFeeTenths != 0)) {
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      PerSchedule<Cents> values;
+      for (std::size_t s = 0; s < 2; ++s) {
+        const Distributed a = distributed(r, (*ledgers_)[s], instance, matter, nullptr);
+        values[s] = a.notRefunded[party];
+      }
+      add(r, kNotRefunded[party].key, kNotRefunded[party].label, values, unrefunded[party]);
+    }
+  }
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    if (aided_[party])
+      add(r, kReceives[party].key, kReceives[party].label, receives[party], receivesWays[party]);
+  }
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    add(r, kInAll[party].key, kInAll[party].label, result.borne[party], result.parts[party]);
+  }
+  add(r, kStateTotal.key, kStateTotal.label, result.state, *result.stateWays);
+  return result;
+}
+
 void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
                               const Matter& matter) {
   Split shares = split(r, instance, matter, nullptr);
-  auto& [borne, notRefunded, parts] = shares;
+  auto& borne = shares.borne;
+  auto& notRefunded = shares.notRefunded;
+  auto& parts = shares.parts;
   // Each party's part enters the sums over instances, with what no one
   // refunds it.
   for (const std::size_t party : {kClaimant, kDefendant}) {
@@ -338,6 +555,21 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
           borne[party][s] + notRefunded[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
           recordsWays_ ? &ways : nullptr);
     }
+  }
+  // Under legal aid, the state's part too, and the costs in all.
+  if (!shares.stateWays) return;
+  inAll_ = shares.inAll;
+  const std::string partName = std::string("Anteil der Staatskasse, ") + instance.name;
+  const char* baseName = instance.target == TotalsField::WithAppeal
+                             ? "Anteil der Staatskasse, erste Instanz"
+                             : "Staatskasse trägt mit Berufung";
+  for (std::size_t s = 0; s < 2; ++s) {
+    const SumWays ways = {(*shares.stateWays)[s], partName.c_str(), &stateSumWays_.withAppeal[s],
+                          baseName, &stateSumWays_[instance.target][s]};
+    stateSums_[instance.target][s] = ReckoningInCents::total(
+        shares.state[s], instance.added ? &stateSums_.withAppeal[s] : nullptr,
+        recordsWays_ ? &ways : nullptr);
+    if (recordsWays_) inAllWays_[s].steps = shares.inAllSteps[s];
   }
 }
 
@@ -384,6 +616,10 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
     }
     add(r, kCancelled[party].key, kCancelled[party].label, borne, ways);
   }
+  if (aided_[kClaimant] || aided_[kDefendant]) {
+    settlementWithAid(r, matter, parts);
+    return;
+  }
   // Around a lawsuit, what each party bears in all: with the costs
   // cancelled, that part.
   if (!aroundFirst) return;
@@ -396,6 +632,79 @@ void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& in
   }
 }
 
+void CostRisk::settlementWithAid(const ReckoningInCents& r, const Matter& matter,
+                                 const std::array<PerSchedule<Cents>, 2>& parts) {
+  const auto recorded = [&] { return Recorded<Way>(recordsWays_); };
+  std::array<Recorded<Way>, 2> receivesWays = {recorded(), recorded()};
+  std::array<Recorded<Way>, 2> totalWays = {recorded(), recorded()};
+  Recorded<Way> stateWays = recorded();
+  std::array<PerSchedule<Cents>, 2> receives;
+  std::array<PerSchedule<Cents>, 2> totals;
+  PerSchedule<Cents> state;
+  for (std::size_t s = 0; s < 2; ++s) {
+    const Ledger& ledger = (*ledgers_)[s];
+    // The court fee of the settlement, half for each party (§ 29 Nr. 2
+    // GKG); an aided party's half stays with the state, and an aided
+    // defendant's half the claimant, who advanced the fee, may claim from
+    // it (§ 31 Abs. 4 GKG is taken as not met).
+    const Cents court = ledger.courtFees(matter);
+    const std::array<Cents, 2> halves = {half(court), court - half(court)};
+    std::vector<steps::Term> stateTerms;
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      if (!aided_[party]) continue;
+      const Cost* bill = ledger.assignedBill(matter, party);
+      const Cents assigned = bill != nullptr ? bill->charged.gross() : Cents{};
+      // Each party bears its own lawyer: the assigned lawyer gets his bill
+      // from the state and nothing from the opponent.
+      receives[party][s] = assigned;
+      const bool stateKeepsHalf = party == kClaimant || aided_[kClaimant];
+      state[s] = state[s] + assigned + (stateKeepsHalf ? halves[party] : Cents{});
+      if (stateKeepsHalf) {
+        stateTerms.push_back(
+            {'+', std::string("Hälfte der Gerichtskosten des ") + kParties[party].ofParty,
+             euros(halves[party])});
+      }
+      stateTerms.push_back({'+',
+                            std::string("Anwalt des ") + kParties[party].ofParty + " (§ 49 RVG)",
+                            euros(assigned)});
+      if (receivesWays[party][s] != nullptr) {
+        receivesWays[party][s]->steps = {steps::sum(
+            std::string("Der Anwalt des ") + kParties[party].ofParty + " erhält",
+            {{'+', "aus der Staatskasse (§ 49 RVG)", euros(assigned)}}, euros(assigned))};
+      }
+    }
+    for (const std::size_t party : {kClaimant, kDefendant}) {
+      const bool owesHalf = party == kDefendant && aided_[kDefendant] && !aided_[kClaimant];
+      totals[party][s] =
+          aided_[party] ? (owesHalf ? halves[kDefendant] : Cents{}) : parts[party][s];
+      if (totalWays[party][s] == nullptr) continue;
+      if (aided_[party]) {
+        totalWays[party][s]->steps = {steps::aidedPays(
+            kParties[party].name,
+            owesHalf ? "dem Kläger, der die Gerichtsgebühr vorgeschossen hat, ihre Hälfte"
+                     : "dem Gegner erstattet er nach dem Vergleich nichts",
+            euros(totals[party][s]))};
+      } else {
+        totalWays[party][s]->steps = {
+            steps::sum(std::string("Der ") + kParties[party].name + " trägt",
+                       {{'+', "seinen Teil nach dem Vergleich", euros(parts[party][s])}},
+                       euros(totals[party][s]))};
+      }
+    }
+    if (stateWays[s] != nullptr) {
+      stateWays[s]->steps = {steps::sum("Die Staatskasse trägt", stateTerms, euros(state[s]))};
+    }
+  }
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    if (aided_[party])
+      add(r, kReceives[party].key, kReceives[party].label, receives[party], receivesWays[party]);
+  }
+  for (const std::size_t party : {kClaimant, kDefendant}) {
+    add(r, kInAll[party].key, kInAll[party].label, totals[party], totalWays[party]);
+  }
+  add(r, kStateTotal.key, kStateTotal.label, state, stateWays);
+}
+
 void CostRisk::afterTotals(const ReckoningInCents& r) {
   for (const PathRows& path : kPaths) {
     for (const std::size_t party : {kClaimant, kDefendant}) {
@@ -405,6 +714,12 @@ void CostRisk::afterTotals(const ReckoningInCents& r) {
                recordsWays_ ? &sumWays_[party][path.field][0] : nullptr,
                recordsWays_ ? &sumWays_[party][path.field][1] : nullptr);
     }
+    if (!aided_[kClaimant] && !aided_[kDefendant]) continue;
+    const RiskRow& row = kStatePaths[static_cast<std::size_t>(path.field)];
+    const auto& sum = stateSums_[path.field];
+    addRowOf(*figures_, row.key, row.label, sum[0], sum[1], r.basis(), -1,
+             recordsWays_ ? &stateSumWays_[path.field][0] : nullptr,
+             recordsWays_ ? &stateSumWays_[path.field][1] : nullptr);
   }
 }
 

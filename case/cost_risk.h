@@ -52,6 +52,13 @@ class CostRisk {
   // After the totals over instances: each party's part along each path.
   void afterTotals(const ReckoningInCents& r);
 
+  // Under legal aid, what the last judgement cost in all: the court costs
+  // and what each lawyer receives, the sum of what the parties and the
+  // state bear of it; the ways to it where recorded. None without legal
+  // aid.
+  const std::optional<PerSchedule<Cents>>& aidedInAll() const { return inAll_; }
+  const Way* aidedInAllWay(std::size_t s) const { return recordsWays_ ? &inAllWays_[s] : nullptr; }
+
   // The report of 2013 has no cost risk: its command line is refused.
   void afterJudgement(const Reckoning2013&, const RiskInstance&, const Matter&) {}
   void afterSettlement(const Reckoning2013&, const RiskInstance&, const Matter&) {}
@@ -78,12 +85,30 @@ class CostRisk {
     std::array<PerSchedule<Cents>, 2> borne;
     std::array<PerSchedule<Cents>, 2> notRefunded;
     std::array<Recorded<Way>, 2> parts;
+    // Under legal aid: what the state bears, its way, and the costs in all.
+    PerSchedule<Cents> state{};
+    std::optional<Recorded<Way>> stateWays{};
+    PerSchedule<Cents> inAll{};
+    PerSchedule<Steps> inAllSteps{};
   };
 
   // Adds the rows that split the costs of the block `matter` of
   // `instance`: by the share won, or as `ending` says.
   Split split(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
               const EndingRates* ending) const;
+  // The same where a party has legal aid: the lawyer costs alone are
+  // balanced between the parties; each party's part of the court costs,
+  // what the state pays and gets back, and what each lawyer receives.
+  Split splitWithAid(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
+                     const EndingRates* ending) const;
+  // After the settlement `matter` under legal aid, whose parts `parts`
+  // are: each party's and the state's part in the end, and what the
+  // assigned lawyers receive.
+  void settlementWithAid(const ReckoningInCents& r, const Matter& matter,
+                         const std::array<PerSchedule<Cents>, 2>& parts);
+  // The share of the costs for a block: as won, or as `ending` fixes it,
+  // and how each party's part is written.
+  std::pair<ShareWon, std::array<std::string, 2>> shareFor(const EndingRates* ending) const;
 
   // What the block `matter` of `instance` distributes, by `ledger`, and the
   // steps of its way.
@@ -114,6 +139,11 @@ class CostRisk {
   bool recordsWays_;
   std::array<TotalsOf<Cents>, 2> sums_;
   std::array<TotalsOf<Way>, 2> sumWays_;
+  std::array<bool, 2> aided_;  // legal aid, the claimant's, the defendant's
+  TotalsOf<Cents> stateSums_;
+  TotalsOf<Way> stateSumWays_;
+  std::optional<PerSchedule<Cents>> inAll_;
+  PerSchedule<Way> inAllWays_;
 };
 
 }  // namespace zeb

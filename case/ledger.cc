@@ -24,11 +24,9 @@ Cents Ledger::evidence(const Matter& matter, std::size_t party) const {
   return sum;
 }
 
-const Cost* Ledger::bill(const Matter& matter, std::size_t party) const {
+const Cost* Ledger::find(const Matter& matter, CostKind kind, std::size_t party) const {
   for (const Cost& cost : costs_) {
-    if (cost.matter == matter && cost.kind == CostKind::LawyerBill && cost.party == party) {
-      return &cost;
-    }
+    if (cost.matter == matter && cost.kind == kind && cost.party == party) return &cost;
   }
   return nullptr;
 }

@@ -38,8 +38,9 @@ constexpr Matter blockOf(InstanceSection section, int block) {
   return {Matter::Kind::Block, section, block};
 }
 
-// What a cost is.
-enum class CostKind : std::uint8_t { CourtFee, Evidence, LawyerBill };
+// What a cost is: a court fee, an evidence advance, a lawyer's bill, or
+// the bill of a lawyer assigned under legal aid, which the state pays.
+enum class CostKind : std::uint8_t { CourtFee, Evidence, LawyerBill, AssignedBill };
 
 // One cost: a court fee (advanced by the claimant, § 12 Abs. 1 GKG), the
 // witness and expert costs a party advanced (§ 17 GKG), or a party's
@@ -63,9 +64,18 @@ class Ledger {
   // The advances that `party` made in `matter`.
   Cents evidence(const Matter& matter, std::size_t party) const;
   // The bill of `party`'s lawyer in `matter`, if it had one; none else.
-  const Cost* bill(const Matter& matter, std::size_t party) const;
+  const Cost* bill(const Matter& matter, std::size_t party) const {
+    return find(matter, CostKind::LawyerBill, party);
+  }
+  // The state's bill for `party`'s lawyer assigned under legal aid in
+  // `matter`, if it had one; none else.
+  const Cost* assignedBill(const Matter& matter, std::size_t party) const {
+    return find(matter, CostKind::AssignedBill, party);
+  }
 
  private:
+  const Cost* find(const Matter& matter, CostKind kind, std::size_t party) const;
+
   std::vector<Cost> costs_;
 };
 

@@ -417,6 +417,22 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
   return v;
 }
 
+LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& rates,
+                                          std::size_t side, Steps* steps) const {
+  const ReportOptions& o = options();
+  const AssignedLawyerFee fee = assignedLawyerFee(edition(schedule), amount_);
+  if (steps != nullptr) {
+    if (fee.row == nullptr) *steps = feeWay(schedule, FeeKind::Lawyer);
+    steps->push_back(steps::assignedFee(fee));
+  }
+  // The party's clients as they are; no business fee, no payment order.
+  const CaseBills bills(fee.fee,
+                        {CaseSide{{0, o.claimantCase.clients, {}}, true},
+                         CaseSide{{0, o.defendantCase.clients, {}}, true}},
+                        false);
+  return bills.instance(side, rates, false, false, steps);
+}
+
 bool ReckoningInCents::totalsCountCostsBorne(bool first) const {
   const ReportOptions* o = around();
   return o != nullptr && (first || o->claimant.deductsVat || o->defendant.deductsVat);

@@ -279,15 +279,24 @@ class ReckoningInCents {
   // evidence.
   Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways) const;
 
+  // The bill of `side`'s lawyer assigned under legal aid for the lawyer
+  // fees of a block `rates`, as the state pays it: each fee of the § 49 RVG
+  // list (up to 4.000 euros that of § 13 RVG), raised for the party's
+  // clients, with flat rate and VAT; no business fee credited onto it.
+  LawyerBill assignedBill(Schedule schedule, const BlockRates& rates, std::size_t side,
+                          Steps* steps) const;
+
   // Whether the totals over instances count what the parties bear of the
   // judgement of an instance, the `first` or another, rather than its
   // process costs: around a lawsuit, the first instance with what came
   // before it, and every instance where a party deducts input tax.
   bool totalsCountCostsBorne(bool first) const;
 
-  // The case around the lawsuit, or none.
+  // The case around the lawsuit, or none; legal aid makes one, in which
+  // each party's lawyer has a bill of its own.
   const ReportOptions* around() const {
-    return options_ != nullptr && options_->aroundTheLawsuit ? options_ : nullptr;
+    return options_ != nullptr && (options_->aroundTheLawsuit || options_->legalAid()) ? options_
+                                                                                       : nullptr;
   }
   // Its lawyers' bills under the edition of `schedule`.
   CaseBills caseBills(Schedule schedule) const;

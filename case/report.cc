@@ -55,6 +55,7 @@ void addReport(Figures& figures, const ReportOptions& options, const Reckoning& 
     if (anyBusinessFee && (options.showPaymentOrder || options.showFirstInstance)) {
       addPreTrialSection(figures, reckoning, *ledgers);
     }
+    if (options.legalAid() && options.showFirstInstance) addAidRefusedSection(figures, reckoning);
   }
   if (options.showPaymentOrder || (options.afterPaymentOrder && options.showFirstInstance)) {
     addPaymentOrderSection(figures, reckoning, ledgers);

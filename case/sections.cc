@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -60,6 +61,15 @@ constexpr Label kPartyLawyerRows[] = {
     {"Anwaltskosten des Beklagten:", "Anwaltskosten des Beklagten:"},
 };
 constexpr const char* kPartyLawyerKeys[] = {"claimant_lawyer_costs", "defendant_lawyer_costs"};
+// Under legal aid: what the state pays a party's assigned lawyer.
+constexpr Label kAssignedRows[] = {
+    {"Anwalt des Kl\204gers aus Staatskasse (\365 49 RVG):",
+     "Anwaltskosten des Kl&auml;gers aus der Staatskasse (&sect; 49 RVG):"},
+    {"Anwalt des Beklagten aus Staatskasse (\365 49 RVG):",
+     "Anwaltskosten des Beklagten aus der Staatskasse (&sect; 49 RVG):"},
+};
+constexpr const char* kAssignedKeys[] = {"claimant_lawyer_from_state",
+                                         "defendant_lawyer_from_state"};
 constexpr Label kHalfShareRow = {"Proze\341kosten: 50 % Anteil f\201r jede Partei:",
                                  "Proze&szlig;kosten: 50 % Anteil f&uuml;r jede Partei:"};
 
@@ -255,11 +265,54 @@ std::vector<BlockRow> rowsShown(const Reckoning& r, bool first) {
 constexpr BlockRow kEndingRowsShown[] = {BlockRow::Court, BlockRow::ClaimantLawyer,
                                          BlockRow::DefendantLawyer, BlockRow::Process};
 
-// Adds the rows `shown` of a block with their labels in `rows`.
+// The bills of the lawyers assigned under legal aid in a block: each aided
+// party's, in both columns, with their ways where recorded.
+struct AssignedBills {
+  std::array<std::optional<PerSchedule<LawyerBill>>, 2> bills;
+  std::array<Recorded<Way>, 2> ways;
+};
+
+// The assigned lawyers' bills of a reform's block of `sides`' lawyer fees
+// (none: that party's lawyer did not act), recorded in `ledgers` under
+// `matter`.
+AssignedBills assignedBills(const ReckoningInCents& r, const ReportOptions& options,
+                            const std::array<const BlockRates*, 2>& sides, const Matter& matter,
+                            Ledgers* ledgers, bool recorded) {
+  AssignedBills result = {{}, {Recorded<Way>(recorded), Recorded<Way>(recorded)}};
+  const std::array<bool, 2> aided = {options.claimant.legalAid, options.defendant.legalAid};
+  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+    if (!aided[side] || sides[side] == nullptr) continue;
+    PerSchedule<LawyerBill>& bills = result.bills[side].emplace();
+    for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
+      const std::size_t s = scheduleIndex(schedule);
+      Way* way = result.ways[side][s];
+      bills[s] =
+          r.assignedBill(schedule, *sides[side], side, way != nullptr ? &way->steps : nullptr);
+      if (ledgers != nullptr) {
+        (*ledgers)[s].add({matter, CostKind::AssignedBill, side, {}, bills[s], bills[s]});
+      }
+    }
+  }
+  return result;
+}
+
+// Adds the row of `side`'s assigned lawyer, where it has one.
+template <class Reckoning>
+void addAssignedRow(Figures& figures, const Reckoning& r, AssignedBills* assigned,
+                    std::size_t side) {
+  if (assigned == nullptr || !assigned->bills[side]) return;
+  const PerSchedule<LawyerBill>& bills = *assigned->bills[side];
+  addRowOf(figures, kAssignedKeys[side], kAssignedRows[side], bills[0].gross(), bills[1].gross(),
+           r.basis(), 0, assigned->ways[side][0], assigned->ways[side][1]);
+}
+
+// Adds the rows `shown` of a block with their labels in `rows`, and under
+// legal aid the `assigned` lawyers' rows under the lawyer costs.
 template <class Reckoning, class Rows>
 void addBlock(Figures& figures, const Reckoning& r,
               const PerSchedule<typename Reckoning::Block>& values, Recorded<BlockOf<Way>>& ways,
-              const BlockRows& rows, bool first, const Rows& shown) {
+              const BlockRows& rows, bool first, const Rows& shown,
+              AssignedBills* assigned = nullptr) {
   const ReportOptions* around = r.around();
   const bool partyRows =
       std::find(std::begin(shown), std::end(shown), BlockRow::ClaimantLawyer) != std::end(shown);
@@ -276,7 +329,25 @@ void addBlock(Figures& figures, const Reckoning& r,
     addRowOf(figures, kBlockRowKeys[static_cast<std::size_t>(row)], std::move(shownLabel),
              r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row),
              wayOf(ways[1], row));
+    if (row == BlockRow::ClaimantLawyer || row == BlockRow::Gross) {
+      addAssignedRow(figures, r, assigned, kClaimantSide);
+    }
+    if (row == BlockRow::DefendantLawyer || row == BlockRow::Gross) {
+      addAssignedRow(figures, r, assigned, kDefendantSide);
+    }
   }
+}
+
+// The assigned lawyers' bills of a block where a party has legal aid; none
+// else, and none in the report of 2013.
+template <class Reckoning>
+std::optional<AssignedBills> assignedOf(const Reckoning& r, const ReportOptions& options,
+                                        const std::array<const BlockRates*, 2>& sides,
+                                        const Matter& matter, Ledgers* ledgers, bool recorded) {
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (options.legalAid()) return assignedBills(r, options, sides, matter, ledgers, recorded);
+  }
+  return std::nullopt;
 }
 
 // Records the blocks `values` of `matter` in a reform's `ledgers`.
@@ -307,15 +378,25 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
   const Matter judgementMatter = blockOf(section, kJudgementBlock);
   const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
   record(ledgers, judgementMatter, judgement);
-  addBlock(figures, r, judgement, ways, rows.judgement, first, rowsShown(r, first));
+  std::optional<AssignedBills> assigned =
+      assignedOf(r, options, {&rows.judgement.rates, &rows.judgement.rates}, judgementMatter,
+                 ledgers, recorded);
+  addBlock(figures, r, judgement, ways, rows.judgement, first, rowsShown(r, first),
+           assigned ? &*assigned : nullptr);
   if (risk != nullptr) risk->afterJudgement(r, instance, judgementMatter);
   // The totals add each judgement's process costs; around a lawsuit what
   // its parties bear of it, so that the totals are the sum of their parts.
   bool borne = false;
   bool firstBorne = false;
+  // Under legal aid with a share, what the parties and the state bear.
+  const std::optional<PerSchedule<Cents>>* aidedInAll = nullptr;
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
     borne = r.totalsCountCostsBorne(first);
     firstBorne = r.totalsCountCostsBorne(true);
+    if (risk != nullptr && risk->aidedInAll()) {
+      aidedInAll = &risk->aidedInAll();
+      borne = true;
+    }
   }
   const std::string partName =
       recorded ? std::string(borne ? "Kosten " : "Prozesskosten ") + rows.name : "";
@@ -325,7 +406,10 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
     Way borneWay;
     auto part = judgement[s].process;
     if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-      if (borne) {
+      if (aidedInAll != nullptr) {
+        part = (**aidedInAll)[s];
+        if (recorded) borneWay.steps = risk->aidedInAllWay(s)->steps;
+      } else if (borne) {
         part = costsBorne((*ledgers)[s], judgementMatter, first,
                           {options.claimant.deductsVat, options.defendant.deductsVat},
                           recorded ? &borneWay.steps : nullptr);
@@ -357,7 +441,11 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
     const Matter settlementMatter = blockOf(section, kSettlementBlock);
     const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
     record(ledgers, settlementMatter, settlement);
-    addBlock(figures, r, settlement, ways, rows.settlement, first, rowsShown(r, first));
+    std::optional<AssignedBills> settled =
+        assignedOf(r, options, {&rows.settlement.rates, &rows.settlement.rates}, settlementMatter,
+                   ledgers, recorded);
+    addBlock(figures, r, settlement, ways, rows.settlement, first, rowsShown(r, first),
+             settled ? &*settled : nullptr);
     Recorded<Way> half(recorded);
     addRowOf(figures, "half_each", kHalfShareRow,
              r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
@@ -381,7 +469,13 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
       }
       record(ledgers, matter, values);
       const BlockRows labels = {ending.rates.sides[kClaimantSide], ending.courtRow, {}, {}};
-      addBlock(figures, r, values, ways, labels, true, kEndingRowsShown);
+      std::optional<AssignedBills> endingAssigned =
+          assignedOf(r, options,
+                     {&ending.rates.sides[kClaimantSide],
+                      ending.rates.defended ? &ending.rates.sides[kDefendantSide] : nullptr},
+                     matter, ledgers, recorded);
+      addBlock(figures, r, values, ways, labels, true, kEndingRowsShown,
+               endingAssigned ? &*endingAssigned : nullptr);
       if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, matter);
     }
   }
@@ -470,6 +564,37 @@ void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Led
         return bills.businessFee(side, steps);
       },
       [](const CaseBills&, std::size_t) { return LawyerBill{}; });
+}
+
+void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning) {
+  addHeading(
+      figures, 1,
+      {"Prozesskostenhilfe abgelehnt, keine Klage", "Prozesskostenhilfe abgelehnt, keine Klage"},
+      "aid_refused");
+  constexpr BlockRates kApplication = {kNone, {{10, 3335, "Verfahrensgebühr"}, kNone, kNone}};
+  const ReportOptions* options = reckoning.around();
+  const std::array<bool, 2> aided = {options->claimant.legalAid, options->defendant.legalAid};
+  for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+    if (!aided[side]) continue;
+    Recorded<Way> ways(figures.withWays);
+    PerSchedule<Cents> gross;
+    for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
+      const std::size_t s = scheduleIndex(schedule);
+      Way* way = ways[s];
+      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+      // The fee of § 13 RVG, the party's clients raising it as they raise a
+      // procedure fee; no credit.
+      const CaseBills bills(reckoning.fee(schedule, FeeKind::Lawyer, nullptr),
+                            {CaseSide{{0, options->claimantCase.clients, {}}, true},
+                             CaseSide{{0, options->defendantCase.clients, {}}, true}},
+                            false);
+      gross[s] =
+          bills.instance(side, kApplication, false, false, way != nullptr ? &way->steps : nullptr)
+              .gross();
+    }
+    addRowOf(figures, kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],
+             reckoning.basis(), 0, ways[0], ways[1]);
+  }
 }
 
 template <class Reckoning>

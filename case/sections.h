@@ -39,6 +39,10 @@ void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning,
 // bill, which goes into `ledgers`.
 void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Ledgers& ledgers);
 
+// Under legal aid, what the application costs each aided party if it is
+// refused and no lawsuit follows: its lawyer's 1,0 fee (VV RVG Nr. 3335).
+void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning);
+
 // Adds the instance sections that `options` show, in the order of the
 // report (first instance, appeal, and both revisions), and gathers their
 // judgement process costs in `totals`, and their ways in `ways` where the

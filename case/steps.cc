@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <limits>
 
 #include "report/figures.h"
 #include "report/german.h"
@@ -42,6 +43,20 @@ std::string fee(FeeKind kind, const FeeSteps& steps) {
               atBound.c_str(), germanNumber(std::to_string(steps.steps)).c_str(),
               wholeEuros(steps.stepSize).c_str(), euros(steps.perStep).c_str(),
               euros(steps.fee).c_str());
+}
+
+std::string assignedFee(const AssignedLawyerFee& fee) {
+  const char* name = "Gebühr des beigeordneten Anwalts (§ 49 RVG)";
+  if (fee.row == nullptr) {
+    return line("%s, Wert bis %s: die Gebühr nach § 13 RVG, %s", name,
+                wholeEuros(kAssignedListAbove).c_str(), euros(fee.fee).c_str());
+  }
+  if (fee.row->upTo == std::numeric_limits<std::uint64_t>::max()) {
+    return line("%s, Wert über %s: %s", name, wholeEuros((fee.row - 1)->upTo).c_str(),
+                euros(fee.fee).c_str());
+  }
+  return line("%s, Wert bis %s: %s", name, wholeEuros(fee.row->upTo).c_str(),
+              euros(fee.fee).c_str());
 }
 
 std::string feeIn32Bits(const std::string& value) {
@@ -342,6 +357,57 @@ std::string cancelledInAll(const std::string& value) {
       "Kosten gegeneinander aufgehoben (§ 98 ZPO): die Hälfte der Gerichtskosten und die eigenen "
       "Anwaltskosten, wie oben: %s",
       value.c_str());
+}
+
+std::string sum(const std::string& intro, const std::vector<Term>& terms,
+                const std::string& value) {
+  std::string text = intro + ": ";
+  for (std::size_t i = 0; i < terms.size(); ++i) {
+    if (i != 0) text.append(terms[i].sign == '-' ? " - " : " + ");
+    text.append(terms[i].name).append(" ").append(terms[i].amount);
+  }
+  return text + " = " + value;
+}
+
+std::string aidLawyersOnly() {
+  return "Mit Prozesskostenhilfe gleichen die Parteien nur die Anwaltskosten aus; die "
+         "Gerichtskosten stehen außerhalb des Ausgleichs";
+}
+
+std::string aidBalance(const std::string& borne, const std::string& claimantCosts,
+                       bool claimantPays, bool toLawyer, const std::string& value) {
+  const char* payment = claimantPays
+                            ? (toLawyer ? "der Kläger zahlt dem Anwalt des Beklagten (§ 126 ZPO)"
+                                        : "der Kläger zahlt dem Beklagten (§ 123 ZPO)")
+                            : (toLawyer ? "der Beklagte zahlt dem Anwalt des Klägers (§ 126 ZPO)"
+                                        : "der Beklagte zahlt dem Kläger (§ 123 ZPO)");
+  return line(
+      "Ausgleich der Anwaltskosten: der Kläger trägt %s, seine Anwaltskosten sind %s: %s %s",
+      borne.c_str(), claimantCosts.c_str(), payment, value.c_str());
+}
+
+std::string aidCourtRefund(const std::string& court, const std::string& value) {
+  return line(
+      "Gerichtskosten %s, vom Kläger vorgeschossen; den Anteil des Beklagten mit "
+      "Prozesskostenhilfe erstattet ihm die Staatskasse (§ 31 Abs. 3 GKG): %s",
+      court.c_str(), value.c_str());
+}
+
+std::string aidKept(const std::string& received, const std::string& regular,
+                    const std::string& assigned, const std::string& difference,
+                    const std::string& kept, const std::string& passed) {
+  return line(
+      "Vom Gegner %s; davon behält der Anwalt zuerst den Unterschied zur Regelvergütung, "
+      "%s - %s = %s: %s; der Rest, %s, geht auf die Staatskasse über (§ 59 Abs. 1 RVG)",
+      received.c_str(), regular.c_str(), assigned.c_str(), difference.c_str(), kept.c_str(),
+      passed.c_str());
+}
+
+std::string aidedPays(const char* party, const char* owed, const std::string& value) {
+  return line(
+      "Mit Prozesskostenhilfe zahlt der %s keine Gerichtskosten und seinem Anwalt nichts "
+      "(§ 122 Abs. 1 Nr. 1 a und Nr. 3 ZPO); %s (§ 123 ZPO): %s",
+      party, owed, value.c_str());
 }
 
 }  // namespace zeb::steps

@@ -4,6 +4,7 @@
 // are shown ("1.078,44 €").
 #pragma once
 #include <string>
+#include <vector>
 
 #include "case/reckoning.h"
 #include "fees/fee_schedule.h"
@@ -20,6 +21,11 @@ std::string cappedAmount(const std::string& value);
 // A full fee from its table: "Gerichtsgebühr (§ 34 GKG, Anlage 2): bis
 // 2.000 € 103,00 €, dazu 3 angefangene 1.000 € zu je 22,50 € = 170,50 €".
 std::string fee(FeeKind kind, const FeeSteps& steps);
+
+// The 1,0 fee of a lawyer assigned under legal aid: "Gebühr des
+// beigeordneten Anwalts (§ 49 RVG), Wert bis 10.000 €: 374,00 €"; up to
+// 4.000 euros the fee of § 13 RVG.
+std::string assignedFee(const AssignedLawyerFee& fee);
 
 // The fee of the report of 2013 after its 32-bit arithmetic, where that
 // changed it.
@@ -249,5 +255,46 @@ std::string costsBorne(const std::string& court, const std::string& evidence,
 // aufgehoben (§ 98 ZPO): die Hälfte der Gerichtskosten und die eigenen
 // Anwaltskosten, wie oben: 4.322,80 €".
 std::string cancelledInAll(const std::string& value);
+
+// Legal aid (Prozesskostenhilfe) without installments.
+
+// One term of a sum: its sign, what it is and its amount.
+struct Term {
+  char sign;  // '+' or '-'; the first term's is not written
+  std::string name;
+  std::string amount;
+};
+
+// A sum of its terms: "Der Beklagte trägt: eigene Anwaltskosten 1.963,50 €
+// + Gerichtskosten nach seiner Quote (§ 125 ZPO) 509,40 € + an den Gegner
+// 392,70 € = 2.865,60 €".
+std::string sum(const std::string& intro, const std::vector<Term>& terms, const std::string& value);
+
+// "Mit Prozesskostenhilfe gleichen die Parteien nur die Anwaltskosten aus;
+// die Gerichtskosten stehen außerhalb des Ausgleichs".
+std::string aidLawyersOnly();
+
+// "Ausgleich der Anwaltskosten: der Kläger trägt 1.570,80 €, seine
+// Anwaltskosten sind 1.963,50 €: der Beklagte zahlt dem Anwalt des Klägers
+// (§ 126 ZPO) 392,70 €".
+std::string aidBalance(const std::string& borne, const std::string& claimantCosts,
+                       bool claimantPays, bool toLawyer, const std::string& value);
+
+// "Gerichtskosten 849,00 €, vom Kläger vorgeschossen; den Anteil des
+// Beklagten, 509,40 €, erstattet ihm die Staatskasse (§ 31 Abs. 3 GKG)".
+std::string aidCourtRefund(const std::string& court, const std::string& value);
+
+// What the aided party's lawyer keeps of the opponent's payment: "Vom
+// Gegner 392,70 €; davon behält der Anwalt zuerst den Unterschied zur
+// Regelvergütung, 1.963,50 € - 1.136,45 € = 827,05 €: 392,70 €; der Rest,
+// 0,00 €, geht auf die Staatskasse über (§ 59 Abs. 1 RVG)".
+std::string aidKept(const std::string& received, const std::string& regular,
+                    const std::string& assigned, const std::string& difference,
+                    const std::string& kept, const std::string& passed);
+
+// "Mit Prozesskostenhilfe zahlt der Kläger keine Gerichtskosten und seinem
+// Anwalt nichts (§ 122 Abs. 1 Nr. 1 a und Nr. 3 ZPO); dem Gegner erstattet
+// er (§ 123 ZPO): 0,00 €", where `owed` says what it owes the opponent.
+std::string aidedPays(const char* party, const char* owed, const std::string& value);
 
 }  // namespace zeb::steps

@@ -62,13 +62,30 @@ constexpr Bracket kBrackets2025[] = {
     {  kNoBound,  50'000,   {21'000},  {17'500}},
 };
 
+// The fees of a lawyer assigned under legal aid above 4.000 euros (§ 49
+// RVG), as of 01.01.2021 and of 01.06.2025.
+constexpr AssignedFee kAssigned2021[] = {
+    { 5'000, {28'400}}, { 6'000, {29'500}}, { 7'000, {30'600}}, { 8'000, {31'700}},
+    { 9'000, {32'800}}, {10'000, {33'900}}, {13'000, {35'400}}, {16'000, {36'900}},
+    {19'000, {38'400}}, {22'000, {39'900}}, {25'000, {41'400}}, {30'000, {45'300}},
+    {35'000, {49'200}}, {40'000, {53'100}}, {45'000, {57'000}}, {50'000, {60'900}},
+    {kNoBound, {65'900}},
+};
+constexpr AssignedFee kAssigned2025[] = {
+    { 5'000, {31'900}}, { 6'000, {33'000}}, { 7'000, {34'100}}, { 8'000, {35'200}},
+    { 9'000, {36'300}}, {10'000, {37'400}}, {13'000, {38'900}}, {16'000, {40'400}},
+    {19'000, {41'900}}, {22'000, {43'400}}, {25'000, {44'900}}, {30'000, {48'800}},
+    {35'000, {52'700}}, {40'000, {56'600}}, {45'000, {60'500}}, {50'000, {64'400}},
+    {65'000, {69'200}}, {80'000, {73'900}}, {kNoBound, {78'600}},
+};
+
 // The editions, each with its payment-order minimum (KV GKG Nr. 1100).
 constexpr Edition kEditions[] = {
-    //  in force from  until         first  court     lawyer    brackets        payment order
-    {nullptr,      "31.07.2013",  300, {2'500}, {2'500}, kBrackets2004, {2'300}},
-    {"01.08.2013", "31.12.2020",  500, {3'500}, {4'500}, kBrackets2013, {3'200}},
-    {"01.01.2021", "31.05.2025",  500, {3'800}, {4'900}, kBrackets2021, {3'600}},
-    {"01.06.2025", nullptr,       500, {4'000}, {5'150}, kBrackets2025, {3'800}},
+    //  in force from  until         first  court     lawyer    brackets        payment order  § 49
+    {nullptr,      "31.07.2013",  300, {2'500}, {2'500}, kBrackets2004, {2'300}, {}},
+    {"01.08.2013", "31.12.2020",  500, {3'500}, {4'500}, kBrackets2013, {3'200}, {}},
+    {"01.01.2021", "31.05.2025",  500, {3'800}, {4'900}, kBrackets2021, {3'600}, kAssigned2021},
+    {"01.06.2025", nullptr,       500, {4'000}, {5'150}, kBrackets2025, {3'800}, kAssigned2025},
 };
 
 // clang-format on
@@ -83,6 +100,14 @@ constexpr std::uint64_t wholeEuros(Cents sum) {
 const Edition& editionOf(Reform reform, Schedule schedule) {
   // Each reform's old column is the edition the reform before it brought.
   return kEditions[static_cast<std::size_t>(reform) + (schedule == Schedule::Old ? 0 : 1)];
+}
+
+AssignedLawyerFee assignedLawyerFee(const Edition& edition, std::uint64_t amount) {
+  if (amount <= kAssignedListAbove) return {feeInCents(edition, amount, FeeKind::Lawyer), nullptr};
+  for (const AssignedFee& row : edition.assignedFees) {
+    if (amount <= row.upTo) return {row.fee, &row};
+  }
+  return {edition.assignedFees.back().fee, &edition.assignedFees.back()};
 }
 
 std::uint64_t startedSteps(std::uint64_t a, std::uint64_t b) {

@@ -27,9 +27,17 @@ struct Bracket {
   Cents lawyerPerStep;
 };
 
+// A row of the fees of a lawyer assigned under legal aid (§ 49 RVG): the
+// fee for a value up to `upTo` (the last row without a bound).
+struct AssignedFee {
+  std::uint64_t upTo;
+  Cents fee;
+};
+
 // One edition of the fee statutes: fixed fees up to `firstUpTo`, then its
-// brackets in ascending order, the last without a bound; and the least fee
-// of the payment-order procedure (KV GKG Nr. 1100).
+// brackets in ascending order, the last without a bound; the least fee of
+// the payment-order procedure (KV GKG Nr. 1100); and the list of § 49 RVG
+// above 4.000 euros, where this program holds it.
 struct Edition {
   const char* inForceFrom;   // "01.06.2025"; nullptr for the first edition here
   const char* inForceUntil;  // "31.05.2025"; nullptr for the edition in force
@@ -38,6 +46,7 @@ struct Edition {
   Cents lawyerUpToFirst;
   std::span<const Bracket> brackets;
   Cents paymentOrderMinimum;
+  std::span<const AssignedFee> assignedFees;
 };
 
 // The reforms a report compares, each by its date of entry into force: the
@@ -79,6 +88,19 @@ FeeSteps feeSteps(const Edition& edition, std::uint64_t amount, FeeKind kind);
 inline Cents feeInCents(const Edition& edition, std::uint64_t amount, FeeKind kind) {
   return feeSteps(edition, amount < kValueCap ? amount : kValueCap, kind).fee;
 }
+
+// Up to this value an assigned lawyer's fee is the fee of § 13 RVG; above
+// it the list of § 49 RVG.
+inline constexpr std::uint64_t kAssignedListAbove = 4'000;
+
+// The 1,0 fee of a lawyer assigned under legal aid for `amount` under
+// `edition`, and the row of the § 49 list it comes from (none: the § 13
+// fee). The edition must hold the list.
+struct AssignedLawyerFee {
+  Cents fee;
+  const AssignedFee* row;
+};
+AssignedLawyerFee assignedLawyerFee(const Edition& edition, std::uint64_t amount);
 
 // A full fee of the report of 2013 in whole euros: a signed 32-bit result
 // widened with its sign to 64 bits and read as unsigned, so a negative

@@ -31,6 +31,36 @@ TEST(StartedSteps, CountsARemainderAsOneMoreStep) {
   }
 }
 
+// The 1,0 fee of an assigned lawyer (§ 49 RVG): the § 13 fee up to 4.000
+// euros, then the list's row for the value, in the editions of 2021 and
+// 2025 (the § 13 fees at 4.000 worked by hand from the step rule).
+TEST(AssignedLawyerFee, TheListAbove4000Euros) {
+  struct Case {
+    std::uint64_t amount;
+    std::int64_t of2021, of2025;  // cents
+    bool listed;
+  };
+  const Edition& of2021 = editionOf(Reform::Of2025, Schedule::Old);
+  const Edition& of2025 = editionOf(Reform::Of2025, Schedule::New);
+  for (const Case& c : {Case{1, 4'900, 5'150, false},
+                        {4'000, 27'800, 29'500, false},
+                        {4'001, 28'400, 31'900, true},
+                        {10'000, 33'900, 37'400, true},
+                        {10'001, 35'400, 38'900, true},
+                        {50'000, 60'900, 64'400, true},
+                        {50'001, 65'900, 69'200, true},
+                        {80'001, 65'900, 78'600, true},
+                        {30'000'000, 65'900, 78'600, true}}) {
+    SCOPED_TRACE(c.amount);
+    const AssignedLawyerFee fee2021 = assignedLawyerFee(of2021, c.amount);
+    const AssignedLawyerFee fee2025 = assignedLawyerFee(of2025, c.amount);
+    EXPECT_EQ(fee2021.fee.count, c.of2021);
+    EXPECT_EQ(fee2025.fee.count, c.of2025);
+    EXPECT_EQ(fee2021.row != nullptr, c.listed);
+    EXPECT_EQ(fee2025.row != nullptr, c.listed);
+  }
+}
+
 // Whole euros for both kinds under both schedules, from the statutes' tables
 // and the step rules worked by hand.
 TEST(ScheduleFee, WorkedValues) {

@@ -22,7 +22,7 @@ enum EntryKind { kPlain, kFormat, kMinimum, kEditions, kNumber };
 // The reports an entry belongs to: every report, that of 2013, the
 // reforms'; those with a cost risk (-O), with or without the case around
 // the lawsuit (-GK, -mahn ...); those with that case; those that show how
-// a first instance ends (-ruecknahme ...).
+// a first instance ends (-ruecknahme ...); those with legal aid (-pkhK ...).
 enum EntryLaw {
   kEvery,
   kOnly2013,
@@ -32,6 +32,7 @@ enum EntryLaw {
   kCostRiskWithCase,
   kOnlyCase,
   kOnlyEndings,
+  kOnlyAid,
 };
 
 struct NoteEntry {
@@ -155,7 +156,9 @@ constexpr NoteEntry kHtmlNotes[] = {
      "Wer Vorsteuer abzieht (-vorsteuerK, -vorsteuerB), tr&auml;gt und verlangt seine Anwaltskosten ohne Umsatzsteuer (&sect;&nbsp;104 Abs.&nbsp;2 Satz&nbsp;3 ZPO). Beim Vergleich gelten die Kosten als gegeneinander aufgehoben (&sect;&nbsp;98 ZPO). Kein Gesetz rundet die Anteile: das Programm rundet den Anteil des Kl&auml;gers auf den Cent, einen halben Cent aufw&auml;rts; der Beklagte tr&auml;gt den Rest.</li>", kFormat, kOnlyCostRisk},
     // 15, or 14 without a cost risk: the case around the lawsuit
     {"<li>" CASE_NOTE_HTML "</li>", kFormat, kOnlyCase},
-    // after those: how the first instance ends
+    // after those: legal aid
+    {"<li>Prozesskostenhilfe (-pkhK, -pkhB): Sie deckt nicht die Kosten des Gegners: wer verliert, erstattet dem Gegner dessen Anwaltskosten nach der Quote wie jeder andere (&sect;&nbsp;123 ZPO). Sie wird f&uuml;r jede Instanz bewilligt (&sect;&nbsp;119 Abs.&nbsp;1 ZPO); die Zeilen nehmen sie ohne Raten in jeder gezeigten Instanz an. Die Partei zahlt dann keine Gerichtskosten und keine Vorsch&uuml;sse (&sect;&nbsp;122 Abs.&nbsp;1 Nr.&nbsp;1 a ZPO; &sect;&nbsp;14 Nr.&nbsp;1 GKG), ihr Anwalt kann von ihr nichts verlangen (&sect;&nbsp;122 Abs.&nbsp;1 Nr.&nbsp;3 ZPO). Die Staatskasse zahlt ihm die Geb&uuml;hren des &sect;&nbsp;49 RVG, bis 4.000&nbsp;%s Wert die des &sect;&nbsp;13 RVG, mit einer Auslagenpauschale von 20&nbsp;%% dieser Geb&uuml;hren, h&ouml;chstens 20,00&nbsp;%s, und Umsatzsteuer. Vom Gegner, der verliert, kann er seine volle Verg&uuml;tung verlangen (&sect;&nbsp;126 ZPO); davon beh&auml;lt er zuerst den Unterschied zu dem, was die Staatskasse ihm zahlt, der Rest geht auf sie &uuml;ber (&sect;&nbsp;59 Abs.&nbsp;1 RVG). Die Parteien gleichen in jeder Instanz nur die Anwaltskosten aus. Die Gerichtskosten tr&auml;gt jede Partei ohne Prozesskostenhilfe nach ihrer Quote (&sect;&nbsp;125 ZPO), die einer Partei mit Prozesskostenhilfe die Staatskasse; dem Kl&auml;ger, der sie vorgeschossen hat, erstattet die Staatskasse den Anteil des Beklagten mit Prozesskostenhilfe (&sect;&nbsp;31 Abs.&nbsp;3 GKG). Beim Vergleich tr&auml;gt jede Partei die H&auml;lfte der Gerichtsgeb&uuml;hr (&sect;&nbsp;29 Nr.&nbsp;2 GKG) und ihren eigenen Anwalt; die H&auml;lfte eines Kl&auml;gers mit Prozesskostenhilfe bleibt bei der Staatskasse, der Beklagte zahlt seine (&sect;&nbsp;125 Abs.&nbsp;2 ZPO); die H&auml;lfte eines Beklagten mit Prozesskostenhilfe kann der Kl&auml;ger, der die Geb&uuml;hr vorgeschossen hat, von ihm verlangen (&sect;&nbsp;123 ZPO): die Zeilen nehmen an, dass das Gericht den Vergleich nicht mit der Feststellung nach &sect;&nbsp;31 Abs.&nbsp;4 GKG vorgeschlagen hat. Mit -O z&auml;hlen die Gesamtkosten mehrerer Instanzen die Gerichtskosten und was jeder Anwalt erh&auml;lt: so viel, wie Kl&auml;ger, Beklagter und Staatskasse zusammen tragen. Die vorgerichtliche Gesch&auml;ftsgeb&uuml;hr deckt die Prozesskostenhilfe nicht. Nicht berechnet werden Prozesskostenhilfe mit Raten (&sect;&nbsp;115 ZPO, &sect;&nbsp;50 RVG) und f&uuml;r einen Teil der Forderung, nach einem Mahnverfahren, neben dem Vorsteuerabzug, mit Zeugen und Sachverst&auml;ndigen und neben einer Gesch&auml;ftsgeb&uuml;hr der Partei mit Prozesskostenhilfe. Wird die Prozesskostenhilfe abgelehnt und folgt keine Klage, schuldet die Partei ihrem Anwalt eine Geb&uuml;hr von 1,0 (Nr.&nbsp;3335 VV RVG) nach dem Wert der Forderung (Abschnitt &bdquo;Prozesskostenhilfe abgelehnt, keine Klage&ldquo;), 1,2 mehr mit einem Termin, 1,0 mehr mit einer Einigung, je mit Auslagenpauschale und Umsatzsteuer; eine Gerichtsgeb&uuml;hr f&auml;llt nicht an, und keine Seite erstattet der anderen etwas (&sect;&nbsp;118 Abs.&nbsp;1 Satz&nbsp;4 ZPO). Folgt die Klage, geht die Geb&uuml;hr in deren Verfahrensgeb&uuml;hr auf (&sect;&nbsp;16 Nr.&nbsp;2 RVG).</li>", kFormat, kOnlyAid},
+    // then how the first instance ends
     {"<li>Wie der Prozess endet (-ruecknahme, -anerkenntnis, -versaeumnis): Die Zeilen der Klager&uuml;cknahme nehmen an, dass der Kl&auml;ger die Klage vor dem Schluss der m&uuml;ndlichen Verhandlung zur&uuml;cknimmt und keine streitige Kostenentscheidung nach &sect;&nbsp;269 Abs.&nbsp;3 Satz&nbsp;3 ZPO folgt; sonst bleibt es bei 3,0 Gerichtsgeb&uuml;hren. Die Geb&uuml;hr erm&auml;&szlig;igt sich auf 1,0 (KV GKG Nr.&nbsp;1211), die Kosten tr&auml;gt der Kl&auml;ger (&sect;&nbsp;269 Abs.&nbsp;3 Satz&nbsp;2 ZPO). Das Anerkenntnisurteil ergeht in diesen Zeilen ohne m&uuml;ndliche Verhandlung (&sect;&nbsp;307 ZPO): 1,0 Gerichtsgeb&uuml;hr; die Terminsgeb&uuml;hr entsteht auch so (Nr.&nbsp;3104 Anm. Abs.&nbsp;1 Nr.&nbsp;1 VV RVG), eine Einigungsgeb&uuml;hr nicht (Nr.&nbsp;1000 Anm. Abs.&nbsp;1 VV RVG). Die Kosten tr&auml;gt der Beklagte (&sect;&nbsp;91 ZPO); hat er keinen Anlass zur Klage gegeben und sofort anerkannt, tr&auml;gt sie der Kl&auml;ger (&sect;&nbsp;93 ZPO): das rechnet das Programm nicht. Das Vers&auml;umnisurteil ergeht in diesen Zeilen im schriftlichen Vorverfahren (&sect;&nbsp;331 Abs.&nbsp;3 ZPO) gegen einen Beklagten, der sich nicht verteidigt hat und keinen Anwalt bestellt: die Gerichtsgeb&uuml;hr bleibt bei 3,0, der Anwalt des Kl&auml;gers erh&auml;lt eine Terminsgeb&uuml;hr von 0,5 (Nr.&nbsp;3105 Anm. Abs.&nbsp;1 Nr.&nbsp;2 VV RVG); die Kosten tr&auml;gt der Beklagte (&sect;&nbsp;91 ZPO). Der Kl&auml;ger hat 3,0 Gerichtsgeb&uuml;hren vorausgezahlt (&sect;&nbsp;12 Abs.&nbsp;1 GKG); erm&auml;&szlig;igt sich die Geb&uuml;hr, zahlt der Staat ihm den Unterschied zur&uuml;ck, und der Ausgleich (-O) rechnet mit der erm&auml;&szlig;igten Geb&uuml;hr. Nach R&uuml;cknahme und Anerkenntnis erh&auml;lt der Anwalt des Beklagten in diesen Zeilen die Verfahrensgeb&uuml;hr von 1,3: er hat einen Schriftsatz mit Antr&auml;gen eingereicht; endete sein Auftrag vorher, erhielte er 0,8 (Nr.&nbsp;3101 VV RVG). Jedes Ende nimmt an, dass kein Beweis erhoben wurde: Kosten f&uuml;r Zeugen und Sachverst&auml;ndige (-beweisK, -beweisB) z&auml;hlen dort nicht. Die Gesamtkosten &uuml;ber die Instanzen rechnen mit dem streitigen Urteil.</li>", kPlain, kOnlyEndings},
     // 30: ends the list and the notes block
     {"</ol>\n"
@@ -272,6 +275,26 @@ constexpr NoteEntry kTextNotes[] = {
     // the case around the lawsuit
     {"", kNumber, kOnlyCase, true},
     {CASE_NOTE_TEXT, kFormat, kOnlyCase},
+    // legal aid
+    {"", kNumber, kOnlyAid, true},
+    {"Prozesskostenhilfe (-pkhK, -pkhB): Sie deckt nicht die Kosten des Gegners: wer verliert, erstattet dem Gegner dessen Anwaltskosten nach der Quote wie jeder\n"
+     "    andere (\365 123 ZPO). Sie wird f\201r jede Instanz bewilligt (\365 119 Abs. 1 ZPO); die Zeilen nehmen sie ohne Raten in jeder gezeigten Instanz an. Die Partei zahlt\n"
+     "    dann keine Gerichtskosten und keine Vorsch\201sse (\365 122 Abs. 1 Nr. 1 a ZPO; \365 14 Nr. 1 GKG), ihr Anwalt kann von ihr nichts verlangen (\365 122 Abs. 1 Nr. 3\n"
+     "    ZPO). Die Staatskasse zahlt ihm die Geb\201hren des \365 49 RVG, bis 4.000 %s Wert die des \365 13 RVG, mit einer Auslagenpauschale von 20 %% dieser Geb\201hren,\n"
+     "    h\224chstens 20,00 %s, und Umsatzsteuer. Vom Gegner, der verliert, kann er seine volle Verg\201tung verlangen (\365 126 ZPO); davon beh\204lt er zuerst den Unterschied\n"
+     "    zu dem, was die Staatskasse ihm zahlt, der Rest geht auf sie \201ber (\365 59 Abs. 1 RVG). Die Parteien gleichen in jeder Instanz nur die Anwaltskosten aus. Die\n"
+     "    Gerichtskosten tr\204gt jede Partei ohne Prozesskostenhilfe nach ihrer Quote (\365 125 ZPO), die einer Partei mit Prozesskostenhilfe die Staatskasse; dem Kl\204ger,\n"
+     "    der sie vorgeschossen hat, erstattet die Staatskasse den Anteil des Beklagten mit Prozesskostenhilfe (\365 31 Abs. 3 GKG). Beim Vergleich tr\204gt jede Partei die\n"
+     "    H\204lfte der Gerichtsgeb\201hr (\365 29 Nr. 2 GKG) und ihren eigenen Anwalt; die H\204lfte eines Kl\204gers mit Prozesskostenhilfe bleibt bei der Staatskasse, der\n"
+     "    Beklagte zahlt seine (\365 125 Abs. 2 ZPO); die H\204lfte eines Beklagten mit Prozesskostenhilfe kann der Kl\204ger, der die Geb\201hr vorgeschossen hat, von ihm\n"
+     "    verlangen (\365 123 ZPO): die Zeilen nehmen an, dass das Gericht den Vergleich nicht mit der Feststellung nach \365 31 Abs. 4 GKG vorgeschlagen hat. Mit -O z\204hlen\n"
+     "    die Gesamtkosten mehrerer Instanzen die Gerichtskosten und was jeder Anwalt erh\204lt: so viel, wie Kl\204ger, Beklagter und Staatskasse zusammen tragen. Die\n"
+     "    vorgerichtliche Gesch\204ftsgeb\201hr deckt die Prozesskostenhilfe nicht. Nicht berechnet werden Prozesskostenhilfe mit Raten (\365 115 ZPO, \365 50 RVG) und f\201r einen\n"
+     "    Teil der Forderung, nach einem Mahnverfahren, neben dem Vorsteuerabzug, mit Zeugen und Sachverst\204ndigen und neben einer Gesch\204ftsgeb\201hr der Partei mit\n"
+     "    Prozesskostenhilfe. Wird die Prozesskostenhilfe abgelehnt und folgt keine Klage, schuldet die Partei ihrem Anwalt eine Geb\201hr von 1,0 (Nr. 3335 VV RVG) nach\n"
+     "    dem Wert der Forderung (Abschnitt \"Prozesskostenhilfe abgelehnt, keine Klage\"), 1,2 mehr mit einem Termin, 1,0 mehr mit einer Einigung, je mit\n"
+     "    Auslagenpauschale und Umsatzsteuer; eine Gerichtsgeb\201hr f\204llt nicht an, und keine Seite erstattet der anderen etwas (\365 118 Abs. 1 Satz 4 ZPO). Folgt die\n"
+     "    Klage, geht die Geb\201hr in deren Verfahrensgeb\201hr auf (\365 16 Nr. 2 RVG).", kFormat, kOnlyAid},
     // how the first instance ends
     {"", kNumber, kOnlyEndings, true},
     {"Wie der Prozess endet (-ruecknahme, -anerkenntnis, -versaeumnis): Die Zeilen der Klager\201cknahme nehmen an, dass der Kl\204ger die Klage vor dem Schluss der\n"
@@ -366,6 +389,8 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
         return costRisk && around;
       case kOnlyCase:
         return around;
+      case kOnlyAid:
+        return reform != Reform::Of2013 && options.legalAid();
       case kOnlyEndings:
         break;
     }

@@ -26,6 +26,7 @@ struct ShareWon {
 struct PartyLawyer {
   bool inFirstInstance = true;  // cleared by -ohneK, -ohneB: no lawyer there
   bool deductsVat = false;      // set by -vorsteuerK, -vorsteuerB: its costs without VAT
+  bool legalAid = false;        // set by -pkhK, -pkhB: legal aid without installments
 };
 
 // A party's case around the lawsuit, in a reform's report: the business fee
@@ -65,6 +66,9 @@ struct ReportOptions {
   PartyCase defendantCase;         // -GB, -auftraggeberB, -beweisB
   // -ruecknahme, -anerkenntnis, -versaeumnis, by Ending.
   std::array<bool, kEndings> endings{};
+
+  // Whether either party has legal aid (-pkhK, -pkhB).
+  bool legalAid() const { return claimant.legalAid || defendant.legalAid; }
 
   bool shows(Ending ending) const { return endings[static_cast<std::size_t>(ending)]; }
   bool anyEnding() const { return endings[0] || endings[1] || endings[2]; }

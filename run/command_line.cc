@@ -19,7 +19,7 @@ namespace {
 // What a switch word needs beside itself: nothing, a share (a party's
 // switch of the cost risk), or a reform (a word of the case around the
 // lawsuit, or of how it ends).
-enum class Needs { Nothing, Share, ReformForCase, ReformForEnding };
+enum class Needs { Nothing, Share, ReformForCase, ReformForEnding, ReformForAid };
 
 struct SwitchWord {
   const char* word;
@@ -53,6 +53,8 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-vorsteuerK", [](ReportOptions& o) { o.claimant.deductsVat = true; }, Needs::Share},
     {"-vorsteuerB", [](ReportOptions& o) { o.defendant.deductsVat = true; }, Needs::Share},
     {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, Needs::ReformForCase},
+    {"-pkhK", [](ReportOptions& o) { o.claimant.legalAid = true; }, Needs::ReformForAid},
+    {"-pkhB", [](ReportOptions& o) { o.defendant.legalAid = true; }, Needs::ReformForAid},
     {"-ruecknahme", [](ReportOptions& o) { endWith(o, Ending::Withdrawal); }, Needs::ReformForEnding},
     {"-anerkenntnis", [](ReportOptions& o) { endWith(o, Ending::Acknowledgement); }, Needs::ReformForEnding},
     {"-versaeumnis", [](ReportOptions& o) { endWith(o, Ending::DefaultJudgment); }, Needs::ReformForEnding},
@@ -210,6 +212,27 @@ bool isCaseWord(const char* argument) {
 bool isEndingWord(const char* argument) {
   const SwitchWord* word = switchWordOf(argument);
   return word != nullptr && word->needs == Needs::ReformForEnding;
+}
+
+// A word of legal aid, which the reform of 2025 alone computes: the party
+// it names, 0 the claimant or 1 the defendant; none for another word.
+std::optional<std::size_t> aidedParty(const char* argument) {
+  if (std::strcmp(argument, "-pkhK") == 0) return 0;
+  if (std::strcmp(argument, "-pkhB") == 0) return 1;
+  return std::nullopt;
+}
+
+// Whether legal aid for `party` is not computed together with `argument`:
+// the party without a lawyer, a payment order before the lawsuit, a party
+// that deducts input tax, witnesses and experts, the aided party's
+// business fee.
+bool notWithAid(const char* argument, std::size_t party) {
+  const char* own[] = {"-ohneK", "-ohneB"};
+  const char* business[] = {"-GK", "-GB"};
+  return std::strcmp(argument, own[party]) == 0 || std::strcmp(argument, "-mahn") == 0 ||
+         std::strncmp(argument, "-vorsteuer", 10) == 0 ||
+         std::strncmp(argument, "-beweis", 7) == 0 ||
+         std::strncmp(argument, business[party], 3) == 0;
 }
 
 // A word -O...: a share, or an attempt at one.
@@ -420,6 +443,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   int endingAt = 0;
   int unknownAt = 0;
   std::array<int, 2> clientsAt = {};  // the claimant's, the defendant's
+  std::array<int, 2> aidAt = {};      // likewise
   for (int i = 1; i < count && count > 2; ++i) {
     if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) {
       // A word that is no share but meant another (-Ohnek) is unknown to a
@@ -440,7 +464,12 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     // The amount's own place holds no word.
     if (unknownAt == 0 && i > 1 && !isKnownWord(arguments[i])) unknownAt = i;
     if (isClientsWord(arguments[i])) clientsAt[valuedWordOf(arguments[i])->claimant ? 0 : 1] = i;
+    if (const std::optional<std::size_t> party = aidedParty(arguments[i]); party && i > 1) {
+      if (aidAt[*party] == 0) aidAt[*party] = i;
+    }
   }
+  const int anyAidAt =
+      aidAt[0] != 0 && (aidAt[1] == 0 || aidAt[0] < aidAt[1]) ? aidAt[0] : aidAt[1];
   if (options.shareWon && options.reform == Reform::Of2013) {
     int shareAt = 1;
     while (!isShareWord(arguments[shareAt])) ++shareAt;
@@ -448,6 +477,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   }
   if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
   if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
+  if (anyAidAt != 0 && options.reform != Reform::Of2025) return Refusal{AidReform, anyAidAt};
   // A reform knows every word it is given; the report of 2013 ignores the
   // words it does not know, as it always did.
   if (unknownAt != 0 && options.reform != Reform::Of2013 && parseReformAmount(arguments[1])) {
@@ -471,6 +501,13 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     if (clientsAt[party] != 0 && !lawyers[party]->inFirstInstance &&
         cases[party]->businessFeeTenths == 0 && !options.showAppeal && !options.showRevision) {
       return Refusal{NoEffect, clientsAt[party]};
+    }
+  }
+  for (int i = 2; i < count; ++i) {
+    for (std::size_t party = 0; party < 2; ++party) {
+      if (aidAt[party] != 0 && notWithAid(arguments[i], party)) {
+        return Refusal{AidWith, i, aidAt[party]};
+      }
     }
   }
   return std::nullopt;
@@ -603,6 +640,8 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       refusal.reason != JsonAndHtml) {
     command += " -2025";
   }
+  // Legal aid needs -2025, the reform words' last: it stands once, first.
+  if (refusal.reason == AidReform && options.reform == Reform::Of2021) command += " -2025";
   for (int i = 1; i < count; ++i) {
     if (i == amountAt || i == apartAt) continue;
     if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
@@ -621,7 +660,14 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       command.append(" ").append(word.prefix).append(word.placeholder);
       continue;
     }
-    if (refused && (refusal.reason == Share || refusal.reason == NoEffect)) continue;
+    if (refused &&
+        (refusal.reason == Share || refusal.reason == NoEffect || refusal.reason == AidWith)) {
+      continue;
+    }
+    if (refusal.reason == AidReform &&
+        (std::strcmp(arguments[i], "-2021") == 0 || std::strcmp(arguments[i], "-2025") == 0)) {
+      continue;
+    }
     if (const std::optional<std::string> word = rightWord(arguments[i])) command += " " + *word;
   }
   switch (refusal.reason) {
@@ -697,6 +743,29 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
           "mehrere Auftraggeber erh\224hen (Nr. 1008 VV RVG).\n",
           given.c_str(), claimant ? "-ohneK" : "-ohneB", claimant ? "-GK" : "-GB",
           claimant ? "der Kl\204ger" : "der Beklagte");
+      break;
+    }
+    case AidReform:
+      appendFormatted(
+          message,
+          "zeb: %s gilt nur mit -2025: die Geb\201hren des beigeordneten Anwalts (\365 49 RVG) "
+          "rechnet ZEB nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n",
+          given.c_str());
+      break;
+    case AidWith: {
+      const std::string aid = arguments[refusal.other];
+      const char* why =
+          std::strncmp(arguments[refusal.argument], "-ohne", 5) == 0
+              ? "mit Prozesskostenhilfe hat die Partei einen Anwalt"
+          : std::strcmp(arguments[refusal.argument], "-mahn") == 0
+              ? "Prozesskostenhilfe nach einem Mahnverfahren rechnet ZEB nicht"
+          : std::strncmp(arguments[refusal.argument], "-vorsteuer", 10) == 0
+              ? "Prozesskostenhilfe neben dem Vorsteuerabzug rechnet ZEB nicht"
+          : std::strncmp(arguments[refusal.argument], "-beweis", 7) == 0
+              ? "Zeugen und Sachverst\204ndige mit Prozesskostenhilfe rechnet ZEB nicht"
+              : "die Gesch\204ftsgeb\201hr der Partei mit Prozesskostenhilfe rechnet "
+                "ZEB nicht";
+      appendFormatted(message, "zeb: %s gilt nicht mit %s: %s.\n", given.c_str(), aid.c_str(), why);
       break;
     }
   }
@@ -861,6 +930,10 @@ std::string usageScreen(const char* invocationName) {
       "Klager\201cknahme "
       "vor der Verhandlung (-anerkenntnis: durch Anerkenntnisurteil, -versaeumnis: durch "
       "Vers\204umnisurteil), etwa zeb 10000 -2025 -k -ruecknahme.\n");
+  appendFormatted(
+      screen,
+      "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
+      "(-pkhB: der Beklagte).\n");
   appendFormatted(screen, "  \n");
   return screen;
 }

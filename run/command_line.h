@@ -62,9 +62,12 @@ struct Refusal {
     EndingIn2013,       // -ruecknahme, -anerkenntnis or -versaeumnis in the report of 2013
     Unknown,            // a word that a reform's report does not know
     NoEffect,           // -auftraggeberK<n> where the claimant has no lawyer in the report
+    AidReform,          // -pkhK or -pkhB without -2025
+    AidWith,            // a word that legal aid is not computed with
   };
   Reason reason;
-  int argument;  // its index in the argument vector
+  int argument;   // its index in the argument vector
+  int other = 0;  // AidWith: the index of the word of legal aid
 };
 
 // What refuses a report for the `count` elements of `arguments` with their

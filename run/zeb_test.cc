@@ -375,6 +375,18 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
 // 1.187,62 + the defendant's 411,74 + 1.575,56 = 6.851,72, and the appeal
 // 5.524,52; at 70 % the claimant bears 30 % of 849,00 + 1.500,00 + 2 x
 // 1.987,30 = 1.897,08, and 528,12 that no one refunds it.
+// Legal aid (law.md's worked lines): each regular bill 1.963,50, the
+// assigned lawyer's 374,00 x 2,5 = 935,00 + 20,00 + 177,65 = 1.136,45.
+// Aided claimant at 60 %: the defendant bears 60 % of 3.927,00, less its
+// own 1.963,50: 392,70 to the claimant's lawyer, who keeps it (his
+// difference is 827,05) and receives 1.529,15; the state 339,60 of 849,00
+// and 1.136,45. Losing all, the claimant pays the defendant 1.963,50.
+// Aided defendant: the claimant's 509,40 comes back from the state, which
+// bears 1.645,85. A settlement: 374,00 x 3,5 + 20,00 + 19 % = 1.581,51;
+// the aided defendant owes half of 283,00, the claimant bears 2.739,38 +
+// 141,50. The application refused: 652,00 + 20,00 + 127,68 = 799,68. At
+// 4.000 euros the assigned lawyer gets the § 13 fee: 295,00 x 2,5 + 20,00
+// + 19 % = 901,43.
 TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
   struct Case {
     std::vector<const char*> words;
@@ -386,6 +398,8 @@ TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
                                             "-k",    "-V",    "-O60", "-beweisB1500"};
   const std::vector<const char*> expert = {"10000", "-2025",        "-GK",
                                            "-mahn", "-beweisK1500", "-O70"};
+  const std::vector<const char*> aidK = {"10000", "-2025", "-pkhK", "-O60", "-k"};
+  const std::vector<const char*> aidB = {"10000", "-2025", "-pkhB", "-O60", "-k", "-V"};
   // clang-format off
   const Case cases[] = {
       {chain, "pre_trial.claimant_lawyer_costs", 1032'44},
@@ -404,6 +418,21 @@ TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
       {{"10000", "-2025", "-O60", "-ohneK", "-GK", "-k"}, "first_instance.claimant_not_refunded", 1032'44},
       {expert, "totals.with_appeal", 6851'72 + 5524'52},
       {expert, "first_instance.claimant_total", 1897'08 + 528'12},
+      {aidK, "first_instance.claimant_lawyer_from_state", 1136'45},
+      {aidK, "first_instance.defendant_pays_claimant", 392'70},
+      {aidK, "first_instance.claimant_lawyer_receives", 1529'15},
+      {aidK, "first_instance.claimant_total", 0},
+      {aidK, "first_instance.defendant_total", 1963'50 + 509'40 + 392'70},
+      {aidK, "first_instance.state_total", 339'60 + 1136'45},
+      {aidK, "aid_refused.claimant_lawyer_costs", 799'68},
+      {{"10000", "-2025", "-pkhK", "-O0", "-k"}, "first_instance.claimant_total", 1963'50},
+      {aidB, "first_instance.defendant_pays_claimant", 392'70},
+      {aidB, "first_instance.court_refund_to_claimant", 509'40},
+      {aidB, "first_instance.state_total", 509'40 + 1136'45},
+      {aidB, "first_instance.settlement.defendant_lawyer_from_state", 1581'51},
+      {aidB, "first_instance.settlement.defendant_total", 141'50},
+      {aidB, "first_instance.settlement.claimant_total", 2739'38 + 141'50},
+      {{"4000", "-2025", "-pkhK", "-k"}, "first_instance.claimant_lawyer_from_state", 901'43},
   };
   // clang-format on
   for (const Case& c : cases) {

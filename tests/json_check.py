@@ -152,6 +152,58 @@ def check_sums(zeb, words):
                     == before + own), (words, variant, column)
 
 
+def aid_lines(count=120, seed=20261211):
+    """Random command lines with legal aid for either side or both, a share,
+    every section and variant."""
+    generator = random.Random(seed)
+    lines = []
+    for _ in range(count):
+        aided = generator.choice([['-pkhK'], ['-pkhB'], ['-pkhK', '-pkhB']])
+        words = [str(generator.randrange(1, 10 ** generator.randrange(3, 9))), '-2025', *aided,
+                 generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O99,99'])]
+        for side in 'KB':
+            if '-pkh' + side not in aided and generator.randrange(3) == 0:
+                words.append(generator.choice(['-G' + side, '-ohne' + side]))
+            if generator.randrange(4) == 0:
+                words.append('-auftraggeber%s%d' % (side, generator.choice([2, 9])))
+        words += [w for w in ('-V', '-ruecknahme', '-anerkenntnis', '-versaeumnis')
+                  if generator.randrange(2) == 0]
+        lines.append(words)
+    return lines
+
+
+def check_aid_sums(zeb, words):
+    """Under legal aid, in every block: what the claimant, the defendant and
+    the state bear together is the court costs and what each lawyer
+    receives (an aided party's lawyer his row, another lawyer his bills),
+    and the totals are the sum of the three parts."""
+    figures = json.loads(run(zeb, words + ['-J']), parse_float=str)
+    rows = {row['key']: row for row in figures['rows']}
+    value = lambda key, column: cents(rows[key][column]) if key in rows else 0
+    aided = ('-pkhK' in words, '-pkhB' in words)
+    blocks = {key[:-len('state_total')] for key in rows if key.endswith('.state_total')}
+    assert blocks, words
+    for column in ('old', 'new'):
+        for path in ('with_appeal', 'with_revision', 'with_bgh_revision'):
+            if 'totals.' + path in rows:
+                assert sum(value('totals.%s_%s' % (who, path), column)
+                           for who in ('claimant', 'defendant', 'state')) == value('totals.' + path, column), (
+                    words, path, column)
+        for prefix in blocks:
+            first = prefix.startswith('first_instance.')
+            received = 0
+            for party, name in enumerate(('claimant', 'defendant')):
+                if aided[party]:
+                    received += value(prefix + name + '_lawyer_receives', column)
+                    continue
+                own = prefix + name + '_lawyer_costs'
+                received += value(own if own in rows else prefix + 'lawyer_costs', column)
+                if first:
+                    received += value('pre_trial.%s_lawyer_costs' % name, column)
+            parts = sum(value(prefix + who + '_total', column) for who in ('claimant', 'defendant', 'state'))
+            assert parts == value(prefix + 'court_fees', column) + received, (words, prefix, column)
+
+
 def main():
     zeb, schema_path = sys.argv[1:3]
     with open(schema_path, encoding='utf-8') as f:
@@ -160,11 +212,14 @@ def main():
     validator = jsonschema.Draft202012Validator(schema)
     lines = command_lines()
     around = around_lines()
+    aid = aid_lines()
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
-        list(pool.map(lambda words: check(zeb, validator, words), lines + around))
+        list(pool.map(lambda words: check(zeb, validator, words), lines + around + aid))
         list(pool.map(lambda words: check_sums(zeb, words), around))
+        list(pool.map(lambda words: check_aid_sums(zeb, words), aid))
     print('%d command lines: -J valid against its schema, with the values of the text report; '
-          'in %d of them the totals are the sum of the parties\' parts' % (len(lines) + len(around), len(around)))
+          'in %d of them the totals are the sum of the parties\' parts, in %d with legal aid '
+          'also the state\'s' % (len(lines) + len(around) + len(aid), len(around), len(aid)))
 
 
 if __name__ == '__main__':

@@ -107,10 +107,11 @@ class Model:
                     '30.000.000&nbsp;').replace('Abs. ', 'Abs.&nbsp;'))
         return text
 
-    def row(self, label, old, new, basis, adjust=0):
+    def row(self, label, old, new, basis, adjust=0, html=None):
         """A row; `basis` 0 shows the old value alone. The values are exact
-        fractions (2013) or whole cents (a reform)."""
-        label = self.label(label)
+        fractions (2013) or whole cents (a reform). `html`: the label of the
+        HTML document as it stands, where it says more than the text's."""
+        label = html if self.html and html else self.label(label)
         cur = self.currency
         if self.reckoning.exact:
             amount = lambda v: '%d.%02d' % divmod(v, 100)
@@ -301,6 +302,7 @@ class InCents:
             evidence = sum(around.evidence) if first else 0
             raised = rates[0] + around.raised(0)
             values.append({'court': c - po, 'po court': po, 'evidence': evidence, 'fee': fee,
+                           'assigned': [assigned_bill(self, e, around, p, rates) for p in (0, 1)],
                            'rates': rates, 'bills': bills, 'gross': bills[0][1],
                            'lawyer': half_up(fee * (sum(rates) - rates[0] + raised), 10),
                            'process': c - po + evidence + bills[0][1] + bills[1][1]})
@@ -317,6 +319,7 @@ class InCents:
             bills = [around.instance(fee, party, rates, True, True) if rates else (0, 0)
                      for party, rates in enumerate(sides)]
             values.append({'court': c - po, 'po court': po, 'evidence': 0, 'fee': fee,
+                           'assigned': [assigned_bill(self, e, around, p, sides[p]) for p in (0, 1)],
                            'rates': sides, 'bills': bills,
                            'process': c - po + bills[0][1] + bills[1][1]})
         return values
@@ -391,7 +394,9 @@ class Around:
         self.evidence = [0, 0]  # cents
         self.mahn = '-mahn' in switches
         self.lawyer = ('-ohneK' not in switches, '-ohneB' not in switches)
-        self.words = self.mahn
+        # Legal aid without installments (law.md, "Legal aid"), claimant first.
+        self.aid = ('-pkhK' in switches, '-pkhB' in switches)
+        self.words = self.mahn or any(self.aid)
         for word in switches:
             for party, side in enumerate('KB'):
                 m = re.fullmatch(r'-G%s(?:(\d)(?:[,.](\d)0?)?)?' % side, word)
@@ -447,6 +452,37 @@ class Around:
         return self.bill(sum(fees), credited)
 
 
+# The fees of an assigned lawyer above 4.000 euros (§ 49 RVG, law.md), in
+# euros: (value up to, fee); the last row for every value above.
+ASSIGNED = {
+    '2021': [(5000, 284), (6000, 295), (7000, 306), (8000, 317), (9000, 328), (10000, 339),
+             (13000, 354), (16000, 369), (19000, 384), (22000, 399), (25000, 414), (30000, 453),
+             (35000, 492), (40000, 531), (45000, 570), (50000, 609), (None, 659)],
+    '2025': [(5000, 319), (6000, 330), (7000, 341), (8000, 352), (9000, 363), (10000, 374),
+             (13000, 389), (16000, 404), (19000, 419), (22000, 434), (25000, 449), (30000, 488),
+             (35000, 527), (40000, 566), (45000, 605), (50000, 644), (65000, 692), (80000, 739),
+             (None, 786)],
+}
+
+
+def assigned_fee(r, edition):
+    """The 1,0 fee of an assigned lawyer: that of § 13 RVG up to 4.000 euros."""
+    if r.amount <= 4000:
+        return r.fee(edition, 'lawyer')
+    return 100 * next(fee for up_to, fee in ASSIGNED[edition] if up_to is None or r.amount <= up_to)
+
+
+def assigned_bill(r, edition, around, party, rates):
+    """The gross bill the state pays an aided party's lawyer for `rates`;
+    None without legal aid or where its lawyer did not act."""
+    if around is None or not around.aid[party] or not rates:
+        return None
+    fee = assigned_fee(r, edition)
+    fees = [half_up(fee * (t + (around.raised(party) if i == 0 else 0)), 10)
+            for i, t in enumerate(rates) if t]
+    return around.bill(sum(fees), 0)[1]
+
+
 class CostRisk:
     """Who bears the costs (law.md, "Who bears the costs"), in cents."""
 
@@ -478,6 +514,8 @@ class CostRisk:
     def judgement(self, m, values, index, basis, around=None, bearer=None):
         """The rows that split a judgement's costs by the share won, or an
         ending's, whose `bearer` bears them all."""
+        if around is not None and any(around.aid):
+            return self.judgement_with_aid(m, values, index, basis, around, bearer)
         first = index == 0
         case = around is not None and around.words and first
         won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
@@ -541,6 +579,98 @@ class CostRisk:
                 else:
                     self.sums[('arg'[index - 1], party, s)] = self.sums.get(('a', party, s), 0) + value
 
+    def judgement_with_aid(self, m, values, index, basis, around, bearer):
+        """Legal aid (law.md): only the lawyer costs are balanced; each party
+        without aid bears its quota of the court costs, the state the rest;
+        an aided party's lawyer gets the state's bill and keeps of the
+        opponent's payment first his difference, the rest passes to the state."""
+        first = index == 0
+        aid = around.aid
+        won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
+        rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK', 'refund', 'nK', 'nB', 'rK', 'rB',
+                                'tK', 'tB', 'state', 'all')}
+        for column in values:
+            court, fee = column['court'], column['fee']
+            own, unpaid = [], []
+            for party in (0, 1):
+                business = around.business(fee, party)[1] if around.rate[party] and first else 0
+                rates = column['rates'] if bearer is None else column['rates'][party]
+                if first and not self.lawyer[party]:
+                    own.append(0)
+                    unpaid.append(business)
+                    continue
+                refunded = around.instance(fee, party, rates, first, False)[1] if rates else 0
+                own.append(refunded)
+                unpaid.append(business + column['bills'][party][1] - refunded)
+            t = own[0] + own[1]
+            k = half_up(t * (of - won), of)
+            pays = [max(k - own[0], 0), max(own[0] - k, 0)]  # the claimant's, the defendant's
+            court_k = half_up(court * (of - won), of)
+            quota = [court_k, court - court_k]
+            receives, passed, assigned = [0, 0], [0, 0], [0, 0]
+            for party in (0, 1):
+                if not aid[party]:
+                    receives[party] = own[party]
+                    continue
+                assigned[party] = column['assigned'][party] or 0
+                received = pays[1 - party]
+                kept = min(received, max(own[party] - assigned[party], 0))
+                passed[party] = received - kept
+                receives[party] = assigned[party] + kept
+            totals = []
+            for party in (0, 1):
+                if aid[party]:
+                    totals.append(pays[party] + unpaid[party])
+                else:
+                    totals.append(own[party] + quota[party] + pays[party] - pays[1 - party] + unpaid[party])
+            state = sum(quota[p] + assigned[p] - passed[p] for p in (0, 1) if aid[p])
+            refund = quota[1] if aid[1] and not aid[0] else 0
+            for key, value in (('T', t), ('K', k), ('B', t - k), ('pB', pays[1]), ('pK', pays[0]),
+                               ('refund', refund), ('nK', unpaid[0]), ('nB', unpaid[1]),
+                               ('rK', receives[0]), ('rB', receives[1]), ('tK', totals[0]),
+                               ('tB', totals[1]), ('state', state),
+                               ('all', court + receives[0] + receives[1] + unpaid[0] + unpaid[1])):
+                rows[key].append(value)
+        parts = ((self.part(0), self.part(1)) if bearer is None
+                 else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
+        m.row('Zu verteilende Kosten:', *rows['T'], basis)
+        m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
+        m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
+        if aid[0]:
+            m.row('Beklagter zahlt Anwalt des Klägers (§ 126 ZPO):', *rows['pB'], basis,
+                  html='Ausgleich: der Beklagte zahlt dem Anwalt des Kl&auml;gers (&sect; 126 ZPO):')
+        else:
+            m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
+        if aid[1]:
+            m.row('Kläger zahlt Anwalt des Beklagten (§ 126 ZPO):', *rows['pK'], basis,
+                  html='Ausgleich: der Kl&auml;ger zahlt dem Anwalt des Beklagten (&sect; 126 ZPO):')
+        else:
+            m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
+        if aid[1] and not aid[0]:
+            m.row('Staatskasse erstattet Kläger (§ 31 Abs. 3 GKG):', *rows['refund'], basis,
+                  html='Gerichtskosten: die Staatskasse erstattet dem Kl&auml;ger (&sect; 31 Abs. 3 GKG):')
+        if first and any(around.rate):
+            m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
+            m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
+        for party, key, name in ((0, 'rK', 'Klägers'), (1, 'rB', 'Beklagten')):
+            if aid[party]:
+                m.row('Anwalt des %s erhält insgesamt:' % name, *rows[key], basis)
+        m.row('Kläger trägt insgesamt:', *rows['tK'], basis)
+        m.row('Beklagter trägt insgesamt:', *rows['tB'], basis)
+        m.row('Staatskasse trägt insgesamt:', *rows['state'], basis)
+        # The paths of the totals: the parties' and the state's parts, and
+        # what the judgement cost in all. An ending enters none.
+        if bearer is not None:
+            return
+        self.in_all = rows['all']
+        for party, key in ((0, 'tK'), (1, 'tB'), (2, 'state')):
+            for s in (0, 1):
+                value = rows[key][s]
+                if index == 0:
+                    self.sums[('a', party, s)] = value
+                else:
+                    self.sums[('arg'[index - 1], party, s)] = self.sums.get(('a', party, s), 0) + value
+
     def settlement(self, m, values, first, basis, around=None):
         case = around is not None and around.words and first
         parts = []
@@ -559,7 +689,29 @@ class CostRisk:
                 borne.append((half if party == 0 else court - half) + own)
             m.row(label, *borne, basis)
             parts.append(borne)
-        if case:
+        if around is not None and any(around.aid):
+            # Legal aid: half the court fee each (§ 29 Nr. 2 GKG); an aided
+            # claimant's half stays with the state, an aided defendant's the
+            # claimant may claim from it; each aided lawyer the state's bill.
+            aid = around.aid
+            totals, state = [[], []], []
+            for s, column in enumerate(values):
+                court = column['court']
+                halves = [half_up(court, 2), court - half_up(court, 2)]
+                assigned = [column['assigned'][p] or 0 for p in (0, 1)]
+                state.append(sum(assigned[p] + (halves[p] if p == 0 or aid[0] else 0)
+                                 for p in (0, 1) if aid[p]))
+                for party in (0, 1):
+                    owes = halves[1] if party == 1 and aid[1] and not aid[0] else 0
+                    totals[party].append(owes if aid[party] else parts[party][s])
+            for party, name in ((0, 'Klägers'), (1, 'Beklagten')):
+                if aid[party]:
+                    m.row('Anwalt des %s erhält insgesamt:' % name,
+                          *[v['assigned'][party] for v in values], basis)
+            m.row('Kläger trägt insgesamt:', *totals[0], basis)
+            m.row('Beklagter trägt insgesamt:', *totals[1], basis)
+            m.row('Staatskasse trägt insgesamt:', *state, basis)
+        elif case:
             # With the costs cancelled, what each party bears in all is its part.
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt insgesamt:' % name, *parts[party], basis)
@@ -575,6 +727,9 @@ class CostRisk:
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt %s:' % (name, long if html else texts[party]),
                       self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
+            if (key, 2, 0) in self.sums:
+                m.row('Staatskasse trägt %s:' % (long if html else texts[1]),
+                      self.sums[(key, 2, 0)], self.sums[(key, 2, 1)], basis, -1)
 
 
 def borne_costs(column, first, around, net):
@@ -593,6 +748,25 @@ def borne_costs(column, first, around, net):
                 total += pick(party, around.business(fee, party))
             total += pick(party, around.payment_order(fee, party, True))
     return total
+
+
+# What the state pays an aided party's lawyer: text and HTML labels.
+AID_ROWS = [('Anwalt des Klägers aus Staatskasse (§ 49 RVG):',
+             'Anwaltskosten des Kl&auml;gers aus der Staatskasse (&sect; 49 RVG):'),
+            ('Anwalt des Beklagten aus Staatskasse (§ 49 RVG):',
+             'Anwaltskosten des Beklagten aus der Staatskasse (&sect; 49 RVG):')]
+
+
+def block_rows(m, r, rows, values, basis):
+    """The rows of a block, each aided party's state bill under its lawyer
+    costs."""
+    for key, label in rows:
+        shown = [v['bills'][key][1] if key in (0, 1) else v[key] for v in values]
+        m.row(label, r.shown(shown[0]), r.shown(shown[1]), basis)
+        for party in (0, 1):
+            assigned = [v.get('assigned', [None, None])[party] for v in values]
+            if key in (party, 'gross') and assigned[0] is not None:
+                m.row(AID_ROWS[party][0], *assigned, basis, html=AID_ROWS[party][1])
 
 
 def table(amount, switches):
@@ -623,6 +797,13 @@ def table(amount, switches):
         for party in (0, 1):
             if around.rate[party]:
                 m.row(lawyers[party], *[around.business(f, party)[1] for f in lawyer_fees], basis)
+    if around and any(around.aid) and show['k']:
+        # The application refused, no lawsuit: the 1,0 fee of VV 3335.
+        m.heading(1, 'Prozesskostenhilfe abgelehnt, keine Klage')
+        for party in (0, 1):
+            if around.aid[party]:
+                m.row(lawyers[party], *[around.bill(half_up(f * (10 + around.raised(party)), 10),
+                                                    0)[1] for f in lawyer_fees], basis)
     if show['m'] or (around and around.mahn and show['k']):
         m.heading(1, 'Mahnverfahren')
         po = r.payment_order()
@@ -665,9 +846,7 @@ def table(amount, switches):
                     rows += [('lawyer', rate + ' Anwaltsgebühren:'),
                              ('gross', rate + ' Anwaltsgebühren + Auslagenpauschale + MwSt:')]
                 rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
-            for key, label in rows:
-                shown = [v['bills'][key][1] if key in (0, 1) else v[key] for v in values]
-                m.row(label, r.shown(shown[0]), r.shown(shown[1]), basis)
+            block_rows(m, r, rows, values, basis)
             if variant == 1:
                 m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
                       r.half(values[0]['process']), r.half(values[1]['process']), basis, 1)
@@ -680,6 +859,8 @@ def table(amount, switches):
                     p = values[s]['process']
                     if around and (index == 0 or any(net)):
                         p = borne_costs(values[s], index == 0, around, net)
+                    if risk and any(around.aid if around else ()):
+                        p = risk.in_all[s]
                     if index == 0:
                         totals[('a', s)] = r.total(p)
                     else:
@@ -692,9 +873,7 @@ def table(amount, switches):
                                        else ':'))]
             rows += [(party, label) for party, label in enumerate(lawyers)]
             rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
-            for key, label in rows:
-                shown = [v['bills'][key][1] if key in (0, 1) else v[key] for v in values]
-                m.row(label, *shown, basis)
+            block_rows(m, r, rows, values, basis)
             if risk:
                 risk.judgement(m, values, 0, basis, around, bearer)
     if show['k'] and show['b'] and show['r']:
@@ -826,6 +1005,45 @@ def ending_cases():
     return cases
 
 
+def aid_cases(seed=20261210, count=300):
+    """Legal aid for either side or both, at random: with and without a
+    share won, the settlement, the endings, each section, several clients,
+    and for a party without aid a business fee or no lawyer."""
+    generator = random.Random(seed)
+    cases = []
+    for _ in range(count):
+        aided = generator.choice([['-pkhK'], ['-pkhB'], ['-pkhK', '-pkhB']])
+        switches = ['-2025', *aided]
+        for side in 'KB':
+            if '-pkh' + side in aided:
+                continue
+            if generator.randrange(3) == 0:
+                switches.append('-G' + side + generator.choice(['', '2', '0,5']))
+            if generator.randrange(4) == 0:
+                switches.append('-ohne' + side)
+        for side in 'KB':
+            if generator.randrange(4) == 0:
+                switches.append('-auftraggeber%s%d' % (side, generator.choice([2, 3, 9])))
+        if generator.randrange(4):
+            switches.append(generator.choice(['-O60', '-O0', '-O100', '-O1/3', '-O33,33', '-O99,99']))
+        switches += [w for w in ('-V', '-h', '-ruecknahme', '-anerkenntnis', '-versaeumnis')
+                     if generator.randrange(3) == 0]
+        switches += generator.choice([[], [], ['-k'], ['-b'], ['-r']])
+        # A party's clients change nothing where it has no lawyer in the report.
+        for side in 'KB':
+            if ('-ohne' + side in switches and not any(w.startswith('-G' + side) for w in switches)
+                    and '-k' in switches):
+                switches = [w for w in switches if not w.startswith('-auftraggeber' + side)]
+        # Without a share, no party's switch.
+        if not any(w.startswith('-O') for w in switches):
+            switches = [w for w in switches if not w.startswith('-ohne')]
+        amount = generator.choice([generator.randrange(1, 100000), generator.randrange(1, 10 ** 8),
+                                   generator.choice([1, 4000, 4001, 5000, 10000, 50001, 80001])])
+        generator.shuffle(switches)
+        cases.append((amount, switches))
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -837,6 +1055,7 @@ def main():
     cases += cost_risk_cases()
     cases += around_cases()
     cases += ending_cases()
+    cases += aid_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

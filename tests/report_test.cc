@@ -257,6 +257,9 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   const std::string ending2013 =
       " gilt nur mit -2021 oder -2025: wie der Prozess endet, rechnet ZEB nach den Geb\201hren ab "
       "2021 in Cent.\n";
+  const std::string aid2025 =
+      " gilt nur mit -2025: die Geb\201hren des beigeordneten Anwalts (\365 49 RVG) rechnet ZEB "
+      "nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n";
   const std::string rate =
       "Hinter -GK und -GB steht der Satz der Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG) von 0,5 bis "
       "2,5 in Zehnteln (-GK1,5); -GK allein ist 1,3.\n";
@@ -360,6 +363,21 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"10000", "-2025", "-O60", "-ohneK", "-auftraggeberK2", "-k"},
        "-auftraggeberK2" + noEffect,
        "10000 -2025 -O60 -ohneK -k"},
+      // Legal aid: the § 49 lists of 2021 and 2025 are -2025's columns; an
+      // aided party has a lawyer; what is not computed with it.
+      {{"10000", "-pkhK"}, "-pkhK" + aid2025, "10000 -2025 -pkhK"},
+      {{"10000", "-2025", "-2021", "-pkhB", "-O60"}, "-pkhB" + aid2025, "10000 -2025 -pkhB -O60"},
+      {{"10000", "-2025", "-pkhK", "-O60", "-ohneK"},
+       "-ohneK gilt nicht mit -pkhK: mit Prozesskostenhilfe hat die Partei einen Anwalt.\n",
+       "10000 -2025 -pkhK -O60"},
+      {{"10000", "-2025", "-mahn", "-pkhB"},
+       "-mahn gilt nicht mit -pkhB: Prozesskostenhilfe nach einem Mahnverfahren rechnet ZEB "
+       "nicht.\n",
+       "10000 -2025 -pkhB"},
+      {{"10000", "-2025", "-pkhK", "-GK1,5", "-GB"},
+       "-GK1,5 gilt nicht mit -pkhK: die Gesch\204ftsgeb\201hr der Partei mit Prozesskostenhilfe "
+       "rechnet ZEB nicht.\n",
+       "10000 -2025 -pkhK -GB"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
