@@ -511,6 +511,14 @@ class CostRisk:
     def pick(self, party, bill):
         return bill[0] if self.net[party] else bill[1]
 
+    def share_rows(self, m, rows, bearer, basis):
+        """The costs to distribute and each party's part of them."""
+        parts = ((self.part(0), self.part(1)) if bearer is None
+                 else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
+        m.row('Zu verteilende Kosten:', *rows['T'], basis)
+        m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
+        m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
+
     def judgement(self, m, values, index, basis, around=None, bearer=None):
         """The rows that split a judgement's costs by the share won, or an
         ending's, whose `bearer` bears them all."""
@@ -554,11 +562,7 @@ class CostRisk:
             balance = court + ev[0] + costs[0] - k
             for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0), *unpaid)):
                 rows[key].append(value)
-        parts = ((self.part(0), self.part(1)) if bearer is None
-                 else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
-        m.row('Zu verteilende Kosten:', *rows['T'], basis)
-        m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
-        m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
+        self.share_rows(m, rows, bearer, basis)
         if first:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
@@ -631,11 +635,7 @@ class CostRisk:
                                ('tB', totals[1]), ('state', state),
                                ('all', court + receives[0] + receives[1] + unpaid[0] + unpaid[1])):
                 rows[key].append(value)
-        parts = ((self.part(0), self.part(1)) if bearer is None
-                 else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
-        m.row('Zu verteilende Kosten:', *rows['T'], basis)
-        m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
-        m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
+        self.share_rows(m, rows, bearer, basis)
         if aid[0]:
             m.row('Beklagter zahlt Anwalt des Klägers (§ 126 ZPO):', *rows['pB'], basis,
                   html='Ausgleich: der Beklagte zahlt dem Anwalt des Kl&auml;gers (&sect; 126 ZPO):')
