@@ -419,14 +419,24 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
 
 LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& rates,
                                           std::size_t side, Steps* steps) const {
-  const ReportOptions& o = options();
   const AssignedLawyerFee fee = assignedLawyerFee(edition(schedule), amount_);
   if (steps != nullptr) {
     if (fee.row == nullptr) *steps = feeWay(schedule, FeeKind::Lawyer);
     steps->push_back(steps::assignedFee(fee));
   }
-  // The party's clients as they are; no business fee, no payment order.
-  const CaseBills bills(fee.fee,
+  return billAt(fee.fee, rates, side, steps);
+}
+
+LawyerBill ReckoningInCents::feeBill(Schedule schedule, const BlockRates& rates, std::size_t side,
+                                     Steps* steps) const {
+  if (steps != nullptr) *steps = feeWay(schedule, FeeKind::Lawyer);
+  return billAt(fee(schedule, FeeKind::Lawyer, nullptr), rates, side, steps);
+}
+
+LawyerBill ReckoningInCents::billAt(Cents fee, const BlockRates& rates, std::size_t side,
+                                    Steps* steps) const {
+  const ReportOptions& o = options();
+  const CaseBills bills(fee,
                         {CaseSide{{0, o.claimantCase.clients, {}}, true},
                          CaseSide{{0, o.defendantCase.clients, {}}, true}},
                         false);

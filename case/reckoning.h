@@ -285,6 +285,11 @@ class ReckoningInCents {
   // clients, with flat rate and VAT; no business fee credited onto it.
   LawyerBill assignedBill(Schedule schedule, const BlockRates& rates, std::size_t side,
                           Steps* steps) const;
+  // The bill of `side`'s lawyer of `rates` at the 1,0 fee of § 13 RVG,
+  // raised for the party's clients, without credits: under legal aid, the
+  // application refused and no lawsuit following it (VV RVG Nr. 3335).
+  LawyerBill feeBill(Schedule schedule, const BlockRates& rates, std::size_t side,
+                     Steps* steps) const;
 
   // Whether the totals over instances count what the parties bear of the
   // judgement of an instance, the `first` or another, rather than its
@@ -311,6 +316,10 @@ class ReckoningInCents {
   const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
 
   const ReportOptions& options() const;
+
+  // The bill of `side`'s lawyer for `rates` at the 1,0 fee `fee`: raised
+  // for the party's clients; no business fee, no payment order.
+  LawyerBill billAt(Cents fee, const BlockRates& rates, std::size_t side, Steps* steps) const;
 
   // The block of a case: each party's lawyer fees by `sides` (none: its
   // lawyer did not act), and in the `first` instance the evidence costs

@@ -580,16 +580,9 @@ void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning) {
     PerSchedule<Cents> gross;
     for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
       const std::size_t s = scheduleIndex(schedule);
-      Way* way = ways[s];
-      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
-      // The fee of § 13 RVG, the party's clients raising it as they raise a
-      // procedure fee; no credit.
-      const CaseBills bills(reckoning.fee(schedule, FeeKind::Lawyer, nullptr),
-                            {CaseSide{{0, options->claimantCase.clients, {}}, true},
-                             CaseSide{{0, options->defendantCase.clients, {}}, true}},
-                            false);
       gross[s] =
-          bills.instance(side, kApplication, false, false, way != nullptr ? &way->steps : nullptr)
+          reckoning
+              .feeBill(schedule, kApplication, side, ways[s] != nullptr ? &ways[s]->steps : nullptr)
               .gross();
     }
     addRowOf(figures, kPartyLawyerKeys[side], kPartyLawyerRows[side], gross[0], gross[1],

@@ -80,23 +80,25 @@ class Buffer {
   std::string str() const { return std::string(view()); }
 
  private:
+  // Copies the first and the last word of `size` bytes, at least one word
+  // and at most two: together, all of them.
+  template <class Word>
+  static void copyEnds(char* to, const char* from, std::size_t size) {
+    Word head = 0;
+    Word tail = 0;
+    std::memcpy(&head, from, sizeof(Word));
+    std::memcpy(&tail, from + size - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &head, sizeof(Word));
+    std::memcpy(to + size - sizeof(Word), &tail, sizeof(Word));
+  }
+
   // Copies `size` bytes; most pieces of a report are short, and a short
   // one is copied as two words that may overlap, without a call.
   static void copy(char* to, const char* from, std::size_t size) {
     if (size >= 8 && size <= 16) {
-      std::uint64_t head = 0;
-      std::uint64_t tail = 0;
-      std::memcpy(&head, from, 8);
-      std::memcpy(&tail, from + size - 8, 8);
-      std::memcpy(to, &head, 8);
-      std::memcpy(to + size - 8, &tail, 8);
+      copyEnds<std::uint64_t>(to, from, size);
     } else if (size >= 4 && size < 8) {
-      std::uint32_t head = 0;
-      std::uint32_t tail = 0;
-      std::memcpy(&head, from, 4);
-      std::memcpy(&tail, from + size - 4, 4);
-      std::memcpy(to, &head, 4);
-      std::memcpy(to + size - 4, &tail, 4);
+      copyEnds<std::uint32_t>(to, from, size);
     } else if (size < 4) {
       for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
     } else {
