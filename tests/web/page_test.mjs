@@ -444,6 +444,44 @@ test("the answer first: what the claimant pays if it wins, loses or wins 60 %, a
   await page.close();
 });
 
+test("legal aid: the aided claimant pays the defendant's lawyer and nothing else; the state is a third payer", everywhere, async () => {
+  // By hand, 10000 euros from 01.06.2025 (law.md): the assigned lawyer's
+  // bill (374,00 x 2,5 + 20,00) x 1,19 = 1.136,45; losing entirely, the
+  // claimant refunds the defendant's lawyer 1.963,50; at 60 % the defendant
+  // pays the claimant's lawyer 392,70 and the state bears 1.476,05.
+  const page = await openPage("#streitwert=10000&recht=2025&pkh=klaeger");
+  const answer = await page.waitForFunction(() => document.querySelector("#antwort tbody") && {
+    first: document.querySelector("#antwort h2 + p").textContent,
+    lose: document.querySelector("#antwort tbody tr:first-child td:last-child").textContent,
+    heads: Array.from(document.querySelectorAll("#antwort h3"), (h) => h.textContent),
+    lists: Array.from(document.querySelectorAll("#antwort .antwort-inhalt > ul > li"), (item) => item.textContent.replace(/\s+/g, " ")),
+  });
+  assert.match(answer.first, /^Prozesskostenhilfe deckt nicht die Kosten des Gegners.*§\s123 ZPO/);
+  assert.equal(answer.lose, "1.963,50\u00a0€");
+  assert.deepEqual(answer.heads.slice(0, 2), ["Was die Staatskasse für Sie zahlt", "Was am Ende ausgeglichen wird, erste Instanz"]);
+  assert.equal(answer.lists[0], "Ihren Anwalt in erster Instanz, nach § 49 RVG: 1.136,45 €");
+  assert.equal(answer.lists.at(-1), "Verlieren Sie ganz, zahlen Sie dem Beklagten 1.963,50 € für seinen Anwalt (§ 123 ZPO), sonst nichts.");
+  // The defendant who expects 40 % pays the claimant's lawyer.
+  await page.click("#rolle-beklagter");
+  await page.fill("#obsiegen", "40");
+  assert.match(await page.waitForFunction(() => document.querySelector("#antwort thead")?.textContent.includes("40 %") &&
+    document.querySelector("#antwort .antwort-inhalt > ul:last-of-type").textContent), /zahlen Sie dem Anwalt des Klägers 392,70\s€ \(§\s126 ZPO\)/);
+  await page.click("#darstellung-diagramm");
+  assert.match(await page.waitForFunction(() => document.querySelector(".kostenrisiko-bild .teile:nth-of-type(2)")?.textContent),
+    /Kläger 0,00\s€, Beklagter 2\.865,60\s€, Staatskasse 1\.476,05\s€/);
+  // What legal aid is not computed with says so, at the aided side.
+  await page.click("#anwalt-klaeger");
+  assert.match(await page.waitForFunction(() => document.getElementById("pkh-fehler").textContent), /Kläger mit Anwalt/);
+  await page.click("#anwalt-klaeger");
+  await page.waitForFunction(() => document.getElementById("pkh-fehler").textContent === "");
+  // The law of 2021 disables the group, keeps the choice and says why.
+  await page.selectOption("#recht", "2021");
+  assert.deepEqual(await page.waitForFunction(() => document.getElementById("pkh").disabled && [location.hash.includes("&pkh=klaeger"),
+    document.getElementById("pkh-recht").hidden, document.getElementById("pkh-klaeger").checked]), [true, false, true]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("a short form: four inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
   const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
     .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));

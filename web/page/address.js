@@ -24,6 +24,32 @@ const kRoles = ["klaeger", "beklagter"];
 // given.
 const kParties = { klaeger: ["K"], beklagter: ["B"], beide: ["K", "B"] };
 const kPartyKeys = { ohne: "-ohne", vorsteuer: "-vorsteuer" };
+// Legal aid without installments, for either side or both (pkh=
+// klaeger,beklagter): computed by the law of 2025 alone, whose columns are
+// the assigned lawyer's fees of 2021 and 2025 (§ 49 RVG).
+export const kAid = { klaeger: "-pkhK", beklagter: "-pkhB" };
+export const aidOf = (names) => kRoles.filter((role) => names.includes(role)).join(",");
+// The engine's words of the legal aid in `state`, under the law that
+// computes it.
+export const aidWords = (state) => (state.recht === "2025" && state.pkh ? state.pkh.split(",").map((role) => kAid[role]) : []);
+// What legal aid in `state` is not computed with: {error, role} for the
+// first aided party it concerns, or undefined.
+export function aidConflict(state) {
+  const names = { klaeger: ["der Kläger", "Kläger"], beklagter: ["der Beklagte", "Beklagter"] };
+  const evidence = ["klaeger", "beklagter"].some((side) => parseEvidence(state["beweis-" + side]).value);
+  for (const role of aidWords(state).length ? state.pkh.split(",") : []) {
+    const error = kParties[state.ohne]?.includes(kAid[role].slice(-1))
+      ? `Mit Prozesskostenhilfe hat ${names[role][0]} einen Anwalt: bitte „${names[role][1]} mit Anwalt“ ankreuzen.`
+      : state.vorsteuer ? "Prozesskostenhilfe neben dem Vorsteuerabzug rechnet ZEB nicht."
+        : state.mahn === "ja" ? "Prozesskostenhilfe nach einem Mahnverfahren rechnet ZEB nicht."
+          : evidence ? "Prozesskostenhilfe mit Kosten für Zeugen und Sachverständige rechnet ZEB nicht."
+            : state["geschaeftsgebuehr-" + role] ? "Die Geschäftsgebühr einer Partei mit Prozesskostenhilfe rechnet ZEB nicht."
+              : undefined;
+    if (error) return { error, role };
+  }
+  return undefined;
+}
+
 // The case around the lawsuit: each side's business fee, clients and
 // evidence, and a payment order before it; in an address where given.
 export const kAroundKeys = ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter", "mahn",
@@ -44,14 +70,14 @@ export const defaultState = () => ({
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
-  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "",
+  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "",
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
 // The choices under "Weitere Angaben": an address that sets any of them
 // opens it.
 export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer",
-  "ende", ...kAroundKeys];
+  "ende", "pkh", ...kAroundKeys];
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
@@ -70,6 +96,7 @@ export function stateFromFragment(fragment, narrow) {
   state.obsiegen = values.get("obsiegen") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
   state.ende = endingsOf((values.get("ende") ?? "").split(","));
+  state.pkh = aidOf((values.get("pkh") ?? "").split(","));
   for (const key of kAroundKeys) state[key] = values.get(key) ?? fallback[key];
   for (const key of ["geschaeftsgebuehr-klaeger", "geschaeftsgebuehr-beklagter"]) {
     if (!kBusinessFeeRates.includes(state[key])) state[key] = "";
@@ -90,6 +117,7 @@ export function fragmentOf(state, digits) {
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
   if (state.ende) values.set("ende", state.ende);
+  if (state.pkh) values.set("pkh", state.pkh);
   // The case as the engine takes it, or as typed while it is none.
   for (const key of kAroundKeys) {
     const parsed = key.startsWith("beweis-") ? parseEvidence(state[key]) : key.startsWith("auftraggeber-")
@@ -118,6 +146,7 @@ export function argumentsOf(state, digits, html) {
   if (kLaws[state.recht]) words.push(...(aroundWords(state).words ?? []));
   // How the first instance ends: the reforms compute it.
   if (kLaws[state.recht] && state.ende) words.push(...state.ende.split(",").map((ending) => kEndings[ending]));
+  words.push(...aidWords(state));
   if (html) words.push("-h");
   return words;
 }

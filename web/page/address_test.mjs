@@ -1,6 +1,6 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 
 test("an address gives the argument vector of its report", () => {
@@ -28,6 +28,10 @@ test("an address gives the argument vector of its report", () => {
     ["#streitwert=10000&recht=2021&obsiegen=60&mahn=ja&ende=anerkenntnis&darstellung=text",
       ["10000", "-2021", "-O60", "-mahn", "-anerkenntnis"]],
     ["#streitwert=10000&ende=ruecknahme&darstellung=text", ["10000"]],
+    // Legal aid: known sides once each, under the law of 2025 alone.
+    ["#streitwert=10000&recht=2025&obsiegen=60&pkh=beklagter,x,klaeger&darstellung=text",
+      ["10000", "-2025", "-O60", "-pkhK", "-pkhB"]],
+    ["#streitwert=10000&recht=2021&pkh=klaeger&darstellung=text", ["10000", "-2021"]],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
@@ -47,4 +51,26 @@ test("the address holds the form: the amount's digits, or the text while it is n
   assert.equal(fragmentOf({ ...state, streitwert: "  " }, null), "");
   assert.match(fragmentOf(stateFromFragment("#streitwert=5000&recht=2025&ende=versaeumnis,,x,anerkenntnis", false),
     "5000"), /&ende=anerkenntnis,versaeumnis$/);
+  assert.match(fragmentOf({ ...state, pkh: "klaeger,beklagter" }, "5000"), /&pkh=klaeger,beklagter$/);
+});
+
+test("legal aid refuses what is not computed with it, for the aided side, under the law of 2025", () => {
+  const conflict = (fragment) =>
+    aidConflict(stateFromFragment("#streitwert=1&" + (fragment.includes("recht=") ? "" : "recht=2025&") + fragment, false))?.error;
+  const cases = [
+    ["pkh=klaeger&ohne=klaeger", /Kläger einen Anwalt: bitte „Kläger mit Anwalt“/],
+    ["pkh=klaeger,beklagter&ohne=beklagter", /Beklagte einen Anwalt: bitte „Beklagter mit Anwalt“/],
+    ["pkh=beklagter&vorsteuer=klaeger", /Vorsteuerabzug/],
+    ["pkh=beklagter&mahn=ja", /Mahnverfahren/],
+    ["pkh=beklagter&beweis-klaeger=100", /Zeugen und Sachverständige/],
+    ["pkh=klaeger&geschaeftsgebuehr-klaeger=1,3", /Geschäftsgebühr/],
+    // The other side's lawyer, business fee; no aid; the law of 2021.
+    ["pkh=klaeger&ohne=beklagter&geschaeftsgebuehr-beklagter=1,3", undefined],
+    ["ohne=klaeger&mahn=ja", undefined],
+    ["pkh=klaeger&ohne=klaeger&recht=2021", undefined],
+  ];
+  for (const [fragment, error] of cases) {
+    if (error) assert.match(conflict(fragment), error, fragment);
+    else assert.equal(conflict(fragment), undefined, fragment);
+  }
 });

@@ -4,7 +4,7 @@
 // comes back at the end. Figures in (zeb.figures of the report with the
 // share), the figures' rows out; the values are those of the law after
 // (the new column).
-import { costWays, endingWays, partRows, rowOf } from "./keys.js";
+import { costWays, endingWays, partRows, rowOf, stateRows } from "./keys.js";
 
 // Each role's rows: its part, and the first instance's balance by the
 // party that pays it.
@@ -25,18 +25,25 @@ export const casesOf = (role) => (role === "klaeger" ? { win: "-O100", lose: "-O
 // first instance; `evidence`: the euros it advanced for witnesses and
 // experts.
 //   ways      [{name, total, values: {case: value}}]: the part the party
-//             bears of each way's costs (total, a number), in the first
-//             instance with what no one refunds it
+//             bears of each way's costs, in the first instance with what no
+//             one refunds it; total the costs, both parties' parts and the
+//             state's, {low, high} over the cases (with legal aid they are
+//             lower where the state pays a lawyer its lower fees)
 //   advance   [{what, value}]: its business fee's bill, the payment order's
 //             court fee (the claimant's) and its lawyer there, the first
 //             instance's court fee (the claimant's, § 12 Abs. 1 GKG), its
-//             lawyer and its evidence (a number)
-//   balances  {case: {value, receives}}: the first instance's balance,
-//             where the report has it: what comes back, or what it pays
+//             lawyer and its evidence (a number); with legal aid none of
+//             the court fee and its lawyer (§ 122 ZPO)
+//   aid       with legal aid for the party: {lawyer}, the first instance's
+//             bill the state pays its lawyer (§ 49 RVG); else undefined
+//   balances  {case: {value, receives, refund}}: the first instance's
+//             balance, where the report has it: what comes back, or what
+//             it pays; with legal aid for the defendant, what the state
+//             refunds the claimant of the court costs (refund, or null)
 //   endings   [{name, total, value, balance}]: each early ending of the
 //             first instance that the report shows, the same in every case
 //             (the ending fixes who bears the costs): the party's part with
-//             what no one refunds it, and the balance {value, receives}
+//             what no one refunds it, and the balance as above
 // A value is {new, rows}: its euros, and the rows it adds up.
 export function answerOf(role, figures, ownLawyer, evidence = 0) {
   const { part, receives, pays } = kRoles[role];
@@ -45,30 +52,37 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   // A party's part of a way's costs: in the first instance with what no
   // one refunds it.
   const partOf = (f, key) => valueOf(partRows(f, key));
-  // A way's costs: both parties' parts.
-  const totalOf = (way) => valueOf([...partRows(any, way.claimant), ...partRows(any, way.defendant)]).new;
+  // A way's costs in `f`: both parties' parts and the state's.
+  const totalOf = (way, f = any) => valueOf([...partRows(f, way.claimant), ...partRows(f, way.defendant), ...stateRows(f, way)]).new;
   const ways = costWays(any).map((way) => ({
     name: way.name,
-    total: totalOf(way),
+    total: { low: Math.min(...cases.map((c) => totalOf(way, figures[c]))), high: Math.max(...cases.map((c) => totalOf(way, figures[c]))) },
     values: Object.fromEntries(cases.map((c) => [c, partOf(figures[c], way[part])])),
   }));
   const advance = [];
   const own = (key) => rowOf(any, key);
+  const assigned = own(`first_instance.${part}_lawyer_from_state`);
   const pushRow = (what, row) => row && advance.push({ what, value: valueOf([row]) });
   pushRow("business", own(`pre_trial.${part}_lawyer_costs`));
   const paymentOrderLawyer = own(`payment_order.${part}_lawyer_costs`);
   if (paymentOrderLawyer && role === "klaeger") pushRow("paymentOrderCourt", own("payment_order.court_fees"));
   if (paymentOrderLawyer && ownLawyer) pushRow("paymentOrderLawyer", paymentOrderLawyer);
   const court = own("first_instance.court_fees");
-  if (court && role === "klaeger") pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
-  if (court && ownLawyer) pushRow("lawyer", own(`first_instance.${part}_lawyer_costs`) ?? own("first_instance.lawyer_costs"));
+  if (court && role === "klaeger" && !assigned) pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
+  if (court && ownLawyer && !assigned) {
+    pushRow("lawyer", own(`first_instance.${part}_lawyer_costs`) ?? own("first_instance.lawyer_costs"));
+  }
   if (court && evidence > 0) advance.push({ what: "evidence", value: { new: evidence, rows: [] } });
   // The balance of `f` whose rows stand under `section`, where it has one.
   const balanceOf = (f, section) => {
     const back = rowOf(f, receives.replace("first_instance.", section));
     if (!back) return undefined;
-    return back.new > 0 ? { value: valueOf([back]), receives: true }
-      : { value: valueOf([rowOf(f, pays.replace("first_instance.", section))]), receives: false };
+    const refund = role === "klaeger" ? rowOf(f, section + "court_refund_to_claimant") : undefined;
+    return {
+      ...(back.new > 0 ? { value: valueOf([back]), receives: true }
+        : { value: valueOf([rowOf(f, pays.replace("first_instance.", section))]), receives: false }),
+      refund: refund?.new > 0 ? valueOf([refund]) : null,
+    };
   };
   const balances = {};
   for (const c of cases) {
@@ -81,5 +95,5 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
     value: partOf(any, way[part]),
     balance: balanceOf(any, `first_instance.${way.ending}.`),
   }));
-  return { ways, advance, balances, endings };
+  return { ways, advance, aid: assigned ? { lawyer: valueOf([assigned]) } : undefined, balances, endings };
 }

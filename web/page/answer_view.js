@@ -2,7 +2,7 @@
 // they win, lose or win in part, what they advance and what comes back,
 // each figure's way one click away. It asks the engine for the report of
 // each case; the ways when one is first opened.
-import { argumentsOf, claimantShareWord, partyWords } from "./address.js";
+import { aidWords, argumentsOf, claimantShareWord, partyWords } from "./address.js";
 import { answerOf, casesOf } from "./answer.js";
 import { euros } from "./numbers.js";
 import { aroundWords, parseEvidence } from "./around.js";
@@ -23,8 +23,8 @@ const kAdvance = {
 
 // Each role's name, and the other party's.
 const kRoles = {
-  klaeger: { me: "Kläger", other: "der Beklagte", toOther: "dem Beklagten" },
-  beklagter: { me: "Beklagter", other: "der Kläger", toOther: "dem Kläger" },
+  klaeger: { me: "Kläger", other: "der Beklagte", toOther: "dem Beklagten", otherRole: "beklagter" },
+  beklagter: { me: "Beklagter", other: "der Kläger", toOther: "dem Kläger", otherRole: "klaeger" },
 };
 
 // `container` shows the view; `switchLaw()` is called by the button that
@@ -46,7 +46,10 @@ export function createAnswerView(container, zeb, switchLaw) {
       return;
     }
     const role = state.rolle;
-    const { me, other, toOther } = kRoles[role];
+    const { me, other, toOther, otherRole } = kRoles[role];
+    // Who has legal aid, under the law that computes it.
+    const aided = aidWords(state).length ? state.pkh.split(",") : [];
+    const meAided = aided.includes(role);
     const base = argumentsOf({ ...state, obsiegen: "", rechenweg: "nein" }, digits, false);
     const share = claimantShareWord(state);
     const words = { ...casesOf(role), ...(share ? { share } : {}) };
@@ -76,37 +79,57 @@ export function createAnswerView(container, zeb, switchLaw) {
       `${euros(v.new)}</button>`;
     const after = dateOf(figures[order[0]].columns[1]);
     const rows = answer.ways.map((way) => `<tr><th scope="row">${escapeHtml(way.name)}<span class="von">` +
-      `Kosten ${euros(way.total)}</span></th>` +
+      `Kosten ${way.total.low === way.total.high ? "" : euros(way.total.low) + " bis "}${euros(way.total.high)}</span></th>` +
       order.map((c) => `<td>${value(c, way.values[c], `${way.name}, ${caseNames[c]}`)}</td>`).join("") + "</tr>").join("");
     const advance = answer.advance.map(({ what, value: v }) =>
       `<li>${escapeHtml(kAdvance[what])}: ${value("win", v, kAdvance[what])}</li>`).join("");
-    const balances = order.filter((c) => answer.balances[c]).map((c) => {
-      const { value: v, receives } = answer.balances[c];
-      if (v.new === 0) return `<li>${ifCase[c]}, zahlt keiner dem anderen etwas.</li>`;
-      return `<li>${ifCase[c]}, ${receives ? `zahlt ${other} Ihnen` : `zahlen Sie ${toOther}`} ` +
-        `${value(c, v, "Ausgleich, " + caseNames[c])}.</li>`;
-    }).join("");
+    // Who pays whom in the end, in case `c` (`what` names it), the verb
+    // first after a clause: a payment to an aided party goes to its lawyer
+    // (§ 126 ZPO); an aided party pays the other's lawyer and nothing else;
+    // the state refunds a claimant the court costs of an aided defendant.
+    const settled = (c, { value: v, receives, refund }, what, verbFirst) => {
+      const [pays, gets, none] = verbFirst ? ["zahlen Sie", `zahlt ${other}`, "zahlt keiner dem anderen etwas"]
+        : ["Sie zahlen", `${other} zahlt`, "keiner zahlt dem anderen etwas"];
+      const amount = value(c, v, "Ausgleich, " + what);
+      const toAidedLawyer = `${pays} dem Anwalt ${role === "klaeger" ? "des Beklagten" : "des Klägers"} ${amount} (§\u00a0126 ZPO)`;
+      const payment = v.new === 0 ? none
+        : receives ? `${gets} ${meAided ? `Ihrem Anwalt ${amount} (§\u00a0126 ZPO)` : `Ihnen ${amount}`}`
+          : (aided.includes(otherRole) ? toAidedLawyer : `${pays} ${toOther} ${amount}` +
+            (meAided ? " für seinen Anwalt (§\u00a0123 ZPO)" : "")) + (meAided ? ", sonst nichts" : "");
+      return payment + (refund ? `; die Staatskasse erstattet Ihnen ${value(c, refund, "Erstattung, " + what)} der ` +
+        `Gerichtskosten (§\u00a031 Abs.\u00a03 GKG)` : "");
+    };
+    const balances = order.filter((c) => answer.balances[c]).map((c) =>
+      `<li>${ifCase[c]}, ${settled(c, answer.balances[c], caseNames[c], true)}.</li>`).join("");
     // The early endings: the same in every case, asked of the first.
-    const endings = answer.endings.map(({ name, total, value: v, balance }) => {
-      const { value: b, receives } = balance;
-      const settled = b.new === 0 ? "keiner zahlt dem anderen etwas"
-        : `${receives ? `${other} zahlt Ihnen` : `Sie zahlen ${toOther}`} ${value(order[0], b, "Ausgleich, " + name)}`;
-      return `<li>${escapeHtml(name)}: Sie tragen ${value(order[0], v, name)} der Kosten von ${euros(total)}; ` +
-        `${settled}.</li>`;
-    }).join("");
+    const endings = answer.endings.map(({ name, total, value: v, balance }) =>
+      `<li>${escapeHtml(name)}: Sie tragen ${value(order[0], v, name)} der Kosten von ${euros(total)}; ` +
+      `${settled(order[0], balance, name, false)}.</li>`).join("");
+    // With legal aid: what the state pays for the user.
+    const assigned = answer.aid ? `<h3>Was die Staatskasse für Sie zahlt</h3><ul><li>Ihren Anwalt in erster ` +
+      `Instanz, nach §\u00a049 RVG: ${value("win", answer.aid.lawyer, "Ihr Anwalt aus der Staatskasse")}</li>` +
+      `<li>Ihren Anteil an den Gerichtskosten (§\u00a0122 Abs.\u00a01 Nr.\u00a01 a ZPO)</li></ul><p>Vorstrecken müssen Sie ` +
+      `nichts. Was der Gegner für Ihren Anwalt erstattet, erhält dieser selbst (§\u00a0126 ZPO): zuerst den Unterschied ` +
+      `zu seinen vollen Gebühren, der Rest geht an die Staatskasse (§\u00a059 RVG).</p>` : "";
     container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
       `<h2 id="antwort-titel">Ihr Kostenrisiko als ${me}</h2>` +
+      (meAided ? `<p class="pkh-vorweg">Prozesskostenhilfe deckt nicht die Kosten des Gegners: verlieren Sie, ` +
+        `erstatten Sie ihm seine Anwaltskosten nach Ihrer Quote wie jeder andere (§\u00a0123 ZPO).</p>` : "") +
       `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
       `<tbody>${rows}</tbody></table><div id="antwort-weg" class="antwort-weg" hidden></div>` +
-      (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") +
-      (role === "beklagter" ? `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>` : "") +
+      (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") + assigned +
+      (role === "beklagter" ? (aided.includes("klaeger") ? `<p>Die Gerichtskosten streckt niemand vor: der Kläger erhält ` +
+        `Prozesskostenhilfe (§\u00a0122 Abs.\u00a01 Nr.\u00a01 a, Abs.\u00a02 ZPO).${meAided ? "" : " Ihren Anteil an ihnen " +
+          "zieht die Staatskasse nach dem Urteil von Ihnen ein (§\u00a0125 ZPO); die Tabelle zählt ihn mit."}</p>`
+        : `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>`) : "") +
       (balances ? `<h3>Was am Ende ausgeglichen wird, erste Instanz</h3><ul>${balances}</ul>` : "") +
       (endings ? `<h3>Wenn die erste Instanz anders endet</h3><p>Wer dann die Kosten trägt, folgt aus dem Ende, ` +
         `nicht aus dem Anteil, zu dem Sie gewinnen${evidenceAdvanced ? "; jedes Ende nimmt an, dass kein Beweis " +
           "erhoben wurde, Zeugen und Sachverständige sind darin nicht enthalten" : ""}:</p><ul>${endings}</ul>` : "") +
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
       `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
-      `demselben Anteil geteilt${endings ? ", die Enden der ersten Instanz nach ihrer Regel" : ""}; ` +
+      `demselben Anteil geteilt${endings ? ", die Enden der ersten Instanz nach ihrer Regel" : ""}` +
+      `${aided.length ? ", Prozesskostenhilfe ohne Raten in jeder Instanz angenommen (§\u00a0119 Abs.\u00a01 ZPO)" : ""}; ` +
       (around ? `eingerechnet sind Zeugen, Sachverständige und die vorgerichtliche Geschäftsgebühr nur, soweit ` +
         `unter „Weitere Angaben“ genannt, Reisekosten nicht.`
         : `nicht eingerechnet sind etwa Zeugen, Sachverständige und die vorgerichtliche Geschäftsgebühr des Anwalts.`) +

@@ -1,6 +1,6 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
-import { defaultState, endingsOf, kFurtherKeys } from "./address.js";
+import { aidOf, defaultState, endingsOf, kFurtherKeys } from "./address.js";
 import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
@@ -25,6 +25,7 @@ export function stateOfForm(form, fallbackView) {
     vorsteuer: partiesOf(form.claimantTax.checked, form.defendantTax.checked),
     mahn: form.paymentOrder.checked ? "ja" : "nein",
     ende: endingsOf(form.endings.filter((box) => box.checked).map((box) => box.value)),
+    pkh: aidOf(form.aid.filter((box) => box.checked).map((box) => box.value)),
     ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
   };
 }
@@ -46,6 +47,7 @@ export function showInForm(form, state) {
   form.defendantTax.checked = hasParty(state.vorsteuer, "beklagter");
   form.paymentOrder.checked = state.mahn === "ja";
   for (const box of form.endings) box.checked = state.ende.split(",").includes(box.value);
+  for (const box of form.aid) box.checked = state.pkh.split(",").includes(box.value);
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
   // What the state sets under "Weitere Angaben" is seen; what the user
   // opened stays open.
@@ -55,18 +57,21 @@ export function showInForm(form, state) {
 
 // The role and the share, the groups of the cost risk and the case around
 // the lawsuit, and the endings but the settlement, take input under the
-// reforms alone, and say so under the law of 2013.
+// reforms alone, and say so under the law of 2013; legal aid under the law
+// of 2025 alone.
 export function showLawInForm(form, law) {
   form.roleGroup.disabled = form.share.disabled = form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
   for (const box of form.endings) box.disabled = law === "2013";
   form.shareIn2013.hidden = form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
+  form.aidGroup.disabled = law !== "2025";
+  form.aidLaw.hidden = law === "2025";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
 export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
   form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles,
   form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"],
-  ...form.endings];
+  ...form.endings, ...form.aid];
 
 // The fields typed in: the amount, the share, the clients and the evidence.
 export const typedFields = (form) => [form.amount, form.share, form.around["auftraggeber-klaeger"],
@@ -82,6 +87,8 @@ export function describe(form, state, amountText, share) {
   // The endings by their labels, under the reforms, which compute them.
   const endings = state.recht === "2013" ? [] : form.endings.filter((box) => state.ende.split(",").includes(box.value))
     .map((box) => ", " + box.labels[0].textContent);
+  const aided = { klaeger: "Kläger", beklagter: "Beklagten", "klaeger,beklagter": "Kläger und den Beklagten" }[state.pkh];
+  const aid = state.recht === "2025" && aided ? ", Prozesskostenhilfe für den " + aided : "";
   return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") +
-    endings.join("") + won + ".";
+    endings.join("") + won + aid + ".";
 }

@@ -22,11 +22,13 @@ const kEndings = ["withdrawal", "acknowledgement", "default_judgment"];
 // The row of `figures` (zeb.figures) with `key`, or undefined.
 export const rowOf = (figures, key) => figures.rows.find((row) => row.key === key);
 
-// The rows of a party's part by the key of its share: in the first
-// instance what it bears in all, where the report has that row (around
-// the lawsuit), else its share.
-export const partRows = (figures, key) =>
-  [(key.startsWith("first_instance.") && rowOf(figures, key.replace("_share", "_total"))) || rowOf(figures, key)];
+// The rows of a party's part by the key of its share: what it bears in
+// all, where the report has that row (around the lawsuit in the first
+// instance, legal aid in each), else its share.
+export const partRows = (figures, key) => [rowOf(figures, key.replace("_share", "_total")) || rowOf(figures, key)];
+
+// The state's part of a way's costs (legal aid): its row, or none.
+export const stateRows = (figures, way) => [rowOf(figures, way.state)].filter(Boolean);
 
 // The short name of a section by its key: "Berufung" for "appeal".
 export const sectionName = (section) => kSectionNames[section];
@@ -40,22 +42,26 @@ const kPaths = [
 ];
 
 // The early endings of the first instance that a report with a share (-O)
-// shows: [{name, ending, claimant, defendant}], each party's part as a key.
+// shows: [{name, ending, claimant, defendant, state}], each party's part
+// and the state's (legal aid) as a key.
 export const endingWays = (figures) => kEndings.map((ending) => ({
-  name: "Erste Instanz mit " + kVariantNames[ending], ending,
-  claimant: `first_instance.${ending}.claimant_share`, defendant: `first_instance.${ending}.defendant_share`,
+  name: "Erste Instanz mit " + kVariantNames[ending], ending, claimant: `first_instance.${ending}.claimant_share`,
+  defendant: `first_instance.${ending}.defendant_share`, state: `first_instance.${ending}.state_total`,
 })).filter((way) => rowOf(figures, way.claimant) !== undefined);
 
 // The ways through the instances whose costs a report with a share (-O)
 // splits: the first instance, then each way over several instances; where
 // the report has no totals (a section alone), the instances it shows.
-// [{name, claimant, defendant}], each party's part as a key.
+// [{name, claimant, defendant, state}], each party's part and the state's
+// (legal aid) as a key.
 export function costWays(figures) {
   const shown = (way) => rowOf(figures, way.claimant) !== undefined;
-  const paths = kPaths.map(([path, name]) => ({ name, claimant: "totals.claimant_" + path, defendant: "totals.defendant_" + path }))
-    .filter(shown);
+  const paths = kPaths.map(([path, name]) => ({
+    name, claimant: "totals.claimant_" + path, defendant: "totals.defendant_" + path, state: "totals.state_" + path,
+  })).filter(shown);
   const instances = kInstances.map((section) => ({
     name: sectionName(section), claimant: section + ".claimant_share", defendant: section + ".defendant_share",
+    state: section + ".state_total",
   })).filter((way) => shown(way) && (paths.length === 0 || way.claimant.startsWith("first_instance.")));
   return [...instances, ...paths];
 }

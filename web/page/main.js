@@ -3,7 +3,7 @@
 // shows the matching report in the view chosen (figures, chart, HTML or
 // text); the address holds the form's state; saving, printing and the
 // table take what is on screen.
-import { argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
@@ -49,6 +49,10 @@ const form = {
   // How the first instance ends, in the order of the report.
   endings: ["ende-ruecknahme", "ende-anerkenntnis", "ende-versaeumnis"].map(byId),
   endingsIn2013: byId("ende-2013"),
+  // Legal aid for either side, under the law of 2025.
+  aid: ["pkh-klaeger", "pkh-beklagter"].map(byId),
+  aidGroup: byId("pkh"),
+  aidLaw: byId("pkh-recht"),
   // The case around the lawsuit, by the state's keys.
   around: {
     "geschaeftsgebuehr-klaeger": byId("gebuehr-klaeger"),
@@ -64,6 +68,7 @@ const page = {
   amountError: byId("streitwert-fehler"),
   shareError: byId("obsiegen-fehler"),
   aroundError: byId("umfeld-fehler"),
+  aidError: byId("pkh-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -96,7 +101,8 @@ function showError(message, field = form.amount, error = page.amountError) {
 
 function clearErrors() {
   const fields = [[form.amount, page.amountError], [form.share, page.shareError],
-    ...Object.values(form.around).map((field) => [field, page.aroundError])];
+    ...Object.values(form.around).map((field) => [field, page.aroundError]),
+    ...form.aid.map((box) => [box, page.aidError])];
   for (const [field, error] of fields) {
     error.textContent = "";
     field.removeAttribute("aria-invalid");
@@ -136,6 +142,12 @@ function render(state) {
   if (around.error && state.recht !== "2013") {
     form.further.open = true;
     showError(around.error, form.around[around.key], page.aroundError);
+    return fragmentOf(state, amount.digits);
+  }
+  const conflict = aidConflict(state);
+  if (conflict) {
+    form.further.open = true;
+    showError(conflict.error, form.aid.find((box) => box.value === conflict.role), page.aidError);
     return fragmentOf(state, amount.digits);
   }
   views.show(state, amount.digits);

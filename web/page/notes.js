@@ -3,15 +3,16 @@ import { kLaws } from "./address.js";
 import { fromAscii } from "./text.js";
 
 // The notes as the HTML report writes them for the currency `euro` and the
-// law `law` (values of the form), and with the note on the cost risk where
-// `risk`, made once each by `zeb`.
+// law `law` (values of the form), with the note on the cost risk where
+// `risk` and that on legal aid with the engine's words `aid`, made once
+// each by `zeb`.
 export function createNotes(zeb) {
   const cache = new Map();
-  return (euro, law, risk) => {
-    const key = euro + law + risk;
+  return (euro, law, risk, aid = []) => {
+    const key = [euro, law, risk, ...aid].join(" ");
     if (!cache.has(key)) {
       // The smallest report with every note: the first instance alone.
-      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : []);
+      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : [], aid);
       const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
       cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
     }

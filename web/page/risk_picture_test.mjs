@@ -35,3 +35,13 @@ test("the first instance's early endings stand beside its judgement, in the orde
   assert.deepEqual(names(riskPictureHtml(figuresOf([...parties("appeal"), ...parties("first_instance.withdrawal")]),
     "60 %")), ["Berufung"]);
 });
+
+test("with legal aid the state is a third payer, in each way, the legend and the bars", () => {
+  // Parts 100, 200 and the state's 300 (old; new one more each): the widest
+  // bar is the first instance's old 600 ... new 603.
+  const html = riskPictureHtml(figuresOf([...parties("first_instance"), "first_instance.state_total"]), "60 %");
+  assert.match(html, /Kläger 100,00\s€<\/span>, <span class="beklagter">Beklagter 200,00\s€<\/span>, <span class="staat">Staatskasse 300,00\s€/);
+  assert.match(html, /<span class="legende-staat">Staatskasse<\/span><\/figcaption>/);
+  assert.match(html, /<span class="staat" style="width:49\.75%">/);
+  assert.doesNotMatch(riskPictureHtml(figuresOf(parties("first_instance")), "60 %"), /Staatskasse/);
+});
