@@ -73,11 +73,21 @@ void addReport(Figures& figures, const ReportOptions& options, const Reckoning& 
 }  // namespace
 
 Figures computeReport(const ReportOptions& options, std::int64_t amount, bool withWays) {
-  const ExtendedPrecisionScope precision;
   Figures figures;
   // The largest report has some 200 rows: their records are placed once.
   figures.rows.reserve(256);
   figures.headings.reserve(32);
+  computeReport(figures, options, amount, withWays);
+  return figures;
+}
+
+void computeReport(Figures& figures, const ReportOptions& options, std::int64_t amount,
+                   bool withWays) {
+  const ExtendedPrecisionScope precision;
+  figures.rows.clear();
+  figures.headings.clear();
+  figures.status = 0;
+  figures.valueCapped = false;
   figures.withWays = withWays;
   figures.reform = options.reform;
   if (options.reform == Reform::Of2013) {
@@ -89,7 +99,6 @@ Figures computeReport(const ReportOptions& options, std::int64_t amount, bool wi
     Ledgers ledgers;
     addReport(figures, options, ReckoningInCents(options.reform, given, &options), &ledgers);
   }
-  return figures;
 }
 
 }  // namespace zeb

@@ -74,6 +74,8 @@ class Buffer {
   void commit(const char* end) { size_ = static_cast<std::size_t>(end - text_.get()); }
 
   std::size_t size() const { return size_; }
+  // Empty again, its block kept for the next text.
+  void clear() { size_ = 0; }
   std::string_view view() const { return {text_.get(), size_}; }
 
   // A copy of what was written.

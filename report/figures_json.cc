@@ -26,6 +26,36 @@ constexpr std::array<bool, 256> kEscaped = [] {
   return escaped;
 }();
 
+// `text` between quotes into `out`, the quote, the backslash and the
+// control characters escaped, and from code page 850 the upper half in
+// UTF-8: at most six bytes for one.
+template <bool kFrom850>
+void putQuoted(Buffer& out, std::string_view text) {
+  const std::array<Utf8Character, 128>& upper = utf8OfUpperHalf();
+  char* end = out.claim(6 * text.size() + 2);
+  *end++ = '"';
+  for (const char byte : text) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (kFrom850 && c >= 0x80) {
+      const Utf8Character& utf8 = upper[c - 0x80];
+      std::memcpy(end, utf8.bytes.data(), utf8.bytes.size());
+      end += utf8.size;
+    } else if (!kEscaped[c]) {
+      *end++ = byte;
+    } else if (c == '"' || c == '\\') {
+      *end++ = '\\';
+      *end++ = byte;
+    } else {
+      constexpr char kHex[] = "0123456789abcdef";
+      end = std::copy_n("\\u00", 4, end);
+      *end++ = kHex[c >> 4];
+      *end++ = kHex[c & 0xF];
+    }
+  }
+  *end++ = '"';
+  out.commit(end);
+}
+
 // A JSON document written into one buffer.
 class Json {
  public:
@@ -53,10 +83,16 @@ class Json {
   }
 
   // `text`, in UTF-8, as a JSON string.
-  Json& string(std::string_view text) { return quoted<false>(text); }
+  Json& string(std::string_view text) {
+    putQuoted<false>(text_, text);
+    return *this;
+  }
 
   // `text`, in code page 850, as a JSON string of its UTF-8.
-  Json& stringOf850(std::string_view text) { return quoted<true>(text); }
+  Json& stringOf850(std::string_view text) {
+    putQuoted<true>(text_, text);
+    return *this;
+  }
 
   // `lines` as an array of strings.
   Json& strings(const std::vector<std::string>& lines) {
@@ -90,37 +126,6 @@ class Json {
   Buffer done() { return std::move(text_); }
 
  private:
-  // `text` between quotes, the quote, the backslash and the control
-  // characters escaped, and from code page 850 the upper half in UTF-8:
-  // at most six bytes for one.
-  template <bool kFrom850>
-  Json& quoted(std::string_view text) {
-    const std::array<Utf8Character, 128>& upper = utf8OfUpperHalf();
-    char* out = text_.claim(6 * text.size() + 2);
-    *out++ = '"';
-    for (const char byte : text) {
-      const auto c = static_cast<unsigned char>(byte);
-      if (kFrom850 && c >= 0x80) {
-        const Utf8Character& utf8 = upper[c - 0x80];
-        std::memcpy(out, utf8.bytes.data(), utf8.bytes.size());
-        out += utf8.size;
-      } else if (!kEscaped[c]) {
-        *out++ = byte;
-      } else if (c == '"' || c == '\\') {
-        *out++ = '\\';
-        *out++ = byte;
-      } else {
-        constexpr char kHex[] = "0123456789abcdef";
-        out = std::copy_n("\\u00", 4, out);
-        *out++ = kHex[c >> 4];
-        *out++ = kHex[c & 0xF];
-      }
-    }
-    *out++ = '"';
-    text_.commit(out);
-    return *this;
-  }
-
   Buffer text_;
 };
 
@@ -170,6 +175,8 @@ void writeRow(Json& json, const Figures& figures, const std::vector<std::string>
 }
 
 }  // namespace
+
+void putJsonString(Buffer& out, std::string_view text) { putQuoted<false>(out, text); }
 
 Buffer figuresJson(const Figures& figures) {
   // Some 300 bytes a row without its way.

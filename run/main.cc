@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "run/batch.h"
 #include "run/zeb.h"
 
 int main(int argc, char** argv) {
@@ -8,5 +9,6 @@ int main(int argc, char** argv) {
   // console or a device byte by byte.
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  if (zeb::isBatch(argc, argv)) return zeb::runBatch(argc, argv, stdin, stdout, stderr);
   return zeb::runZeb(argc, argv, stdout, stderr);
 }

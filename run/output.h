@@ -33,6 +33,10 @@ class Output {
   // a person reads it, not a program.
   bool diagnosticsOnTerminal() const;
 
+  // The errno of the report stream's first failed write, or 0 while every
+  // byte went out.
+  int failure() const { return reportErrno_; }
+
   // Flushes both streams; the errno of the report stream's first failed
   // write (EPIPE when its reader has gone, on every platform), or 0 when
   // every byte of the report was written.

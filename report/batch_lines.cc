@@ -1,0 +1,240 @@
+#include "report/batch_lines.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "report/buffer.h"
+#include "report/figures.h"
+#include "report/figures_json.h"
+
+namespace zeb {
+namespace {
+
+// The path of the block that `row` stands in: its variant's, but for the
+// judgement's, or its section's; "header" before the first section.
+void putBlockPath(Buffer& out, const Figures& figures, const FigureRow& row) {
+  const auto at = [](int i) { return static_cast<std::size_t>(i); };
+  if (row.section < 0) {
+    out.put(kHeaderKey);
+    return;
+  }
+  out.put(std::string_view(figures.headings[at(row.section)].keyPart));
+  if (row.variant >= 0) {
+    const std::string_view variant = figures.headings[at(row.variant)].keyPart;
+    if (variant != kJudgmentKey) {
+      out.put('.');
+      out.put(variant);
+    }
+  }
+}
+
+// A reform's value as a JSON number or a table's cell: its exact decimal,
+// with a decimal comma in a cell.
+void putValue(Buffer& out, const Figure& figure, char point) {
+  char digits[kFigureChars];
+  char* end = writeFigure(digits, figure, 2);
+  if (point != '.') {
+    for (char* c = digits; c != end; ++c) {
+      if (*c == '.') *c = point;
+    }
+  }
+  out.put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+// The row's key written into `key`: its block's path, a dot, its own.
+std::string_view keyOf(Buffer& key, const Figures& figures, const FigureRow& row) {
+  key.clear();
+  putBlockPath(key, figures, row);
+  key.put('.');
+  key.put(std::string_view(row.keyPart));
+  return key.view();
+}
+
+// A CSV cell: quoted where it holds a semicolon, a quote or a line break.
+void putCell(Buffer& out, std::string_view text) {
+  if (text.find_first_of(";\"\r\n") == std::string_view::npos) {
+    out.put(text);
+    return;
+  }
+  out.put('"');
+  for (const char c : text) {
+    if (c == '"') out.put('"');
+    out.put(c);
+  }
+  out.put('"');
+}
+
+// The law of the columns, as the words -2021 and -2025 name it.
+std::string_view lawOf(Reform reform) {
+  switch (reform) {
+    case Reform::Of2021:
+      return "2021";
+    case Reform::Of2025:
+      return "2025";
+    case Reform::Of2013:
+      break;
+  }
+  return "2013";
+}
+
+}  // namespace
+
+void writeJsonLine(Buffer& out, long line, const Figures& figures) {
+  out.put(R"({"line":)");
+  out.integer(line);
+  out.put(R"(,"status":0,"amount":)");
+  out.integer(figures.amount);
+  out.put(R"(,"columns":[)");
+  putJsonString(out, columnCaption(figures.reform, Schedule::Old));
+  out.put(',');
+  putJsonString(out, columnCaption(figures.reform, Schedule::New));
+  out.put(R"(],"figures":{)");
+  bool first = true;
+  for (const FigureRow& row : figures.rows) {
+    out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
+    first = false;
+    putBlockPath(out, figures, row);
+    out.put('.');
+    out.put(std::string_view(row.keyPart));
+    out.put(R"(":[)");
+    putValue(out, row.oldValue, '.');
+    if (row.percentBasis != 0) {
+      out.put(',');
+      putValue(out, row.newValue, '.');
+    }
+    out.put(']');
+  }
+  out.put('}');
+  if (figures.withWays) {
+    out.put(R"(,"ways":{)");
+    first = true;
+    for (const FigureRow& row : figures.rows) {
+      out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
+      first = false;
+      putBlockPath(out, figures, row);
+      out.put('.');
+      out.put(std::string_view(row.keyPart));
+      out.put(R"(":{"old":[)");
+      for (std::size_t column = 0; column < 2; ++column) {
+        if (column == 1) out.put(row.percentBasis != 0 ? R"(],"new":[)" : R"(],"new":null)");
+        if (column == 1 && row.percentBasis == 0) break;
+        const std::vector<std::string>& steps = row.derivation[column];
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+          if (i > 0) out.put(',');
+          putJsonString(out, steps[i]);
+        }
+      }
+      out.put(row.percentBasis != 0 ? "]}" : "}");
+    }
+    out.put('}');
+  }
+  out.put("}\n");
+}
+
+void writeJsonError(Buffer& out, long line, int status, std::string_view message) {
+  out.put(R"({"line":)");
+  out.integer(line);
+  out.put(R"(,"status":)");
+  out.integer(status);
+  out.put(R"(,"error":)");
+  putJsonString(out, message);
+  out.put("}\n");
+}
+
+CsvColumns defaultCsvColumns() {
+  CsvColumns columns;
+  columns.keys = {"header.amount",
+                  "first_instance.court_fees",
+                  "first_instance.lawyer_costs",
+                  "first_instance.claimant_lawyer_costs",
+                  "first_instance.defendant_lawyer_costs",
+                  "first_instance.process_costs",
+                  "first_instance.claimant_share",
+                  "first_instance.defendant_share",
+                  "first_instance.defendant_pays_claimant",
+                  "first_instance.claimant_pays_defendant"};
+  columns.used.assign(columns.keys.size(), false);
+  return columns;
+}
+
+std::optional<CsvColumns> csvColumnsOf(std::string_view list) {
+  CsvColumns columns;
+  while (true) {
+    const std::size_t comma = list.find(',');
+    const std::string_view key = list.substr(0, comma);
+    if (key.empty() || key.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_.") !=
+                           std::string_view::npos) {
+      return std::nullopt;
+    }
+    columns.keys.emplace_back(key);
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  columns.used.assign(columns.keys.size(), false);
+  return columns;
+}
+
+void writeCsvHeader(Buffer& out, const CsvColumns& columns) {
+  out.put("\357\273\277line;status;law");
+  for (const std::string& key : columns.keys) {
+    out.put(';');
+    out.put(key);
+    // The amount has one value; every other key the old and the new.
+    if (key != "header.amount") {
+      out.put(".old;");
+      out.put(key);
+      out.put(".new");
+    }
+  }
+  out.put(";error\n");
+}
+
+void writeCsvRow(Buffer& out, long line, const Figures& figures, CsvColumns& columns) {
+  std::array<const FigureRow*, 64> found{};
+  std::vector<const FigureRow*> many;
+  const FigureRow** rows = found.data();
+  if (columns.keys.size() > found.size()) {
+    many.assign(columns.keys.size(), nullptr);
+    rows = many.data();
+  }
+  Buffer key(128);
+  for (const FigureRow& row : figures.rows) {
+    const std::string_view name = keyOf(key, figures, row);
+    for (std::size_t i = 0; i < columns.keys.size(); ++i) {
+      if (rows[i] == nullptr && columns.keys[i] == name) {
+        rows[i] = &row;
+        columns.used[i] = true;
+      }
+    }
+  }
+  out.integer(line);
+  out.put(";0;");
+  out.put(lawOf(figures.reform));
+  for (std::size_t i = 0; i < columns.keys.size(); ++i) {
+    const bool twoValues = columns.keys[i] != "header.amount";
+    out.put(';');
+    if (rows[i] != nullptr) putValue(out, rows[i]->oldValue, ',');
+    if (!twoValues) continue;
+    out.put(';');
+    if (rows[i] != nullptr && rows[i]->percentBasis != 0) putValue(out, rows[i]->newValue, ',');
+  }
+  out.put(";\n");
+}
+
+void writeCsvError(Buffer& out, long line, int status, std::string_view message,
+                   const CsvColumns& columns) {
+  out.integer(line);
+  out.put(';');
+  out.integer(status);
+  out.put(';');
+  for (const std::string& key : columns.keys) out.put(key == "header.amount" ? ";" : ";;");
+  out.put(';');
+  putCell(out, message);
+  out.put('\n');
+}
+
+}  // namespace zeb
