@@ -29,7 +29,8 @@ if(WIN32)
   configure_file(packaging/windows/LIESMICH.txt.in LIESMICH.txt @ONLY NEWLINE_STYLE CRLF)
   install(TARGETS zeb RUNTIME DESTINATION .)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
-  install(FILES ${PROJECT_BINARY_DIR}/LIESMICH.txt ${manual} doc/figures.schema.json DESTINATION .)
+  install(FILES ${PROJECT_BINARY_DIR}/LIESMICH.txt ${manual} doc/figures.schema.json
+                doc/batch.schema.json DESTINATION .)
   set(CPACK_GENERATOR ZIP)
 else()
   # Debian's policy: man pages and changelogs compressed with gzip -9n.
@@ -45,8 +46,9 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/zeb.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
           COMPONENT program)
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
-  # The schema of -J, for the programs that read it.
-  install(FILES doc/figures.schema.json DESTINATION ${CMAKE_INSTALL_DATADIR}/zeb COMPONENT program)
+  # The schemas of -J and -stapel, for the programs that read them.
+  install(FILES doc/figures.schema.json doc/batch.schema.json DESTINATION ${CMAKE_INSTALL_DATADIR}/zeb
+          COMPONENT program)
   # The license stands in the Debian copyright file; elsewhere as it is.
   install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT license)
   install(FILES packaging/debian/copyright ${PROJECT_BINARY_DIR}/changelog.gz

@@ -934,6 +934,11 @@ std::string usageScreen(const char* invocationName) {
       screen,
       "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
       "(-pkhB: der Beklagte).\n");
+  appendFormatted(
+      screen,
+      "  -stapel [Datei]\tAls erstes Wort: viele Forderungen, eine je Zeile mit ihren Angaben wie "
+      "hier, ihre Zahlen als JSON-Zeilen (mit -csv als Tabelle); etwa zeb -stapel -2025 < "
+      "forderungen.txt.\n");
   appendFormatted(screen, "  \n");
   return screen;
 }

@@ -26,8 +26,10 @@ grep -q "^\.TH ZEB 1 .* \"ZEB $version\"" "$scratch/zeb.1" || fail "man page ver
 for file in README.md LICENSE; do
   [[ -f $scratch/prefix/share/doc/zeb/$file ]] || fail "no share/doc/zeb/$file"
 done
-schema=share/zeb/figures.schema.json
-cmp -s "$(dirname "$0")/../doc/figures.schema.json" "$scratch/prefix/$schema" || fail "no $schema"
+for schema in figures batch; do
+  cmp -s "$(dirname "$0")/../doc/$schema.schema.json" "$scratch/prefix/share/zeb/$schema.schema.json" ||
+    fail "no share/zeb/$schema.schema.json"
+done
 # The web page, where the build made it.
 page=""
 if [[ -f $build/web/zeb.html ]]; then

@@ -21,8 +21,8 @@ python3 - "$archive" "$scratch/unpacked" <<'PY' || fail "contents"
 import sys, zipfile
 archive = zipfile.ZipFile(sys.argv[1])
 names = sorted(n.split('/', 1)[1] for n in archive.namelist() if not n.endswith('/'))
-expected = ['LICENSE.txt', 'LIESMICH.txt', 'figures.schema.json', 'zeb-handbuch.html', 'zeb.exe',
-            'zeb.html']
+expected = ['LICENSE.txt', 'LIESMICH.txt', 'batch.schema.json', 'figures.schema.json', 'zeb-handbuch.html',
+            'zeb.exe', 'zeb.html']
 if names != expected:
     sys.exit('the archive holds %s, not %s' % (names, expected))
 archive.extractall(sys.argv[2])
@@ -40,7 +40,9 @@ if b'\n' in text.replace(b'\r\n', b'') or len(lines) >= 100 or b'zeb 5000 -2025 
 PY
 grep -q "Version $version\|ZEB $version" "$folder/zeb-handbuch.html" || fail "the manual's version"
 cmp -s "$folder/zeb.html" build-windows/web/zeb.html || fail "zeb.html"
-cmp -s "$folder/figures.schema.json" doc/figures.schema.json || fail "figures.schema.json"
+for schema in figures batch; do
+  cmp -s "$folder/$schema.schema.json" doc/$schema.schema.json || fail "$schema.schema.json"
+done
 prefix=$scratch/wine
 wine_zeb() { scripts/wine-run "$prefix" "$@"; }
 wine_zeb "$folder/zeb.exe" 5000 >"$scratch/out" || fail "zeb.exe 5000 under Wine"
@@ -75,6 +77,6 @@ status = run.wait()
 if (status, err) != (2, b''):
     sys.exit('status %d, %r' % (status, err))
 PY
-echo "zeb-$version-win64.zip: zeb.exe, LIESMICH.txt, LICENSE.txt, zeb-handbuch.html, zeb.html, figures.schema.json"
+echo "zeb-$version-win64.zip: zeb.exe, LIESMICH.txt, LICENSE.txt, zeb-handbuch.html, zeb.html, figures.schema.json, batch.schema.json"
 echo "zeb.exe: the Linux report, letters and the hint on a console, a full disk reported, a closed pipe silent"
 echo "2 passed, 0 failed"
