@@ -536,10 +536,15 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
   // Each party's part enters the sums over instances, with what no one
   // refunds it.
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    const std::string name = std::string("Anteil des ") + kParties[party].ofParty + ", ";
-    const std::string partName = name + instance.name;
-    const std::string baseName =
-        instance.target == TotalsField::WithAppeal ? name + "erste Instanz" : kThroughAppeal[party];
+    // The names of the sum's terms, for its way alone.
+    std::string partName;
+    std::string baseName;
+    if (recordsWays_) {
+      const std::string name = std::string("Anteil des ") + kParties[party].ofParty + ", ";
+      partName = name + instance.name;
+      baseName = instance.target == TotalsField::WithAppeal ? name + "erste Instanz"
+                                                            : kThroughAppeal[party];
+    }
     TotalsOf<Cents>& sums = sums_[party];
     for (std::size_t s = 0; s < 2; ++s) {
       Way part;
@@ -559,7 +564,8 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
   // Under legal aid, the state's part too, and the costs in all.
   if (!shares.stateWays) return;
   inAll_ = shares.inAll;
-  const std::string partName = std::string("Anteil der Staatskasse, ") + instance.name;
+  const std::string partName =
+      recordsWays_ ? std::string("Anteil der Staatskasse, ") + instance.name : std::string();
   const char* baseName = instance.target == TotalsField::WithAppeal
                              ? "Anteil der Staatskasse, erste Instanz"
                              : "Staatskasse trägt mit Berufung";

@@ -57,6 +57,9 @@ struct Cost {
 
 class Ledger {
  public:
+  // Room for the costs of the largest case, placed once.
+  Ledger() { costs_.reserve(64); }
+
   void add(const Cost& cost) { costs_.push_back(cost); }
 
   // The court fees of `matter`.

@@ -288,7 +288,7 @@ Cents ReckoningInCents::amount(Way* way) const {
 
 Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
   if (way != nullptr) way->steps = feeWay(schedule, kind);
-  return feeInCents(edition(schedule), amount_, kind);
+  return fees_[feeIndex(schedule, kind)];
 }
 
 Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {

@@ -260,7 +260,12 @@ class ReckoningInCents {
       : reform_(reform),
         amount_(amount < kValueCap ? amount : kValueCap),
         capped_(amount > kValueCap),
-        options_(options) {}
+        options_(options),
+        // Each instance takes the same four fees: computed once.
+        fees_{feeInCents(edition(Schedule::Old), amount_, FeeKind::Court),
+              feeInCents(edition(Schedule::Old), amount_, FeeKind::Lawyer),
+              feeInCents(edition(Schedule::New), amount_, FeeKind::Court),
+              feeInCents(edition(Schedule::New), amount_, FeeKind::Lawyer)} {}
 
   Cents amount(Way* way) const;
   std::uint64_t feeBasis() const { return amount_; }
@@ -331,6 +336,7 @@ class ReckoningInCents {
   std::uint64_t amount_;
   bool capped_;
   const ReportOptions* options_;
+  std::array<Cents, 4> fees_;  // the old court and lawyer fee, the new ones
   mutable std::array<std::optional<Steps>, 4> feeWays_;
 };
 

@@ -237,27 +237,35 @@ void addVariantHeading(Figures& figures, const ReportOptions& options, char kind
 // The way to `row` of a block whose ways are recorded, or none.
 Way* wayOf(BlockOf<Way>* ways, BlockRow row) { return ways != nullptr ? &(*ways)[row] : nullptr; }
 
+// The rows a block shows, in their order: at most five.
+struct ShownRows {
+  std::array<BlockRow, 5> rows{};
+  std::size_t count = 0;
+
+  void push(BlockRow row) { rows[count++] = row; }
+  const BlockRow* begin() const { return rows.data(); }
+  const BlockRow* end() const { return rows.data() + count; }
+};
+
 // The rows of a block: the court fees, one party's lawyer fees with and
 // without flat rate and VAT, and the process costs. Around the lawsuit
 // the first instance adds its evidence costs, and each party's bill stands
 // on its own row where the bills differ: always in the first instance,
 // elsewhere where the parties' clients differ.
 template <class Reckoning>
-std::vector<BlockRow> rowsShown(const Reckoning& r, bool first) {
+ShownRows rowsShown(const Reckoning& r, bool first) {
   const ReportOptions* around = r.around();
-  std::vector<BlockRow> shown = {BlockRow::Court};
+  ShownRows shown;
+  shown.push(BlockRow::Court);
   if (around != nullptr && first &&
       (around->claimantCase.evidence + around->defendantCase.evidence).count != 0) {
-    shown.push_back(BlockRow::Evidence);
+    shown.push(BlockRow::Evidence);
   }
   const bool partyBills =
       around != nullptr && (first || around->claimantCase.clients != around->defendantCase.clients);
-  if (partyBills) {
-    shown.insert(shown.end(), {BlockRow::ClaimantLawyer, BlockRow::DefendantLawyer});
-  } else {
-    shown.insert(shown.end(), {BlockRow::Lawyer, BlockRow::Gross});
-  }
-  shown.push_back(BlockRow::Process);
+  shown.push(partyBills ? BlockRow::ClaimantLawyer : BlockRow::Lawyer);
+  shown.push(partyBills ? BlockRow::DefendantLawyer : BlockRow::Gross);
+  shown.push(BlockRow::Process);
   return shown;
 }
 

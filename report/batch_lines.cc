@@ -1,6 +1,8 @@
 #include "report/batch_lines.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,9 +34,46 @@ void putBlockPath(Buffer& out, const Figures& figures, const FigureRow& row) {
   }
 }
 
+// The digits of 0 to 99, two each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
 // A reform's value as a JSON number or a table's cell: its exact decimal,
-// with a decimal comma in a cell.
+// with a decimal comma in a cell. Cents, the most of them, two digits at a
+// time.
 void putValue(Buffer& out, const Figure& figure, char point) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure); exact != nullptr && exact->places == 2) {
+    // The size in unsigned arithmetic, where even the least number has one.
+    const auto bits = static_cast<std::uint64_t>(exact->units);
+    std::uint64_t size = exact->units < 0 ? 0 - bits : bits;
+    char digits[32];
+    char* start = digits + sizeof digits;
+    const auto pair = [&start](std::uint64_t twoDigits) {
+      start -= 2;
+      std::memcpy(start, &kDigitPairs[2 * static_cast<std::size_t>(twoDigits)], 2);
+    };
+    pair(size % 100);
+    *--start = point;
+    size /= 100;
+    while (size >= 100) {
+      pair(size % 100);
+      size /= 100;
+    }
+    if (size >= 10) {
+      pair(size);
+    } else {
+      *--start = static_cast<char>('0' + size);
+    }
+    if (exact->units < 0) *--start = '-';
+    out.put(std::string_view(start, static_cast<std::size_t>(digits + sizeof digits - start)));
+    return;
+  }
   char digits[kFigureChars];
   char* end = writeFigure(digits, figure, 2);
   if (point != '.') {

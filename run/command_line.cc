@@ -64,6 +64,8 @@ constexpr SwitchWord kSwitchWords[] = {
 // The switch word that `argument` is, compared whole, or none.
 const SwitchWord* switchWordOf(const char* argument) {
   for (const SwitchWord& word : kSwitchWords) {
+    // The first two letters decide most words, without a call.
+    if (argument[0] != word.word[0] || argument[1] != word.word[1]) continue;
     if (std::strcmp(argument, word.word) == 0) return &word;
   }
   return nullptr;
@@ -190,6 +192,7 @@ constexpr ValuedWord kValuedWords[] = {
 // attempt at one, or none.
 const ValuedWord* valuedWordOf(const char* argument) {
   for (const ValuedWord& word : kValuedWords) {
+    if (argument[0] != word.prefix[0] || argument[1] != word.prefix[1]) continue;
     if (std::strncmp(argument, word.prefix, std::strlen(word.prefix)) == 0) return &word;
   }
   return nullptr;
