@@ -118,15 +118,24 @@ CostRisk::CostRisk(const ReportOptions& options, Figures& figures, const Ledgers
       ledgers_(&ledgers),
       share_(*options.shareWon),
       parties_{options.claimant, options.defendant},
-      shareText_{partText(share_, kClaimant), partText(share_, kDefendant)},
       recordsWays_(figures.withWays),
-      aided_{options.claimant.legalAid, options.defendant.legalAid} {}
+      makesLabels_(figures.withLabels),
+      aided_{options.claimant.legalAid, options.defendant.legalAid} {
+  // The parts' texts, for their labels and ways alone.
+  if (makesLabels_ || recordsWays_)
+    shareText_ = {partText(share_, kClaimant), partText(share_, kDefendant)};
+}
 
 std::pair<ShareWon, std::array<std::string, 2>> CostRisk::shareFor(
     const EndingRates* ending) const {
   if (ending == nullptr) return {share_, shareText_};
   const ShareWon share = {ending->bearer == kClaimant ? 0 : 100, 100, 0};
+  if (!makesLabels_ && !recordsWays_) return {share, {}};
   return {share, {partText(share, kClaimant), partText(share, kDefendant)}};
+}
+
+RowLabel CostRisk::partLabelOf(Label label, const std::string& share) const {
+  return makesLabels_ ? partLabel(label, share) : RowLabel(label);
 }
 
 void CostRisk::add(const ReckoningInCents& r, const char* key, RowLabel label,
@@ -301,7 +310,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
   }
   add(r, kToDistribute.key, kToDistribute.label, totals, total);
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    add(r, kPart[party].key, partLabel(kPart[party].label, shareText[party]), borne[party],
+    add(r, kPart[party].key, partLabelOf(kPart[party].label, shareText[party]), borne[party],
         parts[party]);
   }
   if (instance.first) {
@@ -492,7 +501,7 @@ CostRisk::Split CostRisk::splitWithAid(const ReckoningInCents& r, const RiskInst
   }
   add(r, kToDistribute.key, kToDistribute.label, lawyers, total);
   for (const std::size_t party : {kClaimant, kDefendant}) {
-    add(r, kPart[party].key, partLabel(kPart[party].label, shareText[party]), shares[party],
+    add(r, kPart[party].key, partLabelOf(kPart[party].label, shareText[party]), shares[party],
         shareWays[party]);
   }
   // The balance in every instance: who pays whom, an aided party's part to

@@ -128,6 +128,9 @@ class CostRisk {
 
   // Adds `row` of both columns' `values`, with the ways `ways` holds where
   // the figures record them.
+  // A party's part's label: `label` with the share it bears, where labels
+  // are made.
+  RowLabel partLabelOf(Label label, const std::string& share) const;
   void add(const ReckoningInCents& r, const char* key, RowLabel label,
            const PerSchedule<Cents>& values, Recorded<Way>& ways) const;
 
@@ -137,6 +140,7 @@ class CostRisk {
   std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
   std::array<std::string, 2> shareText_;  // the part each party bears: "40 %", "1/4"
   bool recordsWays_;
+  bool makesLabels_;  // the parts' labels name their share
   std::array<TotalsOf<Cents>, 2> sums_;
   std::array<TotalsOf<Way>, 2> sumWays_;
   std::array<bool, 2> aided_;  // legal aid, the claimant's, the defendant's

@@ -19,7 +19,8 @@ namespace zeb {
 Figures computeReport(const ReportOptions& options, std::int64_t amount, bool withWays);
 
 // The same into `figures`, whose records keep their room from the report
-// before: many reports in a row allocate little.
+// before: many reports in a row allocate little. Its `withLabels` stays the
+// caller's.
 void computeReport(Figures& figures, const ReportOptions& options, std::int64_t amount,
                    bool withWays);
 

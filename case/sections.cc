@@ -329,7 +329,9 @@ void addBlock(Figures& figures, const Reckoning& r,
   for (const BlockRow row : shown) {
     const Label label = labelOf(rows, row, around != nullptr || partyRows);
     RowLabel shownLabel = label;
-    if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
+    if (!figures.withLabels) {
+      // A reader of keys needs no label made for the row.
+    } else if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
       shownLabel = lessPaymentOrder(label);
     } else if ((row == BlockRow::Lawyer || row == BlockRow::Gross) && raise != 0) {
       shownLabel = raised(label, rows.rates.lawyerTenths(), rows.rates.lawyerTenths() + raise);

@@ -1,5 +1,6 @@
 #include "report/batch_lines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -48,12 +49,17 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 // with a decimal comma in a cell. Cents, the most of them, two digits at a
 // time.
 void putValue(Buffer& out, const Figure& figure, char point) {
-  if (const Decimal* exact = std::get_if<Decimal>(&figure); exact != nullptr && exact->places == 2) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure);
+      exact != nullptr && exact->places == 2) {
     // The size in unsigned arithmetic, where even the least number has one.
     const auto bits = static_cast<std::uint64_t>(exact->units);
     std::uint64_t size = exact->units < 0 ? 0 - bits : bits;
-    char digits[32];
-    char* start = digits + sizeof digits;
+    // Written backwards to the middle of `digits`, then copied as a whole
+    // block of kCopied characters, of which the first are the number's.
+    constexpr std::size_t kCopied = 24;
+    char digits[2 * kCopied] = {};
+    char* const end = digits + kCopied;
+    char* start = end;
     const auto pair = [&start](std::uint64_t twoDigits) {
       start -= 2;
       std::memcpy(start, &kDigitPairs[2 * static_cast<std::size_t>(twoDigits)], 2);
@@ -71,7 +77,9 @@ void putValue(Buffer& out, const Figure& figure, char point) {
       *--start = static_cast<char>('0' + size);
     }
     if (exact->units < 0) *--start = '-';
-    out.put(std::string_view(start, static_cast<std::size_t>(digits + sizeof digits - start)));
+    char* at = out.claim(kCopied);
+    std::memcpy(at, start, kCopied);
+    out.commit(at + (end - start));
     return;
   }
   char digits[kFigureChars];
@@ -83,6 +91,53 @@ void putValue(Buffer& out, const Figure& figure, char point) {
   }
   out.put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
+
+// The paths of a report's blocks with a dot after each, made once for its
+// rows: by the heading of each row, "header." before the first.
+class BlockPaths {
+ public:
+  explicit BlockPaths(const Figures& figures) : figures_(figures) {
+    const std::size_t count = std::min(figures.headings.size(), kMost);
+    std::string_view section;
+    for (std::size_t i = 0; i < count; ++i) {
+      const FigureHeading& heading = figures.headings[i];
+      if (heading.level == 1) section = heading.keyPart;
+      char* at = text_[i].data();
+      const auto append = [&at](std::string_view piece) {
+        std::memcpy(at, piece.data(), piece.size());
+        at += piece.size();
+      };
+      append(section.substr(0, kLength / 2 - 1));
+      append(".");
+      if (heading.level == 2 && std::string_view(heading.keyPart) != kJudgmentKey) {
+        append(std::string_view(heading.keyPart).substr(0, kLength / 2 - 1));
+        append(".");
+      }
+      length_[i] = static_cast<std::uint8_t>(at - text_[i].data());
+    }
+  }
+
+  // The path of the block that `row` stands in, with its dot.
+  void put(Buffer& out, const FigureRow& row) const {
+    const int heading = row.variant >= 0 ? row.variant : row.section;
+    if (heading < 0) {
+      out.put("header.");
+    } else if (static_cast<std::size_t>(heading) < kMost) {
+      const auto i = static_cast<std::size_t>(heading);
+      out.put(std::string_view(text_[i].data(), length_[i]));
+    } else {
+      putBlockPath(out, figures_, row);
+      out.put('.');
+    }
+  }
+
+ private:
+  static constexpr std::size_t kMost = 48;    // headings; a report has some 20
+  static constexpr std::size_t kLength = 64;  // a path's characters; the longest has 26
+  const Figures& figures_;
+  std::array<std::array<char, kLength>, kMost> text_;
+  std::array<std::uint8_t, kMost> length_{};
+};
 
 // The row's key written into `key`: its block's path, a dot, its own.
 std::string_view keyOf(Buffer& key, const Figures& figures, const FigureRow& row) {
@@ -132,12 +187,12 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
   out.put(',');
   putJsonString(out, columnCaption(figures.reform, Schedule::New));
   out.put(R"(],"figures":{)");
+  const BlockPaths paths(figures);
   bool first = true;
   for (const FigureRow& row : figures.rows) {
     out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
     first = false;
-    putBlockPath(out, figures, row);
-    out.put('.');
+    paths.put(out, row);
     out.put(std::string_view(row.keyPart));
     out.put(R"(":[)");
     putValue(out, row.oldValue, '.');
@@ -154,8 +209,7 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
     for (const FigureRow& row : figures.rows) {
       out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
       first = false;
-      putBlockPath(out, figures, row);
-      out.put('.');
+      paths.put(out, row);
       out.put(std::string_view(row.keyPart));
       out.put(R"(":{"old":[)");
       for (std::size_t column = 0; column < 2; ++column) {
@@ -205,8 +259,8 @@ std::optional<CsvColumns> csvColumnsOf(std::string_view list) {
   while (true) {
     const std::size_t comma = list.find(',');
     const std::string_view key = list.substr(0, comma);
-    if (key.empty() || key.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_.") !=
-                           std::string_view::npos) {
+    if (key.empty() ||
+        key.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_.") != std::string_view::npos) {
       return std::nullopt;
     }
     columns.keys.emplace_back(key);

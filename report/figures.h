@@ -115,6 +115,8 @@ struct FigureRow {
 // The figures of one run.
 struct Figures {
   bool withWays = true;            // each row has the way to its values
+  bool withLabels = true;          // a row whose label names a share has it made; else its
+                                   // caption alone (for readers of keys)
   int status = 0;                  // the exit status
   std::int64_t amount = 0;         // the amount in dispute the report computes with
   Reform reform = Reform::Of2013;  // the editions of the two columns

@@ -27,10 +27,10 @@ constexpr char kCsvWord[] = "-csv";
 
 // What the batch's own command line asks for.
 struct BatchRequest {
-  const char* file = nullptr;        // none, or "-": standard input
-  std::vector<const char*> shared;   // words that every claim gets
-  std::optional<CsvColumns> csv;     // a table instead of JSON lines
-  std::string refusal;               // why the batch is refused, in code page 850
+  const char* file = nullptr;       // none, or "-": standard input
+  std::vector<const char*> shared;  // words that every claim gets
+  std::optional<CsvColumns> csv;    // a table instead of JSON lines
+  std::string refusal;              // why the batch is refused, in code page 850
 };
 
 BatchRequest batchRequestOf(int count, const char* const* arguments) {
@@ -220,8 +220,8 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
   if (request.file != nullptr && std::strcmp(request.file, "-") != 0) {
     file = std::fopen(request.file, "rb");
     if (file == nullptr) {
-      output.diagnostic(std::string("zeb: -stapel: ") + request.file + ": " +
-                        std::strerror(errno) + "\n");
+      output.diagnostic(std::string("zeb: -stapel: ") + request.file + ": " + std::strerror(errno) +
+                        "\n");
       output.close();
       return kRefused;
     }
@@ -233,6 +233,7 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
   std::string text;
   std::vector<const char*> words;
   Figures figures;
+  figures.withLabels = false;  // the lines name rows by their keys
   Buffer block(1 << 17);
   if (request.csv) writeCsvHeader(block, *request.csv);
   long lineNumber = 0;
