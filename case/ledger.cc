@@ -25,8 +25,10 @@ Cents Ledger::evidence(const Matter& matter, std::size_t party) const {
 }
 
 const Cost* Ledger::find(const Matter& matter, CostKind kind, std::size_t party) const {
-  for (const Cost& cost : costs_) {
-    if (cost.matter == matter && cost.kind == kind && cost.party == party) return &cost;
+  // Each matter, kind and party has one cost; the one asked for is most
+  // often among the last recorded.
+  for (auto cost = costs_.rbegin(); cost != costs_.rend(); ++cost) {
+    if (cost->matter == matter && cost->kind == kind && cost->party == party) return &*cost;
   }
   return nullptr;
 }

@@ -45,18 +45,19 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// A reform's value as a JSON number or a table's cell: its exact decimal,
-// with a decimal comma in a cell. Cents, the most of them, two digits at a
-// time.
-void putValue(Buffer& out, const Figure& figure, char point) {
-  if (const Decimal* exact = std::get_if<Decimal>(&figure);
-      exact != nullptr && exact->places == 2) {
+// A reform's value as a JSON number or a table's cell, written at `at`,
+// where kFigureChars characters have room: its exact decimal, with a
+// decimal comma in a cell; the end. Cents, the most of them, two digits at
+// a time.
+char* writeValue(char* at, const Figure& figure, char point) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure); exact != nullptr && exact->places == 2) {
     // The size in unsigned arithmetic, where even the least number has one.
     const auto bits = static_cast<std::uint64_t>(exact->units);
     std::uint64_t size = exact->units < 0 ? 0 - bits : bits;
     // Written backwards to the middle of `digits`, then copied as a whole
     // block of kCopied characters, of which the first are the number's.
     constexpr std::size_t kCopied = 24;
+    static_assert(kCopied <= kFigureChars);
     char digits[2 * kCopied] = {};
     char* const end = digits + kCopied;
     char* start = end;
@@ -77,19 +78,17 @@ void putValue(Buffer& out, const Figure& figure, char point) {
       *--start = static_cast<char>('0' + size);
     }
     if (exact->units < 0) *--start = '-';
-    char* at = out.claim(kCopied);
     std::memcpy(at, start, kCopied);
-    out.commit(at + (end - start));
-    return;
+    return at + (end - start);
   }
-  char digits[kFigureChars];
-  char* end = writeFigure(digits, figure, 2);
-  if (point != '.') {
-    for (char* c = digits; c != end; ++c) {
-      if (*c == '.') *c = point;
-    }
-  }
-  out.put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  char* const end = writeFigure(at, figure, 2);
+  if (point != '.') std::replace(at, end, '.', point);
+  return end;
+}
+
+void putValue(Buffer& out, const Figure& figure, char point) {
+  char* at = out.claim(kFigureChars);
+  out.commit(writeValue(at, figure, point));
 }
 
 // The paths of a report's blocks with a dot after each, made once for its
@@ -115,6 +114,16 @@ class BlockPaths {
       }
       length_[i] = static_cast<std::uint8_t>(at - text_[i].data());
     }
+  }
+
+  // The path of the block that `row` stands in, with its dot; none for a
+  // heading past the first kMost, which `put` writes.
+  std::string_view of(const FigureRow& row) const {
+    const int heading = row.variant >= 0 ? row.variant : row.section;
+    if (heading < 0) return "header.";
+    if (static_cast<std::size_t>(heading) >= kMost) return {};
+    const auto i = static_cast<std::size_t>(heading);
+    return {text_[i].data(), length_[i]};
   }
 
   // The path of the block that `row` stands in, with its dot.
@@ -190,17 +199,30 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
   const BlockPaths paths(figures);
   bool first = true;
   for (const FigureRow& row : figures.rows) {
-    out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
-    first = false;
-    paths.put(out, row);
-    out.put(std::string_view(row.keyPart));
-    out.put(R"(":[)");
-    putValue(out, row.oldValue, '.');
-    if (row.percentBasis != 0) {
-      out.put(',');
-      putValue(out, row.newValue, '.');
+    // A row's key and values in one piece of the buffer.
+    std::string_view path = paths.of(row);
+    if (path.empty()) {
+      Buffer scratch(128);
+      paths.put(scratch, row);
+      path = scratch.view();
     }
-    out.put(']');
+    const std::string_view key = row.keyPart;
+    char* at = out.claim(8 + path.size() + key.size() + 2 * kFigureChars);
+    if (!first) *at++ = ',';
+    first = false;
+    *at++ = '"';
+    std::memcpy(at, path.data(), path.size());
+    at += path.size();
+    std::memcpy(at, key.data(), key.size());
+    at += key.size();
+    std::memcpy(at, "\":[", 3);
+    at = writeValue(at + 3, row.oldValue, '.');
+    if (row.percentBasis != 0) {
+      *at++ = ',';
+      at = writeValue(at, row.newValue, '.');
+    }
+    *at++ = ']';
+    out.commit(at);
   }
   out.put('}');
   if (figures.withWays) {

@@ -4,9 +4,11 @@
 // for readers of the figures their keys and labels in UTF-8.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -78,20 +80,32 @@ struct Comparison {
 };
 
 // A row's label as the reports show it, with its colon and note mark: one of
-// the program's captions, or one made for the row.
+// the program's captions, or one made for the row. Most rows have a caption:
+// a row is moved and dropped for the price of two pointers.
 struct RowLabel {
   Label shown{};
-  std::string text;  // a made label, where `shown` is none
-  std::string html;
+  std::unique_ptr<std::pair<std::string, std::string>> made;  // in text and HTML
 
   RowLabel() = default;
   RowLabel(Label label)
       : shown(label) {}  // NOLINT(google-explicit-constructor): a caption is a label
   RowLabel(std::string madeText, std::string madeHtml)
-      : text(std::move(madeText)), html(std::move(madeHtml)) {}
+      : made(std::make_unique<std::pair<std::string, std::string>>(std::move(madeText),
+                                                                     std::move(madeHtml))) {}
+  RowLabel(const RowLabel& other)
+      : shown(other.shown),
+        made(other.made ? std::make_unique<std::pair<std::string, std::string>>(*other.made)
+                        : nullptr) {}
+  RowLabel& operator=(const RowLabel& other) {
+    if (this != &other) *this = RowLabel(other);
+    return *this;
+  }
+  RowLabel(RowLabel&&) noexcept = default;
+  RowLabel& operator=(RowLabel&&) noexcept = default;
+  ~RowLabel() = default;
 
-  const char* inText() const { return shown.text != nullptr ? shown.text : text.c_str(); }
-  const char* inHtml() const { return shown.html != nullptr ? shown.html : html.c_str(); }
+  const char* inText() const { return made ? made->first.c_str() : shown.text; }
+  const char* inHtml() const { return made ? made->second.c_str() : shown.html; }
 };
 
 // One row of the report.

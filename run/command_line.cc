@@ -204,19 +204,6 @@ bool isValuedWord(const char* argument) {
   return word != nullptr && word->parse(argument + std::strlen(word->prefix));
 }
 
-// A word of the case around the lawsuit, which a reform alone computes.
-bool isCaseWord(const char* argument) {
-  const SwitchWord* word = switchWordOf(argument);
-  return (word != nullptr && word->needs == Needs::ReformForCase) ||
-         valuedWordOf(argument) != nullptr;
-}
-
-// A word of how the lawsuit ends, which a reform alone computes.
-bool isEndingWord(const char* argument) {
-  const SwitchWord* word = switchWordOf(argument);
-  return word != nullptr && word->needs == Needs::ReformForEnding;
-}
-
 // A word of legal aid, which the reform of 2025 alone computes: the party
 // it names, 0 the claimant or 1 the defendant; none for another word.
 std::optional<std::size_t> aidedParty(const char* argument) {
@@ -241,22 +228,11 @@ bool notWithAid(const char* argument, std::size_t party) {
 // A word -O...: a share, or an attempt at one.
 bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
 
-bool isPartyWord(const char* argument) {
-  const SwitchWord* word = switchWordOf(argument);
-  return word != nullptr && word->needs == Needs::Share;
-}
-
 // A word that ZEB knows: a switch word, a share or an attempt at one, a
 // word of the case around the lawsuit with its value or an attempt at one.
 bool isKnownWord(const char* argument) {
   return switchWordOf(argument) != nullptr || isShareWord(argument) ||
          valuedWordOf(argument) != nullptr;
-}
-
-// Whether `argument` is the word of a party's clients (-auftraggeberK<n>).
-bool isClientsWord(const char* argument) {
-  const ValuedWord* word = valuedWordOf(argument);
-  return word != nullptr && word->parse == parseClients;
 }
 
 // `text` as words are compared: ASCII letters in lower case, the German
@@ -458,17 +434,23 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
       if (unknownAt == 0) unknownAt = i;
       continue;
     }
-    if (valuedWordOf(arguments[i]) != nullptr && !isValuedWord(arguments[i])) {
-      return Refusal{CaseValue, i};
-    }
-    if (partyAt == 0 && isPartyWord(arguments[i])) partyAt = i;
-    if (caseAt == 0 && isCaseWord(arguments[i])) caseAt = i;
-    if (endingAt == 0 && isEndingWord(arguments[i])) endingAt = i;
+    // Each word looked up once: a switch word, or a word with a value.
+    const SwitchWord* word = switchWordOf(arguments[i]);
+    const ValuedWord* valued = word == nullptr ? valuedWordOf(arguments[i]) : nullptr;
+    if (valued != nullptr && !isValuedWord(arguments[i])) return Refusal{CaseValue, i};
+    const Needs needs = word != nullptr ? word->needs : Needs::Nothing;
+    if (partyAt == 0 && needs == Needs::Share) partyAt = i;
+    if (caseAt == 0 && (needs == Needs::ReformForCase || valued != nullptr)) caseAt = i;
+    if (endingAt == 0 && needs == Needs::ReformForEnding) endingAt = i;
     // The amount's own place holds no word.
-    if (unknownAt == 0 && i > 1 && !isKnownWord(arguments[i])) unknownAt = i;
-    if (isClientsWord(arguments[i])) clientsAt[valuedWordOf(arguments[i])->claimant ? 0 : 1] = i;
-    if (const std::optional<std::size_t> party = aidedParty(arguments[i]); party && i > 1) {
-      if (aidAt[*party] == 0) aidAt[*party] = i;
+    if (unknownAt == 0 && i > 1 && word == nullptr && valued == nullptr &&
+        !isShareWord(arguments[i])) {
+      unknownAt = i;
+    }
+    if (valued != nullptr && valued->parse == parseClients) clientsAt[valued->claimant ? 0 : 1] = i;
+    if (needs == Needs::ReformForAid && i > 1) {
+      const std::size_t party = *aidedParty(arguments[i]);
+      if (aidAt[party] == 0) aidAt[party] = i;
     }
   }
   const int anyAidAt =
