@@ -1,5 +1,7 @@
 #include "case/ledger.h"
 
+#include <cstddef>
+
 #include "case/case_bills.h"
 #include "case/steps.h"
 #include "report/german.h"
@@ -27,8 +29,9 @@ Cents Ledger::evidence(const Matter& matter, std::size_t party) const {
 const Cost* Ledger::find(const Matter& matter, CostKind kind, std::size_t party) const {
   // Each matter, kind and party has one cost; the one asked for is most
   // often among the last recorded.
-  for (auto cost = costs_.rbegin(); cost != costs_.rend(); ++cost) {
-    if (cost->matter == matter && cost->kind == kind && cost->party == party) return &*cost;
+  for (std::size_t i = costs_.size(); i-- > 0;) {
+    const Cost& cost = costs_[i];
+    if (cost.matter == matter && cost.kind == kind && cost.party == party) return &cost;
   }
   return nullptr;
 }

@@ -50,7 +50,8 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 // decimal comma in a cell; the end. Cents, the most of them, two digits at
 // a time.
 char* writeValue(char* at, const Figure& figure, char point) {
-  if (const Decimal* exact = std::get_if<Decimal>(&figure); exact != nullptr && exact->places == 2) {
+  if (const Decimal* exact = std::get_if<Decimal>(&figure);
+      exact != nullptr && exact->places == 2) {
     // The size in unsigned arithmetic, where even the least number has one.
     const auto bits = static_cast<std::uint64_t>(exact->units);
     std::uint64_t size = exact->units < 0 ? 0 - bits : bits;
@@ -215,8 +216,10 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
     at += path.size();
     std::memcpy(at, key.data(), key.size());
     at += key.size();
-    std::memcpy(at, "\":[", 3);
-    at = writeValue(at + 3, row.oldValue, '.');
+    *at++ = '"';
+    *at++ = ':';
+    *at++ = '[';
+    at = writeValue(at, row.oldValue, '.');
     if (row.percentBasis != 0) {
       *at++ = ',';
       at = writeValue(at, row.newValue, '.');

@@ -91,7 +91,7 @@ struct RowLabel {
       : shown(label) {}  // NOLINT(google-explicit-constructor): a caption is a label
   RowLabel(std::string madeText, std::string madeHtml)
       : made(std::make_unique<std::pair<std::string, std::string>>(std::move(madeText),
-                                                                     std::move(madeHtml))) {}
+                                                                   std::move(madeHtml))) {}
   RowLabel(const RowLabel& other)
       : shown(other.shown),
         made(other.made ? std::make_unique<std::pair<std::string, std::string>>(*other.made)

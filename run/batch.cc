@@ -19,6 +19,11 @@
 #include "run/output.h"
 #include "run/zeb.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace zeb {
 namespace {
 
@@ -226,6 +231,11 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
       return kRefused;
     }
   }
+#ifdef _WIN32
+  // The claims' bytes as they are: in text mode Windows would end the
+  // input at a Ctrl-Z.
+  _setmode(_fileno(file), _O_BINARY);
+#endif
   LineReader lines(file);
   Progress progress(err, output.diagnosticsOnTerminal());
   // One claim's words, its figures and the output, each kept from claim to

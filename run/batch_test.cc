@@ -42,7 +42,8 @@ Ran batchOf(const std::string& input, std::vector<const char*> words = {}) {
 // The lines of `text`, each ended by a line feed.
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+  for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos;
+       start = end + 1) {
     lines.push_back(text.substr(start, end - start));
   }
   return lines;
@@ -65,31 +66,64 @@ TEST(RunBatch, ReadsOneClaimALineWithItsOwnAndTheSharedWords) {
     std::string err;
   };
   const std::vector<Case> cases = {
-      {"a claim", "10000 -2025 -k\n", {}, {R"({"line":1,"status":0,"amount":10000,)"},
-       {kCourtFees10000}, 0, ""},
-      {"comments, blanks, tabs, CR LF, no last line feed",
-       "# Forderungen\n\n   \n \t10000\t-2025  -k\r\n5000 -2021 -k", {},
-       {R"({"line":4,"status":0,)", R"({"line":5,"status":0,"amount":5000,)"},
-       {kCourtFees10000, R"("first_instance.court_fees":[438.00,483.00])"}, 0, ""},
-      {"shared words", "10000\n", {"-2025", "-k"}, {R"({"line":1,"status":0,)"}, {kCourtFees10000}, 0,
+      {"a claim",
+       "10000 -2025 -k\n",
+       {},
+       {R"({"line":1,"status":0,"amount":10000,)"},
+       {kCourtFees10000},
+       0,
        ""},
-      {"a refused line stops nothing", "10000 -2025 -Q\n5000\n10000 -2025 -k\n", {},
-       {R"({"line":1,"status":2,"error":"zeb: -Q: )", R"({"line":2,"status":2,"error":"zeb: Im Stapel )",
-        R"({"line":3,"status":0,)"},
-       {R"(\u000a Richtig: zeb 5000 -2025"})"}, kClaimsRefused,
+      {"comments, blanks, tabs, CR LF, no last line feed",
+       "# Forderungen\n\n   \n \t10000\t-2025  -k\r\n5000 -2021 -k",
+       {},
+       {R"({"line":4,"status":0,)", R"({"line":5,"status":0,"amount":5000,)"},
+       {kCourtFees10000, R"("first_instance.court_fees":[438.00,483.00])"},
+       0,
+       ""},
+      {"shared words",
+       "10000\n",
+       {"-2025", "-k"},
+       {R"({"line":1,"status":0,)"},
+       {kCourtFees10000},
+       0,
+       ""},
+      {"a refused line stops nothing",
+       "10000 -2025 -Q\n5000\n10000 -2025 -k\n",
+       {},
+       {R"({"line":1,"status":2,"error":"zeb: -Q: )",
+        R"({"line":2,"status":2,"error":"zeb: Im Stapel )", R"({"line":3,"status":0,)"},
+       {R"(\u000a Richtig: zeb 5000 -2025"})"},
+       kClaimsRefused,
        "zeb: 1 Forderungen berechnet, 2 zurückgewiesen.\n"},
-      {"a line longer than a block", tooLong + "\n10000 -2025 -k\n", {},
-       {R"({"line":1,"status":2,"error":"zeb: Die Zeile ist länger)", R"({"line":2,"status":0,)"}, {},
-       kClaimsRefused, "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
-      {"a table", "10000 -2025 -O60\n", {"-csv", "first_instance.court_fees,header.amount"},
+      {"a line longer than a block",
+       tooLong + "\n10000 -2025 -k\n",
+       {},
+       {R"({"line":1,"status":2,"error":"zeb: Die Zeile ist länger)", R"({"line":2,"status":0,)"},
+       {},
+       kClaimsRefused,
+       "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
+      {"a table",
+       "10000 -2025 -O60\n",
+       {"-csv", "first_instance.court_fees,header.amount"},
        {"\357\273\277line;status;law;first_instance.court_fees.old;first_instance.court_fees.new;"
         "header.amount;error",
         "1;0;2025;798,00;849,00;10000,00;"},
-       {}, 0, ""},
-      {"a key no report has", "10000 -2025\n", {"-csv", "first_instance.court_fee"},
-       {"\357\273\277line;status;law;first_instance.court_fee.old;", "1;0;2025;;;"}, {}, 0,
+       {},
+       0,
+       ""},
+      {"a key no report has",
+       "10000 -2025\n",
+       {"-csv", "first_instance.court_fee"},
+       {"\357\273\277line;status;law;first_instance.court_fee.old;", "1;0;2025;;;"},
+       {},
+       0,
        "zeb: -csv: first_instance.court_fee steht in keinem Bericht des Stapels.\n"},
-      {"two files", "", {"a.txt", "b.txt"}, {}, {}, 2,
+      {"two files",
+       "",
+       {"a.txt", "b.txt"},
+       {},
+       {},
+       2,
        "zeb: -stapel liest eine Datei, nicht a.txt und b.txt.\n Richtig: zeb -stapel a.txt\n"},
       {"a key that is none", "", {"-csv", "Betrag"}, {}, {}, 2, "zeb: -csv Betrag: Schlüssel"},
   };
@@ -100,7 +134,8 @@ TEST(RunBatch, ReadsOneClaimALineWithItsOwnAndTheSharedWords) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
       EXPECT_EQ(lines[i].substr(0, c.starts[i].size()), c.starts[i]) << c.name;
     }
-    for (const std::string& piece : c.holds) EXPECT_NE(ran.out.find(piece), std::string::npos) << c.name;
+    for (const std::string& piece : c.holds)
+      EXPECT_NE(ran.out.find(piece), std::string::npos) << c.name;
     EXPECT_EQ(ran.status, c.status) << c.name;
     // The whole message, or its start where it goes on.
     if (c.err.empty() || c.err.back() == '\n') {
