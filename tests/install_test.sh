@@ -36,7 +36,7 @@ if [[ -f $build/web/zeb.html ]]; then
   page=share/zeb/zeb.html
   cmp -s "$build/web/zeb.html" "$scratch/prefix/$page" || fail "no $page"
 fi
-echo "installed: bin/zeb, the man page (groff without warnings), README, license, $schema${page:+, $page}"
+echo "installed: bin/zeb, the man page (groff without warnings), README, license, both schemas${page:+, $page}"
 
 # cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
@@ -61,7 +61,9 @@ cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/s
 grep -q "^zeb: statically-linked-binary" "$scratch/root/usr/share/lintian/overrides/zeb" ||
   fail "no lintian override for the static link"
 [[ -z $page ]] || cmp -s "$build/web/zeb.html" "$scratch/root/usr/$page" || fail "no /usr/$page"
-[[ -f $scratch/root/usr/$schema ]] || fail "no /usr/$schema"
+for schema in figures batch; do
+  [[ -f $scratch/root/usr/share/zeb/$schema.schema.json ]] || fail "no /usr/share/zeb/$schema.schema.json"
+done
 # lintian: no error and no warning (information lines are allowed).
 findings=$(lintian "$package" 2>/dev/null | grep -E '^[EW]: ' || true)
 [[ -z $findings ]] || fail "lintian: $findings"
