@@ -1,12 +1,14 @@
 // libFuzzer target: the whole program, driven with argument vectors made
 // from the fuzz input (arguments separated by NUL bytes), its output sent to
-// /dev/null, and the same run for its figures.
+// /dev/null, and the same run for its figures; then the input as a batch's
+// claims, to JSON lines and to a table.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "run/batch.h"
 #include "run/zeb.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -28,5 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   arguments.push_back(nullptr);
   zeb::runZeb(static_cast<int>(words.size()), arguments.data(), sink, sink);
   zeb::runZebFigures(static_cast<int>(words.size()), arguments.data());
+  // The same bytes as the lines of a batch.
+  for (const char* mode : {"-2025", "-csv"}) {
+    std::FILE* in = fmemopen(const_cast<std::uint8_t*>(data), size, "rb");
+    if (in == nullptr) break;
+    const char* batch[] = {"zeb", "-stapel", mode, nullptr};
+    zeb::runBatch(3, batch, in, sink, sink);
+    std::fclose(in);
+  }
   return 0;
 }
