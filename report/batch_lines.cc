@@ -92,63 +92,6 @@ void putValue(Buffer& out, const Figure& figure, char point) {
   out.commit(writeValue(at, figure, point));
 }
 
-// The paths of a report's blocks with a dot after each, made once for its
-// rows: by the heading of each row, "header." before the first.
-class BlockPaths {
- public:
-  explicit BlockPaths(const Figures& figures) : figures_(figures) {
-    const std::size_t count = std::min(figures.headings.size(), kMost);
-    std::string_view section;
-    for (std::size_t i = 0; i < count; ++i) {
-      const FigureHeading& heading = figures.headings[i];
-      if (heading.level == 1) section = heading.keyPart;
-      char* at = text_[i].data();
-      const auto append = [&at](std::string_view piece) {
-        std::memcpy(at, piece.data(), piece.size());
-        at += piece.size();
-      };
-      append(section.substr(0, kLength / 2 - 1));
-      append(".");
-      if (heading.level == 2 && std::string_view(heading.keyPart) != kJudgmentKey) {
-        append(std::string_view(heading.keyPart).substr(0, kLength / 2 - 1));
-        append(".");
-      }
-      length_[i] = static_cast<std::uint8_t>(at - text_[i].data());
-    }
-  }
-
-  // The path of the block that `row` stands in, with its dot; none for a
-  // heading past the first kMost, which `put` writes.
-  std::string_view of(const FigureRow& row) const {
-    const int heading = row.variant >= 0 ? row.variant : row.section;
-    if (heading < 0) return "header.";
-    if (static_cast<std::size_t>(heading) >= kMost) return {};
-    const auto i = static_cast<std::size_t>(heading);
-    return {text_[i].data(), length_[i]};
-  }
-
-  // The path of the block that `row` stands in, with its dot.
-  void put(Buffer& out, const FigureRow& row) const {
-    const int heading = row.variant >= 0 ? row.variant : row.section;
-    if (heading < 0) {
-      out.put("header.");
-    } else if (static_cast<std::size_t>(heading) < kMost) {
-      const auto i = static_cast<std::size_t>(heading);
-      out.put(std::string_view(text_[i].data(), length_[i]));
-    } else {
-      putBlockPath(out, figures_, row);
-      out.put('.');
-    }
-  }
-
- private:
-  static constexpr std::size_t kMost = 48;    // headings; a report has some 20
-  static constexpr std::size_t kLength = 64;  // a path's characters; the longest has 26
-  const Figures& figures_;
-  std::array<std::array<char, kLength>, kMost> text_;
-  std::array<std::uint8_t, kMost> length_{};
-};
-
 // The row's key written into `key`: its block's path, a dot, its own.
 std::string_view keyOf(Buffer& key, const Figures& figures, const FigureRow& row) {
   key.clear();
@@ -187,7 +130,34 @@ std::string_view lawOf(Reform reform) {
 
 }  // namespace
 
-void writeJsonLine(Buffer& out, long line, const Figures& figures) {
+std::string_view BlockPaths::of(const Figures& figures, int section, int variant) {
+  if (section < 0) return "header.";
+  const int heading = variant >= 0 ? variant : section;
+  const auto i = static_cast<std::size_t>(heading);
+  if (i < kMost && length_[i] != 0) return {text_[i].data(), length_[i]};
+  Buffer path(kLength);
+  path.put(std::string_view(figures.headings[static_cast<std::size_t>(section)].keyPart));
+  path.put('.');
+  if (variant >= 0) {
+    const std::string_view own = figures.headings[static_cast<std::size_t>(variant)].keyPart;
+    if (own != kJudgmentKey) {
+      path.put(own);
+      path.put('.');
+    }
+  }
+  if (i >= kMost || path.size() > kLength) {
+    beyond_ = path.str();
+    return beyond_;
+  }
+  std::memcpy(text_[i].data(), path.view().data(), path.size());
+  length_[i] = static_cast<std::uint8_t>(path.size());
+  return {text_[i].data(), length_[i]};
+}
+
+namespace {
+
+// The head of a claim's JSON line, up to its figures.
+void putHead(Buffer& out, long line, const Figures& figures) {
   out.put(R"({"line":)");
   out.integer(line);
   out.put(R"(,"status":0,"amount":)");
@@ -197,35 +167,53 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
   out.put(',');
   putJsonString(out, columnCaption(figures.reform, Schedule::New));
   out.put(R"(],"figures":{)");
-  const BlockPaths paths(figures);
+}
+
+// A row's key and values, "first_instance.court_fees":[798.00,849.00], in
+// one piece of the buffer; a comma before all but the `first`.
+void putRow(Buffer& out, std::string_view path, std::string_view key, const Figure& oldValue,
+            const Figure& newValue, bool oldAlone, bool first) {
+  char* at = out.claim(8 + path.size() + key.size() + 2 * kFigureChars);
+  if (!first) *at++ = ',';
+  *at++ = '"';
+  std::memcpy(at, path.data(), path.size());
+  at += path.size();
+  std::memcpy(at, key.data(), key.size());
+  at += key.size();
+  *at++ = '"';
+  *at++ = ':';
+  *at++ = '[';
+  at = writeValue(at, oldValue, '.');
+  if (!oldAlone) {
+    *at++ = ',';
+    at = writeValue(at, newValue, '.');
+  }
+  *at++ = ']';
+  out.commit(at);
+}
+
+}  // namespace
+
+void JsonLineSink::row(const Figures& figures, const char* key, int section, int variant,
+                       const Figure& oldValue, const Figure& newValue, bool oldAlone) {
+  if (first_) putHead(out_, line_, figures);
+  putRow(out_, paths_.of(figures, section, variant), key, oldValue, newValue, oldAlone, first_);
+  first_ = false;
+}
+
+void JsonLineSink::end(const Figures& figures) {
+  if (first_) putHead(out_, line_, figures);
+  out_.put("}}\n");
+}
+
+void writeJsonLine(Buffer& out, long line, const Figures& figures) {
+  putHead(out, line, figures);
+  BlockPaths paths;
   bool first = true;
   for (const FigureRow& row : figures.rows) {
-    // A row's key and values in one piece of the buffer.
-    std::string_view path = paths.of(row);
-    if (path.empty()) {
-      Buffer scratch(128);
-      paths.put(scratch, row);
-      path = scratch.view();
-    }
-    const std::string_view key = row.keyPart;
-    char* at = out.claim(8 + path.size() + key.size() + 2 * kFigureChars);
-    if (!first) *at++ = ',';
+    putRow(out, paths.of(figures, row.section, row.variant), row.keyPart, row.oldValue,
+           row.newValue, row.percentBasis == 0, first);
     first = false;
-    *at++ = '"';
-    std::memcpy(at, path.data(), path.size());
-    at += path.size();
-    std::memcpy(at, key.data(), key.size());
-    at += key.size();
-    *at++ = '"';
-    *at++ = ':';
-    *at++ = '[';
-    at = writeValue(at, row.oldValue, '.');
-    if (row.percentBasis != 0) {
-      *at++ = ',';
-      at = writeValue(at, row.newValue, '.');
-    }
-    *at++ = ']';
-    out.commit(at);
   }
   out.put('}');
   if (figures.withWays) {
@@ -234,7 +222,7 @@ void writeJsonLine(Buffer& out, long line, const Figures& figures) {
     for (const FigureRow& row : figures.rows) {
       out.put(first ? std::string_view(R"(")") : std::string_view(R"(,")"));
       first = false;
-      paths.put(out, row);
+      out.put(paths.of(figures, row.section, row.variant));
       out.put(std::string_view(row.keyPart));
       out.put(R"(":{"old":[)");
       for (std::size_t column = 0; column < 2; ++column) {

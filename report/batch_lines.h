@@ -2,6 +2,9 @@
 // or a table for a spreadsheet (CSV with semicolons and decimal commas).
 // Without labels: the rows go by their keys (doc/figures.md).
 #pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +13,38 @@
 #include "report/figures.h"
 
 namespace zeb {
+
+// The paths of a report's blocks with a dot after each ("first_instance.
+// settlement."), each made once: by the headings a row stands under.
+class BlockPaths {
+ public:
+  std::string_view of(const Figures& figures, int section, int variant);
+
+ private:
+  static constexpr std::size_t kMost = 48;    // headings; a report has some 20
+  static constexpr std::size_t kLength = 64;  // a path's characters; the longest has 26
+  std::array<std::array<char, kLength>, kMost> text_;
+  std::array<std::uint8_t, kMost> length_{};
+  std::string beyond_;  // a path past those
+};
+
+// A claim's JSON line written as its rows are computed (without ways): the
+// figures' sink for `computeReport`, then `end`.
+class JsonLineSink final : public RowSink {
+ public:
+  JsonLineSink(Buffer& out, long line) : out_(out), line_(line) {}
+
+  void row(const Figures& figures, const char* key, int section, int variant,
+           const Figure& oldValue, const Figure& newValue, bool oldAlone) override;
+  // Ends the line of `figures`.
+  void end(const Figures& figures);
+
+ private:
+  Buffer& out_;
+  long line_;
+  bool first_ = true;
+  BlockPaths paths_;
+};
 
 // The claim of input line `line` as one JSON object and a line feed:
 // {"line":..,"status":0,"amount":..,"columns":[..],"figures":{key:[old,new]}}

@@ -134,6 +134,12 @@ void addRow(Figures& figures, const char* key, RowLabel label, float oldValue, f
 
 void addRow(Figures& figures, const char* key, RowLabel label, Cents oldValue, Cents newValue,
             std::uint64_t percentBasis, std::int16_t labelWidthAdjustment, Derivation* derivation) {
+  if (figures.sink != nullptr && derivation == nullptr) {
+    const auto [section, variant] = headingsOfNextRow(figures);
+    figures.sink->row(figures, key, section, variant, Decimal{oldValue.count, 2},
+                      Decimal{newValue.count, 2}, percentBasis == 0);
+    return;
+  }
   const std::optional<Comparison> comparison =
       percentBasis == 0 ? std::nullopt : std::optional(compare(oldValue, newValue, percentBasis));
   add(figures, key, std::move(label), labelWidthAdjustment, Decimal{oldValue.count, 2},

@@ -126,11 +126,32 @@ struct FigureRow {
   int note = 0;       // the number of the note that the label marks, 0 for none
 };
 
+struct Figures;
+
+// Takes a reform's rows as they are computed, where their reader needs no
+// record of them (many claims in one run, without ways): the figures hand
+// each row on instead of keeping it.
+class RowSink {
+ public:
+  virtual ~RowSink() = default;
+  // A row of `figures`: its key within its block, the indices of the
+  // headings it stands under (-1 for none), its values, and whether it shows
+  // the old value alone.
+  virtual void row(const Figures& figures, const char* key, int section, int variant,
+                   const Figure& oldValue, const Figure& newValue, bool oldAlone) = 0;
+
+ protected:
+  RowSink() = default;
+  RowSink(const RowSink&) = default;
+  RowSink& operator=(const RowSink&) = default;
+};
+
 // The figures of one run.
 struct Figures {
   bool withWays = true;            // each row has the way to its values
   bool withLabels = true;          // a row whose label names a share has it made; else its
                                    // caption alone (for readers of keys)
+  RowSink* sink = nullptr;         // where set, a reform's rows go there, not into `rows`
   int status = 0;                  // the exit status
   std::int64_t amount = 0;         // the amount in dispute the report computes with
   Reform reform = Reform::Of2013;  // the editions of the two columns

@@ -265,12 +265,21 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
       } else if (options.reform == Reform::Of2013) {
         message = refusalIn2013(n, words.data());
       } else {
-        computeReport(figures, options, static_cast<std::int64_t>(*parseReformAmount(words[1])),
-                      options.showDerivations);
-        if (request.csv) {
-          writeCsvRow(block, lineNumber, figures, *request.csv);
+        const auto amount = static_cast<std::int64_t>(*parseReformAmount(words[1]));
+        if (!request.csv && !options.showDerivations) {
+          // The rows written as they are computed: no record of them.
+          JsonLineSink sink(block, lineNumber);
+          figures.sink = &sink;
+          computeReport(figures, options, amount, false);
+          figures.sink = nullptr;
+          sink.end(figures);
         } else {
-          writeJsonLine(block, lineNumber, figures);
+          computeReport(figures, options, amount, options.showDerivations);
+          if (request.csv) {
+            writeCsvRow(block, lineNumber, figures, *request.csv);
+          } else {
+            writeJsonLine(block, lineNumber, figures);
+          }
         }
         ++computed;
       }
