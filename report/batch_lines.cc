@@ -135,22 +135,24 @@ std::string_view BlockPaths::of(const Figures& figures, int section, int variant
   const int heading = variant >= 0 ? variant : section;
   const auto i = static_cast<std::size_t>(heading);
   if (i < kMost && length_[i] != 0) return {text_[i].data(), length_[i]};
-  Buffer path(kLength);
-  path.put(std::string_view(figures.headings[static_cast<std::size_t>(section)].keyPart));
-  path.put('.');
-  if (variant >= 0) {
-    const std::string_view own = figures.headings[static_cast<std::size_t>(variant)].keyPart;
-    if (own != kJudgmentKey) {
-      path.put(own);
-      path.put('.');
-    }
-  }
-  if (i >= kMost || path.size() > kLength) {
-    beyond_ = path.str();
+  const std::string_view own = figures.headings[static_cast<std::size_t>(section)].keyPart;
+  std::string_view variantOwn;
+  if (variant >= 0) variantOwn = figures.headings[static_cast<std::size_t>(variant)].keyPart;
+  if (variantOwn == kJudgmentKey) variantOwn = {};
+  const std::size_t size = own.size() + 1 + (variantOwn.empty() ? 0 : variantOwn.size() + 1);
+  if (i >= kMost || size > kLength) {
+    beyond_ = std::string(own) + '.';
+    if (!variantOwn.empty()) beyond_ += std::string(variantOwn) + '.';
     return beyond_;
   }
-  std::memcpy(text_[i].data(), path.view().data(), path.size());
-  length_[i] = static_cast<std::uint8_t>(path.size());
+  char* at = text_[i].data();
+  std::memcpy(at, own.data(), own.size());
+  at[own.size()] = '.';
+  if (!variantOwn.empty()) {
+    std::memcpy(at + own.size() + 1, variantOwn.data(), variantOwn.size());
+    at[size - 1] = '.';
+  }
+  length_[i] = static_cast<std::uint8_t>(size);
   return {text_[i].data(), length_[i]};
 }
 
