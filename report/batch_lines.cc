@@ -17,24 +17,6 @@
 namespace zeb {
 namespace {
 
-// The path of the block that `row` stands in: its variant's, but for the
-// judgement's, or its section's; "header" before the first section.
-void putBlockPath(Buffer& out, const Figures& figures, const FigureRow& row) {
-  const auto at = [](int i) { return static_cast<std::size_t>(i); };
-  if (row.section < 0) {
-    out.put(kHeaderKey);
-    return;
-  }
-  out.put(std::string_view(figures.headings[at(row.section)].keyPart));
-  if (row.variant >= 0) {
-    const std::string_view variant = figures.headings[at(row.variant)].keyPart;
-    if (variant != kJudgmentKey) {
-      out.put('.');
-      out.put(variant);
-    }
-  }
-}
-
 // The digits of 0 to 99, two each.
 constexpr std::array<char, 200> kDigitPairs = [] {
   std::array<char, 200> pairs{};
@@ -92,11 +74,11 @@ void putValue(Buffer& out, const Figure& figure, char point) {
   out.commit(writeValue(at, figure, point));
 }
 
-// The row's key written into `key`: its block's path, a dot, its own.
-std::string_view keyOf(Buffer& key, const Figures& figures, const FigureRow& row) {
+// The row's key written into `key`: its block's path with its dot, its own.
+std::string_view keyOf(Buffer& key, BlockPaths& paths, const Figures& figures,
+                       const FigureRow& row) {
   key.clear();
-  putBlockPath(key, figures, row);
-  key.put('.');
+  key.put(paths.of(figures, row.section, row.variant));
   key.put(std::string_view(row.keyPart));
   return key.view();
 }
@@ -310,8 +292,9 @@ void writeCsvRow(Buffer& out, long line, const Figures& figures, CsvColumns& col
     rows = many.data();
   }
   Buffer key(128);
+  BlockPaths paths;
   for (const FigureRow& row : figures.rows) {
-    const std::string_view name = keyOf(key, figures, row);
+    const std::string_view name = keyOf(key, paths, figures, row);
     for (std::size_t i = 0; i < columns.keys.size(); ++i) {
       if (rows[i] == nullptr && columns.keys[i] == name) {
         rows[i] = &row;
