@@ -94,18 +94,6 @@ constexpr PathRows kPaths[] = {
 constexpr const char* kThroughAppeal[] = {"Kläger trägt mit Berufung",
                                           "Beklagter trägt mit Berufung"};
 
-// The part of the costs that a party bears, written as the share won was:
-// "40 %" and "66,67 %" of a per cent, "1/4" of a fraction in lowest terms.
-std::string partText(const ShareWon& share, std::size_t party) {
-  const std::int64_t part = party == kClaimant ? share.of - share.won : share.won;
-  if (share.decimals < 0) {
-    const std::int64_t divisor = std::gcd(part, share.of);
-    return std::to_string(part / divisor) + "/" + std::to_string(share.of / divisor);
-  }
-  if (share.decimals == 0) return std::to_string(part) + " %";
-  return germanNumber(decimalText({part, share.decimals})) + " %";
-}
-
 // The label of a party's part: "davon trägt der Kläger 40 %:".
 RowLabel partLabel(Label label, const std::string& part) {
   return {label.text + part + ":", label.html + part + ":"};
@@ -115,6 +103,7 @@ RowLabel partLabel(Label label, const std::string& part) {
 
 CostRisk::CostRisk(const ReportOptions& options, Figures& figures, const Ledgers& ledgers)
     : figures_(&figures),
+      options_(&options),
       ledgers_(&ledgers),
       share_(*options.shareWon),
       parties_{options.claimant, options.defendant},
@@ -124,10 +113,20 @@ CostRisk::CostRisk(const ReportOptions& options, Figures& figures, const Ledgers
   // The parts' texts, for their labels and ways alone.
   if (makesLabels_ || recordsWays_)
     shareText_ = {partText(share_, kClaimant), partText(share_, kDefendant)};
+  if (options.appellant) {
+    appellant_ = options.appellant;
+    appealShare_ = appealShare(options);
+    finalShare_ = finalShare(options);
+    if (makesLabels_ || recordsWays_) {
+      appealText_ = {partText(appealShare_, kClaimant), partText(appealShare_, kDefendant)};
+      finalText_ = {partText(finalShare_, kClaimant), partText(finalShare_, kDefendant)};
+    }
+  }
 }
 
 std::pair<ShareWon, std::array<std::string, 2>> CostRisk::shareFor(
-    const EndingRates* ending) const {
+    const EndingRates* ending, const RiskInstance& instance) const {
+  if (ending == nullptr && instance.decided) return {appealShare_, appealText_};
   if (ending == nullptr) return {share_, shareText_};
   const ShareWon share = {ending->bearer == kClaimant ? 0 : 100, 100, 0};
   if (!makesLabels_ && !recordsWays_) return {share, {}};
@@ -237,7 +236,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
   PerSchedule<Cents> totals;
   std::array<PerSchedule<Cents>, 2> pays;
   // An ending fixes who bears the costs, whatever the share won.
-  const auto [share, shareText] = shareFor(ending);
+  const auto [share, shareText] = shareFor(ending, instance);
   const std::int64_t lost = share.of - share.won;
   const bool aroundFirst = r.around() != nullptr && instance.first;
   for (std::size_t s = 0; s < 2; ++s) {
@@ -254,7 +253,9 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
     // defendant its lawyer, each its evidence; one side pays the other the
     // difference. After an ending that lowers the court fee, the state
     // pays the claimant back the rest of its advance.
-    const Cents paidByClaimant = a.byClaimant();
+    // An appeal's court fee the appellant advanced (§ 22 Abs. 1 GKG).
+    const bool defendantAdvanced = instance.decided && *appellant_ == kDefendant;
+    const Cents paidByClaimant = defendantAdvanced ? a.byClaimant() - a.court : a.byClaimant();
     const bool claimantPays = borne[kClaimant][s] > paidByClaimant;
     pays[kClaimant][s] = claimantPays ? borne[kClaimant][s] - paidByClaimant : Cents{};
     pays[kDefendant][s] = claimantPays ? Cents{} : paidByClaimant - borne[kClaimant][s];
@@ -263,7 +264,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
     const std::string sum = euros(totals[s]);
     const std::string claimantPart = euros(borne[kClaimant][s]);
     Steps paid;
-    if (ending != nullptr) {
+    if (ending != nullptr && !instance.decided) {
       const Cents advance = ledger.courtFees(blockOf(matter.section, kJudgementBlock)) +
                             ledger.courtFees(kPaymentOrder);
       if (advance > a.court) {
@@ -286,8 +287,16 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
     } else {
       steps->push_back(
           steps::costsToDistribute(euros(a.court), euros(a.lawyers[0]), euros(a.lawyers[1]), sum));
-      paid.push_back(steps::paid(euros(a.court), euros(a.lawyers[0]), euros(paidByClaimant),
-                                 euros(a.lawyers[1])));
+      if (instance.decided) {
+        const std::size_t appellant = *appellant_;
+        paid.push_back(steps::paidByAppellant(
+            kParties[appellant].name, euros(a.court), euros(a.lawyers[appellant]),
+            euros(a.court + a.lawyers[appellant]), kParties[1 - appellant].name,
+            euros(a.lawyers[1 - appellant])));
+      } else {
+        paid.push_back(steps::paid(euros(a.court), euros(a.lawyers[0]), euros(paidByClaimant),
+                                   euros(a.lawyers[1])));
+      }
     }
     if (ending != nullptr) {
       for (const std::size_t party : {kClaimant, kDefendant}) {
@@ -313,7 +322,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
     add(r, kPart[party].key, partLabelOf(kPart[party].label, shareText[party]), borne[party],
         parts[party]);
   }
-  if (instance.first) {
+  if (instance.first || instance.decided) {
     add(r, kBalance[0].key, kBalance[0].label, pays[kDefendant], balances[kDefendant]);
     add(r, kBalance[1].key, kBalance[1].label, pays[kClaimant], balances[kClaimant]);
   }
@@ -347,7 +356,7 @@ CostRisk::Split CostRisk::split(const ReckoningInCents& r, const RiskInstance& i
 
 CostRisk::Split CostRisk::splitWithAid(const ReckoningInCents& r, const RiskInstance& instance,
                                        const Matter& matter, const EndingRates* ending) const {
-  const auto [share, shareText] = shareFor(ending);
+  const auto [share, shareText] = shareFor(ending, instance);
   const std::int64_t lost = share.of - share.won;
   const auto recorded = [&] { return Recorded<Way>(recordsWays_); };
   Recorded<Way> total = recorded();
@@ -542,6 +551,31 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
   auto& borne = shares.borne;
   auto& notRefunded = shares.notRefunded;
   auto& parts = shares.parts;
+  // With an appeal taken as a decision, the costs that decide whether it
+  // pays; and the first instance's costs enter the sums by the final result.
+  std::optional<std::array<PerSchedule<Cents>, 2>> decided;
+  std::array<Recorded<Way>, 2> decidedWays = {Recorded<Way>(recordsWays_),
+                                              Recorded<Way>(recordsWays_)};
+  if (appellant_) {
+    for (std::size_t s = 0; s < 2; ++s) {
+      const Cents total = borne[kClaimant][s] + borne[kDefendant][s];
+      if (instance.decided) appealCosts_.appeal[s] = total;
+      if (!instance.first) continue;
+      appealCosts_.first[s] = total;
+      appealCosts_.notRefunded[s] = notRefunded[*appellant_][s];
+      auto& final = decided ? *decided : decided.emplace();
+      final[kClaimant][s] = widePartOf(total, finalShare_.of - finalShare_.won, finalShare_.of);
+      final[kDefendant][s] = total - final[kClaimant][s];
+      for (const std::size_t party : {kClaimant, kDefendant}) {
+        if (decidedWays[party][s] == nullptr) continue;
+        decidedWays[party][s]->steps = {
+            std::string("Kosten erster Instanz nach dem Endergebnis der Berufung (§§ 91, 92 ZPO): "
+                        "Anteil des ") +
+            kParties[party].ofParty + " " + finalText_[party] + " von " + euros(total) + " = " +
+            euros(final[party][s])};
+      }
+    }
+  }
   // Each party's part enters the sums over instances, with what no one
   // refunds it.
   for (const std::size_t party : {kClaimant, kDefendant}) {
@@ -557,16 +591,19 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
     TotalsOf<Cents>& sums = sums_[party];
     for (std::size_t s = 0; s < 2; ++s) {
       Way part;
-      const Way* partWay = parts[party][s];
+      const Cents bears = decided ? (*decided)[party][s] : borne[party][s];
+      const Way* partWay = decided ? decidedWays[party][s] : parts[party][s];
       if (recordsWays_ && notRefunded[party][s].count != 0) {
-        part.steps = {steps::withNotRefunded(euros(borne[party][s]), euros(notRefunded[party][s]),
-                                             euros(borne[party][s] + notRefunded[party][s]))};
+        // After an appeal the way to the final part comes first.
+        if (decided) part.steps = partWay->steps;
+        part.steps.push_back(steps::withNotRefunded(euros(bears), euros(notRefunded[party][s]),
+                                                    euros(bears + notRefunded[party][s])));
         partWay = &part;
       }
       const SumWays ways = {partWay, partName.c_str(), &sumWays_[party].withAppeal[s],
                             baseName.c_str(), &sumWays_[party][instance.target][s]};
       sums[instance.target][s] = ReckoningInCents::total(
-          borne[party][s] + notRefunded[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
+          bears + notRefunded[party][s], instance.added ? &sums.withAppeal[s] : nullptr,
           recordsWays_ ? &ways : nullptr);
     }
   }
@@ -590,7 +627,12 @@ void CostRisk::afterJudgement(const ReckoningInCents& r, const RiskInstance& ins
 
 void CostRisk::afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
                            const EndingRates& ending, const Matter& matter) {
-  split(r, instance, matter, &ending);
+  const Split shares = split(r, instance, matter, &ending);
+  // An appeal withdrawn before its grounds: its costs so far.
+  if (!instance.decided) return;
+  for (std::size_t s = 0; s < 2; ++s) {
+    appealCosts_.withdrawn[s] = shares.borne[kClaimant][s] + shares.borne[kDefendant][s];
+  }
 }
 
 void CostRisk::afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
@@ -722,6 +764,8 @@ void CostRisk::settlementWithAid(const ReckoningInCents& r, const Matter& matter
 
 void CostRisk::afterTotals(const ReckoningInCents& r) {
   for (const PathRows& path : kPaths) {
+    // An appeal taken as a decision ends the case with the appeal.
+    if (appellant_ && path.field != TotalsField::WithAppeal) continue;
     for (const std::size_t party : {kClaimant, kDefendant}) {
       const auto& sum = sums_[party][path.field];
       const RiskRow& row = path.party[party];
@@ -736,6 +780,7 @@ void CostRisk::afterTotals(const ReckoningInCents& r) {
              recordsWays_ ? &stateSumWays_[path.field][0] : nullptr,
              recordsWays_ ? &stateSumWays_[path.field][1] : nullptr);
   }
+  if (appellant_) addAppealDecision(*figures_, *options_, r.basis(), appealCosts_);
 }
 
 }  // namespace zeb

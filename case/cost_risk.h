@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "case/appeal.h"
 #include "case/ledger.h"
 #include "case/reckoning.h"
 #include "report/figures.h"
@@ -24,6 +25,9 @@ struct RiskInstance {
   bool first;
   TotalsField target;
   bool added;
+  // An appeal taken as a decision: split by its own success, its court fee
+  // advanced by the appellant, with a balance.
+  bool decided = false;
 };
 
 // The rows of the cost risk of one report, added to its figures after the
@@ -49,7 +53,9 @@ class CostRisk {
   // each other.
   void afterSettlement(const ReckoningInCents& r, const RiskInstance& instance,
                        const Matter& matter);
-  // After the totals over instances: each party's part along each path.
+  // After the totals over instances: each party's part along each path;
+  // with an appeal taken as a decision, through the appeal alone, and
+  // whether the appeal pays.
   void afterTotals(const ReckoningInCents& r);
 
   // Under legal aid, what the last judgement cost in all: the court costs
@@ -108,7 +114,8 @@ class CostRisk {
                          const std::array<PerSchedule<Cents>, 2>& parts);
   // The share of the costs for a block: as won, or as `ending` fixes it,
   // and how each party's part is written.
-  std::pair<ShareWon, std::array<std::string, 2>> shareFor(const EndingRates* ending) const;
+  std::pair<ShareWon, std::array<std::string, 2>> shareFor(const EndingRates* ending,
+                                                           const RiskInstance& instance) const;
 
   // What the block `matter` of `instance` distributes, by `ledger`, and the
   // steps of its way.
@@ -135,6 +142,7 @@ class CostRisk {
            const PerSchedule<Cents>& values, Recorded<Way>& ways) const;
 
   Figures* figures_;
+  const ReportOptions* options_;
   const Ledgers* ledgers_;
   ShareWon share_;
   std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
@@ -148,6 +156,15 @@ class CostRisk {
   TotalsOf<Way> stateSumWays_;
   std::optional<PerSchedule<Cents>> inAll_;
   PerSchedule<Way> inAllWays_;
+  // An appeal taken as a decision: the claimant's share within the appeal
+  // and of the first instance after it, their parts' texts, and the costs
+  // that decide whether the appeal pays.
+  std::optional<std::size_t> appellant_;
+  ShareWon appealShare_;
+  ShareWon finalShare_;
+  std::array<std::string, 2> appealText_;
+  std::array<std::string, 2> finalText_;
+  AppealCosts appealCosts_;
 };
 
 }  // namespace zeb

@@ -347,11 +347,11 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
 }
 
 ReckoningInCents::Block ReckoningInCents::endingBlock(Schedule schedule, const EndingRates& ending,
-                                                      BlockOf<Way>* ways) const {
+                                                      BlockOf<Way>* ways, bool first) const {
   return caseBlock(
       schedule,
       {&ending.sides[kClaimantSide], ending.defended ? &ending.sides[kDefendantSide] : nullptr},
-      true, false, ways);
+      first, false, ways);
 }
 
 ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,

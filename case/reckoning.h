@@ -281,8 +281,9 @@ class ReckoningInCents {
   Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
   // The block of a first instance that ends as `ending` says: each party's
   // lawyer with a bill of its own, with the credits onto it, and no
-  // evidence.
-  Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways) const;
+  // evidence; of another instance (`first` false), without credits.
+  Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways,
+                    bool first = true) const;
 
   // The bill of `side`'s lawyer assigned under legal aid for the lawyer
   // fees of a block `rates`, as the state pays it: each fee of the § 49 RVG

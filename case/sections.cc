@@ -7,6 +7,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "case/appeal.h"
 #include "case/case_bills.h"
 #include "case/cost_risk.h"
 #include "report/german.h"
@@ -174,6 +175,27 @@ constexpr EndingRows kEndingRows[] = {
                        "Nach einem Versäumnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}},
 };
 // clang-format on
+
+// An appeal withdrawn before its grounds, by the claimant or by the
+// defendant: the court fee 1,0 (KV GKG Nr. 1221), the appellant's lawyer
+// his procedure fee 1,6 (VV RVG Nr. 3200), the respondent's 1,1 (Nr. 3201);
+// the appellant bears the costs.
+constexpr BlockRates kAppealFiled = {{10, 1221, ""}, {kProcedure2, kNone, kNone}};
+constexpr BlockRates kAppealAnswered = {{10, 1221, ""},
+                                        {{11, 3201, "Verfahrensgebühr"}, kNone, kNone}};
+constexpr EndingRates kAppealWithdrawn[] = {
+    {{kAppealFiled, kAppealAnswered},
+     true,
+     kClaimantSide,
+     "Nimmt der Kläger die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
+    {{kAppealAnswered, kAppealFiled},
+     true,
+     kDefendantSide,
+     "Nimmt der Beklagte die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
+};
+constexpr Label kAppealWithdrawnHeading = {"Berufung vor der Begr\201ndung zur\201ckgenommen",
+                                           "Berufung vor der Begr&uuml;ndung zur&uuml;ckgenommen"};
+constexpr int kWithdrawnAppealBlock = 2;
 
 const InstanceSectionRows& sectionRows(InstanceSection section) {
   return kInstanceSections[static_cast<std::size_t>(section)];
@@ -369,19 +391,52 @@ void record(Ledgers* ledgers, const Matter& matter, const PerSchedule<Block>& va
   }
 }
 
+// The value of an appeal taken as a decision, at the head of its section:
+// what the appellant lost, with its way.
+void addAppealValueRow(Figures& figures, const ReportOptions& options, std::uint64_t amount) {
+  const Cents value = appealValue(options, amount);
+  Recorded<Way> ways(figures.withWays);
+  if (ways[0] != nullptr) {
+    const std::size_t appellant = *options.appellant;
+    const ShareWon& share = *options.shareWon;
+    const std::int64_t lost = appellant == kClaimantSide ? share.of - share.won : share.won;
+    const Cents whole = {static_cast<std::int64_t>(amount) * 100};
+    const bool rounded = whole.count * lost % share.of != 0;
+    ways[0]->steps = {
+        std::string("Wert der Berufung (§ 47 Abs. 1 GKG, § 23 Abs. 1 RVG): was der ") +
+        (appellant == kClaimantSide ? "Kläger" : "Beklagte") + " in erster Instanz verlor, " +
+        partText(share, appellant) + " von " + euros(whole) + " = " + euros(value) +
+        (rounded ? ", auf den Cent aufgerundet" : "")};
+    if (value.count % 100 != 0) {
+      ways[0]->steps.push_back(
+          "Die Gebühren zählen jeden angefangenen Wertschritt (§ 34 Abs. 1 GKG, § 13 Abs. 1 "
+          "RVG): wie für " +
+          wholeEuros(feeValueOf(value)));
+    }
+  }
+  addRowOf(figures, "amount", Label{"Wert der Berufung:", "Wert der Berufung:"}, value, Cents{}, 0,
+           0, ways[0], ways[1]);
+}
+
 template <class Reckoning>
 void addInstanceSection(Figures& figures, const ReportOptions& options, const Reckoning& r,
                         InstanceSection section, TotalsOf<typename Reckoning::Total>& totals,
-                        TotalsOf<Way>* totalsWays, CostRisk* risk, Ledgers* ledgers) {
+                        TotalsOf<Way>* totalsWays, CostRisk* risk, Ledgers* ledgers,
+                        std::uint64_t decidedFrom = 0) {
   const InstanceSectionRows& rows = sectionRows(section);
   const bool recorded = totalsWays != nullptr;
   const TotalsRule& rule = rows.totals;
   const bool added = rule.baseName != nullptr;
+  // An appeal taken as a decision, at its own value.
+  const bool decided = decidedFrom != 0;
   const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
-                                 added};
+                                 added, decided};
   addHeading(figures, 1, {rows.heading, rows.heading}, rows.key);
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (decided) addAppealValueRow(figures, options, decidedFrom);
+  }
   const bool endings = section == InstanceSection::FirstInstance && options.anyEnding();
-  addVariantHeading(figures, options, 's', endings);
+  addVariantHeading(figures, options, 's', endings || decided);
 
   Recorded<BlockOf<Way>> ways(recorded);
   const bool first = section == InstanceSection::FirstInstance;
@@ -463,9 +518,23 @@ void addInstanceSection(Figures& figures, const ReportOptions& options, const Re
              r.basis(), 1, half[0], half[1]);
     if (risk != nullptr) risk->afterSettlement(r, instance, settlementMatter);
   }
-  // The endings of a reform's first instance; they enter no totals, since
-  // each ends the lawsuit.
+  // The endings of a reform's first instance, and an appeal withdrawn
+  // before its grounds; they enter no totals, since each ends the lawsuit.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (decided) {
+      const EndingRates& withdrawn = kAppealWithdrawn[*options.appellant];
+      addHeading(figures, 2, kAppealWithdrawnHeading, "withdrawal");
+      const Matter matter = blockOf(section, kWithdrawnAppealBlock);
+      PerSchedule<CentsBlock> values;
+      for (std::size_t s = 0; s < 2; ++s) {
+        values[s] =
+            r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, withdrawn, ways[s], false);
+      }
+      record(ledgers, matter, values);
+      const BlockRows labels = {withdrawn.sides[kClaimantSide], kOneCourtFee, {}, {}};
+      addBlock(figures, r, values, ways, labels, false, kEndingRowsShown);
+      if (risk != nullptr) risk->afterEnding(r, instance, withdrawn, matter);
+    }
     if (!endings) return;
     int block = kSettlementBlock;
     for (const EndingRows& ending : kEndingRows) {
@@ -609,6 +678,16 @@ void addInstanceSections(Figures& figures, const ReportOptions& options, const R
     addInstanceSection(figures, options, reckoning, section, totals, ways, risk, ledgers);
   };
   if (options.showFirstInstance) add(FirstInstance);
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    // An appeal taken as a decision has a value of its own.
+    if (options.appellant) {
+      const ReckoningInCents appeal(options.reform,
+                                    feeValueOf(appealValue(options, reckoning.basis())), &options);
+      addInstanceSection(figures, options, appeal, Appeal, totals, ways, risk, ledgers,
+                         reckoning.basis());
+      return;
+    }
+  }
   if (options.showAppeal) add(Appeal);
   if (options.showRevision) {
     add(Revision);

@@ -261,6 +261,16 @@ std::string paid(const std::string& court, const std::string& claimantCosts,
       court.c_str(), claimantCosts.c_str(), claimantPaid.c_str(), defendantCosts.c_str());
 }
 
+std::string paidByAppellant(const char* appellant, const std::string& court,
+                            const std::string& appellantCosts, const std::string& appellantPaid,
+                            const char* respondent, const std::string& respondentCosts) {
+  return line(
+      "Gezahlt haben der %s als Berufungsführer Gerichtskosten %s (§ 22 Abs. 1 GKG) + "
+      "Anwaltskosten %s = %s, der %s Anwaltskosten %s",
+      appellant, court.c_str(), appellantCosts.c_str(), appellantPaid.c_str(), respondent,
+      respondentCosts.c_str());
+}
+
 std::string balance(const std::string& borne, const std::string& paidByClaimant, bool claimantPays,
                     const std::string& value) {
   return line("Ausgleich (§ 106 ZPO): der Kläger trägt %s und hat %s gezahlt: %s %s", borne.c_str(),

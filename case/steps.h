@@ -182,6 +182,14 @@ std::string remainingShare(const char* ofParty, const std::string& total, const 
 std::string paid(const std::string& court, const std::string& claimantCosts,
                  const std::string& claimantPaid, const std::string& defendantCosts);
 
+// Who paid what of an appeal's costs: "Gezahlt haben der Beklagte als
+// Berufungsführer Gerichtskosten 772,00 € (§ 22 Abs. 1 GKG) +
+// Anwaltskosten 1.403,25 € = 2.175,25 €, der Kläger Anwaltskosten
+// 1.403,25 €".
+std::string paidByAppellant(const char* appellant, const std::string& court,
+                            const std::string& appellantCosts, const std::string& appellantPaid,
+                            const char* respondent, const std::string& respondentCosts);
+
 // The balance (§ 106 ZPO) that one side pays the other: "Ausgleich (§ 106
 // ZPO): der Kläger trägt 3.149,23 € und hat 2.648,45 € gezahlt: er zahlt
 // dem Beklagten 500,78 €", or "... der Beklagte zahlt dem Kläger 0,00 €".

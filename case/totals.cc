@@ -31,11 +31,16 @@ template <class Reckoning>
 void addInstanceTotals(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
                        const TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
                        CostRisk* risk) {
-  // Only then does every field hold its full sum.
-  if (!(options.showFirstInstance && options.showAppeal && options.showRevision)) return;
+  // Only then does every field hold its full sum; an appeal taken as a
+  // decision ends the case with the appeal, whose sum it shows alone.
+  const bool appealOnly = options.appellant.has_value();
+  if (!(options.showFirstInstance && options.showAppeal && (options.showRevision || appealOnly))) {
+    return;
+  }
   addHeading(figures, 1, {"Gesamtkosten mehrerer Instanzen", "Gesamtkosten mehrerer Instanzen"},
              "totals");
   for (const TotalsRow& row : kTotalsRows) {
+    if (appealOnly && row.field != TotalsField::WithAppeal) continue;
     const auto& sum = totals[row.field];
     addRowOf(figures, row.key, row.label, reckoning.shown(sum[0]), reckoning.shown(sum[1]),
              reckoning.basis(), -1, ways != nullptr ? &(*ways)[row.field][0] : nullptr,

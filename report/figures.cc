@@ -28,16 +28,19 @@ Comparison compare(float oldValue, float newValue, double basis) {
 
 // The same from the exact values: a value of c cents is c / basis per cent
 // of the amount, and the change is |new - old| x 1000 / old tenths of a per
-// cent; each rounded half up. No value of a reform is below 0; from an old
-// value of 0 (a share of the costs) there is no change to show.
+// cent; each rounded half up. From an old value of 0 (a share of the costs)
+// or below there is no change to show.
 Comparison compare(Cents oldValue, Cents newValue, std::uint64_t basis) {
   const auto amount = static_cast<std::int64_t>(basis);
   const char direction = newValue >= oldValue ? '+' : '-';
   const std::int64_t difference =
       direction == '+' ? newValue.count - oldValue.count : oldValue.count - newValue.count;
-  Comparison c = {static_cast<std::int32_t>(divideHalfUp(oldValue.count, amount)),
-                  static_cast<std::int32_t>(divideHalfUp(newValue.count, amount)), direction,
-                  std::nullopt};
+  // What a party keeps may be below 0: its per cent is rounded as its size.
+  const auto percent = [amount](Cents value) {
+    const std::int64_t size = divideHalfUp(value.count < 0 ? -value.count : value.count, amount);
+    return static_cast<std::int32_t>(value.count < 0 ? -size : size);
+  };
+  Comparison c = {percent(oldValue), percent(newValue), direction, std::nullopt};
   if (oldValue.count > 0) c.change = Decimal{divideHalfUp(difference * 1000, oldValue.count), 1};
   return c;
 }
@@ -144,6 +147,21 @@ void addRow(Figures& figures, const char* key, RowLabel label, Cents oldValue, C
       percentBasis == 0 ? std::nullopt : std::optional(compare(oldValue, newValue, percentBasis));
   add(figures, key, std::move(label), labelWidthAdjustment, Decimal{oldValue.count, 2},
       Decimal{newValue.count, 2}, percentBasis, comparison, derivation);
+}
+
+void addPercentRow(Figures& figures, const char* key, RowLabel label, std::int64_t oldHundredths,
+                   std::int64_t newHundredths, Derivation* derivation) {
+  if (figures.sink != nullptr && derivation == nullptr) {
+    const auto [section, variant] = headingsOfNextRow(figures);
+    figures.sink->row(figures, key, section, variant, Decimal{oldHundredths, 2},
+                      Decimal{newHundredths, 2}, false);
+    return;
+  }
+  // Both values stand; the percent basis of 1 says so, and no per cents of
+  // the amount follow them.
+  add(figures, key, std::move(label), 0, Decimal{oldHundredths, 2}, Decimal{newHundredths, 2}, 1,
+      std::nullopt, derivation);
+  figures.rows.back().perCent = true;
 }
 
 void addHeading(Figures& figures, int level, Label label, const char* key) {

@@ -121,9 +121,10 @@ struct FigureRow {
   int variant;                           // into Figures::headings; -1 for none
   Derivation derivation;                 // the way to each value, where recorded
   // For readers of the figures, made by nameFigures:
-  std::string key;    // its whole path: "first_instance.court_fees"
-  std::string label;  // as the text report shows it, in UTF-8, without padding, colon and mark
-  int note = 0;       // the number of the note that the label marks, 0 for none
+  std::string key;       // its whole path: "first_instance.court_fees"
+  std::string label;     // as the text report shows it, in UTF-8, without padding, colon and mark
+  int note = 0;          // the number of the note that the label marks, 0 for none
+  bool perCent = false;  // its values are per cents (hundredths), not amounts
 };
 
 struct Figures;
@@ -177,6 +178,12 @@ void addRow(Figures& figures, const char* key, RowLabel label, float oldValue, f
 void addRow(Figures& figures, const char* key, RowLabel label, Cents oldValue, Cents newValue,
             std::uint64_t percentBasis, std::int16_t labelWidthAdjustment,
             Derivation* derivation = nullptr);
+
+// Adds a row of a reform whose values are per cents, in hundredths of a
+// per cent, with their way, if recorded: it shows both values and no per
+// cents of the amount.
+void addPercentRow(Figures& figures, const char* key, RowLabel label, std::int64_t oldHundredths,
+                   std::int64_t newHundredths, Derivation* derivation = nullptr);
 
 // Adds a heading: level 2 a variant's sub-heading within the last section,
 // any other level a section heading. `label` comes without its colon; `key`

@@ -66,6 +66,11 @@ struct ReportOptions {
   PartyCase defendantCase;         // -GB, -auftraggeberB, -beweisB
   // -ruecknahme, -anerkenntnis, -versaeumnis, by Ending.
   std::array<bool, kEndings> endings{};
+  // An appeal as a decision: the party that appeals all it lost (-berufungK
+  // 0, -berufungB 1), and its success in the appeal (-erfolg<share>; none
+  // given: it fails).
+  std::optional<std::size_t> appellant;
+  std::optional<ShareWon> appealSuccess;
 
   // Whether either party has legal aid (-pkhK, -pkhB).
   bool legalAid() const { return claimant.legalAid || defendant.legalAid; }

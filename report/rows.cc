@@ -120,6 +120,16 @@ void writeHtmlRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
   char* at = out.claim(label.size() + 2 * currency.size() + kRowRoom);
   at = put(at, "<tr>\n<td>");
   at = put(at, label);
+  if (row.perCent) {
+    // Per cents in both columns, with no per cents of the amount.
+    at = put(at, "</td>\n<td class=\"betrag alt\">");
+    at = putFigure(at, row.oldValue, 2, 9);
+    at = put(at, "&nbsp;%</td>\n<td>&nbsp;</td>\n<td class=\"betrag\">");
+    at = putFigure(at, row.newValue, 2, 9);
+    at = put(at, "&nbsp;%</td>\n<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n");
+    out.commit(at);
+    return;
+  }
   if (!row.comparison) {
     at = put(at, "</td>\n<td class=\"betrag\">");
     at = putFigure(at, row.oldValue, 2, 9);
@@ -168,6 +178,16 @@ void writeTextRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
           : kLabelColumn;
   at = put(at, label);
   if (label.size() < column) at = spaces(at, column - label.size());
+  if (row.perCent) {
+    // Per cents in both columns; five tabs set the new one where an
+    // amount's new value stands.
+    at = putFigure(at, row.oldValue, 2, 12);
+    at = put(at, " %\t\t\t\t\t");
+    at = putFigure(at, row.newValue, 2, 12);
+    at = put(at, " %\n");
+    out.commit(at);
+    return;
+  }
   if (!row.comparison) {
     at = putFigure(at, row.oldValue, 2, 11);
     *at++ = ' ';

@@ -18,8 +18,9 @@ namespace {
 
 // What a switch word needs beside itself: nothing, a share (a party's
 // switch of the cost risk), or a reform (a word of the case around the
-// lawsuit, or of how it ends).
-enum class Needs { Nothing, Share, ReformForCase, ReformForEnding, ReformForAid };
+// lawsuit, or of how it ends, or of legal aid), or a reform and a share (an
+// appeal as a decision).
+enum class Needs { Nothing, Share, ReformForCase, ReformForEnding, ReformForAid, ForAppeal };
 
 struct SwitchWord {
   const char* word;
@@ -58,6 +59,8 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-ruecknahme", [](ReportOptions& o) { endWith(o, Ending::Withdrawal); }, Needs::ReformForEnding},
     {"-anerkenntnis", [](ReportOptions& o) { endWith(o, Ending::Acknowledgement); }, Needs::ReformForEnding},
     {"-versaeumnis", [](ReportOptions& o) { endWith(o, Ending::DefaultJudgment); }, Needs::ReformForEnding},
+    {"-berufungK", [](ReportOptions& o) { o.appellant = 0; }, Needs::ForAppeal},
+    {"-berufungB", [](ReportOptions& o) { o.appellant = 1; }, Needs::ForAppeal},
 };
 // clang-format on
 
@@ -228,10 +231,20 @@ bool notWithAid(const char* argument, std::size_t party) {
 // A word -O...: a share, or an attempt at one.
 bool isShareWord(const char* argument) { return std::strncmp(argument, "-O", 2) == 0; }
 
+// A word -erfolg...: the success of an appeal, or an attempt at one.
+constexpr char kSuccessPrefix[] = "-erfolg";
+constexpr std::size_t kSuccessPrefixLength = sizeof kSuccessPrefix - 1;
+bool isSuccessWord(const char* argument) {
+  return std::strncmp(argument, kSuccessPrefix, kSuccessPrefixLength) == 0;
+}
+
+// The share that the text after -O or -erfolg gives, as parseShareWon reads it.
+std::optional<ShareWon> parseShare(const char* text);
+
 // A word that ZEB knows: a switch word, a share or an attempt at one, a
 // word of the case around the lawsuit with its value or an attempt at one.
 bool isKnownWord(const char* argument) {
-  return switchWordOf(argument) != nullptr || isShareWord(argument) ||
+  return switchWordOf(argument) != nullptr || isShareWord(argument) || isSuccessWord(argument) ||
          valuedWordOf(argument) != nullptr;
 }
 
@@ -342,7 +355,17 @@ std::optional<std::uint64_t> parseReformAmount(const char* text) {
 
 std::optional<ShareWon> parseShareWon(const char* word) {
   if (!isShareWord(word)) return std::nullopt;
-  const char* text = word + 2;
+  return parseShare(word + 2);
+}
+
+std::optional<ShareWon> parseAppealSuccess(const char* word) {
+  if (!isSuccessWord(word)) return std::nullopt;
+  return parseShare(word + kSuccessPrefixLength);
+}
+
+namespace {
+
+std::optional<ShareWon> parseShare(const char* text) {
   ShareWon share;
   // Six digits bound every number read: no product below can overflow.
   const int digits = readDigits(text, 6, share.won);
@@ -372,6 +395,8 @@ std::optional<ShareWon> parseShareWon(const char* word) {
   return share;
 }
 
+}  // namespace
+
 std::optional<std::string> meantWord(const char* argument) {
   const std::string given = folded(argument);
   // A share in another case, or with a zero for its letter: -o60, -060.
@@ -379,6 +404,8 @@ std::optional<std::string> meantWord(const char* argument) {
     const std::string share = "-O" + given.substr(2);
     if (parseShareWon(share.c_str())) return share;
   }
+  // The success of an appeal in another case: -Erfolg50.
+  if (isSuccessWord(given.c_str()) && parseAppealSuccess(given.c_str())) return given;
   // The nearest word within its typos, where no other is as near; or else a
   // long word that the argument begins with (-mahnverfahren).
   std::optional<std::string> nearest;
@@ -423,7 +450,15 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   int unknownAt = 0;
   std::array<int, 2> clientsAt = {};  // the claimant's, the defendant's
   std::array<int, 2> aidAt = {};      // likewise
+  std::array<int, 2> appealAt = {};   // -berufungK, -berufungB
+  int successAt = 0;
+  int sectionAt = 0;  // -r or -m, which an appeal as a decision does not show
   for (int i = 1; i < count && count > 2; ++i) {
+    if (isSuccessWord(arguments[i])) {
+      if (!parseAppealSuccess(arguments[i])) return Refusal{SuccessShare, i};
+      if (successAt == 0 && i > 1) successAt = i;
+      continue;
+    }
     if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) {
       // A word that is no share but meant another (-Ohnek) is unknown to a
       // reform.
@@ -452,7 +487,17 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
       const std::size_t party = *aidedParty(arguments[i]);
       if (aidAt[party] == 0) aidAt[party] = i;
     }
+    if (needs == Needs::ForAppeal && i > 1) {
+      const std::size_t party = arguments[i][9] == 'K' ? 0 : 1;
+      if (appealAt[party] == 0) appealAt[party] = i;
+    }
+    if (sectionAt == 0 && i > 1 &&
+        (std::strcmp(arguments[i], "-r") == 0 || std::strcmp(arguments[i], "-m") == 0)) {
+      sectionAt = i;
+    }
   }
+  const auto earlier = [](int a, int b) { return a != 0 && (b == 0 || a < b) ? a : b; };
+  const int anyAppealAt = earlier(appealAt[0], appealAt[1]);
   const int anyAidAt =
       aidAt[0] != 0 && (aidAt[1] == 0 || aidAt[0] < aidAt[1]) ? aidAt[0] : aidAt[1];
   if (options.shareWon && options.reform == Reform::Of2013) {
@@ -463,6 +508,10 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
   if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
   if (anyAidAt != 0 && options.reform != Reform::Of2025) return Refusal{AidReform, anyAidAt};
+  const int appealWordAt = earlier(anyAppealAt, successAt);
+  if (appealWordAt != 0 && (options.reform == Reform::Of2013 || !options.shareWon)) {
+    return Refusal{AppealNeeds, appealWordAt};
+  }
   // A reform knows every word it is given; the report of 2013 ignores the
   // words it does not know, as it always did.
   if (unknownAt != 0 && options.reform != Reform::Of2013 && parseReformAmount(arguments[1])) {
@@ -486,6 +535,26 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     if (clientsAt[party] != 0 && !lawyers[party]->inFirstInstance &&
         cases[party]->businessFeeTenths == 0 && !options.showAppeal && !options.showRevision) {
       return Refusal{NoEffect, clientsAt[party]};
+    }
+  }
+  if (appealAt[0] != 0 && appealAt[1] != 0) {
+    return Refusal{CrossAppeal, std::max(appealAt[0], appealAt[1]),
+                   std::min(appealAt[0], appealAt[1])};
+  }
+  if (successAt != 0 && anyAppealAt == 0) return Refusal{SuccessAlone, successAt};
+  if (anyAppealAt != 0 && sectionAt != 0) return Refusal{AppealWith, sectionAt, anyAppealAt};
+  if (anyAppealAt != 0 && anyAidAt != 0) return Refusal{AppealWith, anyAidAt, anyAppealAt};
+  if (anyAppealAt != 0) {
+    // The claimant lost nothing at all it won, the defendant nothing where
+    // the claimant won nothing.
+    const ShareWon& share = *options.shareWon;
+    const bool claimant = appealAt[0] != 0;
+    if (claimant ? share.won == share.of : share.won == 0) {
+      int shareAt = 1;
+      for (int i = 1; i < count; ++i) {
+        if (parseShareWon(arguments[i])) shareAt = i;
+      }
+      return Refusal{NothingLost, anyAppealAt, shareAt};
     }
   }
   for (int i = 2; i < count; ++i) {
@@ -566,7 +635,8 @@ namespace {
 // The word that stands for `argument` in a right command: a word ZEB knows
 // as it was given; one it does not know as the word meant, or none.
 std::optional<std::string> rightWord(const char* argument) {
-  if (switchWordOf(argument) != nullptr || parseShareWon(argument) || isValuedWord(argument)) {
+  if (switchWordOf(argument) != nullptr || parseShareWon(argument) ||
+      parseAppealSuccess(argument) || isValuedWord(argument)) {
     return argument;
   }
   // A share that is none may have meant another word (-Ohnek).
@@ -637,8 +707,22 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       command += " " + apartShare;
       continue;
     }
-    if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare)) {
+    if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare ||
+                    (refusal.reason == AppealNeeds && !options.shareWon))) {
       command += " -O<Prozent>";
+    }
+    if (refused && refusal.reason == SuccessShare) {
+      command += " -erfolg<Prozent>";
+      continue;
+    }
+    // An appeal by the party that lost something: the defendant, unless
+    // the claimant won nothing.
+    if (refused && refusal.reason == SuccessAlone) {
+      command += options.shareWon && options.shareWon->won == 0 ? " -berufungK" : " -berufungB";
+    }
+    if (refusal.reason == NothingLost &&
+        (refused || (isSuccessWord(arguments[i]) && parseAppealSuccess(arguments[i])))) {
+      continue;
     }
     if (refused && refusal.reason == CaseValue) {
       const ValuedWord& word = *valuedWordOf(arguments[i]);
@@ -646,7 +730,8 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       continue;
     }
     if (refused &&
-        (refusal.reason == Share || refusal.reason == NoEffect || refusal.reason == AidWith)) {
+        (refusal.reason == Share || refusal.reason == NoEffect || refusal.reason == AidWith ||
+         refusal.reason == CrossAppeal || refusal.reason == AppealWith)) {
       continue;
     }
     if (refusal.reason == AidReform &&
@@ -753,6 +838,51 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       appendFormatted(message, "zeb: %s gilt nicht mit %s: %s.\n", given.c_str(), aid.c_str(), why);
       break;
     }
+    case AppealNeeds:
+      appendFormatted(
+          message,
+          "zeb: %s gilt nur mit -2021 oder -2025 und -O, dem Anteil, zu dem der Kl\204ger in "
+          "erster Instanz obsiegt (etwa -2025 -O60).\n",
+          given.c_str());
+      break;
+    case SuccessShare:
+      appendFormatted(
+          message,
+          "zeb: \"%s\" ist kein Anteil. Hinter -erfolg steht, zu welchem Anteil die Berufung "
+          "Erfolg hat:\n Prozent von 0 bis 100 mit h\224chstens zwei Nachkommastellen "
+          "(-erfolg50, -erfolg33,33) oder ein Bruch mit h\224chstens sechs Ziffern je Zahl "
+          "(-erfolg1/3).\n",
+          given.c_str());
+      break;
+    case SuccessAlone:
+      appendFormatted(message,
+                      "zeb: %s gilt nur mit -berufungK oder -berufungB: der Erfolg der Berufung, "
+                      "die der Kl\204ger oder der Beklagte einlegt.\n",
+                      given.c_str());
+      break;
+    case CrossAppeal:
+      appendFormatted(message,
+                      "zeb: %s gilt nicht mit %s: Berufungen beider Parteien rechnet ZEB nicht "
+                      "(ihre Werte werden zusammengerechnet, \365 45 Abs. 2 GKG).\n",
+                      given.c_str(), arguments[refusal.other]);
+      break;
+    case AppealWith:
+      appendFormatted(message, "zeb: %s gilt nicht mit %s: %s.\n", given.c_str(),
+                      arguments[refusal.other],
+                      aidedParty(arguments[refusal.argument])
+                          ? "Prozesskostenhilfe rechnet ZEB bei der Berufung als Entscheidung "
+                            "nicht"
+                          : "der Bericht zur Berufung zeigt die erste Instanz und die Berufung");
+      break;
+    case NothingLost: {
+      const bool claimant = arguments[refusal.argument][9] == 'K';
+      appendFormatted(message,
+                      "zeb: %s gilt nicht mit %s: %s hat in erster Instanz nichts verloren, das "
+                      "er mit der Berufung angreifen k\224nnte.\n",
+                      given.c_str(), printable(arguments[refusal.other]).c_str(),
+                      claimant ? "der Kl\204ger" : "der Beklagte");
+      break;
+    }
   }
   appendFormatted(message, " Richtig: %s\n", command.c_str());
   return message;
@@ -830,6 +960,8 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
       word->apply(options);
     } else if (std::optional<ShareWon> share = parseShareWon(arguments[i])) {
       options.shareWon = share;
+    } else if (std::optional<ShareWon> success = parseAppealSuccess(arguments[i])) {
+      options.appealSuccess = success;
     } else if (const ValuedWord* valued = valuedWordOf(arguments[i])) {
       if (const std::optional<std::int64_t> value =
               valued->parse(arguments[i] + std::strlen(valued->prefix))) {
@@ -837,6 +969,11 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
         options.aroundTheLawsuit = true;
       }
     }
+  }
+  // An appeal as a decision shows the first instance and the appeal.
+  if (options.appellant) {
+    options.showFirstInstance = options.showAppeal = true;
+    options.showPaymentOrder = options.showRevision = false;
   }
   return options;
 }
@@ -919,6 +1056,13 @@ std::string usageScreen(const char* invocationName) {
       screen,
       "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
       "(-pkhB: der Beklagte).\n");
+  appendFormatted(
+      screen,
+      "  -berufungK\tMit -2021 oder -2025 und -O: der Kl\204ger legt Berufung ein gegen alles, "
+      "was er verlor (-berufungB: der Beklagte); zeigt erste Instanz, Berufung und ob sie sich "
+      "lohnt.\n"
+      "  -erfolg<Anteil>\tMit -berufungK oder -berufungB: zu diesem Anteil hat die Berufung "
+      "Erfolg (-erfolg50, -erfolg1/3); ohne die Angabe 0 %%.\n");
   appendFormatted(
       screen,
       "  -stapel [Datei]\tAls erstes Wort: viele Forderungen, eine je Zeile mit ihren Angaben wie "

@@ -28,6 +28,10 @@ std::optional<std::uint64_t> parseReformAmount(const char* text);
 // exactly. Anything else is none.
 std::optional<ShareWon> parseShareWon(const char* word);
 
+// The success of an appeal that the word `-erfolg<share>` gives, as a
+// share of what the appellant appeals, written as -O writes a share.
+std::optional<ShareWon> parseAppealSuccess(const char* word);
+
 // The cents that a word's euros `text` give, as a German or an English
 // writer gives them: 1500, 1500,50, 1.500, 1.500,50 or 1500.50 (a dot
 // before exactly three digits groups thousands, otherwise it is the decimal
@@ -64,10 +68,16 @@ struct Refusal {
     NoEffect,           // -auftraggeberK<n> where the claimant has no lawyer in the report
     AidReform,          // -pkhK or -pkhB without -2025
     AidWith,            // a word that legal aid is not computed with
+    AppealNeeds,        // -berufungK, -berufungB or -erfolg without a reform and a share
+    SuccessShare,       // a word -erfolg... that is no share
+    SuccessAlone,       // -erfolg<share> without -berufungK or -berufungB
+    CrossAppeal,        // -berufungK with -berufungB
+    AppealWith,         // -r, -m, -pkhK or -pkhB with an appeal as a decision
+    NothingLost,        // an appeal by a party that lost nothing
   };
   Reason reason;
   int argument;   // its index in the argument vector
-  int other = 0;  // AidWith: the index of the word of legal aid
+  int other = 0;  // AidWith, AppealWith, CrossAppeal: the index of the word it meets
 };
 
 // What refuses a report for the `count` elements of `arguments` with their

@@ -1,0 +1,318 @@
+#include "case/appeal.h"
+
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "case/sections.h"
+#include "case/steps.h"
+#include "report/german.h"
+
+namespace zeb {
+namespace {
+
+constexpr std::size_t kClaimant = 0;
+constexpr std::size_t kDefendant = 1;
+
+// Products of amounts and of shares' denominators may pass 64 bits.
+__extension__ using Wide = __int128;
+
+// `numerator / denominator` rounded half up, 0 <= numerator, 0 < denominator.
+std::int64_t wideHalfUp(Wide numerator, Wide denominator) {
+  return static_cast<std::int64_t>((2 * numerator + denominator) / (2 * denominator));
+}
+
+// The success given, or none: the appeal fails.
+ShareWon successOf(const ReportOptions& options) {
+  return options.appealSuccess.value_or(ShareWon{0, 100, 0});
+}
+
+// A per cent with no more decimals than it needs: 30,00 % is 30 %.
+ShareWon shortest(ShareWon share) {
+  while (share.decimals > 0 && share.won % 10 == 0 && share.of % 10 == 0) {
+    share.won /= 10;
+    share.of /= 10;
+    --share.decimals;
+  }
+  return share;
+}
+
+// The party as the labels and ways name it.
+struct Appellant {
+  const char* name;       // "Der Beklagte"
+  const char* inLine;     // "der Beklagte"
+  const char* ofParty;    // "des Beklagten"
+  const char* verb;       // "zahlt", "behält"
+  const char* claimText;  // the claim in a sum
+};
+constexpr Appellant kAppellants[] = {
+    {"Der Kläger", "der Kläger", "des Klägers", "behält", "zugesprochene Forderung"},
+    {"Der Beklagte", "der Beklagte", "des Beklagten", "zahlt", "Klageforderung"},
+};
+
+// The rows of the section, each its key and its label in both renderings
+// for the claimant and for the defendant as appellant.
+struct DecisionRow {
+  const char* key;
+  Label label[2];
+};
+// clang-format off
+constexpr DecisionRow kWithoutAppeal = {"without_appeal",
+    {{"Der Kl\204ger beh\204lt ohne Berufung insgesamt:", "Der Kl&auml;ger beh&auml;lt ohne Berufung insgesamt:"},
+     {"Der Beklagte zahlt ohne Berufung insgesamt:", "Der Beklagte zahlt ohne Berufung insgesamt:"}}};
+constexpr DecisionRow kWithAppeal = {"with_appeal",
+    {{"Der Kl\204ger beh\204lt mit Berufung insgesamt:", "Der Kl&auml;ger beh&auml;lt mit Berufung insgesamt:"},
+     {"Der Beklagte zahlt mit Berufung insgesamt:", "Der Beklagte zahlt mit Berufung insgesamt:"}}};
+constexpr DecisionRow kAppealFails = {"appeal_fails",
+    {{"Der Kl\204ger beh\204lt, wenn die Berufung scheitert:", "Der Kl&auml;ger beh&auml;lt, wenn die Berufung scheitert:"},
+     {"Der Beklagte zahlt, wenn die Berufung scheitert:", "Der Beklagte zahlt, wenn die Berufung scheitert:"}}};
+constexpr DecisionRow kAppealWins = {"appeal_wins",
+    {{"Der Kl\204ger beh\204lt bei vollem Erfolg insgesamt:", "Der Kl&auml;ger beh&auml;lt bei vollem Erfolg insgesamt:"},
+     {"Der Beklagte zahlt bei vollem Erfolg insgesamt:", "Der Beklagte zahlt bei vollem Erfolg insgesamt:"}}};
+constexpr DecisionRow kWithdrawn = {"withdrawn",
+    {{"Der Kl\204ger beh\204lt nach R\201cknahme insgesamt:", "Der Kl&auml;ger beh&auml;lt nach R&uuml;cknahme insgesamt:"},
+     {"Der Beklagte zahlt nach R\201cknahme insgesamt:", "Der Beklagte zahlt nach R&uuml;cknahme insgesamt:"}}};
+constexpr const char* kBreakEvenKey = "break_even";
+constexpr Label kBreakEven = {"Die Berufung lohnt sich ab einem Erfolg von:",
+                              "Die Berufung lohnt sich ab einem Erfolg von:"};
+// clang-format on
+
+// The label of the row at the success given: "Der Beklagte zahlt bei 50 %
+// Erfolg insgesamt:", where labels are made.
+RowLabel withAppealLabel(const Figures& figures, std::size_t appellant, const ShareWon& success) {
+  const Label& label = kWithAppeal.label[appellant];
+  if (!figures.withLabels) return label;
+  // The appellant's success is the part of the appeal it won.
+  const std::string share = partText(success, kDefendant);
+  const std::string text =
+      std::string(appellant == kClaimant ? "Der Kl\204ger beh\204lt" : "Der Beklagte zahlt") +
+      " bei " + share + " Erfolg insgesamt:";
+  const std::string html =
+      std::string(appellant == kClaimant ? "Der Kl&auml;ger beh&auml;lt" : "Der Beklagte zahlt") +
+      " bei " + share + " Erfolg insgesamt:";
+  return {text, html};
+}
+
+// The appellant's claim and costs in one outcome of one column: its claim
+// (what it pays or keeps of the amount), its part of the first instance's
+// costs and of the appeal's.
+struct Outcome {
+  Cents claim;
+  Cents firstPart;
+  Cents appealPart;
+};
+
+// What the outcome comes to for the appellant: the defendant pays the claim
+// and its costs; the claimant keeps its claim less its costs. Both with
+// what the appellant bears of its own lawyers beyond the refund.
+Cents inAll(std::size_t appellant, const Outcome& o, Cents notRefunded) {
+  const Cents costs = o.firstPart + o.appealPart + notRefunded;
+  return appellant == kDefendant ? o.claim + costs : o.claim - costs;
+}
+
+// The appellant's part of `costs` where the claimant's share won is
+// `share` (the claimant bears the rest, half up; the defendant what is
+// left).
+Cents appellantPart(std::size_t appellant, Cents costs, const ShareWon& share) {
+  const Cents claimant = widePartOf(costs, share.of - share.won, share.of);
+  return appellant == kClaimant ? claimant : costs - claimant;
+}
+
+}  // namespace
+
+Cents widePartOf(Cents value, std::int64_t numerator, std::int64_t denominator) {
+  return {wideHalfUp(Wide{value.count} * numerator, denominator)};
+}
+
+Cents appealValue(const ReportOptions& options, std::uint64_t amount) {
+  const ShareWon& share = *options.shareWon;
+  const std::int64_t lost = *options.appellant == kClaimant ? share.of - share.won : share.won;
+  const Wide cents = Wide{static_cast<std::int64_t>(amount)} * 100 * lost;
+  return {static_cast<std::int64_t>((cents + share.of - 1) / share.of)};
+}
+
+std::uint64_t feeValueOf(Cents value) {
+  return static_cast<std::uint64_t>((value.count + 99) / 100);
+}
+
+ShareWon appealShare(const ReportOptions& options) {
+  const ShareWon success = successOf(options);
+  if (*options.appellant == kClaimant) return success;
+  return {success.of - success.won, success.of, success.decimals};
+}
+
+ShareWon finalShare(const ReportOptions& options) {
+  const ShareWon& first = *options.shareWon;
+  const ShareWon success = successOf(options);
+  const std::int64_t of = first.of * success.of;
+  const std::int64_t won = *options.appellant == kClaimant
+                               ? first.won * success.of + (first.of - first.won) * success.won
+                               : first.won * (success.of - success.won);
+  if (first.decimals >= 0 && success.decimals >= 0) {
+    return shortest({won, of, first.decimals + success.decimals + 2});
+  }
+  const std::int64_t divisor = std::gcd(won, of);
+  return {won / divisor, of / divisor, -1};
+}
+
+std::string partText(const ShareWon& share, std::size_t party) {
+  const std::int64_t part = party == kClaimant ? share.of - share.won : share.won;
+  if (share.decimals < 0) {
+    const std::int64_t divisor = std::gcd(part, share.of);
+    return std::to_string(part / divisor) + "/" + std::to_string(share.of / divisor);
+  }
+  if (share.decimals == 0) return std::to_string(part) + " %";
+  return germanNumber(decimalText({part, share.decimals})) + " %";
+}
+
+void addAppealDecision(Figures& figures, const ReportOptions& options, std::uint64_t amount,
+                       const AppealCosts& costs) {
+  addHeading(figures, 1, {"Lohnt sich die Berufung?", "Lohnt sich die Berufung?"},
+             "appeal_decision");
+  const std::size_t appellant = *options.appellant;
+  const Appellant& who = kAppellants[appellant];
+  const ShareWon& first = *options.shareWon;
+  const ShareWon success = successOf(options);
+  const Cents amountCents = {static_cast<std::int64_t>(amount) * 100};
+  const Cents value = appealValue(options, amount);
+  // The claim the appellant pays or keeps after the first judgement: the
+  // defendant what it lost, the claimant what it won.
+  const Cents claimBefore = appellant == kDefendant ? value : amountCents - value;
+  const bool recorded = figures.withWays;
+
+  // An outcome at the appellant's success `won` of `of` in column `s`.
+  const auto outcome = [&](std::size_t s, const ShareWon& at) {
+    ReportOptions decided = options;
+    decided.appealSuccess = at;
+    const Cents regained = widePartOf(value, at.won, at.of);
+    return Outcome{appellant == kDefendant ? value - regained : claimBefore + regained,
+                   appellantPart(appellant, costs.first[s], finalShare(decided)),
+                   appellantPart(appellant, costs.appeal[s], appealShare(decided))};
+  };
+  // Its way: the claim, each part with its quota, and the sum.
+  const auto outcomeWay = [&](std::size_t s, const ShareWon& at, const Outcome& o, Cents total) {
+    ReportOptions decided = options;
+    decided.appealSuccess = at;
+    const std::string appellantShare = partText(at, kDefendant);
+    const std::string finalText = partText(finalShare(decided), appellant);
+    const std::string appealText = partText(appealShare(decided), appellant);
+    Steps steps;
+    steps.push_back(std::string("Die Berufung hat zu ") + appellantShare + " Erfolg: " +
+                    who.inLine + " " + who.verb + " als " + who.claimText + " " + euros(o.claim));
+    steps.push_back(std::string("Kosten erster Instanz nach dem Endergebnis (§§ 91, 92 ZPO): "
+                                "Anteil ") +
+                    who.ofParty + " " + finalText + " von " + euros(costs.first[s]) + " = " +
+                    euros(o.firstPart));
+    steps.push_back(std::string("Kosten der Berufung nach ihrem Erfolg (§§ 92, 97 Abs. 1 ZPO): "
+                                "Anteil ") +
+                    who.ofParty + " " + appealText + " von " + euros(costs.appeal[s]) + " = " +
+                    euros(o.appealPart));
+    std::vector<steps::Term> terms = {{'+', who.claimText, euros(o.claim)}};
+    const char sign = appellant == kDefendant ? '+' : '-';
+    terms.push_back({sign, "Kosten erster Instanz", euros(o.firstPart)});
+    terms.push_back({sign, "Kosten der Berufung", euros(o.appealPart)});
+    if (costs.notRefunded[s].count != 0) {
+      terms.push_back({sign, "nicht erstattete eigene Anwaltskosten", euros(costs.notRefunded[s])});
+    }
+    steps.push_back(steps::sum(std::string(who.name) + " " + who.verb, terms, euros(total)));
+    return steps;
+  };
+
+  // Without the appeal: the claim and the first judgement's quota.
+  {
+    Recorded<Way> ways(recorded);
+    PerSchedule<Cents> values;
+    for (std::size_t s = 0; s < 2; ++s) {
+      const Cents part = appellantPart(appellant, costs.first[s], first);
+      values[s] = inAll(appellant, {claimBefore, part, {}}, costs.notRefunded[s]);
+      if (ways[s] == nullptr) continue;
+      std::vector<steps::Term> terms = {{'+', who.claimText, euros(claimBefore)}};
+      const char sign = appellant == kDefendant ? '+' : '-';
+      terms.push_back({sign,
+                       std::string("Kosten erster Instanz, Anteil ") + partText(first, appellant) +
+                           " von " + euros(costs.first[s]),
+                       euros(part)});
+      if (costs.notRefunded[s].count != 0) {
+        terms.push_back(
+            {sign, "nicht erstattete eigene Anwaltskosten", euros(costs.notRefunded[s])});
+      }
+      ways[s]->steps = {steps::sum(std::string(who.name) + " " + who.verb + " ohne Berufung", terms,
+                                   euros(values[s]))};
+    }
+    addRowOf(figures, kWithoutAppeal.key, kWithoutAppeal.label[appellant], values[0], values[1],
+             amount, 0, ways[0], ways[1]);
+  }
+  // At the success given, when the appeal fails, and when it wins.
+  const struct {
+    const char* key;
+    RowLabel label;
+    ShareWon at;
+  } outcomes[] = {
+      {kWithAppeal.key, withAppealLabel(figures, appellant, success), success},
+      {kAppealFails.key, kAppealFails.label[appellant], {0, 100, 0}},
+      {kAppealWins.key, kAppealWins.label[appellant], {100, 100, 0}},
+  };
+  for (const auto& row : outcomes) {
+    Recorded<Way> ways(recorded);
+    PerSchedule<Cents> values;
+    for (std::size_t s = 0; s < 2; ++s) {
+      const Outcome o = outcome(s, row.at);
+      values[s] = inAll(appellant, o, costs.notRefunded[s]);
+      if (ways[s] != nullptr) ways[s]->steps = outcomeWay(s, row.at, o, values[s]);
+    }
+    addRowOf(figures, row.key, RowLabel(row.label), values[0], values[1], amount, 0, ways[0],
+             ways[1]);
+  }
+  // Withdrawn before its grounds: as without it, and the appeal's costs so
+  // far, all the appellant's (§ 516 Abs. 3 ZPO).
+  {
+    Recorded<Way> ways(recorded);
+    PerSchedule<Cents> values;
+    for (std::size_t s = 0; s < 2; ++s) {
+      const Cents part = appellantPart(appellant, costs.first[s], first);
+      const Cents without = inAll(appellant, {claimBefore, part, {}}, costs.notRefunded[s]);
+      values[s] =
+          appellant == kDefendant ? without + costs.withdrawn[s] : without - costs.withdrawn[s];
+      if (ways[s] == nullptr) continue;
+      ways[s]->steps = {
+          steps::sum(std::string(who.name) + " " + who.verb +
+                         " nach Rücknahme der Berufung vor ihrer "
+                         "Begründung",
+                     {{'+', "wie ohne Berufung", euros(without)},
+                      {appellant == kDefendant ? '+' : '-',
+                       "alle Kosten der Berufung bis zur Rücknahme (§ 516 Abs. 3 ZPO)",
+                       euros(costs.withdrawn[s])}},
+                     euros(values[s]))};
+    }
+    addRowOf(figures, kWithdrawn.key, kWithdrawn.label[appellant], values[0], values[1], amount, 0,
+             ways[0], ways[1]);
+  }
+  // The break-even success: s* = T2 / (V2 + V2 / V1 x T1 + T2), in
+  // hundredths of a per cent, half up.
+  Recorded<Way> ways(recorded);
+  PerSchedule<std::int64_t> hundredths;
+  for (std::size_t s = 0; s < 2; ++s) {
+    const Wide t1 = costs.first[s].count;
+    const Wide t2 = costs.appeal[s].count;
+    const Wide v1 = amountCents.count;
+    const Wide v2 = value.count;
+    hundredths[s] = wideHalfUp(10000 * t2 * v1, v2 * v1 + v2 * t1 + t2 * v1);
+    if (ways[s] == nullptr) continue;
+    const Cents scaled = {wideHalfUp(v2 * t1, v1)};
+    ways[s]->steps = {
+        std::string("Gewinn der Berufung bei einem Erfolg s: s × Wert der Berufung V2 = s × ") +
+            euros(value) + "; dazu folgen die Kosten erster Instanz dem Endergebnis und die " +
+            "der Berufung ihrem Erfolg, beides linear in s",
+        std::string("Sie lohnt sich ab s* = T2 / (V2 + V2 / V1 × T1 + T2) = ") +
+            euros(costs.appeal[s]) + " / (" + euros(value) + " + " + euros(scaled) + " + " +
+            euros(costs.appeal[s]) + ") = " + germanNumber(decimalText({hundredths[s], 2})) +
+            " %, mit V1 = " + euros(amountCents) + " (Streitwert), T1 = " + euros(costs.first[s]) +
+            " (Kosten erster Instanz), T2 = " + euros(costs.appeal[s]) + " (Kosten der Berufung)"};
+  }
+  Derivation derivation;
+  if (recorded) derivation = {std::move(ways[0]->steps), std::move(ways[1]->steps)};
+  addPercentRow(figures, kBreakEvenKey, kBreakEven, hundredths[0], hundredths[1],
+                recorded ? &derivation : nullptr);
+}
+
+}  // namespace zeb
