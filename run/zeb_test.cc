@@ -295,6 +295,20 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       "10000", "-2025", "-k", "-O60", "-ruecknahme", "-ohneK", "-vorsteuerB", "-auftraggeberB2"};
   const std::vector<const char*> chain = {"10000", "-2025", "-k",          "-O60",
                                           "-GK",   "-mahn", "-ruecknahme", "-versaeumnis"};
+  // An appeal as a decision: law.md's worked case (the defendant appeals its
+  // 6.000,00 and wins half), and the claimant appealing its 4.000,00 with a
+  // quarter's success; the fees of 2021 and 2025 at 6.000 (182,00 and
+  // 193,00 court, 390,00 and 414,00 lawyer) and at 4.000 (140,00, 148,00;
+  // 278,00, 295,00). The claimant's: 7/10 won in the end, so 3/10 of
+  // 4.776,00 and 3/4 of the appeal's 592,00 + 2 x 1.006,74; it keeps
+  // 6.000,00 + 1.000,00 - 1.432,80 - 1.954,11. Withdrawn: 148,00 + 1,6 x
+  // 295,00 + 20,00 + 19 % + 1,1 x 295,00 + 20,00 + 19 % = 1.143,44. From
+  // 2.605,48 / (4.000 + 0,4 x 4.776,00 + 2.605,48) = 30,60 % on it pays.
+  const std::vector<const char*> byDefendant = {"10000",     "-2025", "-O60", "-berufungB",
+                                                "-erfolg50", "-k",    "-b"};
+  const std::vector<const char*> byClaimant = {"10000", "-2025", "-O60", "-berufungK",
+                                               "-erfolg1/4"};
+  const std::vector<const char*> third = {"1000", "-2025", "-O1/3", "-berufungK"};
   // clang-format off
   const Case cases[] = {
       {o30, "first_instance.to_distribute", "Zu verteilende Kosten", 4498'90, 4776'00},
@@ -338,6 +352,29 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {chain, "first_instance.withdrawal.claimant_not_refunded", "Nicht erstattet, trägt der Kläger selbst", 498'73, 528'12},
       {chain, "first_instance.default_judgment.court_fees", "3 Gerichtsgebühren, abzüglich Mahnverfahren", 665'00, 707'50},
       {chain, "first_instance.default_judgment.claimant_lawyer_costs", "Anwaltskosten des Klägers", 608'33, 644'50},
+      {byDefendant, "appeal.amount", "Wert der Berufung", 6000'00, 0},
+      {byDefendant, "appeal.court_fees", "4 Gerichtsgebühren", 728'00, 772'00},
+      {byDefendant, "appeal.lawyer_costs", "2,8 Anwaltsgebühren + Auslagenpauschale + MwSt", 1323'28, 1403'25},
+      {byDefendant, "appeal.claimant_share", "davon trägt der Kläger 50 %", 1687'28, 1789'25},
+      {byDefendant, "appeal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 364'00, 386'00},
+      {byDefendant, "appeal.withdrawal.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 766'36, 812'06},
+      {byDefendant, "appeal.withdrawal.claimant_lawyer_costs", "Anwaltskosten des Klägers", 534'31, 565'73},
+      {byDefendant, "appeal.withdrawal.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 534'31, 565'73},
+      {byDefendant, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 4836'51, 5132'45},
+      {byDefendant, "totals.defendant_with_appeal", "Beklagter trägt mit Berufung", 3036'95, 3222'05},
+      {byDefendant, "appeal_decision.without_appeal", "Der Beklagte zahlt ohne Berufung insgesamt", 8699'34, 8865'60},
+      {byDefendant, "appeal_decision.with_appeal", "Der Beklagte zahlt bei 50 % Erfolg insgesamt", 6036'95, 6222'05},
+      {byDefendant, "appeal_decision.withdrawn", "Der Beklagte zahlt nach Rücknahme insgesamt", 10182'01, 10436'39},
+      {byDefendant, "appeal_decision.break_even", "Die Berufung lohnt sich ab einem Erfolg von", 27'95, 28'76},
+      {byClaimant, "appeal.claimant_share", "davon trägt der Kläger 3/4", 1845'15, 1954'11},
+      {byClaimant, "appeal.claimant_pays_defendant", "Ausgleich: der Kläger zahlt dem Beklagten", 335'05, 355'37},
+      {byClaimant, "appeal.withdrawal.to_distribute", "Zu verteilende Kosten", 1080'81, 1143'44},
+      {byClaimant, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 3194'82, 3386'91},
+      {byClaimant, "appeal_decision.with_appeal", "Der Kläger behält bei 1/4 Erfolg insgesamt", 3805'18, 3613'09},
+      {byClaimant, "appeal_decision.withdrawn", "Der Kläger behält nach Rücknahme insgesamt", 3119'63, 2946'16},
+      {byClaimant, "appeal_decision.break_even", "Die Berufung lohnt sich ab einem Erfolg von", 29'79, 30'60},
+      // 2/3 of 1.000,00 is 666,666...: the value rounds up to the cent.
+      {third, "appeal.amount", "Wert der Berufung", 666'67, 0},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -349,8 +386,11 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
     EXPECT_EQ(row->label, c.label);
     EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
     EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
-    // From nothing there is no change to show.
-    EXPECT_EQ(row->comparison->change.has_value(), c.old != 0);
+    // From nothing there is no change to show; per cents and a value alone
+    // show none.
+    if (row->comparison) {
+      EXPECT_EQ(row->comparison->change.has_value(), c.old != 0);
+    }
   }
 }
 

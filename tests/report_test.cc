@@ -378,6 +378,37 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-GK1,5 gilt nicht mit -pkhK: die Gesch\204ftsgeb\201hr der Partei mit Prozesskostenhilfe "
        "rechnet ZEB nicht.\n",
        "10000 -2025 -pkhK -GB"},
+      // An appeal as a decision: a reform and a share, one appellant that
+      // lost something, the first instance and the appeal alone.
+      {{"10000", "-berufungB"},
+       "-berufungB gilt nur mit -2021 oder -2025 und -O, dem Anteil, zu dem der Kl\204ger in "
+       "erster Instanz obsiegt (etwa -2025 -O60).\n",
+       "10000 -2025 -O<Prozent> -berufungB"},
+      {{"10000", "-2025", "-O60", "-berufungB", "-erfolg1,234"},
+       "\"-erfolg1,234\" ist kein Anteil. Hinter -erfolg steht, zu welchem Anteil die Berufung "
+       "Erfolg hat:\n Prozent von 0 bis 100 mit h\224chstens zwei Nachkommastellen (-erfolg50, "
+       "-erfolg33,33) oder ein Bruch mit h\224chstens sechs Ziffern je Zahl (-erfolg1/3).\n",
+       "10000 -2025 -O60 -berufungB -erfolg<Prozent>"},
+      {{"10000", "-2025", "-O0", "-erfolg50"},
+       "-erfolg50 gilt nur mit -berufungK oder -berufungB: der Erfolg der Berufung, die der "
+       "Kl\204ger oder der Beklagte einlegt.\n",
+       "10000 -2025 -O0 -berufungK -erfolg50"},
+      {{"10000", "-2025", "-O60", "-berufungK", "-berufungB"},
+       "-berufungB gilt nicht mit -berufungK: Berufungen beider Parteien rechnet ZEB nicht (ihre "
+       "Werte werden zusammengerechnet, \365 45 Abs. 2 GKG).\n",
+       "10000 -2025 -O60 -berufungK"},
+      {{"10000", "-2025", "-O60", "-berufungB", "-r"},
+       "-r gilt nicht mit -berufungB: der Bericht zur Berufung zeigt die erste Instanz und die "
+       "Berufung.\n",
+       "10000 -2025 -O60 -berufungB"},
+      {{"10000", "-2025", "-pkhK", "-O60", "-berufungK"},
+       "-pkhK gilt nicht mit -berufungK: Prozesskostenhilfe rechnet ZEB bei der Berufung als "
+       "Entscheidung nicht.\n",
+       "10000 -2025 -O60 -berufungK"},
+      {{"10000", "-2025", "-O100", "-berufungK", "-erfolg5"},
+       "-berufungK gilt nicht mit -O100: der Kl\204ger hat in erster Instanz nichts verloren, das "
+       "er mit der Berufung angreifen k\224nnte.\n",
+       "10000 -2025 -O100"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
