@@ -114,7 +114,8 @@ class Model:
         label = html if self.html and html else self.label(label)
         cur = self.currency
         if self.reckoning.exact:
-            amount = lambda v: '%d.%02d' % divmod(v, 100)
+            # What an appellant keeps may be below 0.
+            amount = lambda v: ('-' if v < 0 else '') + '%d.%02d' % divmod(abs(v), 100)
         else:
             amount = lambda v: '%.2f' % float(v)
         if basis == 0:
@@ -127,8 +128,9 @@ class Model:
             return
         direction = '+' if new >= old else '-'
         if self.reckoning.exact:
-            po, pn = half_up(old, basis), half_up(new, basis)
-            if old == 0:
+            percent = lambda v: -half_up(-v, basis) if v < 0 else half_up(v, basis)
+            po, pn = percent(old), percent(new)
+            if old <= 0:
                 # A row that starts from nothing shows no change.
                 self.out.append(('<tr>\n<td>%s</td>\n<td class="betrag alt">%9s&nbsp;%s</td>\n'
                                  '<td class="prozent alt">= %4i&nbsp;%% des Streitwertes</td>\n'
@@ -160,6 +162,18 @@ class Model:
                             'Streitwertes    = %c %4s %%\n'
                             % (50 + adjust, label, amount(old), cur, po, amount(new), cur, pn,
                                direction, change))
+
+    def percent_row(self, label, old, new):
+        """A row of per cents in hundredths, both columns, no per cents of the
+        amount."""
+        text = lambda v: '%d.%02d' % divmod(v, 100)
+        if self.html:
+            self.out.append('<tr>\n<td>%s</td>\n<td class="betrag alt">%9s&nbsp;%%</td>\n'
+                            '<td>&nbsp;</td>\n<td class="betrag">%9s&nbsp;%%</td>\n'
+                            '<td>&nbsp;</td>\n<td>&nbsp;</td>\n</tr>\n\n'
+                            % (self.label(label), text(old), text(new)))
+        else:
+            self.out.append('%-50s%12s %%\t\t\t\t\t%12s %%\n' % (label, text(old), text(new)))
 
     def heading(self, level, label):
         if self.html:
@@ -493,14 +507,9 @@ class CostRisk:
         self.net = ('-vorsteuerK' in switches, '-vorsteuerB' in switches)
         self.sums = {}
 
-    def part(self, party):
+    def part(self, party, share=None):
         """The part of the costs a party bears as the report writes it."""
-        n = self.of - self.won if party == 0 else self.won
-        if self.places is None:
-            g = math.gcd(n, self.of)
-            return '%d/%d' % (n // g, self.of // g)
-        whole, rest = divmod(n, 10 ** self.places)
-        return ('%d' % whole if self.places == 0 else '%d,%0*d' % (whole, self.places, rest)) + ' %'
+        return part_text(share or (self.won, self.of, self.places), party)
 
     def costs(self, party, column, first):
         if first and not self.lawyer[party]:
@@ -511,22 +520,30 @@ class CostRisk:
     def pick(self, party, bill):
         return bill[0] if self.net[party] else bill[1]
 
-    def share_rows(self, m, rows, bearer, basis):
+    def share_rows(self, m, rows, bearer, basis, share=None):
         """The costs to distribute and each party's part of them."""
-        parts = ((self.part(0), self.part(1)) if bearer is None
+        parts = ((self.part(0, share), self.part(1, share)) if bearer is None
                  else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
         m.row('Zu verteilende Kosten:', *rows['T'], basis)
         m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
         m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
 
-    def judgement(self, m, values, index, basis, around=None, bearer=None):
+    def judgement(self, m, values, index, basis, around=None, bearer=None, appeal=None):
         """The rows that split a judgement's costs by the share won, or an
-        ending's, whose `bearer` bears them all."""
+        ending's, whose `bearer` bears them all. With an appeal taken as a
+        decision (`appeal`: the appellant, the claimant's share within the
+        appeal and of the first instance after it), the appeal's by its own
+        share, its court fee advanced by the appellant, with a balance; the
+        first instance's parts enter the sums by the final result."""
         if around is not None and any(around.aid):
             return self.judgement_with_aid(m, values, index, basis, around, bearer)
         first = index == 0
         case = around is not None and around.words and first
+        decided = appeal is not None and index == 1
         won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
+        if decided and bearer is None:
+            won, of = appeal['within'][:2]
+        advanced = decided and appeal['appellant'] == 1
         rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK', 'nK', 'nB')}
         for column in values:
             ev = around.evidence if case and bearer is None else [0, 0]
@@ -559,11 +576,11 @@ class CostRisk:
                 unpaid = [0, 0]
             t = court + ev[0] + ev[1] + costs[0] + costs[1]
             k = half_up(t * (of - won), of)
-            balance = court + ev[0] + costs[0] - k
+            balance = (0 if advanced else court) + ev[0] + costs[0] - k
             for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0), *unpaid)):
                 rows[key].append(value)
-        self.share_rows(m, rows, bearer, basis)
-        if first:
+        self.share_rows(m, rows, bearer, basis, appeal['within'] if decided else None)
+        if first or decided:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
         if case and any(around.rate):
@@ -573,11 +590,19 @@ class CostRisk:
             for key, name in (('K', 'Kläger'), ('B', 'Beklagter')):
                 m.row('%s trägt insgesamt:' % name,
                       *[a + b for a, b in zip(rows[key], rows['n' + key])], basis)
+        if appeal is not None:
+            appeal['costs'][('W' if bearer is not None else 'T2' if decided else 'T1')] = rows['T']
+            if first and bearer is None:
+                appeal['costs']['N'] = rows['nK' if appeal['appellant'] == 0 else 'nB']
         # Each party's part along the paths of the totals: a, ar, ag, with
         # what no one refunds it. An ending enters none.
         for party, key in ((0, 'K'), (1, 'B')) if bearer is None else ():
             for s in (0, 1):
                 value = rows[key][s] + rows['n' + key][s]
+                if appeal is not None and first:
+                    fw, fo = appeal['final'][:2]
+                    k = half_up(rows['T'][s] * (fo - fw), fo)
+                    value = (k if party == 0 else rows['T'][s] - k) + rows['n' + key][s]
                 if index == 0:
                     self.sums[('a', party, s)] = value
                 else:
@@ -716,20 +741,89 @@ class CostRisk:
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt insgesamt:' % name, *parts[party], basis)
 
-    def totals(self, m, html, basis):
+    def totals(self, m, html, basis, appeal_only=False):
         # The text labels fit the totals' 49 columns: the defendant's last
         # one says less than the claimant's.
         paths = [('a', ('mit Berufung',) * 2, 'mit Berufung'),
                  ('r', ('mit Berufung und Revision',) * 2, 'mit Berufung und Revision'),
                  ('g', ('mit Berufung u. Revision v. d. BGH', 'mit Berufung u. Rev. v. d. BGH'),
                   'mit Berufung und Revision vor dem BGH')]
-        for key, texts, long in paths:
+        for key, texts, long in paths[:1] if appeal_only else paths:
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt %s:' % (name, long if html else texts[party]),
                       self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
             if (key, 2, 0) in self.sums:
                 m.row('Staatskasse trägt %s:' % (long if html else texts[1]),
                       self.sums[(key, 2, 0)], self.sums[(key, 2, 1)], basis, -1)
+
+
+def part_text(share, party):
+    """The part of a share that a party bears, as the report writes it."""
+    won, of, places = share
+    n = of - won if party == 0 else won
+    if places is None:
+        g = math.gcd(n, of)
+        return '%d/%d' % (n // g, of // g)
+    whole, rest = divmod(n, 10 ** places)
+    return ('%d' % whole if places == 0 else '%d,%0*d' % (whole, places, rest)) + ' %'
+
+
+def appeal_shares(first, success, appellant):
+    """The claimant's share within the appeal and of the first instance
+    after it (law.md, "An appeal as a decision"), exact, as shares."""
+    won, of, places = first
+    sw, sof, splaces = success
+    within = (sw, sof, splaces) if appellant == 0 else (sof - sw, sof, splaces)
+    final_won = won * sof + (of - won) * sw if appellant == 0 else won * (sof - sw)
+    if places is not None and splaces is not None:
+        # A per cent of a per cent, with no more places than it needs.
+        final_of, final_places = of * sof, places + splaces + 2
+        while final_places > 0 and final_won % 10 == 0 and final_of % 10 == 0:
+            final_won, final_of, final_places = final_won // 10, final_of // 10, final_places - 1
+        final = (final_won, final_of, final_places)
+    else:
+        g = math.gcd(final_won, of * sof)
+        final = (final_won // g, of * sof // g, None)
+    return within, final
+
+
+def appeal_decision(m, amount, appeal):
+    """"Lohnt sich die Berufung?": for the appellant the claim and its
+    costs together, in each outcome, and the break-even success s* = T2 /
+    (V2 + V2 / V1 x T1 + T2)."""
+    a, v2, c = appeal['appellant'], appeal['value'], appeal['costs']
+    won, of, _ = appeal['first']
+    v1 = 100 * amount
+    claim = v2 if a == 1 else v1 - v2
+    n = c.get('N', [0, 0])
+    names = [('Der Kläger behält', 'Der Kl&auml;ger beh&auml;lt'), ('Der Beklagte zahlt',) * 2]
+    name = names[a][1] if m.html else names[a][0]
+
+    def part(total, share):  # the appellant's part where the claimant wins `share`
+        k = half_up(total * (share[1] - share[0]), share[1])
+        return k if a == 0 else total - k
+
+    def in_all(claimed, costs, s):
+        return claimed + costs + n[s] if a == 1 else claimed - costs - n[s]
+
+    def at(success, s):
+        within, final = appeal_shares(appeal['first'], success, a)
+        regained = half_up(v2 * success[0], success[1])
+        claimed = v2 - regained if a == 1 else claim + regained
+        return in_all(claimed, part(c['T1'][s], final) + part(c['T2'][s], within), s)
+
+    without = [in_all(claim, part(c['T1'][s], appeal['first']), s) for s in (0, 1)]
+    m.heading(1, 'Lohnt sich die Berufung?')
+    m.row(name + ' ohne Berufung insgesamt:', *without, amount)
+    m.row('%s bei %s Erfolg insgesamt:' % (name, part_text(appeal['success'], 1)),
+          *[at(appeal['success'], s) for s in (0, 1)], amount)
+    m.row(name + ', wenn die Berufung scheitert:', *[at((0, 100, 0), s) for s in (0, 1)], amount)
+    m.row(name + ' bei vollem Erfolg insgesamt:', *[at((100, 100, 0), s) for s in (0, 1)], amount)
+    m.row(name + ' nach Rücknahme insgesamt:',
+          *[without[s] + (c['W'][s] if a == 1 else -c['W'][s]) for s in (0, 1)], amount)
+    m.percent_row('Die Berufung lohnt sich ab einem Erfolg von:',
+                  *[half_up(10000 * c['T2'][s] * v1,
+                            v2 * v1 + v2 * c['T1'][s] + c['T2'][s] * v1) for s in (0, 1)])
 
 
 def borne_costs(column, first, around, net):
@@ -774,11 +868,24 @@ def table(amount, switches):
     html = '-h' in switches
     settlement = '-V' in switches
     show = shown_sections(switches)
+    if '-berufungK' in switches or '-berufungB' in switches:
+        show = {'m': False, 'k': True, 'b': True, 'r': False}
     reform = [w for w in switches if w in ('-2021', '-2025')]
     r = InCents(amount, reform[-1]) if reform else Of2013(amount)
     shares = [share_won(w) for w in switches if w.startswith('-O')]
     risk = CostRisk(shares[-1], switches) if shares else None
     around = Around(switches) if reform and Around(switches).words else None
+    # An appeal taken as a decision: the first instance and the appeal alone.
+    appeal = None
+    if '-berufungK' in switches or '-berufungB' in switches:
+        a = 0 if '-berufungK' in switches else 1
+        successes = [share_won('-O' + w[7:]) for w in switches if w.startswith('-erfolg')]
+        success = successes[-1] if successes else (0, 100, 0)
+        won, of, _ = risk.won, risk.of, risk.places
+        within, final = appeal_shares((won, of, risk.places), success, a)
+        appeal = {'appellant': a, 'first': (won, of, risk.places), 'success': success,
+                  'within': within, 'final': final, 'costs': {},
+                  'value': -(-(100 * min(amount, CAP) * (of - won if a == 0 else won)) // of)}
     m = Model(r, html, settlement, '&#8364;' if html and '-E' in switches else 'Euro')
     net = ('-vorsteuerK' in switches, '-vorsteuerB' in switches)
     m.column_header()
@@ -819,15 +926,22 @@ def table(amount, switches):
         if not show['kbrr'[index]]:
             continue
         endings = [e for e in ENDINGS if e[0] in switches] if reform and index == 0 else []
+        decided = appeal is not None and index == 1
+        # An appeal taken as a decision at its own value: cents round up to
+        # a started step of the fee tables.
+        rs = InCents(-(-appeal['value'] // 100), reform[-1]) if decided else r
+        basis = rs.basis
         m.heading(1, heading)
-        if settlement or endings:
+        if decided:
+            m.row('Wert der Berufung:', appeal['value'], 0, 0)
+        if settlement or endings or decided:
             m.heading(2, 'Verfahren mit streitigem Urteil')
         for variant, (kc, kl, kl_label, rates) in enumerate((judgement, settle)):
             if variant == 1:
                 if not settlement:
                     break
                 m.heading(2, 'Verfahren mit Prozeßvergleich')
-            values = r.block(kc, kl, rates, index == 0, around)
+            values = rs.block(kc, kl, rates, index == 0, around)
             court = '%d Gerichtsgebühr%s:' % (kc, '' if kc == 1 else 'en')
             if around is None:
                 rows = [('court', court), ('lawyer', kl_label + ' Anwaltsgebühren:'),
@@ -846,7 +960,7 @@ def table(amount, switches):
                     rows += [('lawyer', rate + ' Anwaltsgebühren:'),
                              ('gross', rate + ' Anwaltsgebühren + Auslagenpauschale + MwSt:')]
                 rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
-            block_rows(m, r, rows, values, basis)
+            block_rows(m, rs, rows, values, basis)
             if variant == 1:
                 m.row('Prozeßkosten: 50 % Anteil für jede Partei:',
                       r.half(values[0]['process']), r.half(values[1]['process']), basis, 1)
@@ -854,7 +968,7 @@ def table(amount, switches):
                     risk.settlement(m, values, index == 0, basis, around)
             else:
                 if risk:
-                    risk.judgement(m, values, index, basis, around)
+                    risk.judgement(m, values, index, basis, around, appeal=appeal)
                 for s in (0, 1):
                     p = values[s]['process']
                     if around and (index == 0 or any(net)):
@@ -865,6 +979,26 @@ def table(amount, switches):
                         totals[('a', s)] = r.total(p)
                     else:
                         totals[('arg'[index - 1], s)] = r.total(p, totals.get(('a', s), 0))
+        if decided:
+            # Withdrawn before its grounds: 1,0 court fee (KV 1221), the
+            # appellant's lawyer 1,6 (VV 3200), the respondent's 1,1 (VV
+            # 3201), all borne by the appellant (§ 516 Abs. 3 ZPO).
+            m.heading(2, 'Berufung vor der Begründung zurückgenommen')
+            sides = [(16,), (11,)] if appeal['appellant'] == 0 else [(11,), (16,)]
+            case = around or Around(switches)
+            values = []
+            for e in rs.editions:
+                fee = rs.fee(e, 'lawyer')
+                bills = [case.instance(fee, p, sides[p], False, True) for p in (0, 1)]
+                court = rs.fee(e, 'court')
+                values.append({'court': court, 'bills': bills, 'fee': fee, 'rates': sides,
+                               'process': court + bills[0][1] + bills[1][1]})
+            block_rows(m, rs, [('court', '1 Gerichtsgebühr:'), (0, lawyers[0]), (1, lawyers[1]),
+                               ('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:')],
+                       values, basis)
+            if risk:
+                risk.judgement(m, values, 1, basis, around, appeal['appellant'], appeal)
+        basis = r.basis
         for _, ending_heading, kc, sides, bearer in endings:
             m.heading(2, ending_heading)
             values = r.ending(kc, sides, around or Around(switches))
@@ -876,7 +1010,12 @@ def table(amount, switches):
             block_rows(m, r, rows, values, basis)
             if risk:
                 risk.judgement(m, values, 0, basis, around, bearer)
-    if show['k'] and show['b'] and show['r']:
+    if appeal is not None:
+        m.heading(1, 'Gesamtkosten mehrerer Instanzen')
+        m.row('Gesamtkosten mit Berufung:', totals[('a', 0)], totals[('a', 1)], basis, -1)
+        risk.totals(m, html, basis, appeal_only=True)
+        appeal_decision(m, min(amount, CAP), appeal)
+    elif show['k'] and show['b'] and show['r']:
         m.heading(1, 'Gesamtkosten mehrerer Instanzen')
         labels = [('Gesamtkosten mit Berufung:', 'Gesamtkosten mit Berufung:'),
                   ('Gesamtkosten mit Berufung und Revision:',
@@ -1044,6 +1183,35 @@ def aid_cases(seed=20261210, count=300):
     return cases
 
 
+def appeal_cases(seed=20261211, count=300):
+    """An appeal taken as a decision: either appellant, a share won by which
+    it lost something, its success as a per cent, with decimals, a fraction
+    or none, alone or with the case around the lawsuit, the endings and the
+    settlement."""
+    generator = random.Random(seed)
+    cases = []
+    for amount, switches in around_cases(seed, count):
+        switches = [w for w in switches if w not in ('-k', '-b', '-r', '-m') and
+                    not w.startswith('-O')]
+        appellant = generator.choice('KB')
+        share = generator.choice(['-O60', '-O1/3', '-O33,33', '-O99,99', '-O1', '-O999/1000',
+                                  '-O%d' % generator.randrange(1, 100)])
+        switches += [share, '-berufung' + appellant]
+        kind = generator.randrange(5)
+        if kind == 1:
+            switches.append('-erfolg%d' % generator.randrange(101))
+        elif kind == 2:
+            switches.append('-erfolg%d,%02d' % (generator.randrange(100), generator.randrange(100)))
+        elif kind == 3:
+            of = generator.randrange(1, 10 ** generator.randrange(1, 7))
+            switches.append('-erfolg%d/%d' % (generator.randrange(of + 1), of))
+        switches += [w for w in ('-ruecknahme', '-versaeumnis', '-k', '-b')
+                     if generator.randrange(5) == 0]
+        generator.shuffle(switches)
+        cases.append((amount, switches))
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -1056,6 +1224,7 @@ def main():
     cases += around_cases()
     cases += ending_cases()
     cases += aid_cases()
+    cases += appeal_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)
