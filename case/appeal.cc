@@ -78,7 +78,8 @@ constexpr Label kBreakEven = {"Die Berufung lohnt sich ab einem Erfolg von:",
 // clang-format on
 
 // The label of the row at the success given: "Der Beklagte zahlt bei 50 %
-// Erfolg insgesamt:", where labels are made.
+// Erfolg:", where labels are made; short enough for a fraction of six
+// digits each.
 RowLabel withAppealLabel(const Figures& figures, std::size_t appellant, const ShareWon& success) {
   const Label& label = kWithAppeal.label[appellant];
   if (!figures.withLabels) return label;
@@ -86,10 +87,10 @@ RowLabel withAppealLabel(const Figures& figures, std::size_t appellant, const Sh
   const std::string share = partText(success, kDefendant);
   const std::string text =
       std::string(appellant == kClaimant ? "Der Kl\204ger beh\204lt" : "Der Beklagte zahlt") +
-      " bei " + share + " Erfolg insgesamt:";
+      " bei " + share + " Erfolg:";
   const std::string html =
       std::string(appellant == kClaimant ? "Der Kl&auml;ger beh&auml;lt" : "Der Beklagte zahlt") +
-      " bei " + share + " Erfolg insgesamt:";
+      " bei " + share + " Erfolg:";
   return {text, html};
 }
 

@@ -32,6 +32,8 @@ def claim(rng):
                             '%d/%d' % (rng.randint(0, 3), rng.randint(3, 7))])
         words.append('-O' + share)
         words += rng.sample(['-ohneK', '-ohneB', '-vorsteuerK', '-vorsteuerB'], rng.randint(0, 1))
+        if rng.random() < 0.2:
+            words += rng.sample(['-berufungK', '-berufungB', '-erfolg50', '-erfolg1/3'], rng.randint(1, 2))
     words += rng.sample(['-V', '-GK', '-GB2,5', '-mahn', '-beweisK1500', '-auftraggeberB3', '-ruecknahme',
                          '-anerkenntnis', '-versaeumnis', '-pkhK', '-pkhB', '-W', '-h', '-E'], rng.randint(0, 3))
     if rng.random() < 0.03:

@@ -22,6 +22,8 @@ ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>-?\d+\.\d\d) Euro'
                  r'(?:\t= *(?P<oldPercent>-?\d+) % des Streitwertes\t *(?P<new>-?\d+\.\d\d) Euro'
                  r'\t= *(?P<newPercent>-?\d+) % des Streitwertes'
                  r'(?: {4}= (?P<direction>[+-]) +(?P<change>\S+) %)?)?$')
+# A row of per cents: both columns, no per cents of the amount.
+PERCENT_ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>\d+\.\d\d) %\t{5} *(?P<new>\d+\.\d\d) %$')
 
 
 def command_lines():
@@ -44,6 +46,20 @@ def command_lines():
     return lines
 
 
+def appeal_lines():
+    """An appeal taken as a decision: either appellant, its success as a per
+    cent, a fraction or none, with the settlement and the case around the
+    lawsuit."""
+    lines = []
+    for edition in ('-2021', '-2025'):
+        for amount in ('1', '777', '10000', '30000001'):
+            for words in (['-O60', '-berufungB', '-erfolg50'], ['-O1/3', '-berufungK', '-erfolg2/7'],
+                          ['-O33,33', '-berufungK', '-V', '-GK', '-mahn', '-vorsteuerB'],
+                          ['-O99,99', '-berufungB', '-erfolg12,5', '-ruecknahme', '-ohneK']):
+                lines.append([amount, edition, *words])
+    return lines
+
+
 def run(zeb, words):
     result = subprocess.run(['zeb', *words], executable=zeb, capture_output=True)
     assert result.returncode == 0 and result.stderr == b'', (words, result)
@@ -62,6 +78,9 @@ def text_rows(text):
             rows[-1][2][column].append(line[8:])
         elif (match := ROW.match(line)) is not None:
             rows.append((match['label'], match.groupdict(), {}))
+        elif (match := PERCENT_ROW.match(line)) is not None:
+            rows.append((match['label'], dict(match.groupdict(), perCent=True, oldPercent=None,
+                                              newPercent=None, direction=None, change=None), {}))
     return rows
 
 
@@ -87,7 +106,9 @@ def check(zeb, validator, words):
         assert len(label) <= 49, (where, label)
         expected = {'old': printed(row['old'], 2), 'new': None, 'oldPercent': None, 'newPercent': None,
                     'direction': None, 'change': None}
-        if row['basis'] != 0:
+        if values.pop('perCent', False):
+            expected.update(new=printed(row['new'], 2))
+        elif row['basis'] != 0:
             expected.update(new=printed(row['new'], 2), oldPercent=str(row['oldPercent']),
                             newPercent=str(row['newPercent']), direction=row['direction'],
                             change=None if row['change'] is None else printed(row['change'], 1))
@@ -210,7 +231,7 @@ def main():
         schema = json.load(f)
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
-    lines = command_lines()
+    lines = command_lines() + appeal_lines()
     around = around_lines()
     aid = aid_lines()
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:

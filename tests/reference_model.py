@@ -815,7 +815,7 @@ def appeal_decision(m, amount, appeal):
     without = [in_all(claim, part(c['T1'][s], appeal['first']), s) for s in (0, 1)]
     m.heading(1, 'Lohnt sich die Berufung?')
     m.row(name + ' ohne Berufung insgesamt:', *without, amount)
-    m.row('%s bei %s Erfolg insgesamt:' % (name, part_text(appeal['success'], 1)),
+    m.row('%s bei %s Erfolg:' % (name, part_text(appeal['success'], 1)),
           *[at(appeal['success'], s) for s in (0, 1)], amount)
     m.row(name + ', wenn die Berufung scheitert:', *[at((0, 100, 0), s) for s in (0, 1)], amount)
     m.row(name + ' bei vollem Erfolg insgesamt:', *[at((100, 100, 0), s) for s in (0, 1)], amount)
