@@ -482,6 +482,48 @@ test("legal aid: the aided claimant pays the defendant's lawyer and nothing else
   await page.close();
 });
 
+test("does the appeal pay: the defendant's appeal against what it loses, at its expected success, each figure with its way", everywhere, async () => {
+  // law.md's worked case: 10.000 euros from 01.06.2025, the defendant loses
+  // 6.000,00 and appeals it with half its success.
+  const page = await openPage("#streitwert=10000&recht=2025&rolle=beklagter&obsiegen=40&berufung=50");
+  const section = () => page.waitForFunction(() => {
+    const head = Array.from(document.querySelectorAll("#antwort h3")).find((h) => h.textContent === "Lohnt sich die Berufung?");
+    const list = head?.nextElementSibling?.nextElementSibling?.nextElementSibling;
+    return head && { first: head.nextElementSibling.textContent, value: head.nextElementSibling.nextElementSibling.textContent,
+      items: Array.from(list.children, (item) => item.textContent) };
+  });
+  const shown = await section();
+  assert.equal(shown.first, "Die Berufung lohnt sich, wenn Sie mit mindestens 28,76\u00a0% durchdringen.");
+  assert.match(shown.value, /verlieren: 6\.000,00\s€ \(Wert der Berufung, §\s47 Abs\.\s1 GKG\)\. Was Sie insgesamt zahlen/);
+  assert.deepEqual(shown.items, ["Ohne Berufung: 8.865,60\u00a0€", "Dringen Sie zu 50 % durch: 6.222,05\u00a0€",
+    "Scheitert die Berufung: 12.444,10\u00a0€", "Dringen Sie ganz durch: 0,00\u00a0€",
+    "Nehmen Sie sie vor ihrer Begründung zurück: 10.436,39\u00a0€"]);
+  // Each figure opens its way.
+  await page.click("#antwort button.wert[data-fall=appeal][aria-label^='6.222,05']");
+  assert.match(await page.waitForFunction(() => !document.getElementById("antwort-weg").hidden &&
+    document.getElementById("antwort-weg").textContent), /Kosten der Berufung nach ihrem Erfolg.*1\.789,25/);
+  // The success lives under "Weitere Angaben", which the address opened;
+  // the section's button brings it into focus; no share there says why.
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("weitere").open, document.getElementById("berufung").value]), [true, "50"]);
+  await page.click("#antwort button.berufung-erfolg");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "berufung");
+  await page.fill("#berufung", "120");
+  assert.match(await page.waitForFunction(() => document.getElementById("berufung-fehler").textContent), /Erfolg der Berufung/);
+  // The claimant who expects 60 % keeps its claim less its costs.
+  await page.fill("#berufung", "");
+  await page.click("#rolle-klaeger");
+  await page.fill("#obsiegen", "60");
+  assert.match(await page.waitForFunction(() => document.querySelector("#antwort .berufung-vorweg + p")?.textContent.includes("4.000,00") &&
+    document.querySelector("#antwort .berufung-vorweg + p").textContent), /verlieren: 4\.000,00\s€.*Was Sie insgesamt behalten/);
+  // The law of 2013 disables the group, keeps the success and says why.
+  await page.fill("#berufung", "25");
+  await page.selectOption("#recht", "2013");
+  assert.deepEqual(await page.waitForFunction(() => document.getElementById("berufung-gruppe").disabled &&
+    [location.hash.includes("&berufung=25"), document.getElementById("berufung-2013").hidden]), [true, false]);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("a short form: four inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
   const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
     .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));

@@ -70,14 +70,14 @@ export const defaultState = () => ({
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
-  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "",
+  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "", berufung: "",
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
 // The choices under "Weitere Angaben": an address that sets any of them
 // opens it.
 export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer",
-  "ende", "pkh", ...kAroundKeys];
+  "ende", "pkh", "berufung", ...kAroundKeys];
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
@@ -94,6 +94,7 @@ export function stateFromFragment(fragment, narrow) {
   }
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
   state.obsiegen = values.get("obsiegen") ?? "";
+  state.berufung = values.get("berufung") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
   state.ende = endingsOf((values.get("ende") ?? "").split(","));
   state.pkh = aidOf((values.get("pkh") ?? "").split(","));
@@ -115,6 +116,8 @@ export function fragmentOf(state, digits) {
   if (state.rolle !== "klaeger") values.set("rolle", state.rolle);
   const share = parseShare(state.obsiegen).word;
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
+  const success = parseShare(state.berufung).word;
+  if (state.berufung.trim() !== "") values.set("berufung", success?.slice(2) ?? state.berufung.trim());
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
   if (state.ende) values.set("ende", state.ende);
   if (state.pkh) values.set("pkh", state.pkh);
@@ -157,6 +160,19 @@ export function claimantShareWord(state) {
   const share = parseShare(state.obsiegen).word;
   return share && state.rolle === "beklagter" ? complementWord(share) : share;
 }
+
+// The user's own appeal as a decision (law.md, "An appeal as a decision"):
+// the engine's words for `role`'s appeal against all it lost, and its
+// expected success (berufung=50) where one is given and is a share.
+export function appealWords(state) {
+  const success = parseShare(state.berufung).word;
+  return [state.rolle === "klaeger" ? "-berufungK" : "-berufungB",
+    ...(success ? ["-erfolg" + success.slice("-O".length)] : [])];
+}
+
+// Why the expected success of the appeal is no share, or undefined.
+export const appealError = (state) => (parseShare(state.berufung).error
+  ? "Bitte den Erfolg der Berufung in Prozent (50 oder 33,33, höchstens 100) oder als Bruch (1/3) angeben." : undefined);
 
 // The parties' switches of the cost risk: without a lawyer, with input tax.
 export const partyWords = (state) => Object.entries(kPartyKeys)

@@ -1,6 +1,6 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { aidConflict, argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, appealError, appealWords, argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 
 test("an address gives the argument vector of its report", () => {
@@ -52,6 +52,22 @@ test("the address holds the form: the amount's digits, or the text while it is n
   assert.match(fragmentOf(stateFromFragment("#streitwert=5000&recht=2025&ende=versaeumnis,,x,anerkenntnis", false),
     "5000"), /&ende=anerkenntnis,versaeumnis$/);
   assert.match(fragmentOf({ ...state, pkh: "klaeger,beklagter" }, "5000"), /&pkh=klaeger,beklagter$/);
+  assert.match(fragmentOf({ ...state, berufung: " 33.33 % " }, "5000"), /&berufung=33,33$/);
+  assert.match(fragmentOf({ ...state, berufung: "zwei" }, "5000"), /&berufung=zwei$/);
+});
+
+test("the user's own appeal: its word by the role, its success where it is a share", () => {
+  const words = (fragment) => {
+    const state = stateFromFragment("#streitwert=1&recht=2025&" + fragment, false);
+    return [appealWords(state), appealError(state)];
+  };
+  assert.deepEqual(words("obsiegen=60"), [["-berufungK"], undefined]);
+  assert.deepEqual(words("rolle=beklagter&obsiegen=40&berufung=50"), [["-berufungB", "-erfolg50"], undefined]);
+  assert.deepEqual(words("berufung=1/3"), [["-berufungK", "-erfolg1/3"], undefined]);
+  assert.deepEqual(words("berufung=12,5%"), [["-berufungK", "-erfolg12,5"], undefined]);
+  for (const bad of ["120", "1/0", "abc"]) assert.match(words("berufung=" + bad)[1], /Erfolg der Berufung/, bad);
+  // An address keeps the success as written.
+  assert.equal(stateFromFragment("#streitwert=1&berufung=50", false).berufung, "50");
 });
 
 test("legal aid refuses what is not computed with it, for the aided side, under the law of 2025", () => {

@@ -97,3 +97,24 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   }));
   return { ways, advance, aid: assigned ? { lawyer: valueOf([assigned]) } : undefined, balances, endings };
 }
+
+// The user's own appeal as a decision, from the figures of the report with
+// -berufungK or -berufungB: its value, the break-even success, and what the
+// appellant pays (the defendant) or keeps (the claimant) in all, claim and
+// costs together, in each outcome (`withAppeal` only where a success is
+// given). Values as in answerOf; the break-even success in per cent.
+export function appealAnswerOf(figures) {
+  const one = (key) => {
+    const row = rowOf(figures, key);
+    return row ? valueOf([row]) : undefined;
+  };
+  return {
+    value: valueOf([rowOf(figures, "appeal.amount")].map((row) => ({ ...row, new: row.old }))),
+    breakEven: one("appeal_decision.break_even"),
+    without: one("appeal_decision.without_appeal"),
+    withAppeal: one("appeal_decision.with_appeal"),
+    fails: one("appeal_decision.appeal_fails"),
+    wins: one("appeal_decision.appeal_wins"),
+    withdrawn: one("appeal_decision.withdrawn"),
+  };
+}

@@ -2,9 +2,9 @@
 // they win, lose or win in part, what they advance and what comes back,
 // each figure's way one click away. It asks the engine for the report of
 // each case; the ways when one is first opened.
-import { aidWords, argumentsOf, claimantShareWord, partyWords } from "./address.js";
-import { answerOf, casesOf } from "./answer.js";
-import { euros } from "./numbers.js";
+import { aidWords, appealWords, argumentsOf, claimantShareWord, partyWords } from "./address.js";
+import { answerOf, appealAnswerOf, casesOf } from "./answer.js";
+import { euros, germanNumber } from "./numbers.js";
 import { aroundWords, parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
@@ -25,6 +25,13 @@ const kAdvance = {
 const kRoles = {
   klaeger: { me: "Kläger", other: "der Beklagte", toOther: "dem Beklagten", otherRole: "beklagter" },
   beklagter: { me: "Beklagter", other: "der Kläger", toOther: "dem Kläger", otherRole: "klaeger" },
+};
+
+// Whether a share word (-O...) is all of it: then nothing is lost.
+const wholeWin = (word) => {
+  const share = word.slice("-O".length);
+  const fraction = /^(\d+)\/(\d+)$/.exec(share);
+  return fraction ? Number(fraction[1]) === Number(fraction[2]) : Number(share.replace(",", ".")) === 100;
 };
 
 // `container` shows the view; `switchLaw()` is called by the button that
@@ -55,7 +62,12 @@ export function createAnswerView(container, zeb, switchLaw) {
     const words = { ...casesOf(role), ...(share ? { share } : {}) };
     // The cases in the order of the table: win, the share, lose.
     const order = ["win", "share", "lose"].filter((c) => words[c]);
-    const run = (c, withWays) => zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays });
+    // The user's own appeal against what they lose at the share expected,
+    // at its expected success: first instance and appeal alone.
+    const appealRun = (withWays) => zeb.figures([...argumentsOf({ ...state, obsiegen: "", rechenweg: "nein",
+      verfahren: "alle" }, digits, false), share, ...partyWords(state), ...appealWords(state)], { ways: withWays });
+    const run = (c, withWays) => (c === "appeal" ? appealRun(withWays)
+      : zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays }));
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
     const evidence = parseEvidence(state["beweis-" + role]).value;
     const around = (aroundWords(state).words ?? []).length > 0;
@@ -67,7 +79,11 @@ export function createAnswerView(container, zeb, switchLaw) {
     // The way to a value: the new column's steps of each row it adds up.
     ways = (c, keys) => {
       if (!cache.has(c)) cache.set(c, run(c, true));
-      return keys.split(" ").flatMap((key) => cache.get(c).rows.find((row) => row.key === key).derivation.new);
+      // A row that shows one value has its way in the first column.
+      return keys.split(" ").flatMap((key) => {
+        const { derivation } = cache.get(c).rows.find((row) => row.key === key);
+        return derivation.new ?? derivation.old;
+      });
     };
 
     const won = share ? wonText(parseShare(state.obsiegen).word) : "";
@@ -105,6 +121,41 @@ export function createAnswerView(container, zeb, switchLaw) {
     const endings = answer.endings.map(({ name, total, value: v, balance }) =>
       `<li>${escapeHtml(name)}: Sie tragen ${value(order[0], v, name)} der Kosten von ${euros(total)}; ` +
       `${settled(order[0], balance, name, false)}.</li>`).join("");
+    // Does the user's own appeal pay: where they lose a part at the share
+    // expected; not computed with legal aid.
+    const lost = share && parseShare(state.obsiegen).word !== undefined && !wholeWin(parseShare(state.obsiegen).word);
+    let appeal = "";
+    if (lost && aided.length) {
+      appeal = `<section class="berufung" aria-labelledby="berufung-titel"><h3 id="berufung-titel">Lohnt sich die ` +
+        `Berufung?</h3><p>Mit Prozesskostenhilfe rechnet ZEB die Berufung als Entscheidung nicht.</p></section>`;
+    } else if (lost) {
+      const a = appealAnswerOf(run("appeal", false));
+      const percent = (v) => germanNumber(v.new, 2) + "\u00a0%";
+      const way = (v, what, text) => `<button type="button" class="wert" data-fall="appeal" ` +
+        `data-key="${v.rows.map((row) => row.key).join(" ")}" aria-expanded="false" aria-controls="antwort-weg" ` +
+        `aria-label="${text}: Rechenweg, ${escapeHtml(what)}">${text}</button>`;
+      const intro = role === "beklagter" ? "Was Sie insgesamt zahlen, Forderung und Kosten zusammen"
+        : "Was Sie insgesamt behalten, Ihre Forderung abzüglich der Kosten";
+      const item = (when, v, name) => `<li>${when}: ${way(v, name, euros(v.new))}</li>`;
+      const success = parseShare(state.berufung).word;
+      appeal = `<section class="berufung" aria-labelledby="berufung-titel"><h3 id="berufung-titel">Lohnt sich die ` +
+        `Berufung?</h3><p class="berufung-vorweg">Die Berufung lohnt sich, wenn Sie mit ` +
+        `mindestens ${way(a.breakEven, "ab welchem Erfolg sich die Berufung lohnt", percent(a.breakEven))} durchdringen.</p>` +
+        `<p>Sie greifen an, was Sie in erster Instanz verlieren: ${way(a.value, "Wert der Berufung", euros(a.value.new))} ` +
+        `(Wert der Berufung, §\u00a047 Abs.\u00a01 GKG). ${intro}:</p><ul>` +
+        item("Ohne Berufung", a.without, "ohne Berufung") +
+        (success ? item(`Dringen Sie zu ${wonText(success)} durch`, a.withAppeal, "mit dem erwarteten Erfolg") : "") +
+        item("Scheitert die Berufung", a.fails, "wenn die Berufung scheitert") +
+        item("Dringen Sie ganz durch", a.wins, "bei vollem Erfolg") +
+        item("Nehmen Sie sie vor ihrer Begründung zurück", a.withdrawn, "nach Rücknahme") +
+        `</ul><p>${success ? "" : "Ihren erwarteten Erfolg können Sie eintragen: "}<button type="button" ` +
+        `class="berufung-erfolg">${success ? "Erwarteten Erfolg ändern" : "Erfolg der Berufung eingeben"}</button></p>` +
+        `<p class="annahmen">Angenommen ist, dass Sie alles angreifen, was Sie verloren haben, und der Gegner keine ` +
+        `eigene Berufung einlegt. Ändert das Berufungsgericht das Urteil, trägt jede Partei die Kosten der ersten ` +
+        `Instanz nach dem Endergebnis und die der Berufung nach ihrem Erfolg (§§\u00a091, 92 ZPO); scheitert sie, ` +
+        `trägt sie, wer sie eingelegt hat (§\u00a097 Abs.\u00a01 ZPO), und nach einer Rücknahme ebenso (§\u00a0516 ` +
+        `Abs.\u00a03 ZPO).</p></section>`;
+    }
     // With legal aid: what the state pays for the user.
     const assigned = answer.aid ? `<h3>Was die Staatskasse für Sie zahlt</h3><ul><li>Ihren Anwalt in erster ` +
       `Instanz, nach §\u00a049 RVG: ${value("win", answer.aid.lawyer, "Ihr Anwalt aus der Staatskasse")}</li>` +
@@ -126,6 +177,7 @@ export function createAnswerView(container, zeb, switchLaw) {
       (endings ? `<h3>Wenn die erste Instanz anders endet</h3><p>Wer dann die Kosten trägt, folgt aus dem Ende, ` +
         `nicht aus dem Anteil, zu dem Sie gewinnen${evidenceAdvanced ? "; jedes Ende nimmt an, dass kein Beweis " +
           "erhoben wurde, Zeugen und Sachverständige sind darin nicht enthalten" : ""}:</p><ul>${endings}</ul>` : "") +
+      appeal +
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren: was ein Anwalt nach einer ` +
       `Vergütungsvereinbarung darüber hinaus verlangt, erstattet der Gegner nicht. Jede Instanz wird nach ` +
       `demselben Anteil geteilt${endings ? ", die Enden der ersten Instanz nach ihrer Regel" : ""}` +
@@ -146,6 +198,12 @@ export function createAnswerView(container, zeb, switchLaw) {
   }
 
   container.addEventListener("click", (event) => {
+    // The expected success of the appeal is asked under "Weitere Angaben".
+    if (event.target.closest?.("button.berufung-erfolg")) {
+      document.getElementById("weitere").open = true;
+      document.getElementById("berufung").focus();
+      return;
+    }
     if (event.target.closest?.("a[href='#antwort-anmerkungen']")) {
       event.preventDefault();
       const box = container.querySelector("#antwort-anmerkungen");

@@ -26,6 +26,7 @@ export function stateOfForm(form, fallbackView) {
     mahn: form.paymentOrder.checked ? "ja" : "nein",
     ende: endingsOf(form.endings.filter((box) => box.checked).map((box) => box.value)),
     pkh: aidOf(form.aid.filter((box) => box.checked).map((box) => box.value)),
+    berufung: form.appeal.value,
     ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
   };
 }
@@ -48,6 +49,7 @@ export function showInForm(form, state) {
   form.paymentOrder.checked = state.mahn === "ja";
   for (const box of form.endings) box.checked = state.ende.split(",").includes(box.value);
   for (const box of form.aid) box.checked = state.pkh.split(",").includes(box.value);
+  form.appeal.value = state.berufung;
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
   // What the state sets under "Weitere Angaben" is seen; what the user
   // opened stays open.
@@ -57,13 +59,15 @@ export function showInForm(form, state) {
 
 // The role and the share, the groups of the cost risk and the case around
 // the lawsuit, and the endings but the settlement, take input under the
-// reforms alone, and say so under the law of 2013; legal aid under the law
-// of 2025 alone.
+// reforms alone, and say so under the law of 2013, as does the appeal as a
+// decision; legal aid under the law of 2025 alone.
 export function showLawInForm(form, law) {
   form.roleGroup.disabled = form.share.disabled = form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
   for (const box of form.endings) box.disabled = law === "2013";
   form.shareIn2013.hidden = form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
   form.aidGroup.disabled = law !== "2025";
+  form.appealGroup.disabled = law === "2013";
+  form.appealIn2013.hidden = law !== "2013";
   form.aidLaw.hidden = law === "2025";
 }
 
@@ -73,8 +77,9 @@ export const choices = (form) => [form.law, form.proceedings, form.settlement, f
   form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"],
   ...form.endings, ...form.aid];
 
-// The fields typed in: the amount, the share, the clients and the evidence.
-export const typedFields = (form) => [form.amount, form.share, form.around["auftraggeber-klaeger"],
+// The fields typed in: the amount, the share, the appeal's success, the
+// clients and the evidence.
+export const typedFields = (form) => [form.amount, form.share, form.appeal, form.around["auftraggeber-klaeger"],
   form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"]];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report

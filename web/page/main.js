@@ -3,7 +3,7 @@
 // shows the matching report in the view chosen (figures, chart, HTML or
 // text); the address holds the form's state; saving, printing and the
 // table take what is on screen.
-import { aidConflict, argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, appealError, argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
@@ -53,6 +53,10 @@ const form = {
   aid: ["pkh-klaeger", "pkh-beklagter"].map(byId),
   aidGroup: byId("pkh"),
   aidLaw: byId("pkh-recht"),
+  // The expected success of the user's own appeal.
+  appeal: byId("berufung"),
+  appealGroup: byId("berufung-gruppe"),
+  appealIn2013: byId("berufung-2013"),
   // The case around the lawsuit, by the state's keys.
   around: {
     "geschaeftsgebuehr-klaeger": byId("gebuehr-klaeger"),
@@ -69,6 +73,7 @@ const page = {
   shareError: byId("obsiegen-fehler"),
   aroundError: byId("umfeld-fehler"),
   aidError: byId("pkh-fehler"),
+  appealError: byId("berufung-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -102,7 +107,7 @@ function showError(message, field = form.amount, error = page.amountError) {
 function clearErrors() {
   const fields = [[form.amount, page.amountError], [form.share, page.shareError],
     ...Object.values(form.around).map((field) => [field, page.aroundError]),
-    ...form.aid.map((box) => [box, page.aidError])];
+    ...form.aid.map((box) => [box, page.aidError]), [form.appeal, page.appealError]];
   for (const [field, error] of fields) {
     error.textContent = "";
     field.removeAttribute("aria-invalid");
@@ -142,6 +147,12 @@ function render(state) {
   if (around.error && state.recht !== "2013") {
     form.further.open = true;
     showError(around.error, form.around[around.key], page.aroundError);
+    return fragmentOf(state, amount.digits);
+  }
+  const appeal = appealError(state);
+  if (appeal && state.recht !== "2013") {
+    form.further.open = true;
+    showError(appeal, form.appeal, page.appealError);
     return fragmentOf(state, amount.digits);
   }
   const conflict = aidConflict(state);
