@@ -143,6 +143,14 @@ test("zeb.figures gives the labels and numbers of the text report, row for row",
     (status, out) => fromCodePage850(out));
   const figures = await page.evaluate((all) => all.map((words) => zeb.figures(words)), vectors);
   figures.forEach((f, i) => assert.deepEqual(rowsOfFigures(f), rowsOfText(texts[i]), vectors[i].join(" ")));
+  // An appeal as a decision at random: the page's figures are those of zeb … -J.
+  const appeals = Array.from({ length: 40 }, () => [String(1 + random(3000000)), random(2) ? "-2025" : "-2021",
+    `-O${1 + random(99)}`, random(2) ? "-berufungK" : "-berufungB", ...(random(2) ? [`-erfolg${random(101)}`] : []),
+    ...(random(3) === 0 ? ["-V"] : [])]);
+  const keyed = (rows) => rows.map((r) => [r.key, r.old, r.new]);
+  const fromJson = await zebMany(appeals.map((words) => [...words, "-J"]), (status, out) => keyed(JSON.parse(out.toString("utf8")).rows));
+  (await page.evaluate((all) => all.map((words) => zeb.figures(words, { ways: false }).rows.map((r) => [r.key, r.old, r.new])), appeals))
+    .forEach((rows, i) => assert.deepEqual(rows, fromJson[i], appeals[i].join(" ")));
 
   // Worked by hand for 5000 (court fees 121 and 146): half of each with the
   // note on the minimum; the first instance's three, under their headings.
