@@ -179,9 +179,10 @@ def main():
     mode, zeb = sys.argv[1], os.path.abspath(sys.argv[2])
     passed = failed = 0
     with tempfile.TemporaryDirectory() as directory:
-        # Legal aid's rows only against the DTD: the browser's count of rows
-        # follows the sections without it.
-        aid = [(AMOUNT, ['-2025', '-pkhK', '-pkhB', '-O60', '-V', '-W', '-ruecknahme'])]
+        # Legal aid's and an appeal's rows only against the DTD: the
+        # browser's count of rows follows the sections without them.
+        aid = [(AMOUNT, ['-2025', '-pkhK', '-pkhB', '-O60', '-V', '-W', '-ruecknahme']),
+               (AMOUNT, ['-2025', '-O60', '-berufungB', '-erfolg50', '-V', '-W'])]
         for amount, switches in CASES + (aid if mode == 'validate' else []):
             path = report(zeb, amount, switches, directory)
             if mode == 'validate':
