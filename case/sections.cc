@@ -679,8 +679,9 @@ void addInstanceSections(Figures& figures, const ReportOptions& options, const R
   };
   if (options.showFirstInstance) add(FirstInstance);
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    // An appeal taken as a decision has a value of its own.
-    if (options.appellant) {
+    // An appeal taken as a decision has a value of its own: what the
+    // appellant lost by the share won (the command line asks for one).
+    if (options.appellant && options.shareWon) {
       const ReckoningInCents appeal(options.reform,
                                     feeValueOf(appealValue(options, reckoning.basis())), &options);
       addInstanceSection(figures, options, appeal, Appeal, totals, ways, risk, ledgers,
