@@ -204,7 +204,7 @@ void addAppealDecision(Figures& figures, const ReportOptions& options, std::uint
                                 "Anteil ") +
                     who.ofParty + " " + finalText + " von " + euros(costs.first[s]) + " = " +
                     euros(o.firstPart));
-    steps.push_back(std::string("Kosten der Berufung nach ihrem Erfolg (§§ 92, 97 Abs. 1 ZPO): "
+    steps.push_back(std::string("Kosten der Berufung nach ihrem Erfolg (§§ 91, 92, 97 Abs. 1 ZPO): "
                                 "Anteil ") +
                     who.ofParty + " " + appealText + " von " + euros(costs.appeal[s]) + " = " +
                     euros(o.appealPart));
