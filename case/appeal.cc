@@ -137,14 +137,20 @@ std::uint64_t feeValueOf(Cents value) {
 }
 
 ShareWon appealShare(const ReportOptions& options) {
-  const ShareWon success = successOf(options);
+  return appealShareAt(options, successOf(options));
+}
+
+ShareWon finalShare(const ReportOptions& options) {
+  return finalShareAt(options, successOf(options));
+}
+
+ShareWon appealShareAt(const ReportOptions& options, const ShareWon& success) {
   if (*options.appellant == kClaimant) return success;
   return {success.of - success.won, success.of, success.decimals};
 }
 
-ShareWon finalShare(const ReportOptions& options) {
+ShareWon finalShareAt(const ReportOptions& options, const ShareWon& success) {
   const ShareWon& first = *options.shareWon;
-  const ShareWon success = successOf(options);
   const std::int64_t of = first.of * success.of;
   const std::int64_t won = *options.appellant == kClaimant
                                ? first.won * success.of + (first.of - first.won) * success.won
@@ -183,20 +189,16 @@ void addAppealDecision(Figures& figures, const ReportOptions& options, std::uint
 
   // An outcome at the appellant's success `won` of `of` in column `s`.
   const auto outcome = [&](std::size_t s, const ShareWon& at) {
-    ReportOptions decided = options;
-    decided.appealSuccess = at;
     const Cents regained = widePartOf(value, at.won, at.of);
     return Outcome{appellant == kDefendant ? value - regained : claimBefore + regained,
-                   appellantPart(appellant, costs.first[s], finalShare(decided)),
-                   appellantPart(appellant, costs.appeal[s], appealShare(decided))};
+                   appellantPart(appellant, costs.first[s], finalShareAt(options, at)),
+                   appellantPart(appellant, costs.appeal[s], appealShareAt(options, at))};
   };
   // Its way: the claim, each part with its quota, and the sum.
   const auto outcomeWay = [&](std::size_t s, const ShareWon& at, const Outcome& o, Cents total) {
-    ReportOptions decided = options;
-    decided.appealSuccess = at;
     const std::string appellantShare = partText(at, kDefendant);
-    const std::string finalText = partText(finalShare(decided), appellant);
-    const std::string appealText = partText(appealShare(decided), appellant);
+    const std::string finalText = partText(finalShareAt(options, at), appellant);
+    const std::string appealText = partText(appealShareAt(options, at), appellant);
     Steps steps;
     steps.push_back(std::string("Die Berufung hat zu ") + appellantShare + " Erfolg: " +
                     who.inLine + " " + who.verb + " als " + who.claimText + " " + euros(o.claim));

@@ -33,6 +33,10 @@ ShareWon appealShare(const ReportOptions& options);
 // appeal: the first judgement's, changed by the appeal's success.
 ShareWon finalShare(const ReportOptions& options);
 
+// The same two at another success of the appeal than the one given.
+ShareWon appealShareAt(const ReportOptions& options, const ShareWon& success);
+ShareWon finalShareAt(const ReportOptions& options, const ShareWon& success);
+
 // `numerator / denominator` of `value`, rounded half up, where their
 // product may pass 64 bits (a share after an appeal: two denominators).
 Cents widePartOf(Cents value, std::int64_t numerator, std::int64_t denominator);
