@@ -172,150 +172,180 @@ std::string partText(const ShareWon& share, std::size_t party) {
   return germanNumber(decimalText({part, share.decimals})) + " %";
 }
 
-void addAppealDecision(Figures& figures, const ReportOptions& options, std::uint64_t amount,
-                       const AppealCosts& costs) {
-  addHeading(figures, 1, {"Lohnt sich die Berufung?", "Lohnt sich die Berufung?"},
-             "appeal_decision");
-  const std::size_t appellant = *options.appellant;
-  const Appellant& who = kAppellants[appellant];
-  const ShareWon& first = *options.shareWon;
-  const ShareWon success = successOf(options);
-  const Cents amountCents = {static_cast<std::int64_t>(amount) * 100};
-  const Cents value = appealValue(options, amount);
-  // The claim the appellant pays or keeps after the first judgement: the
-  // defendant what it lost, the claimant what it won.
-  const Cents claimBefore = appellant == kDefendant ? value : amountCents - value;
-  const bool recorded = figures.withWays;
+namespace {
 
-  // An outcome at the appellant's success `won` of `of` in column `s`.
-  const auto outcome = [&](std::size_t s, const ShareWon& at) {
-    const Cents regained = widePartOf(value, at.won, at.of);
-    return Outcome{appellant == kDefendant ? value - regained : claimBefore + regained,
-                   appellantPart(appellant, costs.first[s], finalShareAt(options, at)),
-                   appellantPart(appellant, costs.appeal[s], appealShareAt(options, at))};
-  };
-  // Its way: the claim, each part with its quota, and the sum.
-  const auto outcomeWay = [&](std::size_t s, const ShareWon& at, const Outcome& o, Cents total) {
-    const std::string appellantShare = partText(at, kDefendant);
-    const std::string finalText = partText(finalShareAt(options, at), appellant);
-    const std::string appealText = partText(appealShareAt(options, at), appellant);
-    Steps steps;
-    steps.push_back(std::string("Die Berufung hat zu ") + appellantShare + " Erfolg: " +
-                    who.inLine + " " + who.verb + " als " + who.claimText + " " + euros(o.claim));
-    steps.push_back(std::string("Kosten erster Instanz nach dem Endergebnis (§§ 91, 92 ZPO): "
-                                "Anteil ") +
-                    who.ofParty + " " + finalText + " von " + euros(costs.first[s]) + " = " +
-                    euros(o.firstPart));
-    steps.push_back(std::string("Kosten der Berufung nach ihrem Erfolg (§§ 91, 92, 97 Abs. 1 ZPO): "
-                                "Anteil ") +
-                    who.ofParty + " " + appealText + " von " + euros(costs.appeal[s]) + " = " +
-                    euros(o.appealPart));
-    std::vector<steps::Term> terms = {{'+', who.claimText, euros(o.claim)}};
-    const char sign = appellant == kDefendant ? '+' : '-';
-    terms.push_back({sign, "Kosten erster Instanz", euros(o.firstPart)});
-    terms.push_back({sign, "Kosten der Berufung", euros(o.appealPart)});
-    if (costs.notRefunded[s].count != 0) {
-      terms.push_back({sign, "nicht erstattete eigene Anwaltskosten", euros(costs.notRefunded[s])});
-    }
-    steps.push_back(steps::sum(std::string(who.name) + " " + who.verb, terms, euros(total)));
-    return steps;
-  };
+// The section "Lohnt sich die Berufung?" being added: what the appellant
+// faces, and the costs that decide it.
+struct Decision {
+  Figures& figures;
+  const ReportOptions& options;
+  std::uint64_t amount;
+  const AppealCosts& costs;
+  std::size_t appellant;
+  const Appellant& who;
+  Cents amountCents;
+  Cents value;        // the appeal's
+  Cents claimBefore;  // what the appellant pays or keeps after the first judgement
+};
 
-  // Without the appeal: the claim and the first judgement's quota.
-  {
-    Recorded<Way> ways(recorded);
-    PerSchedule<Cents> values;
-    for (std::size_t s = 0; s < 2; ++s) {
-      const Cents part = appellantPart(appellant, costs.first[s], first);
-      values[s] = inAll(appellant, {claimBefore, part, {}}, costs.notRefunded[s]);
-      if (ways[s] == nullptr) continue;
-      std::vector<steps::Term> terms = {{'+', who.claimText, euros(claimBefore)}};
-      const char sign = appellant == kDefendant ? '+' : '-';
-      terms.push_back({sign,
-                       std::string("Kosten erster Instanz, Anteil ") + partText(first, appellant) +
-                           " von " + euros(costs.first[s]),
-                       euros(part)});
-      if (costs.notRefunded[s].count != 0) {
-        terms.push_back(
-            {sign, "nicht erstattete eigene Anwaltskosten", euros(costs.notRefunded[s])});
-      }
-      ways[s]->steps = {steps::sum(std::string(who.name) + " " + who.verb + " ohne Berufung", terms,
-                                   euros(values[s]))};
-    }
-    addRowOf(figures, kWithoutAppeal.key, kWithoutAppeal.label[appellant], values[0], values[1],
-             amount, 0, ways[0], ways[1]);
+// The outcome at the appellant's success `at` in column `s`.
+Outcome outcomeAt(const Decision& d, std::size_t s, const ShareWon& at) {
+  const Cents regained = widePartOf(d.value, at.won, at.of);
+  return {d.appellant == kDefendant ? d.value - regained : d.claimBefore + regained,
+          appellantPart(d.appellant, d.costs.first[s], finalShareAt(d.options, at)),
+          appellantPart(d.appellant, d.costs.appeal[s], appealShareAt(d.options, at))};
+}
+
+// The way to an outcome: the claim, each part with its quota, and the sum.
+Steps outcomeWay(const Decision& d, std::size_t s, const ShareWon& at, const Outcome& o,
+                 Cents total) {
+  const Appellant& who = d.who;
+  const std::string finalText = partText(finalShareAt(d.options, at), d.appellant);
+  const std::string appealText = partText(appealShareAt(d.options, at), d.appellant);
+  Steps steps;
+  steps.push_back(std::string("Die Berufung hat zu ") + partText(at, kDefendant) + " Erfolg: " +
+                  who.inLine + " " + who.verb + " als " + who.claimText + " " + euros(o.claim));
+  steps.push_back(std::string("Kosten erster Instanz nach dem Endergebnis (§§ 91, 92 ZPO): "
+                              "Anteil ") +
+                  who.ofParty + " " + finalText + " von " + euros(d.costs.first[s]) + " = " +
+                  euros(o.firstPart));
+  steps.push_back(std::string("Kosten der Berufung nach ihrem Erfolg (§§ 91, 92, 97 Abs. 1 ZPO): "
+                              "Anteil ") +
+                  who.ofParty + " " + appealText + " von " + euros(d.costs.appeal[s]) + " = " +
+                  euros(o.appealPart));
+  std::vector<steps::Term> terms = {{'+', who.claimText, euros(o.claim)}};
+  const char sign = d.appellant == kDefendant ? '+' : '-';
+  terms.push_back({sign, "Kosten erster Instanz", euros(o.firstPart)});
+  terms.push_back({sign, "Kosten der Berufung", euros(o.appealPart)});
+  if (d.costs.notRefunded[s].count != 0) {
+    terms.push_back({sign, "nicht erstattete eigene Anwaltskosten", euros(d.costs.notRefunded[s])});
   }
-  // At the success given, when the appeal fails, and when it wins.
+  steps.push_back(steps::sum(std::string(who.name) + " " + who.verb, terms, euros(total)));
+  return steps;
+}
+
+// What the appellant pays or keeps without the appeal, in column `s`, and
+// its way where `way` is given.
+Cents withoutAppeal(const Decision& d, std::size_t s, Way* way) {
+  const ShareWon& first = *d.options.shareWon;
+  const Cents part = appellantPart(d.appellant, d.costs.first[s], first);
+  const Cents value = inAll(d.appellant, {d.claimBefore, part, {}}, d.costs.notRefunded[s]);
+  if (way == nullptr) return value;
+  std::vector<steps::Term> terms = {{'+', d.who.claimText, euros(d.claimBefore)}};
+  const char sign = d.appellant == kDefendant ? '+' : '-';
+  terms.push_back({sign,
+                   std::string("Kosten erster Instanz, Anteil ") + partText(first, d.appellant) +
+                       " von " + euros(d.costs.first[s]),
+                   euros(part)});
+  if (d.costs.notRefunded[s].count != 0) {
+    terms.push_back({sign, "nicht erstattete eigene Anwaltskosten", euros(d.costs.notRefunded[s])});
+  }
+  way->steps = {steps::sum(std::string(d.who.name) + " " + d.who.verb + " ohne Berufung", terms,
+                           euros(value))};
+  return value;
+}
+
+// Adds the rows at the success given, when the appeal fails, and when it
+// wins.
+void addOutcomes(const Decision& d, const ShareWon& success) {
   const struct {
     const char* key;
     RowLabel label;
     ShareWon at;
   } outcomes[] = {
-      {kWithAppeal.key, withAppealLabel(figures, appellant, success), success},
-      {kAppealFails.key, kAppealFails.label[appellant], {0, 100, 0}},
-      {kAppealWins.key, kAppealWins.label[appellant], {100, 100, 0}},
+      {kWithAppeal.key, withAppealLabel(d.figures, d.appellant, success), success},
+      {kAppealFails.key, kAppealFails.label[d.appellant], {0, 100, 0}},
+      {kAppealWins.key, kAppealWins.label[d.appellant], {100, 100, 0}},
   };
   for (const auto& row : outcomes) {
-    Recorded<Way> ways(recorded);
+    Recorded<Way> ways(d.figures.withWays);
     PerSchedule<Cents> values;
     for (std::size_t s = 0; s < 2; ++s) {
-      const Outcome o = outcome(s, row.at);
-      values[s] = inAll(appellant, o, costs.notRefunded[s]);
-      if (ways[s] != nullptr) ways[s]->steps = outcomeWay(s, row.at, o, values[s]);
+      const Outcome o = outcomeAt(d, s, row.at);
+      values[s] = inAll(d.appellant, o, d.costs.notRefunded[s]);
+      if (ways[s] != nullptr) ways[s]->steps = outcomeWay(d, s, row.at, o, values[s]);
     }
-    addRowOf(figures, row.key, RowLabel(row.label), values[0], values[1], amount, 0, ways[0],
+    addRowOf(d.figures, row.key, RowLabel(row.label), values[0], values[1], d.amount, 0, ways[0],
              ways[1]);
   }
-  // Withdrawn before its grounds: as without it, and the appeal's costs so
-  // far, all the appellant's (§ 516 Abs. 3 ZPO).
-  {
-    Recorded<Way> ways(recorded);
-    PerSchedule<Cents> values;
-    for (std::size_t s = 0; s < 2; ++s) {
-      const Cents part = appellantPart(appellant, costs.first[s], first);
-      const Cents without = inAll(appellant, {claimBefore, part, {}}, costs.notRefunded[s]);
-      values[s] =
-          appellant == kDefendant ? without + costs.withdrawn[s] : without - costs.withdrawn[s];
-      if (ways[s] == nullptr) continue;
-      ways[s]->steps = {
-          steps::sum(std::string(who.name) + " " + who.verb +
-                         " nach Rücknahme der Berufung vor ihrer "
-                         "Begründung",
-                     {{'+', "wie ohne Berufung", euros(without)},
-                      {appellant == kDefendant ? '+' : '-',
-                       "alle Kosten der Berufung bis zur Rücknahme (§ 516 Abs. 3 ZPO)",
-                       euros(costs.withdrawn[s])}},
-                     euros(values[s]))};
-    }
-    addRowOf(figures, kWithdrawn.key, kWithdrawn.label[appellant], values[0], values[1], amount, 0,
-             ways[0], ways[1]);
+}
+
+// Adds the row of the appeal withdrawn before its grounds: as without it,
+// and the appeal's costs so far, all the appellant's (§ 516 Abs. 3 ZPO).
+void addWithdrawn(const Decision& d) {
+  Recorded<Way> ways(d.figures.withWays);
+  PerSchedule<Cents> values;
+  for (std::size_t s = 0; s < 2; ++s) {
+    const Cents without = withoutAppeal(d, s, nullptr);
+    const Cents withdrawn = d.costs.withdrawn[s];
+    values[s] = d.appellant == kDefendant ? without + withdrawn : without - withdrawn;
+    if (ways[s] == nullptr) continue;
+    ways[s]->steps = {steps::sum(
+        std::string(d.who.name) + " " + d.who.verb +
+            " nach Rücknahme der Berufung vor ihrer Begründung",
+        {{'+', "wie ohne Berufung", euros(without)},
+         {d.appellant == kDefendant ? '+' : '-',
+          "alle Kosten der Berufung bis zur Rücknahme (§ 516 Abs. 3 ZPO)", euros(withdrawn)}},
+        euros(values[s]))};
   }
-  // The break-even success: s* = T2 / (V2 + V2 / V1 x T1 + T2), in
-  // hundredths of a per cent, half up.
-  Recorded<Way> ways(recorded);
+  addRowOf(d.figures, kWithdrawn.key, kWithdrawn.label[d.appellant], values[0], values[1], d.amount,
+           0, ways[0], ways[1]);
+}
+
+// Adds the break-even success: s* = T2 / (V2 + V2 / V1 x T1 + T2), in
+// hundredths of a per cent, half up.
+void addBreakEven(const Decision& d) {
+  Recorded<Way> ways(d.figures.withWays);
   PerSchedule<std::int64_t> hundredths;
   for (std::size_t s = 0; s < 2; ++s) {
-    const Wide t1 = costs.first[s].count;
-    const Wide t2 = costs.appeal[s].count;
-    const Wide v1 = amountCents.count;
-    const Wide v2 = value.count;
+    const Wide t1 = d.costs.first[s].count;
+    const Wide t2 = d.costs.appeal[s].count;
+    const Wide v1 = d.amountCents.count;
+    const Wide v2 = d.value.count;
     hundredths[s] = wideHalfUp(10000 * t2 * v1, v2 * v1 + v2 * t1 + t2 * v1);
     if (ways[s] == nullptr) continue;
     const Cents scaled = {wideHalfUp(v2 * t1, v1)};
     ways[s]->steps = {
         std::string("Gewinn der Berufung bei einem Erfolg s: s × Wert der Berufung V2 = s × ") +
-            euros(value) + "; dazu folgen die Kosten erster Instanz dem Endergebnis und die " +
+            euros(d.value) + "; dazu folgen die Kosten erster Instanz dem Endergebnis und die " +
             "der Berufung ihrem Erfolg, beides linear in s",
         std::string("Sie lohnt sich ab s* = T2 / (V2 + V2 / V1 × T1 + T2) = ") +
-            euros(costs.appeal[s]) + " / (" + euros(value) + " + " + euros(scaled) + " + " +
-            euros(costs.appeal[s]) + ") = " + germanNumber(decimalText({hundredths[s], 2})) +
-            " %, mit V1 = " + euros(amountCents) + " (Streitwert), T1 = " + euros(costs.first[s]) +
-            " (Kosten erster Instanz), T2 = " + euros(costs.appeal[s]) + " (Kosten der Berufung)"};
+            euros(d.costs.appeal[s]) + " / (" + euros(d.value) + " + " + euros(scaled) + " + " +
+            euros(d.costs.appeal[s]) + ") = " + germanNumber(decimalText({hundredths[s], 2})) +
+            " %, mit V1 = " + euros(d.amountCents) + " (Streitwert), T1 = " +
+            euros(d.costs.first[s]) + " (Kosten erster Instanz), T2 = " + euros(d.costs.appeal[s]) +
+            " (Kosten der Berufung)"};
   }
   Derivation derivation;
-  if (recorded) derivation = {std::move(ways[0]->steps), std::move(ways[1]->steps)};
-  addPercentRow(figures, kBreakEvenKey, kBreakEven, hundredths[0], hundredths[1],
-                recorded ? &derivation : nullptr);
+  if (d.figures.withWays) derivation = {std::move(ways[0]->steps), std::move(ways[1]->steps)};
+  addPercentRow(d.figures, kBreakEvenKey, kBreakEven, hundredths[0], hundredths[1],
+                d.figures.withWays ? &derivation : nullptr);
+}
+
+}  // namespace
+
+void addAppealDecision(Figures& figures, const ReportOptions& options, std::uint64_t amount,
+                       const AppealCosts& costs) {
+  addHeading(figures, 1, {"Lohnt sich die Berufung?", "Lohnt sich die Berufung?"},
+             "appeal_decision");
+  const std::size_t appellant = *options.appellant;
+  const Cents amountCents = {static_cast<std::int64_t>(amount) * 100};
+  const Cents value = appealValue(options, amount);
+  // The claim the appellant pays or keeps after the first judgement: the
+  // defendant what it lost, the claimant what it won.
+  const Decision d = {
+      figures,     options,   amount,
+      costs,       appellant, kAppellants[appellant],
+      amountCents, value,     appellant == kDefendant ? value : amountCents - value};
+  {
+    Recorded<Way> ways(figures.withWays);
+    const PerSchedule<Cents> values = {withoutAppeal(d, 0, ways[0]), withoutAppeal(d, 1, ways[1])};
+    addRowOf(figures, kWithoutAppeal.key, kWithoutAppeal.label[appellant], values[0], values[1],
+             amount, 0, ways[0], ways[1]);
+  }
+  addOutcomes(d, successOf(options));
+  addWithdrawn(d);
+  addBreakEven(d);
 }
 
 }  // namespace zeb

@@ -1,15 +1,20 @@
-// Who bears the costs of a reform's report: by the claimant's share won,
-// each instance's costs split between the parties (§§ 91, 92, 104 ZPO),
-// the balance of the first instance (§ 106 ZPO), the costs of a settlement
-// cancelled against each other (§ 98 ZPO), and each party's part over the
-// instances, all in whole cents.
+// The rows of who bears the costs in a reform's report: after each block,
+// its costs split between the parties by the claimant's share won (§§ 91,
+// 92, 106 ZPO), put on one side by an ending, or cancelled after a
+// settlement (§ 98 ZPO); at the end each party's part over the instances.
+// The bearing itself is a function of the ledger (case/bearing.h); this
+// adds its rows, keeps what each judgement left for the totals, and sums
+// them there.
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "case/appeal.h"
+#include "case/bearing.h"
+#include "case/bearing_ways.h"
 #include "case/ledger.h"
 #include "case/reckoning.h"
 #include "report/figures.h"
@@ -17,22 +22,16 @@
 
 namespace zeb {
 
-// An instance section as the cost risk sees it: its name in a way, whether
-// it is the first instance, and the sum over instances that its parts
-// enter, alone or added to the parts through the appeal.
+// An instance section as the cost risk sees it: its description, and
+// whether it is an appeal taken as a decision (split by its own success,
+// its court fee advanced by the appellant, with a balance).
 struct RiskInstance {
-  const char* name;  // "erste Instanz"
-  bool first;
-  TotalsField target;
-  bool added;
-  // An appeal taken as a decision: split by its own success, its court fee
-  // advanced by the appellant, with a balance.
+  const Instance* instance;
   bool decided = false;
+
+  bool first() const { return instance->section == InstanceSection::FirstInstance; }
 };
 
-// The rows of the cost risk of one report, added to its figures after the
-// blocks they follow, and each party's parts summed over the instances. A
-// reform's rows are sums over the ledgers of its case.
 class CostRisk {
  public:
   // The rows go into `figures`, with their ways where those record them;
@@ -40,13 +39,12 @@ class CostRisk {
   CostRisk(const ReportOptions& options, Figures& figures, const Ledgers& ledgers);
 
   // After the judgement `matter` of `instance`: the costs to distribute,
-  // each party's part and, in the first instance, the balance.
+  // each party's part and, where the instance has one, the balance.
   void afterJudgement(const ReckoningInCents& r, const RiskInstance& instance,
                       const Matter& matter);
-  // After the block `matter` of a first instance that ends as `ending`
-  // says: as after a judgement, but the party the ending names bears all,
-  // the balance counts the court fee the ending leaves of the judgement's,
-  // and nothing enters the sums over instances.
+  // After the block `matter` that ends as `ending` says: as after a
+  // judgement, but the party the ending names bears all, and nothing enters
+  // the sums over instances.
   void afterEnding(const ReckoningInCents& r, const RiskInstance& instance,
                    const EndingRates& ending, const Matter& matter);
   // After the settlement `matter`: each party's costs, cancelled against
@@ -58,12 +56,12 @@ class CostRisk {
   // whether the appeal pays.
   void afterTotals(const ReckoningInCents& r);
 
-  // Under legal aid, what the last judgement cost in all: the court costs
-  // and what each lawyer receives, the sum of what the parties and the
-  // state bear of it; the ways to it where recorded. None without legal
+  // Under legal aid, what the judgement of `section` cost in all: the court
+  // costs and what each lawyer receives, the sum of what the parties and
+  // the state bear of it, with its ways where recorded. None without legal
   // aid.
-  const std::optional<PerSchedule<Cents>>& aidedInAll() const { return inAll_; }
-  const Way* aidedInAllWay(std::size_t s) const { return recordsWays_ ? &inAllWays_[s] : nullptr; }
+  const std::optional<PerSchedule<Cents>>& aidedInAll(InstanceSection section) const;
+  const Way* aidedInAllWay(InstanceSection section, std::size_t s) const;
 
   // The report of 2013 has no cost risk: its command line is refused.
   void afterJudgement(const Reckoning2013&, const RiskInstance&, const Matter&) {}
@@ -71,100 +69,80 @@ class CostRisk {
   void afterTotals(const Reckoning2013&) {}
 
  private:
-  // What enters the costs to distribute, and who advanced it: the court
-  // fees (advanced by the claimant, § 12 Abs. 1 GKG), each party's
-  // evidence advance and its lawyer costs as the opponent refunds them;
-  // and what of its lawyers' bills no one refunds it.
-  struct Distributed {
-    Cents court;
-    std::array<Cents, 2> evidence;
-    std::array<Cents, 2> lawyers;
-    std::array<Cents, 2> notRefunded;
-
-    Cents total() const { return court + evidence[0] + evidence[1] + lawyers[0] + lawyers[1]; }
-    Cents byClaimant() const { return court + evidence[0] + lawyers[0]; }
-  };
-
-  // Each party's part of a block's costs and what no one refunds it, and
-  // the ways to the parts.
-  struct Split {
-    std::array<PerSchedule<Cents>, 2> borne;
-    std::array<PerSchedule<Cents>, 2> notRefunded;
-    std::array<Recorded<Way>, 2> parts;
-    // Under legal aid: what the state bears, its way, and the costs in all.
+  // What a judgement leaves for the totals over instances: what each party
+  // and, under legal aid, the state bear of it, and what it cost in all.
+  struct Judgement {
+    PerSchedule<Cents> costs{};                       // the costs distributed
+    PerSchedule<std::array<Cents, 2>> part{};         // each party's part of them
+    PerSchedule<std::array<Cents, 2>> notRefunded{};  // and what no one refunds it
     PerSchedule<Cents> state{};
-    std::optional<Recorded<Way>> stateWays{};
-    PerSchedule<Cents> inAll{};
-    PerSchedule<Steps> inAllSteps{};
+    std::optional<PerSchedule<Cents>> inAll;
+    PerSchedule<Way> inAllWays{};
   };
 
-  // Adds the rows that split the costs of the block `matter` of
-  // `instance`: by the share won, or as `ending` says.
-  Split split(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
-              const EndingRates* ending) const;
-  // The same where a party has legal aid: the lawyer costs alone are
-  // balanced between the parties; each party's part of the court costs,
-  // what the state pays and gets back, and what each lawyer receives.
-  Split splitWithAid(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
-                     const EndingRates* ending) const;
-  // After the settlement `matter` under legal aid, whose parts `parts`
-  // are: each party's and the state's part in the end, and what the
-  // assigned lawyers receive.
-  void settlementWithAid(const ReckoningInCents& r, const Matter& matter,
-                         const std::array<PerSchedule<Cents>, 2>& parts);
-  // The share of the costs for a block: as won, or as `ending` fixes it,
-  // and how each party's part is written.
+  // The block `matter` of `instance`, its words for the ways, and the share
+  // that splits it with each party's part as written.
+  BlockToBear blockOf(const ReckoningInCents& r, const RiskInstance& instance,
+                      const Matter& matter) const;
+  BlockWords wordsOf(const ReckoningInCents& r, const RiskInstance& instance,
+                     const BlockToBear& block, std::size_t s, const EndingRates* ending,
+                     const std::pair<ShareWon, std::array<std::string, 2>>& share) const;
   std::pair<ShareWon, std::array<std::string, 2>> shareFor(const EndingRates* ending,
                                                            const RiskInstance& instance) const;
 
-  // What the block `matter` of `instance` distributes, by `ledger`, and the
-  // steps of its way.
-  Distributed distributed(const ReckoningInCents& r, const Ledger& ledger,
-                          const RiskInstance& instance, const Matter& matter, Steps* steps) const;
-  // A party's lawyer costs in the block `matter` of `instance`, as it bears
-  // them, and their way's steps.
-  Cents lawyerCosts(std::size_t party, const Ledger& ledger, const Matter& matter,
-                    const RiskInstance& instance, Steps* steps) const;
-  // A bill as `party` bears and claims it: without VAT where it deducts
-  // input tax.
-  Cents costsOf(std::size_t party, const LawyerBill& bill) const;
-  // What `party`'s lawyers charge before the first instance, as it bears
-  // it: the business fee (none where it earned none) and the payment order.
-  std::pair<std::optional<Cents>, Cents> chargedBefore(std::size_t party,
-                                                       const Ledger& ledger) const;
-
-  // Adds `row` of both columns' `values`, with the ways `ways` holds where
-  // the figures record them.
+  // Adds the rows of a split without legal aid, and with it.
+  Judgement addSplit(const ReckoningInCents& r, const RiskInstance& instance, const Matter& matter,
+                     const EndingRates* ending);
+  Judgement addAidedSplit(const ReckoningInCents& r, const RiskInstance& instance,
+                          const Matter& matter, const EndingRates* ending);
+  // Adds the rows of the parties' parts of a split, labelled with the share.
+  void addParts(const ReckoningInCents& r, const std::array<std::string, 2>& shareText,
+                const std::array<PerSchedule<Cents>, 2>& parts,
+                std::array<PerSchedule<Steps>, 2>& ways);
+  // Adds what no one refunds each party, where a row shows it.
+  void addNotRefunded(const ReckoningInCents& r, const RiskInstance& instance,
+                      const std::array<PerSchedule<Cents>, 2>& values,
+                      std::array<PerSchedule<Steps>, 2>& ways);
+  // Adds the row `key` of both columns' `values`, with the ways `ways` hold
+  // where the figures record them.
+  void add(const ReckoningInCents& r, const char* key, RowLabel label,
+           const PerSchedule<Cents>& values, PerSchedule<Steps>& ways) const;
   // A party's part's label: `label` with the share it bears, where labels
   // are made.
   RowLabel partLabelOf(Label label, const std::string& share) const;
-  void add(const ReckoningInCents& r, const char* key, RowLabel label,
-           const PerSchedule<Cents>& values, Recorded<Way>& ways) const;
+
+  // The sums along each path of the totals of what `partOf(instance,
+  // judgement, s)` gives of each judgement, with their ways, which name
+  // the part `of` ("des Klägers") and the sum through the appeal.
+  using PartOf = std::function<Cents(const Instance&, const Judgement&, std::size_t)>;
+  TotalsOf<Cents> sumsOf(const ReckoningInCents& r, const PartOf& partOf, const char* of,
+                         const char* throughAppeal, TotalsOf<Way>& ways) const;
+  // What `party` bears of a judgement of `instance` along the totals, with
+  // what no one refunds it.
+  Cents partThrough(std::size_t party, const Instance& instance, const Judgement& judgement,
+                    std::size_t s) const;
+  // What the appeal as a decision weighs: the costs of each instance, from
+  // what the judgements left.
+  AppealCosts appealCosts() const;
 
   Figures* figures_;
   const ReportOptions* options_;
   const Ledgers* ledgers_;
+  Parties parties_;
   ShareWon share_;
-  std::array<PartyLawyer, 2> parties_;    // the claimant's, the defendant's
   std::array<std::string, 2> shareText_;  // the part each party bears: "40 %", "1/4"
   bool recordsWays_;
   bool makesLabels_;  // the parts' labels name their share
-  std::array<TotalsOf<Cents>, 2> sums_;
-  std::array<TotalsOf<Way>, 2> sumWays_;
-  std::array<bool, 2> aided_;  // legal aid, the claimant's, the defendant's
-  TotalsOf<Cents> stateSums_;
-  TotalsOf<Way> stateSumWays_;
-  std::optional<PerSchedule<Cents>> inAll_;
-  PerSchedule<Way> inAllWays_;
   // An appeal taken as a decision: the claimant's share within the appeal
-  // and of the first instance after it, their parts' texts, and the costs
-  // that decide whether the appeal pays.
+  // and of the first instance after it, and their parts' texts.
   std::optional<std::size_t> appellant_;
   ShareWon appealShare_;
   ShareWon finalShare_;
   std::array<std::string, 2> appealText_;
-  std::array<std::string, 2> finalText_;
-  AppealCosts appealCosts_;
+  // What each instance's judgement left, by InstanceSection; an appeal
+  // withdrawn before its grounds, all its costs.
+  std::array<std::optional<Judgement>, 4> judgements_;
+  PerSchedule<Cents> withdrawn_{};
 };
 
 }  // namespace zeb

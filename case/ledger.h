@@ -13,9 +13,6 @@
 
 namespace zeb {
 
-// The instance sections, in the order of the report.
-enum class InstanceSection { FirstInstance, Appeal, Revision, BghRevision };
-
 // What a cost belongs to: the work before the lawsuit (§ 17 RVG), the
 // payment order, or a block of an instance: its judgement (0), its
 // settlement (1) or an ending of the first instance (2 and on).

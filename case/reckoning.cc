@@ -197,7 +197,7 @@ float Reckoning2013::fee(Schedule schedule, FeeKind kind, Way* way) const {
   return shown;
 }
 
-float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
+float Reckoning2013::paymentOrder(Schedule schedule, Way* way, bool /*afterObjection*/) const {
   const Fee courtFee = scheduleFee(schedule, basis(), FeeKind::Court);
   // The minimums of 2013, 23 and 32 euros, are whole.
   const auto minimum = static_cast<std::uint64_t>(
@@ -207,7 +207,8 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way) const {
   if (way != nullptr) {
     way->steps = joined(
         feeWay(schedule, FeeKind::Court),
-        steps::paymentOrder(euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
+        steps::paymentOrder(proceeding().paymentOrder.court,
+                            euros(toSingle(moneyFromFee(courtFee))), euros(toSingle(half)),
                             euros(Cents{static_cast<std::int64_t>(minimum) * 100}), euros(shown)));
     closeWay(*way, paymentOrderIn<ExactMoney>(courtFee, minimum).second, shown);
   }
@@ -291,15 +292,21 @@ Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
   return fees_[feeIndex(schedule, kind)];
 }
 
-Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way) const {
-  // Half the court fee (KV GKG Nr. 1100), at least the edition's minimum.
+Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way, bool afterObjection) const {
+  const PaymentOrderRule& rule = proceeding_->paymentOrder;
+  if (afterObjection && !rule.owedAfterObjection) {
+    if (way != nullptr) way->steps = {steps::noPaymentOrderFee(rule.noFeeRule, euros(Cents{}))};
+    return {};
+  }
+  // The rate of the court fee (KV GKG Nr. 1100: 0,5), at least the
+  // edition's minimum.
   const Cents courtFee = fee(schedule, FeeKind::Court, way);
-  const Cents minimum = edition(schedule).paymentOrderMinimum;
-  const Cents half = zeb::half(courtFee);
-  const Cents value = std::max(half, minimum);
+  const Cents minimum = edition(schedule).*rule.minimum;
+  const Cents part = timesRate(courtFee, rule.court.tenths);
+  const Cents value = std::max(part, minimum);
   if (way != nullptr) {
-    way->steps.push_back(
-        steps::paymentOrder(euros(courtFee), euros(half), euros(minimum), euros(value)));
+    way->steps.push_back(steps::paymentOrder(rule.court, euros(courtFee), euros(part),
+                                             euros(minimum), euros(value)));
   }
   return value;
 }
@@ -368,7 +375,7 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
   // The payment order's court fee is credited onto the first instance's
   // (KV GKG Nr. 1210 Anm. 1): both together are the first instance's.
   if (first && o.afterPaymentOrder) {
-    v.paymentOrderCourt = std::min(paymentOrder(schedule, nullptr), v.court);
+    v.paymentOrderCourt = std::min(paymentOrder(schedule, nullptr, true), v.court);
   }
   v.court = v.court - v.paymentOrderCourt;
   if (first && takesEvidence) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "case/proceeding.h"
 #include "fees/cents.h"
 #include "fees/exact_money.h"
 #include "fees/fee_schedule.h"
@@ -49,9 +50,6 @@ class Recorded {
   std::optional<PerSchedule<T>> ways_;
 };
 
-// The totals over instances, in the order of the report.
-enum class TotalsField { WithAppeal, WithRevision, WithBghRevision };
-
 // The judgement process costs gathered over the instance sections, for the
 // totals over instances.
 template <class T>
@@ -70,35 +68,6 @@ struct TotalsOf {
            : field == TotalsField::WithRevision ? self.withRevision
                                                 : self.withBghRevision;
   }
-};
-
-// A rate of the cost schedules: so many tenths of the full fee, with its
-// number in the schedule (KV GKG or VV RVG) and, for a lawyer's fee, its
-// name.
-struct FeeRate {
-  int tenths;
-  int number;
-  const char* name;
-};
-
-// The rates of a block: the court fees, and the lawyer fees as the sum of
-// the procedure fee, the hearing fee and, in a settlement, the settlement
-// fee (0 tenths where there is none).
-struct BlockRates {
-  FeeRate court;
-  FeeRate lawyer[3];
-
-  int lawyerTenths() const { return lawyer[0].tenths + lawyer[1].tenths + lawyer[2].tenths; }
-};
-
-// How a reform's first instance ends besides a judgement after a hearing
-// and a settlement: its court fee and each party's lawyer fees (none for a
-// defendant whose lawyer did not act), and the party that bears the costs.
-struct EndingRates {
-  BlockRates sides[2];  // the claimant's and the defendant's; the court fee alike
-  bool defended;        // the defendant's lawyer acted
-  std::size_t bearer;   // the party that bears the costs: 0 the claimant, 1 the defendant
-  const char* bearRule;  // in a way: "Nach einer Klagerücknahme trägt der Kläger die Kosten (...)"
 };
 
 // The rows of a block, in the order of the report.
@@ -215,9 +184,13 @@ float paymentOrderFee(Fee courtFee, std::uint64_t minimum);
 class Reckoning2013 {
  public:
   using Block = BlockOf<Extended>;
+  using Part = Extended;  // a block's value, before its totals round it
   using Total = double;
 
   explicit Reckoning2013(std::int64_t amount) : amount_(amount) {}
+
+  // The report of 2013 knows the lawsuit before the civil courts alone.
+  static const Proceeding& proceeding() { return proceedingOf(Court::Civil); }
 
   // The amount as the report shows it, and the percent basis of the single
   // fees: that value truncated.
@@ -228,7 +201,8 @@ class Reckoning2013 {
   bool capped() const { return false; }
 
   float fee(Schedule schedule, FeeKind kind, Way* way) const;
-  float paymentOrder(Schedule schedule, Way* way) const;
+  // The payment order's court fee; the report of 2013 knows no objection.
+  float paymentOrder(Schedule schedule, Way* way, bool afterObjection = false) const;
   // The block of `rates`; the report of 2013 knows no case around its
   // lawsuit, so the `first` instance is like any other.
   Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
@@ -253,19 +227,25 @@ class Reckoning2013 {
 class ReckoningInCents {
  public:
   using Block = CentsBlock;
+  using Part = Cents;
   using Total = Cents;
 
-  // `options`: those of the run, or none for a textbook lawsuit.
+  // `options`: those of the run, or none for a textbook lawsuit before a
+  // civil court.
   ReckoningInCents(Reform reform, std::uint64_t amount, const ReportOptions* options = nullptr)
       : reform_(reform),
         amount_(amount < kValueCap ? amount : kValueCap),
         capped_(amount > kValueCap),
         options_(options),
+        proceeding_(&proceedingOf(options != nullptr ? options->court : Court::Civil)),
         // Each instance takes the same four fees: computed once.
         fees_{feeInCents(edition(Schedule::Old), amount_, FeeKind::Court),
               feeInCents(edition(Schedule::Old), amount_, FeeKind::Lawyer),
               feeInCents(edition(Schedule::New), amount_, FeeKind::Court),
               feeInCents(edition(Schedule::New), amount_, FeeKind::Lawyer)} {}
+
+  // The proceeding the case is.
+  const Proceeding& proceeding() const { return *proceeding_; }
 
   Cents amount(Way* way) const;
   std::uint64_t feeBasis() const { return amount_; }
@@ -273,7 +253,9 @@ class ReckoningInCents {
   bool capped() const { return capped_; }
 
   Cents fee(Schedule schedule, FeeKind kind, Way* way) const;
-  Cents paymentOrder(Schedule schedule, Way* way) const;
+  // The payment order's court fee by the proceeding's rule; after the
+  // respondent's objection (`afterObjection`) none where it is not owed then.
+  Cents paymentOrder(Schedule schedule, Way* way, bool afterObjection = false) const;
   // The block of `rates`. Around the lawsuit each party's lawyer has a bill
   // of its own, raised for its clients; in the `first` instance with the
   // credits onto it, the evidence costs, and less the payment order's
@@ -337,6 +319,7 @@ class ReckoningInCents {
   std::uint64_t amount_;
   bool capped_;
   const ReportOptions* options_;
+  const Proceeding* proceeding_;
   std::array<Cents, 4> fees_;  // the old court and lawyer fee, the new ones
   mutable std::array<std::optional<Steps>, 4> feeWays_;
 };

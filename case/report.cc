@@ -60,14 +60,11 @@ void addReport(Figures& figures, const ReportOptions& options, const Reckoning& 
   if (options.showPaymentOrder || (options.afterPaymentOrder && options.showFirstInstance)) {
     addPaymentOrderSection(figures, reckoning, ledgers);
   }
-  TotalsOf<typename Reckoning::Total> totals;
-  TotalsOf<Way> ways;
-  TotalsOf<Way>* recorded = figures.withWays ? &ways : nullptr;
+  JudgementTotals<typename Reckoning::Part> judgements;
   std::optional<CostRisk> risk;
   if (options.shareWon && ledgers != nullptr) risk.emplace(options, figures, *ledgers);
-  addInstanceSections(figures, options, reckoning, totals, recorded, risk ? &*risk : nullptr,
-                      ledgers);
-  addInstanceTotals(figures, options, reckoning, totals, recorded, risk ? &*risk : nullptr);
+  addInstanceSections(figures, options, reckoning, judgements, risk ? &*risk : nullptr, ledgers);
+  addInstanceTotals(figures, options, reckoning, judgements, risk ? &*risk : nullptr);
 }
 
 }  // namespace

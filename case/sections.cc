@@ -10,36 +10,12 @@
 #include "case/appeal.h"
 #include "case/case_bills.h"
 #include "case/cost_risk.h"
+#include "case/rvg_rates.h"
 #include "report/german.h"
 #include "report/report_options.h"
 
 namespace zeb {
 namespace {
-
-// The rates of one block and the labels of its rows.
-struct BlockRows {
-  BlockRates rates;
-  Label courtRow;
-  Label lawyerRow;
-  Label grossRow;
-};
-
-// How an instance's judgement process costs enter the totals: they become
-// `target`, alone or added to the costs through the appeal, which a way
-// calls `baseName`.
-struct TotalsRule {
-  TotalsField target;
-  const char* baseName;  // none: the costs stand alone
-};
-
-struct InstanceSectionRows {
-  const char* key;
-  const char* heading;
-  const char* name;  // the instance in a way: "erste Instanz"
-  BlockRows judgement;
-  BlockRows settlement;
-  TotalsRule totals;
-};
 
 // The keys of a block's rows, in the order of BlockRow.
 constexpr const char* kBlockRowKeys[] = {"court_fees",
@@ -74,148 +50,32 @@ constexpr const char* kAssignedKeys[] = {"claimant_lawyer_from_state",
 constexpr Label kHalfShareRow = {"Proze\341kosten: 50 % Anteil f\201r jede Partei:",
                                  "Proze&szlig;kosten: 50 % Anteil f&uuml;r jede Partei:"};
 
-// The lawyer's fees of VV RVG: procedure and hearing fee in each instance,
-// and in a settlement its fee.
-constexpr FeeRate kProcedure1 = {13, 3100, "Verfahrensgebühr"};
-constexpr FeeRate kHearing1 = {12, 3104, "Terminsgebühr"};
-constexpr FeeRate kProcedure2 = {16, 3200, "Verfahrensgebühr"};
-constexpr FeeRate kHearing2 = {12, 3202, "Terminsgebühr"};
-constexpr FeeRate kProcedure3 = {16, 3206, "Verfahrensgebühr"};
-constexpr FeeRate kProcedureBgh = {23, 3208, "Verfahrensgebühr"};
-constexpr FeeRate kHearing3 = {15, 3210, "Terminsgebühr"};
-constexpr FeeRate kSettlement1 = {10, 1003, "Einigungsgebühr"};
-constexpr FeeRate kSettlement23 = {13, 1004, "Einigungsgebühr"};
-constexpr FeeRate kNone = {0, 0, ""};
-// The hearing fee of a default judgement in the written preliminary
-// procedure (VV RVG Nr. 3105 Anm. Abs. 1 Nr. 2).
-constexpr FeeRate kDefaultHearing = {5, 3105, "Terminsgebühr"};
-
-constexpr const char* kWithAppeal = "Gesamtkosten mit Berufung";
-
-// The rates in tenths: court fees of KV GKG, lawyer fees of VV RVG.
-// clang-format off
-constexpr InstanceSectionRows kInstanceSections[] = {
-    {"first_instance", "Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht",
-     "erste Instanz",
-     {{{30, 1210, ""}, {kProcedure1, kHearing1, kNone}},
-      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-      {"2,5 Anwaltsgeb\201hren:", "2,5 Anwaltsgeb&uuml;hren:"},
-      {"2,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{{10, 1211, ""}, {kProcedure1, kHearing1, kSettlement1}},
-      {"1 Gerichtsgeb\201hr:", "1 Gerichtsgeb&uuml;hr:"},
-      {"3,5 Anwaltsgeb\201hren:", "3,5 Anwaltsgeb&uuml;hren:"},
-      {"3,5 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,5 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithAppeal, nullptr}},
-    {"appeal", "Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/Verwaltungsgerichtshof oder Finanzgericht",
-     "Berufung",
-     {{{40, 1220, ""}, {kProcedure2, kHearing2, kNone}},
-      {"4 Gerichtsgeb\201hren:", "4 Gerichtsgeb&uuml;hren:"},
-      {"2,8 Anwaltsgeb\201hren:", "2,8 Anwaltsgeb&uuml;hren:"},
-      {"2,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "2,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{{20, 1222, ""}, {kProcedure2, kHearing2, kSettlement23}},
-      {"2 Gerichtsgeb\201hren:", "2 Gerichtsgeb&uuml;hren:"},
-      {"4,1 Anwaltsgeb\201hren:", "4,1 Anwaltsgeb&uuml;hren:"},
-      {"4,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithAppeal, "Prozesskosten erste Instanz"}},
-    {"revision", "Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     "Revision",
-     {{{50, 1230, ""}, {kProcedure3, kHearing3, kNone}},
-      {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
-      {"3,1 Anwaltsgeb\201hren:", "3,1 Anwaltsgeb&uuml;hren:"},
-      {"3,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{{30, 1232, ""}, {kProcedure3, kHearing3, kSettlement23}},
-      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-      {"4,4 Anwaltsgeb\201hren:", "4,4 Anwaltsgeb&uuml;hren:"},
-      {"4,4 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "4,4 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithRevision, kWithAppeal}},
-    {"revision_bgh", "Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt vorgeschrieben ist)",
-     "Revision vor dem BGH",
-     {{{50, 1230, ""}, {kProcedureBgh, kHearing3, kNone}},
-      {"5 Gerichtsgeb\201hren:", "5 Gerichtsgeb&uuml;hren:"},
-      {"3,8 Anwaltsgeb\201hren:", "3,8 Anwaltsgeb&uuml;hren:"},
-      {"3,8 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "3,8 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {{{30, 1232, ""}, {kProcedureBgh, kHearing3, kSettlement23}},
-      {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"},
-      {"5,1 Anwaltsgeb\201hren:", "5,1 Anwaltsgeb&uuml;hren:"},
-      {"5,1 Anwaltsgeb\201hren + Auslagenpauschale + MwSt:", "5,1 Anwaltsgeb&uuml;hren + Auslagenpauschale + MwSt:"}},
-     {TotalsField::WithBghRevision, kWithAppeal}},
-};
-// clang-format on
-
-// How the first instance may end besides judgement and settlement: its
-// heading, key and court row, its rates (KV GKG Nr. 1210, 1211; VV RVG Nr.
-// 3100, 3104, 3105) and who bears its costs.
-struct EndingRows {
-  Ending ending;
-  const char* key;
-  Label heading;
-  Label courtRow;
-  EndingRates rates;
-};
-
-constexpr BlockRates kEndedEarly = {{10, 1211, ""}, {kProcedure1, kNone, kNone}};
-constexpr BlockRates kAcknowledged = {{10, 1211, ""}, {kProcedure1, kHearing1, kNone}};
-constexpr BlockRates kInDefault = {{30, 1210, ""}, {kProcedure1, kDefaultHearing, kNone}};
-constexpr Label kOneCourtFee = {"1 Gerichtsgeb\201hr:", "1 Gerichtsgeb&uuml;hr:"};
-constexpr Label kThreeCourtFees = {"3 Gerichtsgeb\201hren:", "3 Gerichtsgeb&uuml;hren:"};
-
-// clang-format off
-constexpr EndingRows kEndingRows[] = {
-    {Ending::Withdrawal, "withdrawal",
-     {"Verfahren mit Klager\201cknahme vor der Verhandlung", "Verfahren mit Klager&uuml;cknahme vor der Verhandlung"},
-     kOneCourtFee, {{kEndedEarly, kEndedEarly}, true, kClaimantSide,
-                    "Nach einer Klagerücknahme trägt der Kläger die Kosten (§ 269 Abs. 3 Satz 2 ZPO)"}},
-    {Ending::Acknowledgement, "acknowledgement",
-     {"Verfahren mit Anerkenntnisurteil", "Verfahren mit Anerkenntnisurteil"},
-     kOneCourtFee, {{kAcknowledged, kAcknowledged}, true, kDefendantSide,
-                    "Nach einem Anerkenntnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}},
-    {Ending::DefaultJudgment, "default_judgment",
-     {"Verfahren mit Vers\204umnisurteil", "Verfahren mit Vers&auml;umnisurteil"},
-     kThreeCourtFees, {{kInDefault, kInDefault}, false, kDefendantSide,
-                       "Nach einem Versäumnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}},
-};
-// clang-format on
-
-// An appeal withdrawn before its grounds, by the claimant or by the
-// defendant: the court fee 1,0 (KV GKG Nr. 1221), the appellant's lawyer
-// his procedure fee 1,6 (VV RVG Nr. 3200), the respondent's 1,1 (Nr. 3201);
-// the appellant bears the costs.
-constexpr BlockRates kAppealFiled = {{10, 1221, ""}, {kProcedure2, kNone, kNone}};
-constexpr BlockRates kAppealAnswered = {{10, 1221, ""},
-                                        {{11, 3201, "Verfahrensgebühr"}, kNone, kNone}};
-constexpr EndingRates kAppealWithdrawn[] = {
-    {{kAppealFiled, kAppealAnswered},
-     true,
-     kClaimantSide,
-     "Nimmt der Kläger die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
-    {{kAppealAnswered, kAppealFiled},
-     true,
-     kDefendantSide,
-     "Nimmt der Beklagte die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
-};
 constexpr Label kAppealWithdrawnHeading = {"Berufung vor der Begr\201ndung zur\201ckgenommen",
                                            "Berufung vor der Begr&uuml;ndung zur&uuml;ckgenommen"};
 constexpr int kWithdrawnAppealBlock = 2;
 
-const InstanceSectionRows& sectionRows(InstanceSection section) {
-  return kInstanceSections[static_cast<std::size_t>(section)];
+// The labels of a block's rows that name its rates, and its lawyers' rate.
+struct BlockLabels {
+  Label court;
+  Label lawyer;
+  Label gross;
+  int lawyerTenths;
+};
+
+BlockLabels labelsOf(const BlockRows& rows) {
+  return {rows.court.label(), rows.lawyer.label(), rows.gross.label(), rows.rates.lawyerTenths()};
 }
 
-const BlockRows& blockRows(InstanceSection section, Variant variant) {
-  const InstanceSectionRows& rows = sectionRows(section);
-  return variant == Variant::Judgement ? rows.judgement : rows.settlement;
-}
-
-Label labelOf(const BlockRows& rows, BlockRow row, bool aroundTheLawsuit) {
+Label labelOf(const BlockLabels& labels, BlockRow row, bool aroundTheLawsuit) {
   switch (row) {
     case BlockRow::Court:
-      return rows.courtRow;
+      return labels.court;
     case BlockRow::Evidence:
       return kEvidenceRow;
     case BlockRow::Lawyer:
-      return rows.lawyerRow;
+      return labels.lawyer;
     case BlockRow::Gross:
-      return rows.grossRow;
+      return labels.gross;
     case BlockRow::ClaimantLawyer:
       return kPartyLawyerRows[0];
     case BlockRow::DefendantLawyer:
@@ -341,7 +201,7 @@ void addAssignedRow(Figures& figures, const Reckoning& r, AssignedBills* assigne
 template <class Reckoning, class Rows>
 void addBlock(Figures& figures, const Reckoning& r,
               const PerSchedule<typename Reckoning::Block>& values, Recorded<BlockOf<Way>>& ways,
-              const BlockRows& rows, bool first, const Rows& shown,
+              const BlockLabels& labels, bool first, const Rows& shown,
               AssignedBills* assigned = nullptr) {
   const ReportOptions* around = r.around();
   const bool partyRows =
@@ -349,14 +209,18 @@ void addBlock(Figures& figures, const Reckoning& r,
   // Both parties' clients raise the procedure fee alike.
   const int raise = around != nullptr ? clientsRaise(around->claimantCase.clients) : 0;
   for (const BlockRow row : shown) {
-    const Label label = labelOf(rows, row, around != nullptr || partyRows);
+    const Label label = labelOf(labels, row, around != nullptr || partyRows);
     RowLabel shownLabel = label;
+    // The payment order's court fee is credited where it is owed after the
+    // objection that led to the lawsuit.
+    const bool lessPaymentOrderFee = around != nullptr && first && around->afterPaymentOrder &&
+                                     r.proceeding().paymentOrder.owedAfterObjection;
     if (!figures.withLabels) {
       // A reader of keys needs no label made for the row.
-    } else if (around != nullptr && row == BlockRow::Court && first && around->afterPaymentOrder) {
+    } else if (row == BlockRow::Court && lessPaymentOrderFee) {
       shownLabel = lessPaymentOrder(label);
     } else if ((row == BlockRow::Lawyer || row == BlockRow::Gross) && raise != 0) {
-      shownLabel = raised(label, rows.rates.lawyerTenths(), rows.rates.lawyerTenths() + raise);
+      shownLabel = raised(label, labels.lawyerTenths, labels.lawyerTenths + raise);
     }
     addRowOf(figures, kBlockRowKeys[static_cast<std::size_t>(row)], std::move(shownLabel),
              r.shown(values[0][row]), r.shown(values[1][row]), r.basis(), 0, wayOf(ways[0], row),
@@ -418,145 +282,163 @@ void addAppealValueRow(Figures& figures, const ReportOptions& options, std::uint
            0, ways[0], ways[1]);
 }
 
+// One instance section being added: where its rows go, what it computes
+// with, and what it is.
 template <class Reckoning>
-void addInstanceSection(Figures& figures, const ReportOptions& options, const Reckoning& r,
-                        InstanceSection section, TotalsOf<typename Reckoning::Total>& totals,
-                        TotalsOf<Way>* totalsWays, CostRisk* risk, Ledgers* ledgers,
-                        std::uint64_t decidedFrom = 0) {
-  const InstanceSectionRows& rows = sectionRows(section);
-  const bool recorded = totalsWays != nullptr;
-  const TotalsRule& rule = rows.totals;
-  const bool added = rule.baseName != nullptr;
-  // An appeal taken as a decision, at its own value.
-  const bool decided = decidedFrom != 0;
-  const RiskInstance instance = {rows.name, section == InstanceSection::FirstInstance, rule.target,
-                                 added, decided};
-  addHeading(figures, 1, {rows.heading, rows.heading}, rows.key);
-  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    if (decided) addAppealValueRow(figures, options, decidedFrom);
-  }
-  const bool endings = section == InstanceSection::FirstInstance && options.anyEnding();
-  addVariantHeading(figures, options, 's', endings || decided);
+struct Section {
+  Figures& figures;
+  const ReportOptions& options;
+  const Reckoning& r;
+  const Instance& instance;
+  CostRisk* risk;
+  Ledgers* ledgers;
+  bool recorded;  // the ways are recorded
+  bool decided;   // an appeal taken as a decision, at its own value
 
-  Recorded<BlockOf<Way>> ways(recorded);
-  const bool first = section == InstanceSection::FirstInstance;
-  const Matter judgementMatter = blockOf(section, kJudgementBlock);
-  const auto judgement = computeBlock(r, section, Variant::Judgement, ways.both());
-  record(ledgers, judgementMatter, judgement);
+  bool first() const { return instance.section == InstanceSection::FirstInstance; }
+  RiskInstance riskInstance() const { return {&instance, decided}; }
+};
+
+// The values of a block of `rates` in both columns, and their ways where
+// `ways` is given.
+template <class Reckoning>
+PerSchedule<typename Reckoning::Block> blocksOf(const Reckoning& r, const BlockRates& rates,
+                                                bool first, PerSchedule<BlockOf<Way>>* ways) {
+  return {r.block(Schedule::Old, rates, first, ways != nullptr ? &(*ways)[0] : nullptr),
+          r.block(Schedule::New, rates, first, ways != nullptr ? &(*ways)[1] : nullptr)};
+}
+
+// Adds the judgement's block, and who bears its costs.
+template <class Reckoning>
+PerSchedule<typename Reckoning::Block> addJudgement(const Section<Reckoning>& c,
+                                                    Recorded<BlockOf<Way>>& ways) {
+  const BlockRows& rows = c.instance.judgement;
+  const Matter matter = blockOf(c.instance.section, kJudgementBlock);
+  auto judgement = blocksOf(c.r, rows.rates, c.first(), ways.both());
+  record(c.ledgers, matter, judgement);
   std::optional<AssignedBills> assigned =
-      assignedOf(r, options, {&rows.judgement.rates, &rows.judgement.rates}, judgementMatter,
-                 ledgers, recorded);
-  addBlock(figures, r, judgement, ways, rows.judgement, first, rowsShown(r, first),
+      assignedOf(c.r, c.options, {&rows.rates, &rows.rates}, matter, c.ledgers, c.recorded);
+  addBlock(c.figures, c.r, judgement, ways, labelsOf(rows), c.first(), rowsShown(c.r, c.first()),
            assigned ? &*assigned : nullptr);
-  if (risk != nullptr) risk->afterJudgement(r, instance, judgementMatter);
-  // The totals add each judgement's process costs; around a lawsuit what
-  // its parties bear of it, so that the totals are the sum of their parts.
-  bool borne = false;
-  bool firstBorne = false;
-  // Under legal aid with a share, what the parties and the state bear.
-  const std::optional<PerSchedule<Cents>>* aidedInAll = nullptr;
-  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    borne = r.totalsCountCostsBorne(first);
-    firstBorne = r.totalsCountCostsBorne(true);
-    if (risk != nullptr && risk->aidedInAll()) {
-      aidedInAll = &risk->aidedInAll();
-      borne = true;
-    }
-  }
-  const std::string partName =
-      recorded ? std::string(borne ? "Kosten " : "Prozesskosten ") + rows.name : "";
-  const char* baseName =
-      firstBorne && rule.target == TotalsField::WithAppeal ? "Kosten erste Instanz" : rule.baseName;
-  for (std::size_t s = 0; s < 2; ++s) {
-    Way borneWay;
-    auto part = judgement[s].process;
-    if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-      if (aidedInAll != nullptr) {
-        part = (**aidedInAll)[s];
-        if (recorded) borneWay.steps = risk->aidedInAllWay(s)->steps;
-      } else if (borne) {
-        part = costsBorne((*ledgers)[s], judgementMatter, first,
-                          {options.claimant.deductsVat, options.defendant.deductsVat},
-                          recorded ? &borneWay.steps : nullptr);
-      }
-    }
-    // The way to a sum names its parts; where a part is what the parties
-    // bear, which no row shows, it shows their sum too: the first
-    // instance's in the sum through the appeal, kept from the first's way.
-    Steps parts;
-    if (recorded && firstBorne && rule.target == TotalsField::WithAppeal && added) {
-      parts = totalsWays->withAppeal[s].steps;
-      if (!parts.empty()) parts.pop_back();
-    }
-    if (borne) parts.insert(parts.end(), borneWay.steps.begin(), borneWay.steps.end());
-    const SumWays sumWays =
-        recorded ? SumWays{borne ? &borneWay : wayOf(ways[s], BlockRow::Process), partName.c_str(),
-                           &totalsWays->withAppeal[s], baseName, &(*totalsWays)[rule.target][s]}
-                 : SumWays{};
-    totals[rule.target][s] =
-        r.total(part, added ? &totals.withAppeal[s] : nullptr, recorded ? &sumWays : nullptr);
-    if (recorded && !parts.empty()) {
-      Steps& sum = (*totalsWays)[rule.target][s].steps;
-      sum.insert(sum.begin(), parts.begin(), parts.end());
-    }
-  }
+  if (c.risk != nullptr) c.risk->afterJudgement(c.r, c.riskInstance(), matter);
+  return judgement;
+}
 
-  if (options.showSettlement) {
-    addVariantHeading(figures, options, 'v');
-    const Matter settlementMatter = blockOf(section, kSettlementBlock);
-    const auto settlement = computeBlock(r, section, Variant::Settlement, ways.both());
-    record(ledgers, settlementMatter, settlement);
-    std::optional<AssignedBills> settled =
-        assignedOf(r, options, {&rows.settlement.rates, &rows.settlement.rates}, settlementMatter,
-                   ledgers, recorded);
-    addBlock(figures, r, settlement, ways, rows.settlement, first, rowsShown(r, first),
-             settled ? &*settled : nullptr);
-    Recorded<Way> half(recorded);
-    addRowOf(figures, "half_each", kHalfShareRow,
-             r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
-             r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
-             r.basis(), 1, half[0], half[1]);
-    if (risk != nullptr) risk->afterSettlement(r, instance, settlementMatter);
+// What the judgement `judgement` adds to the totals over instances: its
+// process costs; around a lawsuit what its parties bear of it, so that the
+// totals are the sum of their parts; under legal aid with a share, what the
+// parties and the state bear.
+template <class Reckoning>
+typename JudgementTotals<typename Reckoning::Part>::Entry totalOf(
+    const Section<Reckoning>& c, const PerSchedule<typename Reckoning::Block>& judgement,
+    Recorded<BlockOf<Way>>& ways) {
+  typename JudgementTotals<typename Reckoning::Part>::Entry entry;
+  for (std::size_t s = 0; s < 2; ++s) {
+    entry.value[s] = judgement[s].process;
+    if (c.recorded) entry.ways[s].exact = ways[s]->process.exact;
   }
-  // The endings of a reform's first instance, and an appeal withdrawn
-  // before its grounds; they enter no totals, since each ends the lawsuit.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    if (decided) {
-      const EndingRates& withdrawn = kAppealWithdrawn[*options.appellant];
-      addHeading(figures, 2, kAppealWithdrawnHeading, "withdrawal");
-      const Matter matter = blockOf(section, kWithdrawnAppealBlock);
-      PerSchedule<CentsBlock> values;
-      for (std::size_t s = 0; s < 2; ++s) {
-        values[s] =
-            r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, withdrawn, ways[s], false);
+    const std::optional<PerSchedule<Cents>>* aided =
+        c.risk != nullptr ? &c.risk->aidedInAll(c.instance.section) : nullptr;
+    entry.borne = c.r.totalsCountCostsBorne(c.first()) || (aided != nullptr && *aided);
+    if (!entry.borne) return entry;
+    const Matter matter = blockOf(c.instance.section, kJudgementBlock);
+    for (std::size_t s = 0; s < 2; ++s) {
+      Steps* steps = c.recorded ? &entry.ways[s].steps : nullptr;
+      if (aided != nullptr && *aided) {
+        entry.value[s] = (**aided)[s];
+        if (steps != nullptr) *steps = c.risk->aidedInAllWay(c.instance.section, s)->steps;
+      } else {
+        entry.value[s] =
+            costsBorne((*c.ledgers)[s], matter, c.first(),
+                       {c.options.claimant.deductsVat, c.options.defendant.deductsVat}, steps);
       }
-      record(ledgers, matter, values);
-      const BlockRows labels = {withdrawn.sides[kClaimantSide], kOneCourtFee, {}, {}};
-      addBlock(figures, r, values, ways, labels, false, kEndingRowsShown);
-      if (risk != nullptr) risk->afterEnding(r, instance, withdrawn, matter);
     }
-    if (!endings) return;
-    int block = kSettlementBlock;
-    for (const EndingRows& ending : kEndingRows) {
-      ++block;
-      if (!options.shows(ending.ending)) continue;
-      addHeading(figures, 2, ending.heading, ending.key);
-      const Matter matter = blockOf(section, block);
-      PerSchedule<CentsBlock> values;
-      for (std::size_t s = 0; s < 2; ++s) {
-        values[s] = r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, ending.rates, ways[s]);
-      }
-      record(ledgers, matter, values);
-      const BlockRows labels = {ending.rates.sides[kClaimantSide], ending.courtRow, {}, {}};
-      std::optional<AssignedBills> endingAssigned =
-          assignedOf(r, options,
-                     {&ending.rates.sides[kClaimantSide],
-                      ending.rates.defended ? &ending.rates.sides[kDefendantSide] : nullptr},
-                     matter, ledgers, recorded);
-      addBlock(figures, r, values, ways, labels, true, kEndingRowsShown,
-               endingAssigned ? &*endingAssigned : nullptr);
-      if (risk != nullptr) risk->afterEnding(r, instance, ending.rates, matter);
-    }
+  }
+  return entry;
+}
+
+// Adds the settlement's block, the half each party bears of it, and who
+// bears its costs.
+template <class Reckoning>
+void addSettlement(const Section<Reckoning>& c, Recorded<BlockOf<Way>>& ways) {
+  addVariantHeading(c.figures, c.options, 'v');
+  const BlockRows& rows = c.instance.settlement;
+  const Matter matter = blockOf(c.instance.section, kSettlementBlock);
+  const auto settlement = blocksOf(c.r, rows.rates, c.first(), ways.both());
+  record(c.ledgers, matter, settlement);
+  std::optional<AssignedBills> settled =
+      assignedOf(c.r, c.options, {&rows.rates, &rows.rates}, matter, c.ledgers, c.recorded);
+  addBlock(c.figures, c.r, settlement, ways, labelsOf(rows), c.first(), rowsShown(c.r, c.first()),
+           settled ? &*settled : nullptr);
+  Recorded<Way> half(c.recorded);
+  addRowOf(c.figures, "half_each", kHalfShareRow,
+           c.r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
+           c.r.halfShare(settlement[1].process, wayOf(ways[1], BlockRow::Process), half[1]),
+           c.r.basis(), 1, half[0], half[1]);
+  if (c.risk != nullptr) c.risk->afterSettlement(c.r, c.riskInstance(), matter);
+}
+
+// Adds the block `block` of the section that ends as `rates` say, with
+// `heading` and its court row `court`, and who bears its costs; it enters
+// no totals, since it ends the lawsuit.
+void addEndingBlock(const Section<ReckoningInCents>& c, Recorded<BlockOf<Way>>& ways,
+                    const EndingRates& rates, int block, const Label& court) {
+  const Matter matter = blockOf(c.instance.section, block);
+  PerSchedule<CentsBlock> values;
+  for (std::size_t s = 0; s < 2; ++s) {
+    values[s] = c.r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, rates, ways[s], c.first());
+  }
+  record(c.ledgers, matter, values);
+  std::optional<AssignedBills> assigned =
+      c.decided ? std::nullopt
+                : assignedOf(c.r, c.options,
+                             {&rates.sides[kClaimantSide],
+                              rates.defended ? &rates.sides[kDefendantSide] : nullptr},
+                             matter, c.ledgers, c.recorded);
+  const BlockLabels labels = {court, {}, {}, rates.sides[kClaimantSide].lawyerTenths()};
+  addBlock(c.figures, c.r, values, ways, labels, c.first(), kEndingRowsShown,
+           assigned ? &*assigned : nullptr);
+  if (c.risk != nullptr) c.risk->afterEnding(c.r, c.riskInstance(), rates, matter);
+}
+
+// Adds the endings of a reform's first instance that the options show, and
+// an appeal taken as a decision withdrawn before its grounds.
+void addEndings(const Section<ReckoningInCents>& c, Recorded<BlockOf<Way>>& ways) {
+  const Proceeding& proceeding = c.r.proceeding();
+  if (c.decided) {
+    addHeading(c.figures, 2, kAppealWithdrawnHeading, "withdrawal");
+    addEndingBlock(c, ways, proceeding.appealWithdrawn[*c.options.appellant], kWithdrawnAppealBlock,
+                   proceeding.appealWithdrawnCourt.label());
+  }
+  if (!c.first()) return;
+  int block = kSettlementBlock;
+  for (const EndingRows& ending : proceeding.endings) {
+    ++block;
+    if (!c.options.shows(ending.ending)) continue;
+    addHeading(c.figures, 2, ending.heading, ending.key);
+    addEndingBlock(c, ways, ending.rates, block, ending.court.label());
+  }
+}
+
+// Adds the section of `c`'s instance: its heading, an appeal's value, its
+// blocks and who bears their costs; its judgement's part of the totals
+// goes into `totals`.
+template <class Reckoning>
+void addInstanceSection(const Section<Reckoning>& c, std::uint64_t decidedFrom,
+                        JudgementTotals<typename Reckoning::Part>& totals) {
+  addHeading(c.figures, 1, c.instance.heading, c.instance.key);
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (c.decided) addAppealValueRow(c.figures, c.options, decidedFrom);
+  }
+  const bool endings = c.first() && c.options.anyEnding();
+  addVariantHeading(c.figures, c.options, 's', endings || c.decided);
+  Recorded<BlockOf<Way>> ways(c.recorded);
+  const auto judgement = addJudgement(c, ways);
+  totals.instances[static_cast<std::size_t>(c.instance.section)] = totalOf(c, judgement, ways);
+  if (c.options.showSettlement) addSettlement(c, ways);
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    if (endings || c.decided) addEndings(c, ways);
   }
 }
 
@@ -596,10 +478,9 @@ template <class Reckoning>
 PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
                                                     InstanceSection section, Variant variant,
                                                     PerSchedule<BlockOf<Way>>* ways) {
-  const BlockRates& rates = blockRows(section, variant).rates;
-  const bool first = section == InstanceSection::FirstInstance;
-  return {reckoning.block(Schedule::Old, rates, first, ways != nullptr ? &(*ways)[0] : nullptr),
-          reckoning.block(Schedule::New, rates, first, ways != nullptr ? &(*ways)[1] : nullptr)};
+  const Instance& instance = *reckoning.proceeding().instance(section);
+  const BlockRows& rows = variant == Variant::Judgement ? instance.judgement : instance.settlement;
+  return blocksOf(reckoning, rows.rates, section == InstanceSection::FirstInstance, ways);
 }
 
 template <class Reckoning>
@@ -608,17 +489,22 @@ void addPaymentOrderSection(Figures& figures, const Reckoning& reckoning, Ledger
   // "1)" and the link point to the note on the minimum fee. The adjustment
   // widens only the text label column.
   Recorded<Way> ways(figures.withWays);
-  const auto oldFee = reckoning.paymentOrder(Schedule::Old, ways[0]);
-  const auto newFee = reckoning.paymentOrder(Schedule::New, ways[1]);
-  addRowOf(figures, "court_fees",
-           {"0,5 Gerichtsgeb\201hren: 1)",
-            "0,5 Gerichtsgeb&uuml;hren: <sup><a href=\"#Mindest\">1</a></sup>"},
-           oldFee, newFee, reckoning.basis(), 1, ways[0], ways[1]);
+  const PaymentOrderRule& rule = reckoning.proceeding().paymentOrder;
+  // A lawsuit after the payment order followed an objection: where the fee
+  // is not owed then, its row says so.
+  bool afterObjection = false;
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    afterObjection = reckoning.around() != nullptr && reckoning.around()->afterPaymentOrder;
+  }
+  const bool noFee = afterObjection && !rule.owedAfterObjection;
+  const auto oldFee = reckoning.paymentOrder(Schedule::Old, ways[0], afterObjection);
+  const auto newFee = reckoning.paymentOrder(Schedule::New, ways[1], afterObjection);
+  addRowOf(figures, "court_fees", noFee ? rule.afterObjection : rule.label.label(), oldFee, newFee,
+           reckoning.basis(), noFee ? 0 : 1, ways[0], ways[1]);
   // After a payment order, each party's lawyer bill in it; its costs are
   // those of the lawsuit that follows.
   if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    const ReportOptions* around = reckoning.around();
-    if (around == nullptr || !around->afterPaymentOrder || ledgers == nullptr) return;
+    if (!afterObjection || ledgers == nullptr) return;
     (*ledgers)[0].add({kPaymentOrder, CostKind::CourtFee, kClaimantSide, oldFee, {}, {}});
     (*ledgers)[1].add({kPaymentOrder, CostKind::CourtFee, kClaimantSide, newFee, {}, {}});
     addPartyBills(
@@ -650,7 +536,8 @@ void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning) {
       figures, 1,
       {"Prozesskostenhilfe abgelehnt, keine Klage", "Prozesskostenhilfe abgelehnt, keine Klage"},
       "aid_refused");
-  constexpr BlockRates kApplication = {kNone, {{10, 3335, "Verfahrensgebühr"}, kNone, kNone}};
+  constexpr BlockRates kApplication = {rvg::kNone,
+                                       {{10, 3335, "Verfahrensgebühr"}, rvg::kNone, rvg::kNone}};
   const ReportOptions* options = reckoning.around();
   const std::array<bool, 2> aided = {options->claimant.legalAid, options->defendant.legalAid};
   for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
@@ -671,29 +558,40 @@ void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning) {
 
 template <class Reckoning>
 void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
-                         TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways,
-                         CostRisk* risk, Ledgers* ledgers) {
-  using enum InstanceSection;
-  const auto add = [&](InstanceSection section) {
-    addInstanceSection(figures, options, reckoning, section, totals, ways, risk, ledgers);
-  };
-  if (options.showFirstInstance) add(FirstInstance);
-  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
-    // An appeal taken as a decision has a value of its own: what the
-    // appellant lost by the share won (the command line asks for one).
-    if (options.appellant && options.shareWon) {
-      const ReckoningInCents appeal(options.reform,
-                                    feeValueOf(appealValue(options, reckoning.basis())), &options);
-      addInstanceSection(figures, options, appeal, Appeal, totals, ways, risk, ledgers,
-                         reckoning.basis());
-      return;
+                         JudgementTotals<typename Reckoning::Part>& totals, CostRisk* risk,
+                         Ledgers* ledgers) {
+  const bool recorded = figures.withWays;
+  for (const Instance& instance : reckoning.proceeding().instances) {
+    if (!shown(options, instance.section)) continue;
+    if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+      // An appeal taken as a decision has a value of its own: what the
+      // appellant lost by the share won (the command line asks for one).
+      if (instance.section == InstanceSection::Appeal && options.appellant && options.shareWon) {
+        const ReckoningInCents appeal(
+            options.reform, feeValueOf(appealValue(options, reckoning.basis())), &options);
+        addInstanceSection(Section<ReckoningInCents>{figures, options, appeal, instance, risk,
+                                                     ledgers, recorded, true},
+                           reckoning.basis(), totals);
+        return;
+      }
     }
+    addInstanceSection(
+        Section<Reckoning>{figures, options, reckoning, instance, risk, ledgers, recorded, false},
+        0, totals);
   }
-  if (options.showAppeal) add(Appeal);
-  if (options.showRevision) {
-    add(Revision);
-    add(BghRevision);
+}
+
+bool shown(const ReportOptions& options, InstanceSection section) {
+  switch (section) {
+    case InstanceSection::FirstInstance:
+      return options.showFirstInstance;
+    case InstanceSection::Appeal:
+      return options.showAppeal;
+    case InstanceSection::Revision:
+    case InstanceSection::BghRevision:
+      break;
   }
+  return options.showRevision;
 }
 
 #define INSTANTIATE(Reckoning)                                                                    \
@@ -701,8 +599,7 @@ void addInstanceSections(Figures& figures, const ReportOptions& options, const R
                                                       PerSchedule<BlockOf<Way>>*);                \
   template void addPaymentOrderSection(Figures&, const Reckoning&, Ledgers*);                     \
   template void addInstanceSections(Figures&, const ReportOptions&, const Reckoning&,             \
-                                    TotalsOf<Reckoning::Total>&, TotalsOf<Way>*, CostRisk*,       \
-                                    Ledgers*);
+                                    JudgementTotals<Reckoning::Part>&, CostRisk*, Ledgers*);
 INSTANTIATE(Reckoning2013)
 INSTANTIATE(ReckoningInCents)
 #undef INSTANTIATE

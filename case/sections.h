@@ -3,7 +3,9 @@
 // first instance the blocks of its early endings, computed into the
 // figures. One sequence serves every report; its reckoning gives the values.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "case/ledger.h"
@@ -15,8 +17,22 @@ namespace zeb {
 
 class CostRisk;
 
-// The judgement process costs of the report of 2013, in double precision.
-using InstanceTotals = TotalsOf<double>;
+// What each instance's judgement adds to the totals over instances, by
+// InstanceSection: its process costs, or what the parties (and under legal
+// aid the state) bear of it, with the way to it where recorded.
+template <class Part>
+struct JudgementTotals {
+  struct Entry {
+    PerSchedule<Part> value{};
+    PerSchedule<Way> ways{};  // what is borne: its steps; the process costs: their exact value
+    bool borne = false;
+  };
+  std::array<std::optional<Entry>, 4> instances;
+
+  const std::optional<Entry>& operator[](InstanceSection section) const {
+    return instances[static_cast<std::size_t>(section)];
+  }
+};
 
 // The two blocks of an instance section: the proceeding ends in a contested
 // judgement, or by settlement.
@@ -43,15 +59,17 @@ void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Led
 // refused and no lawsuit follows: its lawyer's 1,0 fee (VV RVG Nr. 3335).
 void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning);
 
-// Adds the instance sections that `options` show, in the order of the
-// report (first instance, appeal, and both revisions), and gathers their
-// judgement process costs in `totals`, and their ways in `ways` where the
-// figures record them; a reform's blocks go into its `ledgers`. With a
-// cost risk, its rows follow the blocks they split. The first instance's
+// Whether `options` show the instance section `section`.
+bool shown(const ReportOptions& options, InstanceSection section);
+
+// Adds the instance sections of the reckoning's proceeding that `options`
+// show, in the order of the report, and gathers what each judgement adds
+// to the totals in `totals`; a reform's blocks go into its `ledgers`. With
+// a cost risk, its rows follow the blocks they split. The first instance's
 // endings (-ruecknahme ...) follow its other blocks.
 template <class Reckoning>
 void addInstanceSections(Figures& figures, const ReportOptions& options, const Reckoning& reckoning,
-                         TotalsOf<typename Reckoning::Total>& totals, TotalsOf<Way>* ways = nullptr,
+                         JudgementTotals<typename Reckoning::Part>& totals,
                          CostRisk* risk = nullptr, Ledgers* ledgers = nullptr);
 
 // Adds the row `key` of its block with `label` and, where the ways to its

@@ -20,6 +20,16 @@ std::string cents(Extended value) {
   return text;
 }
 
+// The totals over instances of the sections that `options` show.
+template <class Reckoning>
+TotalsOf<typename Reckoning::Total> totalsAfter(const ReportOptions& options,
+                                                const Reckoning& reckoning) {
+  JudgementTotals<typename Reckoning::Part> judgements;
+  Figures figures;
+  addInstanceSections(figures, options, reckoning, judgements);
+  return totalsOf(reckoning, judgements);
+}
+
 struct BlockCase {
   InstanceSection section;
   Variant variant;
@@ -186,9 +196,7 @@ TEST(ComputeBlock, WorkedExamplesOfTheReformOf2025) {
     }
   }
   // Through the appeal: 2.517,90 + 2.917,38 and 2.668,38 + 3.091,98.
-  TotalsOf<Cents> totals;
-  Figures figures;
-  addInstanceSections(figures, {}, ReckoningInCents(Reform::Of2025, 5000), totals);
+  const TotalsOf<Cents> totals = totalsAfter({}, ReckoningInCents(Reform::Of2025, 5000));
   EXPECT_EQ(totals.withAppeal[0].count, 5435'28);
   EXPECT_EQ(totals.withAppeal[1].count, 5760'36);
   // The payment order: half of 161,00 and 170,50; for 500 euros the minimums.
@@ -254,18 +262,11 @@ TEST(MinMaxFloat, TiesAndUnorderedGiveTheSecondOperand) {
   EXPECT_TRUE(std::isnan(maxFloat(23.0f, nan)));
 }
 
-InstanceTotals totalsAfter(const ReportOptions& options, std::int64_t amount) {
-  InstanceTotals totals;
-  Figures figures;
-  addInstanceSections(figures, options, Reckoning2013(amount), totals);
-  return totals;
-}
-
 TEST(InstanceTotals, JudgementProcessCostsOverInstances) {
   ReportOptions settlement;
   settlement.showSettlement = true;
   for (const ReportOptions& options : {ReportOptions{}, settlement}) {
-    const InstanceTotals totals = totalsAfter(options, 1000);
+    const TotalsOf<double> totals = totalsAfter(options, Reckoning2013(1000));
     // 704.40 + 818.56, + 932.72, and + 1070.76 instead; new: 669.40 + 778.08 ...
     EXPECT_EQ(cents(totals.withAppeal[0]), "1522.96");
     EXPECT_EQ(cents(totals.withAppeal[1]), "1447.48");
@@ -279,20 +280,19 @@ TEST(InstanceTotals, JudgementProcessCostsOverInstances) {
 TEST(InstanceTotals, SectionsNotPrintedAddNothing) {
   ReportOptions appealOnly;
   appealOnly.showFirstInstance = appealOnly.showRevision = false;
-  const InstanceTotals totals = totalsAfter(appealOnly, 1000);
+  const TotalsOf<double> totals = totalsAfter(appealOnly, Reckoning2013(1000));
   EXPECT_EQ(cents(totals.withAppeal[0]), "818.56");
   EXPECT_EQ(totals.withRevision[0], 0);
   EXPECT_EQ(totals.withBghRevision[1], 0);
 }
 
 TEST(AddInstanceTotals, OnlyWhenEveryInstanceIsShown) {
-  InstanceTotals totals;
-  totals.withAppeal = {1522.96, 1447.48};
-  totals.withRevision = {2455.68, 2334.24};
-  totals.withBghRevision = {2593.72, 2464.16};
+  JudgementTotals<Extended> judgements;
+  Figures sections;
+  addInstanceSections(sections, {}, Reckoning2013(1000), judgements);
   const auto added = [&](const ReportOptions& options) {
     Figures figures;
-    addInstanceTotals(figures, options, Reckoning2013(1000), totals);
+    addInstanceTotals(figures, options, Reckoning2013(1000), judgements);
     return figures;
   };
   for (int cleared = 0; cleared < 3; ++cleared) {

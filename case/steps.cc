@@ -63,13 +63,18 @@ std::string feeIn32Bits(const std::string& value) {
   return line("in 32-Bit-Arithmetik gerechnet: %s", value.c_str());
 }
 
-std::string paymentOrder(const std::string& fee, const std::string& half,
+std::string paymentOrder(const FeeRate& rate, const std::string& fee, const std::string& part,
                          const std::string& minimum, const std::string& value) {
-  return line("0,5 Gebühr (KV GKG Nr. 1100) × %s = %s, mindestens %s: %s", fee.c_str(),
-              half.c_str(), minimum.c_str(), value.c_str());
+  return line("%s Gebühr (KV GKG Nr. %d) × %s = %s, mindestens %s: %s", tenths(rate.tenths).c_str(),
+              rate.number, fee.c_str(), part.c_str(), minimum.c_str(), value.c_str());
+}
+
+std::string noPaymentOrderFee(const char* why, const std::string& value) {
+  return line("%s: %s", why, value.c_str());
 }
 
 std::string courtFees(const FeeRate& rate, const std::string& fee, const std::string& value) {
+  if (rate.tenths == 0) return line("Keine Gerichtsgebühr: %s: %s", rate.name, value.c_str());
   return line("%s %s (KV GKG Nr. %d) × %s = %s", tenths(rate.tenths).c_str(),
               rate.tenths == 10 ? "Gebühr" : "Gebühren", rate.number, fee.c_str(), value.c_str());
 }
@@ -259,6 +264,38 @@ std::string paid(const std::string& court, const std::string& claimantCosts,
       "Gezahlt haben der Kläger Gerichtskosten %s (§ 12 Abs. 1 GKG) + Anwaltskosten %s = %s, der "
       "Beklagte Anwaltskosten %s",
       court.c_str(), claimantCosts.c_str(), claimantPaid.c_str(), defendantCosts.c_str());
+}
+
+std::string courtCostsToDistribute(const std::string& court, const std::string& evidence,
+                                   const std::string& value, const char* rule) {
+  return line(
+      "Zu verteilende Kosten (§§ 91, 92 ZPO): nur die Gerichtskosten %s + Zeugen und "
+      "Sachverständige %s = %s; seine Anwaltskosten trägt jede Partei selbst (%s)",
+      court.c_str(), evidence.c_str(), value.c_str(), rule);
+}
+
+std::string ownLawyerNotRefunded(const char* ofParty, const std::string& costs,
+                                 const std::string& value, const char* rule) {
+  return line(
+      "Anwaltskosten des %s %s = %s: jede Partei trägt ihre eigenen, der Gegner erstattet sie "
+      "nicht (%s)",
+      ofParty, costs.c_str(), value.c_str(), rule);
+}
+
+std::string assignedByState(const char* ofParty) {
+  return line(
+      "Den Anwalt des %s bezahlt die Staatskasse (§ 49 RVG); er kann von seiner Partei nichts "
+      "verlangen (§ 122 Abs. 1 Nr. 3 ZPO): 0,00 €",
+      ofParty);
+}
+
+std::string paidByQuota(const std::string& courtPart, const std::string& claimantCosts,
+                        const std::string& claimantPaid, const std::string& defendantCosts) {
+  return line(
+      "Gezahlt haben der Kläger seinen Anteil an den Gerichtskosten %s, den ihm die Staatskasse "
+      "in Rechnung stellt (§ 22 Abs. 2, § 29 Nr. 1 GKG), + Anwaltskosten %s = %s, der Beklagte "
+      "Anwaltskosten %s",
+      courtPart.c_str(), claimantCosts.c_str(), claimantPaid.c_str(), defendantCosts.c_str());
 }
 
 std::string paidByAppellant(const char* appellant, const std::string& court,

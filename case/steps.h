@@ -33,10 +33,14 @@ std::string feeIn32Bits(const std::string& value);
 
 // "0,5 Gebühr (KV GKG Nr. 1100) × 170,50 € = 85,25 €, mindestens 38,00 €:
 // 85,25 €".
-std::string paymentOrder(const std::string& fee, const std::string& half,
+std::string paymentOrder(const FeeRate& rate, const std::string& fee, const std::string& part,
                          const std::string& minimum, const std::string& value);
 
-// "3,0 Gebühren (KV GKG Nr. 1210) × 170,50 € = 511,50 €".
+// The payment order's court fee where none is owed: "<why>: 0,00 €".
+std::string noPaymentOrderFee(const char* why, const std::string& value);
+
+// "3,0 Gebühren (KV GKG Nr. 1210) × 170,50 € = 511,50 €"; where the rate is
+// none, why: "Keine Gerichtsgebühr: ... (Vorbem. 8 KV GKG): 0,00 €".
 std::string courtFees(const FeeRate& rate, const std::string& fee, const std::string& value);
 
 // "Verfahrensgebühr 1,3 (VV RVG Nr. 3100) + Terminsgebühr 1,2 (Nr. 3104) =
@@ -175,6 +179,29 @@ std::string costShare(const char* ofParty, const std::string& share, const std::
 // = 1.349,67 €".
 std::string remainingShare(const char* ofParty, const std::string& total, const std::string& other,
                            const std::string& value);
+
+// Where an instance refunds no lawyer: "Zu verteilende Kosten (§§ 91, 92
+// ZPO): nur die Gerichtskosten 490,00 € + Zeugen und Sachverständige 0,00 €
+// = 490,00 €; seine Anwaltskosten trägt jede Partei selbst (§ 12a Abs. 1
+// Satz 1 ArbGG)".
+std::string courtCostsToDistribute(const std::string& court, const std::string& evidence,
+                                   const std::string& value, const char* rule);
+
+// "Anwaltskosten des Klägers 1.683,85 € = 1.683,85 €: jede Partei trägt ihre
+// eigenen, der Gegner erstattet sie nicht (§ 12a Abs. 1 Satz 1 ArbGG)".
+std::string ownLawyerNotRefunded(const char* ofParty, const std::string& costs,
+                                 const std::string& value, const char* rule);
+
+// "Den Anwalt des Klägers bezahlt die Staatskasse (§ 49 RVG); er kann von
+// seiner Partei nichts verlangen (§ 122 Abs. 1 Nr. 3 ZPO): 0,00 €".
+std::string assignedByState(const char* ofParty);
+
+// Where no one advanced the court fees: "Gezahlt haben der Kläger seinen
+// Anteil an den Gerichtskosten 309,60 €, den ihm die Staatskasse in
+// Rechnung stellt (§ 22 Abs. 2, § 29 Nr. 1 GKG), + Anwaltskosten 1.403,25 €
+// = 1.712,85 €, der Beklagte Anwaltskosten 1.403,25 €".
+std::string paidByQuota(const std::string& courtPart, const std::string& claimantCosts,
+                        const std::string& claimantPaid, const std::string& defendantCosts);
 
 // "Gezahlt haben der Kläger Gerichtskosten 798,00 € (§ 12 Abs. 1 GKG) +
 // Anwaltskosten 1.850,45 € = 2.648,45 €, der Beklagte Anwaltskosten

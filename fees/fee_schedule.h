@@ -36,8 +36,9 @@ struct AssignedFee {
 
 // One edition of the fee statutes: fixed fees up to `firstUpTo`, then its
 // brackets in ascending order, the last without a bound; the least fee of
-// the payment-order procedure (KV GKG Nr. 1100); and the list of § 49 RVG
-// above 4.000 euros, where this program holds it.
+// the payment-order procedure (KV GKG Nr. 1100) and, where this program
+// holds it, of the enforcement order before the labour courts (Nr. 8100);
+// and the list of § 49 RVG above 4.000 euros, where this program holds it.
 struct Edition {
   const char* inForceFrom;   // "01.06.2025"; nullptr for the first edition here
   const char* inForceUntil;  // "31.05.2025"; nullptr for the edition in force
@@ -47,6 +48,7 @@ struct Edition {
   std::span<const Bracket> brackets;
   Cents paymentOrderMinimum;
   std::span<const AssignedFee> assignedFees;
+  Cents labourPaymentOrderMinimum;
 };
 
 // The reforms a report compares, each by its date of entry into force: the

@@ -43,6 +43,10 @@ struct PartyCase {
 enum class Ending { Withdrawal, Acknowledgement, DefaultJudgment };
 inline constexpr std::size_t kEndings = 3;
 
+// The court a proceeding is before: a civil or administrative court, or a
+// labour court (-arbeit).
+enum class Court { Civil, Labour };
+
 // The switches of a run.
 struct ReportOptions {
   bool showPaymentOrder = true;              // cleared by -k, -b, -r
@@ -54,6 +58,7 @@ struct ReportOptions {
   OutputMode outputMode = OutputMode::Text;  // -h selects Html
   bool euroSign = false;                     // set by -E
   Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
+  Court court = Court::Civil;                // -arbeit chooses the labour courts
   bool showDerivations = false;              // set by -W: the way to every value
   bool json = false;                         // set by -J: the figures as JSON, not the report
   std::optional<ShareWon> shareWon;          // set by -O<share>: who bears the costs
