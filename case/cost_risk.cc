@@ -21,6 +21,8 @@ struct RiskRow {
 };
 // clang-format off
 constexpr RiskRow kToDistribute = {"to_distribute", {"Zu verteilende Kosten:", "Zu verteilende Kosten:"}};
+// Where an instance refunds no lawyer costs, the court costs alone.
+constexpr Label kCourtCostsToDistribute = {"Zu verteilende Gerichtskosten:", "Zu verteilende Gerichtskosten:"};
 constexpr RiskRow kPart[] = {
     {"claimant_share", {"davon tr\204gt der Kl\204ger ", "davon tr&auml;gt der Kl&auml;ger "}},
     {"defendant_share", {"davon tr\204gt der Beklagte ", "davon tr&auml;gt der Beklagte "}},
@@ -201,7 +203,8 @@ CostRisk::Judgement CostRisk::addSplit(const ReckoningInCents& r, const RiskInst
     if (ways) (*ways)[s] = splitWays(wordsOf(r, instance, block, s, ending, share), splits[s]);
   }
   auto totalWays = stepsOf(ways, [](SplitWays& w) -> Steps& { return w.total; });
-  add(r, kToDistribute.key, kToDistribute.label,
+  add(r, kToDistribute.key,
+      instance.instance->refundsLawyers ? kToDistribute.label : kCourtCostsToDistribute,
       column(splits, [](const Split& s) { return s.costs.total(); }), totalWays);
   std::array<PerSchedule<Cents>, 2> parts;
   std::array<PerSchedule<Cents>, 2> notRefunded;
@@ -257,7 +260,7 @@ CostRisk::Judgement CostRisk::addAidedSplit(const ReckoningInCents& r, const Ris
   // Where the instance refunds lawyers, those are distributed; else the
   // court costs alone.
   auto totalWays = stepsOf(ways, [](AidedSplitWays& w) -> Steps& { return w.total; });
-  add(r, kToDistribute.key, kToDistribute.label,
+  add(r, kToDistribute.key, refunds ? kToDistribute.label : kCourtCostsToDistribute,
       column(splits,
              [&](const AidedSplit& a) { return refunds ? a.lawyers : a.costs.courtCosts(); }),
       totalWays);

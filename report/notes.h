@@ -1,5 +1,6 @@
-// The explanatory notes that close the report: thirteen, and with a cost
-// risk, the case around the lawsuit and how it ends up to sixteen.
+// The explanatory notes that close the report: thirteen, and more with a
+// cost risk, the case around the lawsuit, legal aid, how it ends and an
+// appeal as a decision; before the labour courts those that hold there.
 #pragma once
 #include "report/buffer.h"
 #include "report/report_options.h"

@@ -18,9 +18,17 @@ namespace {
 
 // What a switch word needs beside itself: nothing, a share (a party's
 // switch of the cost risk), or a reform (a word of the case around the
-// lawsuit, or of how it ends, or of legal aid), or a reform and a share (an
-// appeal as a decision).
-enum class Needs { Nothing, Share, ReformForCase, ReformForEnding, ReformForAid, ForAppeal };
+// lawsuit, or of how it ends, of legal aid, or the labour courts), or a
+// reform and a share (an appeal as a decision).
+enum class Needs {
+  Nothing,
+  Share,
+  ReformForCase,
+  ReformForEnding,
+  ReformForAid,
+  ReformForLabour,
+  ForAppeal
+};
 
 struct SwitchWord {
   const char* word;
@@ -56,6 +64,7 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, Needs::ReformForCase},
     {"-pkhK", [](ReportOptions& o) { o.claimant.legalAid = true; }, Needs::ReformForAid},
     {"-pkhB", [](ReportOptions& o) { o.defendant.legalAid = true; }, Needs::ReformForAid},
+    {"-arbeit", [](ReportOptions& o) { o.court = Court::Labour; }, Needs::ReformForLabour},
     {"-ruecknahme", [](ReportOptions& o) { endWith(o, Ending::Withdrawal); }, Needs::ReformForEnding},
     {"-anerkenntnis", [](ReportOptions& o) { endWith(o, Ending::Acknowledgement); }, Needs::ReformForEnding},
     {"-versaeumnis", [](ReportOptions& o) { endWith(o, Ending::DefaultJudgment); }, Needs::ReformForEnding},
@@ -452,6 +461,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   std::array<int, 2> aidAt = {};      // likewise
   std::array<int, 2> appealAt = {};   // -berufungK, -berufungB
   int successAt = 0;
+  int labourAt = 0;   // -arbeit
   int sectionAt = 0;  // -r or -m, which an appeal as a decision does not show
   for (int i = 1; i < count && count > 2; ++i) {
     if (isSuccessWord(arguments[i])) {
@@ -487,6 +497,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
       const std::size_t party = *aidedParty(arguments[i]);
       if (aidAt[party] == 0) aidAt[party] = i;
     }
+    if (needs == Needs::ReformForLabour && i > 1 && labourAt == 0) labourAt = i;
     if (needs == Needs::ForAppeal && i > 1) {
       const std::size_t party = arguments[i][9] == 'K' ? 0 : 1;
       if (appealAt[party] == 0) appealAt[party] = i;
@@ -508,6 +519,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
   if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
   if (anyAidAt != 0 && options.reform != Reform::Of2025) return Refusal{AidReform, anyAidAt};
+  if (labourAt != 0 && options.reform != Reform::Of2025) return Refusal{LabourReform, labourAt};
   const int appealWordAt = earlier(anyAppealAt, successAt);
   if (appealWordAt != 0 && (options.reform == Reform::Of2013 || !options.shareWon)) {
     return Refusal{AppealNeeds, appealWordAt};
@@ -696,7 +708,8 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
     command += " -2025";
   }
   // Legal aid needs -2025, the reform words' last: it stands once, first.
-  if (refusal.reason == AidReform && options.reform == Reform::Of2021) command += " -2025";
+  const bool needs2025 = refusal.reason == AidReform || refusal.reason == LabourReform;
+  if (needs2025 && options.reform == Reform::Of2021) command += " -2025";
   for (int i = 1; i < count; ++i) {
     if (i == amountAt || i == apartAt) continue;
     if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
@@ -734,7 +747,7 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
          refusal.reason == CrossAppeal || refusal.reason == AppealWith)) {
       continue;
     }
-    if (refusal.reason == AidReform &&
+    if (needs2025 &&
         (std::strcmp(arguments[i], "-2021") == 0 || std::strcmp(arguments[i], "-2025") == 0)) {
       continue;
     }
@@ -820,6 +833,13 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
           message,
           "zeb: %s gilt nur mit -2025: die Geb\201hren des beigeordneten Anwalts (\365 49 RVG) "
           "rechnet ZEB nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n",
+          given.c_str());
+      break;
+    case LabourReform:
+      appendFormatted(
+          message,
+          "zeb: %s gilt nur mit -2025: die Geb\201hren der Arbeitsgerichte (KV GKG Teil 8) rechnet "
+          "ZEB nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n",
           given.c_str());
       break;
     case AidWith: {
@@ -1056,6 +1076,12 @@ std::string usageScreen(const char* invocationName) {
       screen,
       "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
       "(-pkhB: der Beklagte).\n");
+  appendFormatted(
+      screen,
+      "  -arbeit\tMit -2025: vor den Arbeitsgerichten (Arbeitsgericht, Landesarbeitsgericht, "
+      "Bundesarbeitsgericht); erste Instanz ohne Erstattung der Anwaltskosten (\365 12a ArbGG).\n"
+      "\t\tK\201ndigungsschutzklage: der Streitwert ist das Bruttogehalt eines Vierteljahres "
+      "(\365 42 Abs. 2 GKG), etwa zeb 9000 -2025 -arbeit bei 3000 Euro im Monat.\n");
   appendFormatted(
       screen,
       "  -berufungK\tMit -2021 oder -2025 und -O: der Kl\204ger legt Berufung ein gegen alles, "

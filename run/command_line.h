@@ -67,6 +67,7 @@ struct Refusal {
     Unknown,            // a word that a reform's report does not know
     NoEffect,           // -auftraggeberK<n> where the claimant has no lawyer in the report
     AidReform,          // -pkhK or -pkhB without -2025
+    LabourReform,       // -arbeit without -2025
     AidWith,            // a word that legal aid is not computed with
     AppealNeeds,        // -berufungK, -berufungB or -erfolg without a reform and a share
     SuccessShare,       // a word -erfolg... that is no share

@@ -394,6 +394,109 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
   }
 }
 
+// The labour courts, worked by hand (the fees of 2021 / 2025). At 9.000
+// euros the 1,0 fees are 245,00 / 260,50 court and 558,00 / 592,50 lawyer
+// (law.md's dismissal at 3.000 gross a month): court fee 2,0, each lawyer
+// 2,5 x 558,00 = 1.395,00 + 20,00 + 19 % = 1.683,85 / 1.786,49; the
+// employee who wins bears its own lawyer, the employer its lawyer and the
+// court fee; settled, no court fee and each its 3,5: 2.347,87 / 2.491,56.
+// The payment order costs the enforcement order's 0,4 = 98,00 / 104,20,
+// at 500 euros the minimums 29,00 / 31,00; after an objection nothing, and
+// nothing to credit. The early endings: withdrawal and acknowledgement no
+// court fee, each side its own 1,3 = 887,03 / 940,40 or 2,5; the default
+// judgement 2,0 on the employer, the employee's 1,3 + 0,5 = 1.004,40 +
+// 20,00 + 19 % = 1.219,04 / 1.292,94. The appeal 3,2 = 784,00 / 833,60,
+// each lawyer 2,8 = 1.883,06 / 1.998,01, of 4.550,12 / 4.829,62 the
+// employee bears 40 %: with 40 % of 490,00 / 521,00 and its lawyer in the
+// first instance 3.699,90 / 3.926,74. The revision 4,0 = 980,00 / 1.042,00.
+// Legal aid at 10.000 euros (court 266,00 / 283,00, lawyer 614,00 /
+// 652,00, § 49: 339,00 / 374,00): the aided employee bears nothing, the
+// employer 60 % of 532,00 / 566,00 and its 1.850,45 / 1.963,50; the state
+// 40 % and the assigned lawyer's 2,5 x 339,00 + 20,00 + 19 % = 1.032,33 /
+// 1.136,45. The employer appeals its 6.000 with half its success: the
+// appeal costs 3,2 x 182,00 = 582,40 / 617,60 and 2 x 1.323,28 / 1.403,25;
+// it pays 3.000,00 + 30 % of 532,00 / 566,00 + half the appeal + its own
+// first-instance lawyer; withdrawn, 8.169,65 / 8.303,10 and 0,8 x 182,00 +
+// 766,36 + 534,31 / 154,40 + 812,06 + 565,73; it pays from 3.228,96 /
+// (6.000 + 0,6 x 532,00 + 3.228,96) = 33,82 % / 35,07 % on.
+TEST(RunZebFigures, LabourCourtsWorkedByHand) {
+  struct Case {
+    std::vector<const char*> words;
+    const char* key;
+    const char* label;
+    std::int64_t old, now;
+  };
+  const std::vector<const char*> won = {"9000", "-2025", "-arbeit", "-O100", "-V", "-k"};
+  const std::vector<const char*> ended = {"9000", "-2025",       "-arbeit",       "-O100",
+                                          "-k",   "-ruecknahme", "-anerkenntnis", "-versaeumnis"};
+  const std::vector<const char*> all = {"9000", "-2025", "-arbeit", "-O60"};
+  const std::vector<const char*> order = {"500", "-2025", "-arbeit", "-m"};
+  const std::vector<const char*> objected = {"9000", "-2025", "-arbeit", "-mahn", "-k"};
+  const std::vector<const char*> aided = {"10000", "-2025", "-arbeit", "-O60", "-pkhK", "-k"};
+  const std::vector<const char*> appeal = {"10000", "-2025",      "-arbeit",
+                                           "-O60",  "-berufungB", "-erfolg50"};
+  // clang-format off
+  const Case cases[] = {
+      {won, "first_instance.court_fees", "2 Gerichtsgebühren", 490'00, 521'00},
+      {won, "first_instance.lawyer_costs", "2,5 Anwaltsgebühren + Auslagenpauschale + MwSt", 1683'85, 1786'49},
+      {won, "first_instance.to_distribute", "Zu verteilende Gerichtskosten", 490'00, 521'00},
+      {won, "first_instance.claimant_not_refunded", "Nicht erstattet (§ 12a ArbGG), Kläger trägt", 1683'85, 1786'49},
+      {won, "first_instance.claimant_total", "Kläger trägt insgesamt", 1683'85, 1786'49},
+      {won, "first_instance.defendant_total", "Beklagter trägt insgesamt", 2173'85, 2307'49},
+      {won, "first_instance.settlement.court_fees", "Keine Gerichtsgebühr", 0, 0},
+      {won, "first_instance.settlement.claimant_total", "Kläger trägt insgesamt", 2347'87, 2491'56},
+      {won, "first_instance.settlement.defendant_total", "Beklagter trägt insgesamt", 2347'87, 2491'56},
+      {order, "payment_order.court_fees", "0,4 Gerichtsgebühren", 29'00, 31'00},
+      {objected, "payment_order.court_fees", "Keine Gerichtsgebühr (Mahnbescheid, Widerspruch)", 0, 0},
+      {objected, "first_instance.court_fees", "2 Gerichtsgebühren", 490'00, 521'00},
+      {ended, "first_instance.withdrawal.court_fees", "Keine Gerichtsgebühr", 0, 0},
+      {ended, "first_instance.withdrawal.claimant_total", "Kläger trägt insgesamt", 887'03, 940'40},
+      {ended, "first_instance.withdrawal.defendant_total", "Beklagter trägt insgesamt", 887'03, 940'40},
+      {ended, "first_instance.acknowledgement.court_fees", "Keine Gerichtsgebühr", 0, 0},
+      {ended, "first_instance.acknowledgement.defendant_total", "Beklagter trägt insgesamt", 1683'85, 1786'49},
+      {ended, "first_instance.default_judgment.court_fees", "2 Gerichtsgebühren", 490'00, 521'00},
+      {ended, "first_instance.default_judgment.claimant_total", "Kläger trägt insgesamt", 1219'04, 1292'94},
+      {ended, "first_instance.default_judgment.defendant_total", "Beklagter trägt insgesamt", 490'00, 521'00},
+      {all, "payment_order.court_fees", "0,4 Gerichtsgebühren", 98'00, 104'20},
+      {all, "appeal.court_fees", "3,2 Gerichtsgebühren", 784'00, 833'60},
+      {all, "appeal.to_distribute", "Zu verteilende Kosten", 4550'12, 4829'62},
+      {all, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 3699'90, 3926'74},
+      {all, "revision.court_fees", "4 Gerichtsgebühren", 980'00, 1042'00},
+      {aided, "first_instance.claimant_total", "Kläger trägt insgesamt", 0, 0},
+      {aided, "first_instance.defendant_total", "Beklagter trägt insgesamt", 2169'65, 2303'10},
+      {aided, "first_instance.claimant_lawyer_receives", "Anwalt des Klägers erhält insgesamt", 1032'33, 1136'45},
+      {aided, "first_instance.state_total", "Staatskasse trägt insgesamt", 1245'13, 1362'85},
+      {appeal, "appeal.court_fees", "3,2 Gerichtsgebühren", 582'40, 617'60},
+      {appeal, "appeal.withdrawal.court_fees", "0,8 Gerichtsgebühren", 145'60, 154'40},
+      {appeal, "appeal_decision.without_appeal", "Der Beklagte zahlt ohne Berufung insgesamt", 8169'65, 8303'10},
+      {appeal, "appeal_decision.with_appeal", "Der Beklagte zahlt bei 50 % Erfolg", 6624'53, 6845'35},
+      {appeal, "appeal_decision.withdrawn", "Der Beklagte zahlt nach Rücknahme insgesamt", 9615'92, 9835'29},
+      {appeal, "appeal_decision.break_even", "Die Berufung lohnt sich ab einem Erfolg von", 33'82, 35'07},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.words[0]) + " " + c.key);
+    const Figures figures = figuresOf(c.words);
+    const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
+                                  [&](const FigureRow& r) { return r.key == c.key; });
+    ASSERT_NE(row, figures.rows.end());
+    EXPECT_EQ(row->label, c.label);
+    EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
+    EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
+  }
+  // Three courts, and no section of a lawyer admitted only at the highest.
+  const Figures figures = figuresOf(all);
+  std::vector<std::string> sections;
+  for (const FigureHeading& heading : figures.headings) {
+    if (heading.level == 1) sections.push_back(heading.label);
+  }
+  EXPECT_EQ(sections, (std::vector<std::string>{
+                          "Mahnverfahren", "Erstinstanzliches Verfahren vor dem Arbeitsgericht",
+                          "Berufungsverfahren vor dem Landesarbeitsgericht",
+                          "Revisionsverfahren vor dem Bundesarbeitsgericht",
+                          "Gesamtkosten mehrerer Instanzen"}));
+}
+
 // Around the lawsuit, worked by hand from 01.06.2025 for 10.000 euros (the
 // 1,0 fees: court 283,00, lawyer 652,00). The crediting chain (law.md):
 // business fee 1.032,44, payment order 295,36 (652,00 - 0,65 x 652,00 =

@@ -35,7 +35,8 @@ def claim(rng):
         if rng.random() < 0.2:
             words += rng.sample(['-berufungK', '-berufungB', '-erfolg50', '-erfolg1/3'], rng.randint(1, 2))
     words += rng.sample(['-V', '-GK', '-GB2,5', '-mahn', '-beweisK1500', '-auftraggeberB3', '-ruecknahme',
-                         '-anerkenntnis', '-versaeumnis', '-pkhK', '-pkhB', '-W', '-h', '-E'], rng.randint(0, 3))
+                         '-anerkenntnis', '-versaeumnis', '-pkhK', '-pkhB', '-arbeit', '-W', '-h', '-E'],
+                        rng.randint(0, 3))
     if rng.random() < 0.03:
         words.insert(rng.randint(1, len(words)), rng.choice(['-Q', '-gk', '-O120', '5.000']))
     return words

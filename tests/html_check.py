@@ -179,10 +179,12 @@ def main():
     mode, zeb = sys.argv[1], os.path.abspath(sys.argv[2])
     passed = failed = 0
     with tempfile.TemporaryDirectory() as directory:
-        # Legal aid's and an appeal's rows only against the DTD: the
-        # browser's count of rows follows the sections without them.
+        # Legal aid's, an appeal's and the labour courts' rows only against
+        # the DTD: the browser's count of rows follows the sections without
+        # them.
         aid = [(AMOUNT, ['-2025', '-pkhK', '-pkhB', '-O60', '-V', '-W', '-ruecknahme']),
-               (AMOUNT, ['-2025', '-O60', '-berufungB', '-erfolg50', '-V', '-W'])]
+               (AMOUNT, ['-2025', '-O60', '-berufungB', '-erfolg50', '-V', '-W']),
+               (AMOUNT, ['-2025', '-arbeit', '-O60', '-V', '-W', '-GK', '-mahn', '-versaeumnis'])]
         for amount, switches in CASES + (aid if mode == 'validate' else []):
             path = report(zeb, amount, switches, directory)
             if mode == 'validate':

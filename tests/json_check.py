@@ -225,6 +225,12 @@ def check_aid_sums(zeb, words):
             assert parts == value(prefix + 'court_fees', column) + received, (words, prefix, column)
 
 
+def before_labour_courts(lines):
+    """The same command lines before the labour courts (-arbeit, whose
+    columns are those of -2025)."""
+    return [['-2025' if w == '-2021' else w for w in words] + ['-arbeit'] for words in lines]
+
+
 def main():
     zeb, schema_path = sys.argv[1:3]
     with open(schema_path, encoding='utf-8') as f:
@@ -232,8 +238,8 @@ def main():
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
     lines = command_lines() + appeal_lines()
-    around = around_lines()
-    aid = aid_lines()
+    around = around_lines() + before_labour_courts(around_lines(60, 20261212))
+    aid = aid_lines() + before_labour_courts(aid_lines(40, 20261213))
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
         list(pool.map(lambda words: check(zeb, validator, words), lines + around + aid))
         list(pool.map(lambda words: check_sums(zeb, words), around))

@@ -225,14 +225,14 @@ class Of2013:
         fees = [[S(money(t, self.amount, court)) for t in (OLD, NEW)] for court in (True, False)]
         return s_amount, b0, fees
 
-    def payment_order(self):
+    def payment_order(self, after_objection=False):
         return [max(S(D(money(t, self.amount, True)) * dconst('0.5')), F(minimum))
                 for t, minimum in zip((OLD, NEW), (23, 32))]
 
     def block(self, kc, kl, rates=None, first=False, around=None):
         values = []
         for t in (OLD, NEW):
-            c = D(kc * S(money(t, self.amount, True)))
+            c = D(kc // 10 * S(money(t, self.amount, True)))
             l = S(D(money(t, self.amount, False)) * dconst(kl))
             e = min(S(E(l * dconst('0.2'))), F(20))
             g = D(E(E(e + l) * dconst('1.16')))
@@ -275,7 +275,8 @@ class InCents:
     """A reform: the editions before and after it, in whole cents."""
     exact = True
 
-    def __init__(self, amount, reform):
+    def __init__(self, amount, reform, proceeding=None):
+        self.proceeding = proceeding or CIVIL
         self.editions = {'-2021': ('2013', '2021'), '-2025': ('2021', '2025')}[reform]
         self.dates = {'-2021': ('31.12.2020', '01.01.2021'), '-2025': ('31.05.2025', '01.06.2025')}[reform]
         self.amount = min(amount, CAP)
@@ -294,15 +295,21 @@ class InCents:
         fees = [[self.fee(e, kind) for e in self.editions] for kind in ('court', 'lawyer')]
         return 100 * self.amount, self.amount, fees
 
-    def payment_order(self):
-        return [max(half_up(self.fee(e, 'court'), 2), MINIMUM[e]) for e in self.editions]
+    def payment_order(self, after_objection=False):
+        """The payment order's court fee: its rate of the court fee, at least
+        the edition's minimum; none where an objection leaves it unearned."""
+        p = self.proceeding
+        if after_objection and not p['owed after objection']:
+            return [0, 0]
+        return [max(half_up(self.fee(e, 'court') * p['payment order'], 10), p['minimum'][e])
+                for e in self.editions]
 
     def block(self, kc, kl, rates=None, first=False, around=None):
         """The block's values per column; around a lawsuit each party's bill,
         the evidence and the payment order's court fee of the first instance."""
         values = []
-        for e, po_court in zip(self.editions, self.payment_order()):
-            c = kc * self.fee(e, 'court')
+        for e, po_court in zip(self.editions, self.payment_order(True)):
+            c = half_up(kc * self.fee(e, 'court'), 10)
             fee = self.fee(e, 'lawyer')
             if around is None or not around.words:
                 l = half_up(fee * int(kl.replace('.', '')), 10)
@@ -326,8 +333,8 @@ class InCents:
         """The block of a first instance that ends early: each party's bill by
         its rates (None: its lawyer did not act), with the credits onto it."""
         values = []
-        for e, po_court in zip(self.editions, self.payment_order()):
-            c = kc * self.fee(e, 'court')
+        for e, po_court in zip(self.editions, self.payment_order(True)):
+            c = half_up(kc * self.fee(e, 'court'), 10)
             fee = self.fee(e, 'lawyer')
             po = min(po_court, c) if around.mahn else 0
             bills = [around.instance(fee, party, rates, True, True) if rates else (0, 0)
@@ -343,29 +350,70 @@ class InCents:
     total = staticmethod(lambda p, before=None: p if before is None else before + p)
 
 
-# Each instance's judgement and settlement: court rate, lawyer rate and its
-# label, and the lawyer's fees in tenths (procedure, hearing, settlement).
+# Each instance's judgement and settlement: court rate in tenths, lawyer
+# rate and its label, and the lawyer's fees in tenths (procedure, hearing,
+# settlement).
 SECTIONS = [
     ('Erstinstanzliches Verfahren vor dem Amts- oder Landgericht oder Verwaltungsgericht',
-     (3, '2.5', '2,5', (13, 12)), (1, '3.5', '3,5', (13, 12, 10))),
+     (30, '2.5', '2,5', (13, 12)), (10, '3.5', '3,5', (13, 12, 10))),
     ('Berufungsverfahren in Zivilsachen oder Klageverfahren vor dem Oberverwaltungsgericht/'
-     'Verwaltungsgerichtshof oder Finanzgericht', (4, '2.8', '2,8', (16, 12)),
-     (2, '4.1', '4,1', (16, 12, 13))),
+     'Verwaltungsgerichtshof oder Finanzgericht', (40, '2.8', '2,8', (16, 12)),
+     (20, '4.1', '4,1', (16, 12, 13))),
     ('Revisionsverfahren (soweit nicht die Vertretung durch einen beim BGH zugelassenen Anwalt '
-     'vorgeschrieben ist)', (5, '3.1', '3,1', (16, 15)), (3, '4.4', '4,4', (16, 15, 13))),
+     'vorgeschrieben ist)', (50, '3.1', '3,1', (16, 15)), (30, '4.4', '4,4', (16, 15, 13))),
     ('Revisionsverfahren (soweit die Vertretung durch einen beim BGH zugelassenen Anwalt '
-     'vorgeschrieben ist)', (5, '3.8', '3,8', (23, 15)), (3, '5.1', '5,1', (23, 15, 13))),
+     'vorgeschrieben ist)', (50, '3.8', '3,8', (23, 15)), (30, '5.1', '5,1', (23, 15, 13))),
 ]
 
 
 # How the first instance may end early (law.md, "How a lawsuit ends"): its
-# word, heading, court rate, each party's lawyer fees in tenths (None: no
-# lawyer acted) and the party that bears the costs.
+# word, heading, court rate in tenths, each party's lawyer fees in tenths
+# (None: no lawyer acted) and the party that bears the costs.
 ENDINGS = [
-    ('-ruecknahme', 'Verfahren mit Klagerücknahme vor der Verhandlung', 1, ((13,), (13,)), 0),
-    ('-anerkenntnis', 'Verfahren mit Anerkenntnisurteil', 1, ((13, 12), (13, 12)), 1),
-    ('-versaeumnis', 'Verfahren mit Versäumnisurteil', 3, ((13, 5), None), 1),
+    ('-ruecknahme', 'Verfahren mit Klagerücknahme vor der Verhandlung', 10, ((13,), (13,)), 0),
+    ('-anerkenntnis', 'Verfahren mit Anerkenntnisurteil', 10, ((13, 12), (13, 12)), 1),
+    ('-versaeumnis', 'Verfahren mit Versäumnisurteil', 30, ((13, 5), None), 1),
 ]
+
+# The lawsuit before the civil courts: its sections and endings, the court
+# fee of an appeal withdrawn before its grounds (KV 1221), the payment
+# order's rate in tenths and minimums (KV 1100), and that the claimant
+# advances the court fees (§ 12 GKG) and every instance refunds lawyers.
+CIVIL = {'sections': SECTIONS, 'endings': ENDINGS, 'withdrawn': 10, 'payment order': 5,
+         'minimum': MINIMUM, 'owed after objection': True, 'advanced': True,
+         'refunds first': True, 'totals': 'arg'}
+
+# The labour courts (law.md, "Labour courts"): KV GKG Teil 8, no section of a
+# lawyer admitted only at the highest court, a settlement and an early end
+# without a contested hearing free of court fees, the enforcement order's
+# 0,4 (KV 8100) owed only without an objection, no advances (§ 11 GKG), and
+# no refund of lawyers in the first instance (§ 12a ArbGG).
+LABOUR = {
+    'sections': [
+        ('Erstinstanzliches Verfahren vor dem Arbeitsgericht',
+         (20, '2.5', '2,5', (13, 12)), (0, '3.5', '3,5', (13, 12, 10))),
+        ('Berufungsverfahren vor dem Landesarbeitsgericht',
+         (32, '2.8', '2,8', (16, 12)), (0, '4.1', '4,1', (16, 12, 13))),
+        ('Revisionsverfahren vor dem Bundesarbeitsgericht',
+         (40, '3.1', '3,1', (16, 15)), (0, '4.4', '4,4', (16, 15, 13))),
+    ],
+    'endings': [
+        ('-ruecknahme', 'Verfahren mit Klagerücknahme vor der Verhandlung', 0, ((13,), (13,)), 0),
+        ('-anerkenntnis', 'Verfahren mit Anerkenntnisurteil in der Güteverhandlung', 0,
+         ((13, 12), (13, 12)), 1),
+        ('-versaeumnis', 'Verfahren mit Versäumnisurteil', 20, ((13, 5), None), 1),
+    ],
+    'withdrawn': 8, 'payment order': 4, 'minimum': {'2021': 2900, '2025': 3100},
+    'owed after objection': False, 'advanced': False, 'refunds first': False, 'totals': 'ar'}
+
+
+def court_label(tenths):
+    """The label of the court fees at a rate of `tenths`."""
+    if tenths == 0:
+        return 'Keine Gerichtsgebühr:'
+    whole, rest = divmod(tenths, 10)
+    rate = '%d' % whole if rest == 0 else '%d,%d' % (whole, rest)
+    return '%s Gerichtsgebühr%s:' % (rate, '' if tenths == 10 else 'en')
 
 
 def shown_sections(switches):
@@ -500,12 +548,34 @@ def assigned_bill(r, edition, around, party, rates):
 class CostRisk:
     """Who bears the costs (law.md, "Who bears the costs"), in cents."""
 
-    def __init__(self, share, switches):
+    def __init__(self, share, switches, proceeding=None):
         self.won, self.of, self.places = share
         # Per party, claimant first: a lawyer in the first instance, input tax.
         self.lawyer = ('-ohneK' not in switches, '-ohneB' not in switches)
         self.net = ('-vorsteuerK' in switches, '-vorsteuerB' in switches)
+        self.proceeding = proceeding or CIVIL
         self.sums = {}
+
+    def refunds(self, index):
+        """Whether the instance `index` refunds the winner's lawyer."""
+        return index > 0 or self.proceeding['refunds first']
+
+    def not_refunded_rows(self, m, rows, index, around):
+        """What no one refunds each party: where the instance refunds no
+        lawyer, all its own (§ 12a ArbGG); around the lawsuit, where a
+        business fee was earned, its lawyers' bills beyond the refund."""
+        if index != 0 or (self.refunds(0) and not (around and any(around.rate))):
+            return
+        if self.refunds(0):
+            m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], m.reckoning.basis)
+            m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], m.reckoning.basis)
+            return
+        m.row('Nicht erstattet (§ 12a ArbGG), Kläger trägt:', *rows['nK'], m.reckoning.basis,
+              html='Anwaltskosten, nicht erstattet (&sect; 12a ArbGG): der Kl&auml;ger '
+                   'tr&auml;gt selbst:')
+        m.row('Nicht erstattet (§ 12a ArbGG), Beklagter trägt:', *rows['nB'], m.reckoning.basis,
+              html='Anwaltskosten, nicht erstattet (&sect; 12a ArbGG): der Beklagte '
+                   'tr&auml;gt selbst:')
 
     def part(self, party, share=None):
         """The part of the costs a party bears as the report writes it."""
@@ -520,11 +590,13 @@ class CostRisk:
     def pick(self, party, bill):
         return bill[0] if self.net[party] else bill[1]
 
-    def share_rows(self, m, rows, bearer, basis, share=None):
-        """The costs to distribute and each party's part of them."""
+    def share_rows(self, m, rows, bearer, basis, share=None, court_only=False):
+        """The costs to distribute, the court costs alone where the instance
+        refunds no lawyer, and each party's part of them."""
         parts = ((self.part(0, share), self.part(1, share)) if bearer is None
                  else ('0 %', '100 %') if bearer else ('100 %', '0 %'))
-        m.row('Zu verteilende Kosten:', *rows['T'], basis)
+        m.row('Zu verteilende Gerichtskosten:' if court_only else 'Zu verteilende Kosten:',
+              *rows['T'], basis)
         m.row('davon trägt der Kläger %s:' % parts[0], *rows['K'], basis)
         m.row('davon trägt der Beklagte %s:' % parts[1], *rows['B'], basis)
 
@@ -540,6 +612,7 @@ class CostRisk:
         first = index == 0
         case = around is not None and around.words and first
         decided = appeal is not None and index == 1
+        refunds = self.refunds(index)
         won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
         if decided and bearer is None:
             won, of = appeal['within'][:2]
@@ -568,25 +641,30 @@ class CostRisk:
                     charged = (business +
                                self.pick(party, around.payment_order(fee, party, True)) +
                                self.pick(party, column['bills'][party]))
-                    costs.append(refunded)
-                    unpaid.append(charged - refunded)
+                    costs.append(refunded if refunds else 0)
+                    unpaid.append(charged - refunded if refunds else charged)
             else:
                 court = column['court']
                 costs = [self.costs(0, column, first), self.costs(1, column, first)]
-                unpaid = [0, 0]
+                unpaid = [0, 0] if refunds else costs
+                costs = costs if refunds else [0, 0]
             t = court + ev[0] + ev[1] + costs[0] + costs[1]
             k = half_up(t * (of - won), of)
-            balance = (0 if advanced else court) + ev[0] + costs[0] - k
+            if self.proceeding['advanced']:
+                balance = (0 if advanced else court) + ev[0] + costs[0] - k
+            else:
+                # No one advanced: the claimant pays its quota of the court
+                # costs to the state, and its lawyer.
+                balance = half_up((court + ev[0] + ev[1]) * (of - won), of) + costs[0] - k
             for key, value in zip(rows, (t, k, t - k, max(balance, 0), max(-balance, 0), *unpaid)):
                 rows[key].append(value)
-        self.share_rows(m, rows, bearer, basis, appeal['within'] if decided else None)
-        if first or decided:
+        self.share_rows(m, rows, bearer, basis, appeal['within'] if decided else None,
+                        not refunds)
+        if (first or decided) and refunds:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
-        if case and any(around.rate):
-            m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
-            m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
-        if case:
+        self.not_refunded_rows(m, rows, index, around if case else None)
+        if case or (first and not refunds):
             for key, name in (('K', 'Kläger'), ('B', 'Beklagter')):
                 m.row('%s trägt insgesamt:' % name,
                       *[a + b for a, b in zip(rows[key], rows['n' + key])], basis)
@@ -615,6 +693,7 @@ class CostRisk:
         opponent's payment first his difference, the rest passes to the state."""
         first = index == 0
         aid = around.aid
+        refunds = self.refunds(index)
         won, of = (self.won, self.of) if bearer is None else (100 * bearer, 100)
         rows = {k: [] for k in ('T', 'K', 'B', 'pB', 'pK', 'refund', 'nK', 'nB', 'rK', 'rB',
                                 'tK', 'tB', 'state', 'all')}
@@ -629,6 +708,12 @@ class CostRisk:
                     unpaid.append(business)
                     continue
                 refunded = around.instance(fee, party, rates, first, False)[1] if rates else 0
+                if not refunds:
+                    # Each party its own lawyer (§ 12a ArbGG): an aided
+                    # party's the state pays.
+                    own.append(0)
+                    unpaid.append(business + (0 if aid[party] else column['bills'][party][1]))
+                    continue
                 own.append(refunded)
                 unpaid.append(business + column['bills'][party][1] - refunded)
             t = own[0] + own[1]
@@ -654,29 +739,32 @@ class CostRisk:
                     totals.append(own[party] + quota[party] + pays[party] - pays[1 - party] + unpaid[party])
             state = sum(quota[p] + assigned[p] - passed[p] for p in (0, 1) if aid[p])
             refund = quota[1] if aid[1] and not aid[0] else 0
+            if not refunds:
+                # Only the court costs are split.
+                t, k = court, quota[0]
             for key, value in (('T', t), ('K', k), ('B', t - k), ('pB', pays[1]), ('pK', pays[0]),
                                ('refund', refund), ('nK', unpaid[0]), ('nB', unpaid[1]),
                                ('rK', receives[0]), ('rB', receives[1]), ('tK', totals[0]),
                                ('tB', totals[1]), ('state', state),
                                ('all', court + receives[0] + receives[1] + unpaid[0] + unpaid[1])):
                 rows[key].append(value)
-        self.share_rows(m, rows, bearer, basis)
-        if aid[0]:
+        self.share_rows(m, rows, bearer, basis, court_only=not refunds)
+        if aid[0] and refunds:
             m.row('Beklagter zahlt Anwalt des Klägers (§ 126 ZPO):', *rows['pB'], basis,
                   html='Ausgleich: der Beklagte zahlt dem Anwalt des Kl&auml;gers (&sect; 126 ZPO):')
-        else:
+        elif refunds:
             m.row('Ausgleich: der Beklagte zahlt dem Kläger:', *rows['pB'], basis)
-        if aid[1]:
+        if aid[1] and refunds:
             m.row('Kläger zahlt Anwalt des Beklagten (§ 126 ZPO):', *rows['pK'], basis,
                   html='Ausgleich: der Kl&auml;ger zahlt dem Anwalt des Beklagten (&sect; 126 ZPO):')
-        else:
+        elif refunds:
             m.row('Ausgleich: der Kläger zahlt dem Beklagten:', *rows['pK'], basis)
-        if aid[1] and not aid[0]:
+        # Only a claimant that advanced the court fee gets the aided
+        # defendant's quota back.
+        if aid[1] and not aid[0] and self.proceeding['advanced']:
             m.row('Staatskasse erstattet Kläger (§ 31 Abs. 3 GKG):', *rows['refund'], basis,
                   html='Gerichtskosten: die Staatskasse erstattet dem Kl&auml;ger (&sect; 31 Abs. 3 GKG):')
-        if first and any(around.rate):
-            m.row('Nicht erstattet, trägt der Kläger selbst:', *rows['nK'], basis)
-            m.row('Nicht erstattet, trägt der Beklagte selbst:', *rows['nB'], basis)
+        self.not_refunded_rows(m, rows, index, around)
         for party, key, name in ((0, 'rK', 'Klägers'), (1, 'rB', 'Beklagten')):
             if aid[party]:
                 m.row('Anwalt des %s erhält insgesamt:' % name, *rows[key], basis)
@@ -736,7 +824,7 @@ class CostRisk:
             m.row('Kläger trägt insgesamt:', *totals[0], basis)
             m.row('Beklagter trägt insgesamt:', *totals[1], basis)
             m.row('Staatskasse trägt insgesamt:', *state, basis)
-        elif case:
+        elif case or (first and not self.refunds(0)):
             # With the costs cancelled, what each party bears in all is its part.
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt insgesamt:' % name, *parts[party], basis)
@@ -748,7 +836,8 @@ class CostRisk:
                  ('r', ('mit Berufung und Revision',) * 2, 'mit Berufung und Revision'),
                  ('g', ('mit Berufung u. Revision v. d. BGH', 'mit Berufung u. Rev. v. d. BGH'),
                   'mit Berufung und Revision vor dem BGH')]
-        for key, texts, long in paths[:1] if appeal_only else paths:
+        for key, texts, long in paths[:1] if appeal_only else [p for p in paths if p[0] in
+                                                                   self.proceeding['totals']]:
             for party, name in ((0, 'Kläger'), (1, 'Beklagter')):
                 m.row('%s trägt %s:' % (name, long if html else texts[party]),
                       self.sums[(key, party, 0)], self.sums[(key, party, 1)], basis, -1)
@@ -871,9 +960,10 @@ def table(amount, switches):
     if '-berufungK' in switches or '-berufungB' in switches:
         show = {'m': False, 'k': True, 'b': True, 'r': False}
     reform = [w for w in switches if w in ('-2021', '-2025')]
-    r = InCents(amount, reform[-1]) if reform else Of2013(amount)
+    proceeding = LABOUR if '-arbeit' in switches else CIVIL
+    r = InCents(amount, reform[-1], proceeding) if reform else Of2013(amount)
     shares = [share_won(w) for w in switches if w.startswith('-O')]
-    risk = CostRisk(shares[-1], switches) if shares else None
+    risk = CostRisk(shares[-1], switches, proceeding) if shares else None
     around = Around(switches) if reform and Around(switches).words else None
     # An appeal taken as a decision: the first instance and the appeal alone.
     appeal = None
@@ -913,23 +1003,28 @@ def table(amount, switches):
                                                     0)[1] for f in lawyer_fees], basis)
     if show['m'] or (around and around.mahn and show['k']):
         m.heading(1, 'Mahnverfahren')
-        po = r.payment_order()
-        label = ('0,5 Gerichtsgeb&uuml;hren: <sup><a href="#Mindest">1</a></sup>' if html
-                 else '0,5 Gerichtsgebühren: 1)')
-        m.row(label, po[0], po[1], basis, 1)
+        after_objection = around is not None and around.mahn
+        po = r.payment_order(after_objection)
+        if after_objection and not proceeding['owed after objection']:
+            m.row('Keine Gerichtsgebühr (Mahnbescheid, Widerspruch):', po[0], po[1], basis)
+        else:
+            label = court_label(proceeding['payment order'])
+            m.row(label + ' 1)', po[0], po[1], basis, 1,
+                  html=m.label(label) + ' <sup><a href="#Mindest">1</a></sup>')
         if around and around.mahn:
             for party in (0, 1):
                 m.row(lawyers[party], *[around.payment_order(f, party, True)[1]
                                         for f in lawyer_fees], basis)
     totals = {}
-    for index, (heading, judgement, settle) in enumerate(SECTIONS):
+    for index, (heading, judgement, settle) in enumerate(proceeding['sections']):
         if not show['kbrr'[index]]:
             continue
-        endings = [e for e in ENDINGS if e[0] in switches] if reform and index == 0 else []
+        endings = ([e for e in proceeding['endings'] if e[0] in switches]
+                   if reform and index == 0 else [])
         decided = appeal is not None and index == 1
         # An appeal taken as a decision at its own value: cents round up to
         # a started step of the fee tables.
-        rs = InCents(-(-appeal['value'] // 100), reform[-1]) if decided else r
+        rs = InCents(-(-appeal['value'] // 100), reform[-1], proceeding) if decided else r
         basis = rs.basis
         m.heading(1, heading)
         if decided:
@@ -942,13 +1037,13 @@ def table(amount, switches):
                     break
                 m.heading(2, 'Verfahren mit Prozeßvergleich')
             values = rs.block(kc, kl, rates, index == 0, around)
-            court = '%d Gerichtsgebühr%s:' % (kc, '' if kc == 1 else 'en')
+            court = court_label(kc)
             if around is None:
                 rows = [('court', court), ('lawyer', kl_label + ' Anwaltsgebühren:'),
                         ('gross', kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:'),
                         ('process', 'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:')]
             else:
-                if index == 0 and around.mahn:
+                if index == 0 and around.mahn and proceeding['owed after objection']:
                     court = court[:-1] + ', abzüglich Mahnverfahren:'
                 rows = [('court', court)]
                 if index == 0 and sum(around.evidence):
@@ -980,9 +1075,10 @@ def table(amount, switches):
                     else:
                         totals[('arg'[index - 1], s)] = r.total(p, totals.get(('a', s), 0))
         if decided:
-            # Withdrawn before its grounds: 1,0 court fee (KV 1221), the
-            # appellant's lawyer 1,6 (VV 3200), the respondent's 1,1 (VV
-            # 3201), all borne by the appellant (§ 516 Abs. 3 ZPO).
+            # Withdrawn before its grounds: the court fee of KV 1221 (1,0) or
+            # KV 8221 (0,8), the appellant's lawyer 1,6 (VV 3200), the
+            # respondent's 1,1 (VV 3201), all borne by the appellant (§ 516
+            # Abs. 3 ZPO).
             m.heading(2, 'Berufung vor der Begründung zurückgenommen')
             sides = [(16,), (11,)] if appeal['appellant'] == 0 else [(11,), (16,)]
             case = around or Around(switches)
@@ -990,10 +1086,11 @@ def table(amount, switches):
             for e in rs.editions:
                 fee = rs.fee(e, 'lawyer')
                 bills = [case.instance(fee, p, sides[p], False, True) for p in (0, 1)]
-                court = rs.fee(e, 'court')
+                court = half_up(rs.fee(e, 'court') * proceeding['withdrawn'], 10)
                 values.append({'court': court, 'bills': bills, 'fee': fee, 'rates': sides,
                                'process': court + bills[0][1] + bills[1][1]})
-            block_rows(m, rs, [('court', '1 Gerichtsgebühr:'), (0, lawyers[0]), (1, lawyers[1]),
+            block_rows(m, rs, [('court', court_label(proceeding['withdrawn'])), (0, lawyers[0]),
+                               (1, lawyers[1]),
                                ('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:')],
                        values, basis)
             if risk:
@@ -1002,9 +1099,9 @@ def table(amount, switches):
         for _, ending_heading, kc, sides, bearer in endings:
             m.heading(2, ending_heading)
             values = r.ending(kc, sides, around or Around(switches))
-            court = '%d Gerichtsgebühr%s' % (kc, '' if kc == 1 else 'en')
-            rows = [('court', court + (', abzüglich Mahnverfahren:' if around and around.mahn
-                                       else ':'))]
+            court = court_label(kc)
+            rows = [('court', court[:-1] + (', abzüglich Mahnverfahren:' if around and around.mahn
+                                            and proceeding['owed after objection'] else ':'))]
             rows += [(party, label) for party, label in enumerate(lawyers)]
             rows.append(('process', 'Prozeßkosten: Gerichtskosten + beide Anwälte:'))
             block_rows(m, r, rows, values, basis)
@@ -1022,7 +1119,7 @@ def table(amount, switches):
                    'Gesamtkosten mit Berufung und Revision:'),
                   ('Gesamtkosten mit Berufung u. Revision v. d. BGH:',
                    'Gesamtkosten mit Berufung und Revision vor dem BGH:')]
-        for key, (text_label, html_label) in zip('arg', labels):
+        for key, (text_label, html_label) in zip(proceeding['totals'], labels):
             m.row(html_label if html else text_label,
                   r.shown(totals[(key, 0)]), r.shown(totals[(key, 1)]), basis, -1)
         if risk:
@@ -1212,6 +1309,26 @@ def appeal_cases(seed=20261211, count=300):
     return cases
 
 
+def labour_cases(seed=20261212, count=450):
+    """The labour courts (-arbeit, with -2025): the cost risk, the case around
+    the lawsuit, the endings, legal aid and the appeal as a decision, each
+    drawn as for the civil lawsuit."""
+    generator = random.Random(seed)
+    drawn = (cost_risk_cases()[:120] + around_cases(seed, 120) + ending_cases()[:80] +
+             aid_cases(seed, 80) + appeal_cases(seed, 80))
+    cases = []
+    for amount, switches in generator.sample(drawn, min(count, len(drawn))):
+        switches = ['-2025' if w == '-2021' else w for w in switches]
+        if '-2025' not in switches:
+            switches.append('-2025')
+        switches.insert(generator.randrange(1, len(switches) + 1), '-arbeit')
+        cases.append((amount, switches))
+    # law.md's worked lines: a dismissal at 3.000 gross a month.
+    cases += [(9000, ['-2025', '-arbeit', '-O100', '-V', '-k']),
+              (9000, ['-2025', '-arbeit', '-O0', '-V', '-k', '-h'])]
+    return cases
+
+
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
@@ -1225,6 +1342,7 @@ def main():
     cases += ending_cases()
     cases += aid_cases()
     cases += appeal_cases()
+    cases += labour_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

@@ -260,6 +260,9 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
   const std::string aid2025 =
       " gilt nur mit -2025: die Geb\201hren des beigeordneten Anwalts (\365 49 RVG) rechnet ZEB "
       "nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n";
+  const std::string labour2025 =
+      " gilt nur mit -2025: die Geb\201hren der Arbeitsgerichte (KV GKG Teil 8) rechnet ZEB nach "
+      "den Fassungen von 2021 und 2025, den Spalten von -2025.\n";
   const std::string rate =
       "Hinter -GK und -GB steht der Satz der Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG) von 0,5 bis "
       "2,5 in Zehnteln (-GK1,5); -GK allein ist 1,3.\n";
@@ -378,6 +381,14 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-GK1,5 gilt nicht mit -pkhK: die Gesch\204ftsgeb\201hr der Partei mit Prozesskostenhilfe "
        "rechnet ZEB nicht.\n",
        "10000 -2025 -pkhK -GB"},
+      // The labour courts: Teil 8 KV GKG of 2021 and 2025 are -2025's
+      // columns; the report of 2013 refuses the word too.
+      {{"9000", "-arbeit", "-k"}, "-arbeit" + labour2025, "9000 -2025 -arbeit -k"},
+      {{"9000", "-2021", "-arbeit", "-V"}, "-arbeit" + labour2025, "9000 -2025 -arbeit -V"},
+      {{"9000", "-2025", "-arbeit", "-O60", "-pkhK", "-berufungK"},
+       "-pkhK gilt nicht mit -berufungK: Prozesskostenhilfe rechnet ZEB bei der Berufung als "
+       "Entscheidung nicht.\n",
+       "9000 -2025 -arbeit -O60 -berufungK"},
       // An appeal as a decision: a reform and a share, one appellant that
       // lost something, the first instance and the appeal alone.
       {{"10000", "-berufungB"},
