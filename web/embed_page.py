@@ -1,25 +1,46 @@
 #!/usr/bin/env python3
 """Puts the web page together as one file: the page, its style sheet, its
 script (the page's modules bundled into one), the engine's JavaScript and
-the engine's WebAssembly (gzipped, which takes it to some 40 per cent, then
-base64; the page unpacks it with the browser's DecompressionStream).
+the engine's WebAssembly (gzipped by zopfli, which takes it to some 35 per
+cent, then in base 85, its length first; the page unpacks it with
+web/page/base85.js and the browser's DecompressionStream).
 
-  embed_page.py TEMPLATE STYLE SCRIPT ENGINE_JS ENGINE_WASM VERSION OUTPUT
+  embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT ENGINE_JS ENGINE_WASM VERSION OUTPUT
 """
-import base64
-import gzip
+import subprocess
 import sys
+
+# The alphabet of web/page/base85.js: the printable ASCII characters but
+# those that HTML or a JavaScript string treat apart.
+ALPHABET = ''.join(chr(c) for c in range(33, 127) if chr(c) not in '"&\'<>\\`{}')
+assert len(ALPHABET) == 85
+
+
+def base85(data):
+    """Four bytes in five characters, most significant first; the last group
+    padded with zeros, which the length given beside it cuts off."""
+    data += bytes(-len(data) % 4)
+    text = []
+    for i in range(0, len(data), 4):
+        value = int.from_bytes(data[i:i + 4], 'big')
+        digits = []
+        for _ in range(5):
+            value, digit = divmod(value, 85)
+            digits.append(ALPHABET[digit])
+        text.extend(reversed(digits))
+    return ''.join(text)
 
 
 def main():
-    template, style, script, engine, wasm, version, output = sys.argv[1:]
+    zopfli, template, style, script, engine, wasm, version, output = sys.argv[1:]
     text = lambda path: open(path, encoding='utf-8').read()
+    # zopfli writes no time stamp into the gzip header: the same engine
+    # gives the same page.
+    packed = subprocess.run([zopfli, '--i15', '-c', wasm], check=True, capture_output=True).stdout
     pieces = {
         '@STYLE@': text(style).rstrip('\n'),
         '@ENGINE@': text(engine).rstrip('\n'),
-        # No time stamp in the gzip header: the same engine gives the same page.
-        '@WASM_GZIP_BASE64@': base64.b64encode(
-            gzip.compress(open(wasm, 'rb').read(), compresslevel=9, mtime=0)).decode('ascii'),
+        '@WASM_GZIP_BASE85@': '%d %s' % (len(packed), base85(packed)),
         '@SCRIPT@': text(script).rstrip('\n'),
         '@VERSION@': version,
     }

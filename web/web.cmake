@@ -19,6 +19,10 @@ target_link_options(zeb_engine PRIVATE
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc
   "-sEXPORTED_FUNCTIONS=_zebRun,_zebFigures,_malloc,_free")
 
+# The engine travels in the page gzipped by zopfli, which packs tighter
+# than gzip.
+find_program(ZEB_ZOPFLI zopfli REQUIRED)
+
 # The page's script: its modules (web/page) bundled and minified into one
 # by esbuild, which the page carries inline.
 find_program(ZEB_ESBUILD esbuild REQUIRED)
@@ -34,7 +38,7 @@ add_custom_command(
 set(page ${PROJECT_BINARY_DIR}/zeb.html)
 add_custom_command(
   OUTPUT ${page}
-  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/web/embed_page.py
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/web/embed_page.py ${ZEB_ZOPFLI}
           ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css ${pageScript}
           $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.js
           $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.wasm ${PROJECT_VERSION} ${page}
@@ -46,7 +50,8 @@ set(webPage ${page})
 elseif(ZEB_WEB_PAGE)
   find_program(ZEB_EMXX em++)
   find_program(ZEB_ESBUILD esbuild)
-  if(ZEB_EMXX AND ZEB_ESBUILD)
+  find_program(ZEB_ZOPFLI zopfli)
+  if(ZEB_EMXX AND ZEB_ESBUILD AND ZEB_ZOPFLI)
     include(ExternalProject)
     set(webPage ${PROJECT_BINARY_DIR}/web/zeb.html)
     ExternalProject_Add(zeb_web
@@ -61,9 +66,9 @@ elseif(ZEB_WEB_PAGE)
       BUILD_ALWAYS ON
       BUILD_BYPRODUCTS ${webPage})
   elseif(ZEB_WEB_PAGE STREQUAL "AUTO")
-    message(STATUS "Emscripten (em++) or esbuild not found: the packages go without the web page zeb.html")
+    message(STATUS "Emscripten (em++), esbuild or zopfli not found: the packages go without the web page zeb.html")
   else()
-    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++) or esbuild was not found")
+    message(FATAL_ERROR "ZEB_WEB_PAGE is ON, but Emscripten (em++), esbuild or zopfli was not found")
   endif()
 endif()
 

@@ -490,6 +490,40 @@ test("legal aid: the aided claimant pays the defendant's lawyer and nothing else
   await page.close();
 });
 
+test("the labour courts: the employee bears its lawyer though it wins; the gross pay makes the value; no one advances", everywhere, async () => {
+  // law.md's dismissal at 3.000 gross a month, from 01.06.2025: the value
+  // 3 x 3.000,00 = 9.000,00, the employee's lawyer (2,5 x 592,50 + 20,00)
+  // x 1,19 = 1.786,49, which it bears winning entirely (§ 12a ArbGG).
+  const page = await openPage("#gericht=arbeit&brutto=3000&recht=2025&rolle=klaeger&obsiegen=100");
+  const answer = await page.waitForFunction(() => document.querySelector("#antwort tbody") && {
+    first: document.querySelector("#antwort h2 + p").textContent,
+    win: document.querySelector("#antwort tbody tr:first-child td").textContent,
+    advance: Array.from(document.querySelectorAll("#antwort h3"), (h) => h.textContent + ": " +
+      h.nextElementSibling.textContent + " " + h.nextElementSibling.nextElementSibling.textContent)[0],
+    amount: [document.getElementById("streitwert").value, document.getElementById("streitwert").readOnly,
+      document.getElementById("brutto-wert").textContent],
+  });
+  assert.match(answer.first, /^Vor dem Arbeitsgericht trägt in der ersten Instanz jede Seite ihren eigenen Anwalt, auch wer gewinnt \(§\s12a Abs\.\s1 ArbGG\)/);
+  assert.equal(answer.win, "1.786,49\u00a0€");
+  assert.match(answer.advance, /^Was Sie vorstrecken: Ihr Anwalt in erster Instanz: 1\.786,49\s€ Gerichtskosten streckt vor den Arbeitsgerichten niemand vor/);
+  assert.deepEqual(answer.amount, ["9000", true, "Streitwert: 3 × 3.000,00\u00a0€ = 9.000,00\u00a0€ (§\u00a042 Abs.\u00a02 GKG)"]);
+  // The reports are those of the command line.
+  await page.click("#darstellung-text");
+  await expectReport(page, ["9000", "-2025", "-arbeit", "-O100"]);
+  // The law of 2021 disables the choice, keeps it and says why; the
+  // answer offers today's law instead of another court's figures.
+  await page.click("#darstellung-antwort");
+  await page.selectOption("#recht", "2021");
+  assert.deepEqual(await page.waitForFunction(() => document.getElementById("gericht").disabled &&
+    document.querySelector("#antwort .recht-heute") && [location.hash.includes("&gericht=arbeit&brutto=3000"),
+    document.getElementById("gericht-recht").hidden, document.querySelector("#antwort p").textContent.slice(0, 47)]),
+  [true, false, "Die Kosten vor den Arbeitsgerichten rechnet ZEB"]);
+  await page.click("#antwort .recht-heute");
+  await page.waitForFunction(() => document.querySelector("#antwort .arbeit-vorweg") !== null);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
 test("does the appeal pay: the defendant's appeal against what it loses, at its expected success, each figure with its way", everywhere, async () => {
   // law.md's worked case: 10.000 euros from 01.06.2025, the defendant loses
   // 6.000,00 and appeals it with half its success.
@@ -532,11 +566,15 @@ test("does the appeal pay: the defendant's appeal against what it loses, at its 
   await page.close();
 });
 
-test("a short form: four inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
+test("a short form: five inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
   const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
     .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));
   const page = await openPage("#streitwert=5000&recht=2025");
-  assert.deepEqual(await visible(page), ["streitwert", "recht", "rolle", "rolle", "obsiegen"]);
+  assert.deepEqual(await visible(page), ["streitwert", "recht", "gericht", "rolle", "rolle", "obsiegen"]);
+  // Before the labour courts, the monthly gross pay.
+  await page.selectOption("#gericht", "arbeit");
+  await page.waitForFunction(() => !document.getElementById("brutto-feld").hidden);
+  assert.deepEqual(await visible(page), ["streitwert", "recht", "gericht", "brutto", "rolle", "rolle", "obsiegen"]);
   await page.close();
   for (const fragment of ["#streitwert=5000&recht=2025&vergleich=ja", "#streitwert=5000&recht=2025&obsiegen=60&ohne=beklagter"]) {
     const opened = await openPage(fragment);
@@ -901,11 +939,11 @@ test("every control has a label, the page says it is German, and it works withou
   await page.focus("#streitwert");
   await page.keyboard.type("4711");
   const order = [];
-  for (let i = 0; i < 6; ++i) {
+  for (let i = 0; i < 7; ++i) {
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order.slice(0, 6), ["recht", "rolle-klaeger", "obsiegen", "weitere-angaben", "darstellung-antwort",
+  assert.deepEqual(order, ["recht", "gericht", "rolle-klaeger", "obsiegen", "weitere-angaben", "darstellung-antwort",
     "berechnen"]);
   await page.focus("#berechnen");
   await page.keyboard.press("Enter");

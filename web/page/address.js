@@ -2,6 +2,7 @@
 // vector it gives the engine. A state is a plain record of strings, keyed
 // as the address is: {streitwert, recht, verfahren, ...}.
 import { aroundWords, kBusinessFeeRates, parseClients, parseEvidence } from "./around.js";
+import { courtWords, dismissalValue } from "./court.js";
 import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
@@ -70,7 +71,7 @@ export const defaultState = () => ({
   recht: "2025",
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
-  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "", berufung: "",
+  rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "", berufung: "", gericht: "zivil", brutto: "",
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
@@ -93,6 +94,8 @@ export function stateFromFragment(fragment, narrow) {
     state[key] = choices.includes(value) ? value : fallback[key];
   }
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
+  state.gericht = values.get("gericht") === "arbeit" ? "arbeit" : "zivil";
+  state.brutto = values.get("brutto") ?? "";
   state.obsiegen = values.get("obsiegen") ?? "";
   state.berufung = values.get("berufung") ?? "";
   for (const key of Object.keys(kPartyKeys)) state[key] = kParties[values.get(key)] ? values.get(key) : "";
@@ -103,7 +106,14 @@ export function stateFromFragment(fragment, narrow) {
     if (!kBusinessFeeRates.includes(state[key])) state[key] = "";
   }
   if (state.mahn !== "ja") state.mahn = "nein";
-  return state;
+  return withDismissalValue(state);
+}
+
+// `state` with the value of a dismissal protection suit as its amount,
+// where it is before the labour courts and the monthly gross pay is given.
+export function withDismissalValue(state) {
+  const value = state.gericht === "arbeit" ? dismissalValue(state.brutto) : {};
+  return value.digits ? { ...state, streitwert: value.digits } : state;
 }
 
 // The address of `state`: the amount's digits, or the text as typed while
@@ -114,6 +124,8 @@ export function fragmentOf(state, digits) {
   const values = new URLSearchParams({ streitwert: digits ?? state.streitwert.trim() });
   for (const key of Object.keys(kChoices)) values.set(key, state[key]);
   if (state.rolle !== "klaeger") values.set("rolle", state.rolle);
+  if (state.gericht === "arbeit") values.set("gericht", "arbeit");
+  if (state.brutto.trim() !== "") values.set("brutto", state.brutto.trim());
   const share = parseShare(state.obsiegen).word;
   if (state.obsiegen.trim() !== "") values.set("obsiegen", share?.slice(2) ?? state.obsiegen.trim());
   const success = parseShare(state.berufung).word;
@@ -135,7 +147,7 @@ export function fragmentOf(state, digits) {
 // The argument vector: the plain digits, then the chosen switches.
 export function argumentsOf(state, digits, html) {
   const words = [digits];
-  if (kLaws[state.recht]) words.push(kLaws[state.recht]);
+  if (kLaws[state.recht]) words.push(kLaws[state.recht], ...courtWords(state));
   if (kProceedings[state.verfahren]) words.push(kProceedings[state.verfahren]);
   if (state.vergleich === "ja") words.push("-V");
   if (state.hinweise === "nein") words.push("-A");

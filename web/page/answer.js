@@ -23,7 +23,8 @@ export const casesOf = (role) => (role === "klaeger" ? { win: "-O100", lose: "-O
 // The answer for `role` from `figures`, by case: {win, lose} and, where a
 // share is expected, {share}. `ownLawyer`: the party has a lawyer in the
 // first instance; `evidence`: the euros it advanced for witnesses and
-// experts.
+// experts; `advances`: a party advances court costs (not before the labour
+// courts, § 11 GKG).
 //   ways      [{name, total, values: {case: value}}]: the part the party
 //             bears of each way's costs, in the first instance with what no
 //             one refunds it; total the costs, both parties' parts and the
@@ -45,7 +46,7 @@ export const casesOf = (role) => (role === "klaeger" ? { win: "-O100", lose: "-O
 //             (the ending fixes who bears the costs): the party's part with
 //             what no one refunds it, and the balance as above
 // A value is {new, rows}: its euros, and the rows it adds up.
-export function answerOf(role, figures, ownLawyer, evidence = 0) {
+export function answerOf(role, figures, ownLawyer, evidence = 0, advances = true) {
   const { part, receives, pays } = kRoles[role];
   const cases = Object.keys(figures);
   const any = figures.win;
@@ -65,14 +66,16 @@ export function answerOf(role, figures, ownLawyer, evidence = 0) {
   const pushRow = (what, row) => row && advance.push({ what, value: valueOf([row]) });
   pushRow("business", own(`pre_trial.${part}_lawyer_costs`));
   const paymentOrderLawyer = own(`payment_order.${part}_lawyer_costs`);
-  if (paymentOrderLawyer && role === "klaeger") pushRow("paymentOrderCourt", own("payment_order.court_fees"));
+  if (paymentOrderLawyer && role === "klaeger" && advances) pushRow("paymentOrderCourt", own("payment_order.court_fees"));
   if (paymentOrderLawyer && ownLawyer) pushRow("paymentOrderLawyer", paymentOrderLawyer);
   const court = own("first_instance.court_fees");
-  if (court && role === "klaeger" && !assigned) pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
+  if (court && role === "klaeger" && !assigned && advances) {
+    pushRow(paymentOrderLawyer ? "courtAfterPaymentOrder" : "court", court);
+  }
   if (court && ownLawyer && !assigned) {
     pushRow("lawyer", own(`first_instance.${part}_lawyer_costs`) ?? own("first_instance.lawyer_costs"));
   }
-  if (court && evidence > 0) advance.push({ what: "evidence", value: { new: evidence, rows: [] } });
+  if (court && evidence > 0 && advances) advance.push({ what: "evidence", value: { new: evidence, rows: [] } });
   // The balance of `f` whose rows stand under `section`, where it has one.
   const balanceOf = (f, section) => {
     const back = rowOf(f, receives.replace("first_instance.", section));

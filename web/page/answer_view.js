@@ -4,6 +4,7 @@
 // each case; the ways when one is first opened.
 import { aidWords, appealWords, argumentsOf, claimantShareWord, partyWords } from "./address.js";
 import { answerOf, appealAnswerOf, casesOf } from "./answer.js";
+import { courtWords } from "./court.js";
 import { euros, germanNumber } from "./numbers.js";
 import { aroundWords, parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
@@ -40,16 +41,28 @@ const wholeWin = (word) => {
 export function createAnswerView(container, zeb, switchLaw) {
   let ways = null; // (case, key) => the way to the new value of the row `key`
 
+  // The answer where the law chosen does not compute it: why, and a button
+  // for today's law.
+  function showWhyNot(why) {
+    container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
+      `<h2 id="antwort-titel">Ihr Kostenrisiko</h2><p>${why}</p><button type="button" class="recht-heute">Nach dem ` +
+      `Recht ab 01.06.2025 rechnen</button></section>`;
+    container.querySelector(".recht-heute").addEventListener("click", switchLaw);
+  }
+
   function show(state, digits, notes) {
     ways = null;
     if (state.recht === "2013") {
-      container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
-        `<h2 id="antwort-titel">Ihr Kostenrisiko</h2><p>Wer die Kosten trägt, rechnet ZEB nur nach dem Recht ab ` +
-        `2021, in ganzen Cent${state.obsiegen.trim() ? ": der Anteil, zu dem Sie gewinnen, und Ihre Rolle bleiben " +
-          "unter dem Recht ab 01.08.2013 ohne Wirkung" : ""}. Der Bericht nach dem Recht ab 01.08.2013 bleibt unter ` +
-        `„Übersicht“, „HTML“ und „Text“.</p><button type="button" class="recht-heute">Nach dem Recht ab 01.06.2025 ` +
-        `rechnen</button></section>`;
-      container.querySelector(".recht-heute").addEventListener("click", switchLaw);
+      showWhyNot(`Wer die Kosten trägt, rechnet ZEB nur nach dem Recht ab 2021, in ganzen Cent${state.obsiegen.trim()
+        ? ": der Anteil, zu dem Sie gewinnen, und Ihre Rolle bleiben unter dem Recht ab 01.08.2013 ohne Wirkung" : ""}. ` +
+        "Der Bericht nach dem Recht ab 01.08.2013 bleibt unter „Übersicht“, „HTML“ und „Text“.");
+      return;
+    }
+    // The labour courts are computed under the law of 2025 alone.
+    if (state.gericht === "arbeit" && courtWords(state).length === 0) {
+      showWhyNot("Die Kosten vor den Arbeitsgerichten rechnet ZEB nur nach dem Recht ab 01.06.2025, dessen Spalten " +
+        "ihre Gebühren von 2021 und 2025 zeigen. Unter „Übersicht“, „HTML“ und „Text“ steht der Bericht für die " +
+        "Zivil- und Verwaltungsgerichte nach dem gewählten Recht.");
       return;
     }
     const role = state.rolle;
@@ -71,8 +84,10 @@ export function createAnswerView(container, zeb, switchLaw) {
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
     const evidence = parseEvidence(state["beweis-" + role]).value;
     const around = (aroundWords(state).words ?? []).length > 0;
+    // Before the labour courts no one advances court costs (§ 11 GKG).
+    const labour = courtWords(state).length > 0;
     const answer = answerOf(role, figures, !(state.ohne === "beide" || state.ohne === role),
-      evidence ? Number(evidence.replace(",", ".")) : 0);
+      evidence ? Number(evidence.replace(",", ".")) : 0, !labour);
     // Evidence either side advanced, which the endings leave out.
     const evidenceAdvanced = ["klaeger", "beklagter"].some((side) => parseEvidence(state["beweis-" + side]).value);
     const cache = new Map();
@@ -164,12 +179,18 @@ export function createAnswerView(container, zeb, switchLaw) {
       `zu seinen vollen Gebühren, der Rest geht an die Staatskasse (§\u00a059 RVG).</p>` : "";
     container.innerHTML = `<section class="antwort-inhalt" aria-labelledby="antwort-titel">` +
       `<h2 id="antwort-titel">Ihr Kostenrisiko als ${me}</h2>` +
+      (labour ? `<p class="arbeit-vorweg">Vor dem Arbeitsgericht trägt in der ersten Instanz jede Seite ihren eigenen ` +
+        `Anwalt, auch wer gewinnt (§\u00a012a Abs.\u00a01 ArbGG); ein Vergleich kostet dort keine Gerichtsgebühr ` +
+        `(Vorbem.\u00a08 KV GKG). Ab der Berufung erstattet, wer verliert, dem Gegner die Anwaltskosten nach seinem ` +
+        `Anteil.</p>` : "") +
       (meAided ? `<p class="pkh-vorweg">Prozesskostenhilfe deckt nicht die Kosten des Gegners: verlieren Sie, ` +
         `erstatten Sie ihm seine Anwaltskosten nach Ihrer Quote wie jeder andere (§\u00a0123 ZPO).</p>` : "") +
       `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
       `<tbody>${rows}</tbody></table><div id="antwort-weg" class="antwort-weg" hidden></div>` +
-      (advance ? `<h3>Was Sie vorstrecken</h3><ul>${advance}</ul>` : "") + assigned +
-      (role === "beklagter" ? (aided.includes("klaeger") ? `<p>Die Gerichtskosten streckt niemand vor: der Kläger erhält ` +
+      (advance || labour ? `<h3>Was Sie vorstrecken</h3>` : "") + (advance ? `<ul>${advance}</ul>` : "") +
+      (labour ? `<p>Gerichtskosten streckt vor den Arbeitsgerichten niemand vor (§\u00a011 GKG): jede Seite zahlt ` +
+        `am Ende ihren Anteil (§\u00a022 Abs.\u00a02, §\u00a029 Nr.\u00a01 und 2 GKG).</p>` : "") + assigned +
+      (role === "beklagter" && !labour ? (aided.includes("klaeger") ? `<p>Die Gerichtskosten streckt niemand vor: der Kläger erhält ` +
         `Prozesskostenhilfe (§\u00a0122 Abs.\u00a01 Nr.\u00a01 a, Abs.\u00a02 ZPO).${meAided ? "" : " Ihren Anteil an ihnen " +
           "zieht die Staatskasse nach dem Urteil von Ihnen ein (§\u00a0125 ZPO); die Tabelle zählt ihn mit."}</p>`
         : `<p>Die Gerichtsgebühr streckt der Kläger vor (§\u00a012 Abs.\u00a01 GKG).</p>`) : "") +

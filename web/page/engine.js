@@ -56,17 +56,18 @@
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.
 
-// The bytes that `text` in base64 holds, unpacked from gzip.
+import { decodeBase85 } from "./base85.js";
+
+// The bytes that `text` holds, "<length> <base 85>", unpacked from gzip.
 async function unpack(text) {
-  const characters = atob(text);
-  const bytes = new Uint8Array(characters.length);
-  for (let i = 0; i < characters.length; ++i) bytes[i] = characters.charCodeAt(i);
+  const [length, digits] = text.split(" ");
+  const bytes = decodeBase85(digits, Number(length));
   const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
 // The API of the engine that `createEngine` (Emscripten's factory) makes
-// from the WebAssembly `binary`, gzipped, in base64.
+// from the WebAssembly `binary`, gzipped, in base 85 after its length.
 export function connectEngine(createEngine, binary) {
   let engine = null;
   const ready = unpack(binary).then((wasmBinary) => createEngine({ wasmBinary })).then((module) => {

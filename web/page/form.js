@@ -1,6 +1,7 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
 import { aidOf, defaultState, endingsOf, kFurtherKeys } from "./address.js";
+import { courtWords } from "./court.js";
 import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
@@ -13,6 +14,8 @@ export function stateOfForm(form, fallbackView) {
   return {
     streitwert: form.amount.value,
     recht: form.law.value,
+    gericht: form.court.value,
+    brutto: form.grossPay.value,
     verfahren: form.proceedings.value,
     vergleich: form.settlement.checked ? "ja" : "nein",
     hinweise: form.notes.checked ? "ja" : "nein",
@@ -34,6 +37,9 @@ export function stateOfForm(form, fallbackView) {
 export function showInForm(form, state) {
   form.amount.value = state.streitwert;
   form.law.value = state.recht;
+  form.court.value = state.gericht;
+  form.grossPay.value = state.brutto;
+  showCourtInForm(form, state);
   form.proceedings.value = state.verfahren;
   form.settlement.checked = state.vergleich === "ja";
   form.notes.checked = state.hinweise === "ja";
@@ -57,6 +63,15 @@ export function showInForm(form, state) {
   if (kFurtherKeys.some((key) => state[key] !== fresh[key])) form.further.open = true;
 }
 
+// Before the labour courts the value of a dismissal protection suit may come
+// from the monthly gross pay: the amount then shows it, to read only.
+export function showCourtInForm(form, state) {
+  const labour = state.gericht === "arbeit";
+  form.grossPayField.hidden = !labour;
+  form.amount.readOnly = labour && state.brutto.trim() !== "";
+  if (form.amount.readOnly) form.amount.value = state.streitwert;
+}
+
 // The role and the share, the groups of the cost risk and the case around
 // the lawsuit, and the endings but the settlement, take input under the
 // reforms alone, and say so under the law of 2013, as does the appeal as a
@@ -68,18 +83,21 @@ export function showLawInForm(form, law) {
   form.aidGroup.disabled = law !== "2025";
   form.appealGroup.disabled = law === "2013";
   form.appealIn2013.hidden = law !== "2013";
+  // The labour courts under the law of 2025 alone.
+  form.court.disabled = law !== "2025";
+  form.courtLaw.hidden = law === "2025";
   form.aidLaw.hidden = law === "2025";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
-export const choices = (form) => [form.law, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
+export const choices = (form) => [form.law, form.court, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
   form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles,
   form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"],
   ...form.endings, ...form.aid];
 
 // The fields typed in: the amount, the share, the appeal's success, the
 // clients and the evidence.
-export const typedFields = (form) => [form.amount, form.share, form.appeal, form.around["auftraggeber-klaeger"],
+export const typedFields = (form) => [form.amount, form.grossPay, form.share, form.appeal, form.around["auftraggeber-klaeger"],
   form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"]];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
@@ -94,6 +112,7 @@ export function describe(form, state, amountText, share) {
     .map((box) => ", " + box.labels[0].textContent);
   const aided = { klaeger: "Kläger", beklagter: "Beklagten", "klaeger,beklagter": "Kläger und den Beklagten" }[state.pkh];
   const aid = state.recht === "2025" && aided ? ", Prozesskostenhilfe für den " + aided : "";
-  return `Bericht für ${amountText}, ${law}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") +
+  const court = courtWords(state).length ? ", Arbeitsgericht" : "";
+  return `Bericht für ${amountText}, ${law}${court}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") +
     endings.join("") + won + aid + ".";
 }

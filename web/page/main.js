@@ -3,16 +3,18 @@
 // shows the matching report in the view chosen (figures, chart, HTML or
 // text); the address holds the form's state; saving, printing and the
 // table take what is on screen.
-import { aidConflict, appealError, argumentsOf, claimantShareWord, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, appealError, argumentsOf, claimantShareWord, fragmentOf, stateFromFragment, withDismissalValue }
+  from "./address.js";
 import { parseAmount } from "./amount.js";
 import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
 import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
 import { aroundWords } from "./around.js";
-import { choices, describe, showInForm, showLawInForm, stateOfForm, typedFields } from "./form.js";
+import { dismissalValue } from "./court.js";
+import { choices, describe, showCourtInForm, showInForm, showLawInForm, stateOfForm, typedFields } from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
-import { wholeEuros } from "./numbers.js";
+import { euros, wholeEuros } from "./numbers.js";
 import { parseShare } from "./share.js";
 import { createViews } from "./views.js";
 
@@ -26,6 +28,11 @@ const byId = (id) => document.getElementById(id);
 const form = {
   amount: byId("streitwert"),
   law: byId("recht"),
+  // The court, and the monthly gross pay of a dismissal protection suit.
+  court: byId("gericht"),
+  courtLaw: byId("gericht-recht"),
+  grossPay: byId("brutto"),
+  grossPayField: byId("brutto-feld"),
   proceedings: byId("verfahren"),
   settlement: byId("vergleich"),
   notes: byId("hinweise"),
@@ -70,6 +77,8 @@ const form = {
 const page = {
   form: byId("formular"),
   amountError: byId("streitwert-fehler"),
+  grossPayError: byId("brutto-fehler"),
+  grossPayValue: byId("brutto-wert"),
   shareError: byId("obsiegen-fehler"),
   aroundError: byId("umfeld-fehler"),
   aidError: byId("pkh-fehler"),
@@ -105,7 +114,7 @@ function showError(message, field = form.amount, error = page.amountError) {
 }
 
 function clearErrors() {
-  const fields = [[form.amount, page.amountError], [form.share, page.shareError],
+  const fields = [[form.amount, page.amountError], [form.grossPay, page.grossPayError], [form.share, page.shareError],
     ...Object.values(form.around).map((field) => [field, page.aroundError]),
     ...form.aid.map((box) => [box, page.aidError]), [form.appeal, page.appealError]];
   for (const [field, error] of fields) {
@@ -130,8 +139,20 @@ function render(state) {
     page.lawNote.innerHTML = lawNoteHtml(lawShown = state.recht);
     showLawInForm(form, state.recht);
   }
+  // Before the labour courts the monthly gross pay, where given, makes the
+  // value of a dismissal protection suit.
+  const value = state.gericht === "arbeit" ? dismissalValue(state.brutto) : {};
+  state = withDismissalValue(state);
+  showCourtInForm(form, state);
+  page.grossPayValue.textContent = value.cents ? `Streitwert: 3 × ${euros(value.cents / 300)} = ` +
+    `${euros(value.cents / 100)}${value.cents % 100 ? `, gerechnet mit ${wholeEuros(Number(value.digits))}` : ""} ` +
+    "(§\u00a042 Abs.\u00a02 GKG)" : "";
   const amount = parseAmount(state.streitwert, state.recht);
   clearErrors();
+  if (value.error) {
+    showError(value.error, form.grossPay, page.grossPayError);
+    return fragmentOf(state, null);
+  }
   if (amount.error) {
     if (state.streitwert.trim() === "") clearReport();
     else showError(amount.error);

@@ -4,15 +4,16 @@ import { fromAscii } from "./text.js";
 
 // The notes as the HTML report writes them for the currency `euro` and the
 // law `law` (values of the form), with the note on the cost risk where
-// `risk` and that on legal aid with the engine's words `aid`, made once
-// each by `zeb`.
+// `risk`, that on legal aid with the engine's words `aid`, and those of
+// the court of the words `court`, made once each by `zeb`.
 export function createNotes(zeb) {
   const cache = new Map();
-  return (euro, law, risk, aid = []) => {
-    const key = [euro, law, risk, ...aid].join(" ");
+  return (euro, law, risk, aid = [], court = []) => {
+    const key = [euro, law, risk, ...aid, ...court].join(" ");
     if (!cache.has(key)) {
       // The smallest report with every note: the first instance alone.
-      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], risk ? ["-O0"] : [], aid);
+      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], court,
+        risk ? ["-O0"] : [], aid);
       const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
       cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
     }

@@ -2,6 +2,7 @@
 // the chart, the HTML report in its frame, or the text report. Only one
 // view is shown; the print copy follows it.
 import { aidWords, argumentsOf } from "./address.js";
+import { courtWords } from "./court.js";
 import { createAnswerView } from "./answer_view.js";
 import { createChart } from "./chart.js";
 import { createPrintCopy } from "./exports.js";
@@ -51,13 +52,15 @@ export function createViews(page, zeb, switchLaw) {
     const share = words.find((word) => word.startsWith("-O"));
     if (view === "antwort") {
       answer.show(state, digits,
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht, state.recht !== "2013", aidWords(state)) : null);
+        state.hinweise === "ja" ? notesOf(state.euro, state.recht, state.recht !== "2013", aidWords(state),
+          courtWords(state)) : null);
     } else if (view === "text") {
       page.textReport.textContent = fromCodePage850(zeb.run(words).stdout);
     } else if (view === "uebersicht") {
       let withWays = null;
       figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)),
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht, share !== undefined, aidWords(state)) : null);
+        state.hinweise === "ja" ? notesOf(state.euro, state.recht, share !== undefined, aidWords(state),
+          courtWords(state)) : null);
     } else {
       riskPicture.innerHTML = share ? riskPictureHtml(zeb.figures(words, { ways: false }), wonText(share)) : "";
       chart.show(digits, state.recht);
