@@ -46,6 +46,8 @@ else()
   install(FILES ${PROJECT_BINARY_DIR}/zeb.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
           COMPONENT program)
   install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT program)
+  # The guide where the README's links find it.
+  install(FILES doc/guide.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/doc COMPONENT program)
   # The schemas of -J and -stapel, for the programs that read them.
   install(FILES doc/figures.schema.json doc/batch.schema.json DESTINATION ${CMAKE_INSTALL_DATADIR}/zeb
           COMPONENT program)

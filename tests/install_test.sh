@@ -23,7 +23,7 @@ for section in NAME SYNTAX BESCHREIBUNG OPTIONEN AUSGABE EXIT-STATUS GRENZEN BEI
   grep -q "^\.SH $section\$" "$scratch/zeb.1" || fail "man page lacks $section"
 done
 grep -q "^\.TH ZEB 1 .* \"ZEB $version\"" "$scratch/zeb.1" || fail "man page version"
-for file in README.md LICENSE; do
+for file in README.md doc/guide.md LICENSE; do
   [[ -f $scratch/prefix/share/doc/zeb/$file ]] || fail "no share/doc/zeb/$file"
 done
 for schema in figures batch; do
@@ -36,7 +36,7 @@ if [[ -f $build/web/zeb.html ]]; then
   page=share/zeb/zeb.html
   cmp -s "$build/web/zeb.html" "$scratch/prefix/$page" || fail "no $page"
 fi
-echo "installed: bin/zeb, the man page (groff without warnings), README, license, both schemas${page:+, $page}"
+echo "installed: bin/zeb, the man page (groff without warnings), README and guide, license, both schemas${page:+, $page}"
 
 # cpack -G DEB.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
@@ -58,6 +58,7 @@ copyright=$(<"$doc/copyright")
   fail "copyright is not machine-readable"
 grep -q "^License: Expat$" "$doc/copyright" || fail "copyright names no MIT (Expat) license"
 cmp -s "$doc/README.md" "$(dirname "$0")/../README.md" || fail "README in /usr/share/doc/zeb"
+cmp -s "$doc/doc/guide.md" "$(dirname "$0")/../doc/guide.md" || fail "guide in /usr/share/doc/zeb/doc"
 grep -q "^zeb: statically-linked-binary" "$scratch/root/usr/share/lintian/overrides/zeb" ||
   fail "no lintian override for the static link"
 [[ -z $page ]] || cmp -s "$build/web/zeb.html" "$scratch/root/usr/$page" || fail "no /usr/$page"
