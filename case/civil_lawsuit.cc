@@ -2,6 +2,7 @@
 // and the administrative courts: KV GKG Teil 1 and VV RVG Teil 3.
 #include "case/proceeding.h"
 #include "case/rvg_rates.h"
+#include "case/zpo_endings.h"
 
 namespace zeb {
 namespace {
@@ -47,18 +48,9 @@ constexpr BlockRates kEndedEarly = {{10, 1211, ""}, {kProcedure1, kNone, kNone}}
 constexpr BlockRates kAcknowledged = {{10, 1211, ""}, {kProcedure1, kHearing1, kNone}};
 constexpr BlockRates kInDefault = {{30, 1210, ""}, {kProcedure1, kDefaultHearing, kNone}};
 constexpr EndingRows kEndingRows[] = {
-    endingRows(Ending::Withdrawal, "withdrawal",
-               {"Verfahren mit Klager\201cknahme vor der Verhandlung", "Verfahren mit Klager&uuml;cknahme vor der Verhandlung"},
-               {{kEndedEarly, kEndedEarly}, true, 0,
-                "Nach einer Klagerücknahme trägt der Kläger die Kosten (§ 269 Abs. 3 Satz 2 ZPO)"}),
-    endingRows(Ending::Acknowledgement, "acknowledgement",
-               heading("Verfahren mit Anerkenntnisurteil"),
-               {{kAcknowledged, kAcknowledged}, true, 1,
-                "Nach einem Anerkenntnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}),
-    endingRows(Ending::DefaultJudgment, "default_judgment",
-               {"Verfahren mit Vers\204umnisurteil", "Verfahren mit Vers&auml;umnisurteil"},
-               {{kInDefault, kInDefault}, false, 1,
-                "Nach einem Versäumnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}),
+    zpo::withdrawal(kEndedEarly),
+    zpo::acknowledgement(heading("Verfahren mit Anerkenntnisurteil"), kAcknowledged),
+    zpo::defaultJudgment(kInDefault),
 };
 
 // An appeal withdrawn before its grounds, by the claimant or by the
@@ -77,14 +69,7 @@ constinit const Proceeding kCivilLawsuit = {
     Court::Civil,
     kInstances,
     kEndingRows,
-    {{{kAppealFiled, kAnswered},
-      true,
-      0,
-      "Nimmt der Kläger die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
-     {{kAnswered, kAppealFiled},
-      true,
-      1,
-      "Nimmt der Beklagte die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"}},
+    zpo::appealWithdrawn(kAppealFiled, kAnswered),
     courtFeesLabel(kAppealFiled.court.tenths),
     // The payment order: 0,5 of the court fee, at least the edition's
     // minimum (KV GKG Nr. 1100), owed with the application; "1)" and the

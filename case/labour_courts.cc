@@ -3,6 +3,7 @@
 // 3 unchanged, and § 12a ArbGG.
 #include "case/proceeding.h"
 #include "case/rvg_rates.h"
+#include "case/zpo_endings.h"
 
 namespace zeb {
 namespace {
@@ -51,18 +52,11 @@ constexpr BlockRates kEndedEarly = {{0, 8210, kNoContestedHearing}, {kProcedure1
 constexpr BlockRates kAcknowledged = {{0, 8210, kNoContestedHearing}, {kProcedure1, kHearing1, kNone}};
 constexpr BlockRates kInDefault = {{20, 8210, ""}, {kProcedure1, kDefaultHearing, kNone}};
 constexpr EndingRows kEndingRows[] = {
-    endingRows(Ending::Withdrawal, "withdrawal",
-               {"Verfahren mit Klager\201cknahme vor der Verhandlung", "Verfahren mit Klager&uuml;cknahme vor der Verhandlung"},
-               {{kEndedEarly, kEndedEarly}, true, 0,
-                "Nach einer Klagerücknahme trägt der Kläger die Kosten (§ 269 Abs. 3 Satz 2 ZPO)"}),
-    endingRows(Ending::Acknowledgement, "acknowledgement",
-               {"Verfahren mit Anerkenntnisurteil in der G\201teverhandlung", "Verfahren mit Anerkenntnisurteil in der G&uuml;teverhandlung"},
-               {{kAcknowledged, kAcknowledged}, true, 1,
-                "Nach einem Anerkenntnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}),
-    endingRows(Ending::DefaultJudgment, "default_judgment",
-               {"Verfahren mit Vers\204umnisurteil", "Verfahren mit Vers&auml;umnisurteil"},
-               {{kInDefault, kInDefault}, false, 1,
-                "Nach einem Versäumnisurteil trägt der Beklagte die Kosten (§ 91 ZPO)"}),
+    zpo::withdrawal(kEndedEarly),
+    zpo::acknowledgement({"Verfahren mit Anerkenntnisurteil in der G\201teverhandlung",
+                          "Verfahren mit Anerkenntnisurteil in der G&uuml;teverhandlung"},
+                         kAcknowledged),
+    zpo::defaultJudgment(kInDefault),
 };
 
 // An appeal withdrawn before its grounds: the court fee 0,8 (KV GKG Nr.
@@ -80,14 +74,7 @@ constinit const Proceeding kLabourCourts = {
     Court::Labour,
     kInstances,
     kEndingRows,
-    {{{kAppealFiled, kAnswered},
-      true,
-      0,
-      "Nimmt der Kläger die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"},
-     {{kAnswered, kAppealFiled},
-      true,
-      1,
-      "Nimmt der Beklagte die Berufung zurück, trägt er ihre Kosten (§ 516 Abs. 3 ZPO)"}},
+    zpo::appealWithdrawn(kAppealFiled, kAnswered),
     courtFeesLabel(kAppealFiled.court.tenths),
     // The Mahnbescheid costs no court fee; the application for the
     // enforcement order 0,4, at least the edition's minimum (KV GKG Nr.

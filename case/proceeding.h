@@ -181,9 +181,9 @@ struct PaymentOrderRule {
 // A kind of proceeding: what the engine needs to know of it.
 struct Proceeding {
   Court court;
-  std::span<const Instance> instances;  // in the order of the report
-  std::span<const EndingRows> endings;  // of the first instance
-  EndingRates appealWithdrawn[2];       // by the claimant, by the defendant
+  std::span<const Instance> instances;         // in the order of the report
+  std::span<const EndingRows> endings;         // of the first instance
+  std::array<EndingRates, 2> appealWithdrawn;  // by the claimant, by the defendant
   MadeLabel appealWithdrawnCourt;
   PaymentOrderRule paymentOrder;
   // A party advances the court fees: the claimant the first instance's

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,6 +34,41 @@ std::string reportOf(std::vector<const char*> words) {
 Figures figuresOf(std::vector<const char*> words, bool withWays = true) {
   words.insert(words.begin(), "zeb");
   return runZebFigures(static_cast<int>(words.size()), words.data(), withWays);
+}
+
+// The row of `key`, or none.
+const FigureRow* rowOf(const Figures& figures, const char* key) {
+  const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
+                                [&](const FigureRow& r) { return r.key == key; });
+  return row == figures.rows.end() ? nullptr : &*row;
+}
+
+// A row worked by hand: its command line, its key and label, and its
+// values in cents under the law before and after.
+struct WorkedRow {
+  std::vector<const char*> words;
+  const char* key;
+  const char* label;
+  std::int64_t old, now;
+};
+
+// The report of each command line has each row as worked by hand. From
+// nothing there is no change to show; per cents and a value alone show none.
+void expectWorkedRows(std::span<const WorkedRow> rows) {
+  for (const WorkedRow& c : rows) {
+    std::string line;
+    for (const char* word : c.words) line += std::string(word) + " ";
+    SCOPED_TRACE(line + c.key);
+    const Figures figures = figuresOf(c.words);
+    const FigureRow* row = rowOf(figures, c.key);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->label, c.label);
+    EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
+    EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
+    if (row->comparison) {
+      EXPECT_EQ(row->comparison->change.has_value(), c.old != 0);
+    }
+  }
 }
 
 #ifdef ZEB_HARDWARE_EXTENDED
@@ -279,12 +315,6 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
 // 1.032,44 + 295,36 + 256,56 - 1.056,24 = 528,12. The default judgement's
 // claimant: 847,60 + 326,00 - 652,00 + 20,00 + 102,90 = 644,50.
 TEST(RunZebFigures, CostRiskWorkedByHand) {
-  struct Case {
-    std::vector<const char*> words;
-    const char* key;
-    const char* label;
-    std::int64_t old, now;
-  };
   const std::vector<const char*> o30 = {"10000", "-2025", "-O30", "-k"};
   const std::vector<const char*> o95 = {"10000", "-2025", "-O95", "-k"};
   const std::vector<const char*> o34 = {"10000", "-2025", "-O3/4", "-k", "-vorsteuerK", "-ohneB"};
@@ -310,7 +340,7 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
                                                "-erfolg1/4"};
   const std::vector<const char*> third = {"1000", "-2025", "-O1/3", "-berufungK"};
   // clang-format off
-  const Case cases[] = {
+  const WorkedRow cases[] = {
       {o30, "first_instance.to_distribute", "Zu verteilende Kosten", 4498'90, 4776'00},
       {o30, "first_instance.claimant_share", "davon trägt der Kläger 70 %", 3149'23, 3343'20},
       {o30, "first_instance.defendant_share", "davon trägt der Beklagte 30 %", 1349'67, 1432'80},
@@ -377,21 +407,7 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {third, "appeal.amount", "Wert der Berufung", 666'67, 0},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.words[2]) + " " + c.key);
-    const Figures figures = figuresOf(c.words);
-    const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
-                                  [&](const FigureRow& r) { return r.key == c.key; });
-    ASSERT_NE(row, figures.rows.end());
-    EXPECT_EQ(row->label, c.label);
-    EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
-    EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
-    // From nothing there is no change to show; per cents and a value alone
-    // show none.
-    if (row->comparison) {
-      EXPECT_EQ(row->comparison->change.has_value(), c.old != 0);
-    }
-  }
+  expectWorkedRows(cases);
 }
 
 // The labour courts, worked by hand (the fees of 2021 / 2025). At 9.000
@@ -420,12 +436,6 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
 // 766,36 + 534,31 / 154,40 + 812,06 + 565,73; it pays from 3.228,96 /
 // (6.000 + 0,6 x 532,00 + 3.228,96) = 33,82 % / 35,07 % on.
 TEST(RunZebFigures, LabourCourtsWorkedByHand) {
-  struct Case {
-    std::vector<const char*> words;
-    const char* key;
-    const char* label;
-    std::int64_t old, now;
-  };
   const std::vector<const char*> won = {"9000", "-2025", "-arbeit", "-O100", "-V", "-k"};
   const std::vector<const char*> ended = {"9000", "-2025",       "-arbeit",       "-O100",
                                           "-k",   "-ruecknahme", "-anerkenntnis", "-versaeumnis"};
@@ -436,7 +446,7 @@ TEST(RunZebFigures, LabourCourtsWorkedByHand) {
   const std::vector<const char*> appeal = {"10000", "-2025",      "-arbeit",
                                            "-O60",  "-berufungB", "-erfolg50"};
   // clang-format off
-  const Case cases[] = {
+  const WorkedRow cases[] = {
       {won, "first_instance.court_fees", "2 Gerichtsgebühren", 490'00, 521'00},
       {won, "first_instance.lawyer_costs", "2,5 Anwaltsgebühren + Auslagenpauschale + MwSt", 1683'85, 1786'49},
       {won, "first_instance.to_distribute", "Zu verteilende Gerichtskosten", 490'00, 521'00},
@@ -474,16 +484,7 @@ TEST(RunZebFigures, LabourCourtsWorkedByHand) {
       {appeal, "appeal_decision.break_even", "Die Berufung lohnt sich ab einem Erfolg von", 33'82, 35'07},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.words[0]) + " " + c.key);
-    const Figures figures = figuresOf(c.words);
-    const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
-                                  [&](const FigureRow& r) { return r.key == c.key; });
-    ASSERT_NE(row, figures.rows.end());
-    EXPECT_EQ(row->label, c.label);
-    EXPECT_EQ(figureText(row->oldValue, 2), decimalText({c.old, 2}));
-    EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
-  }
+  expectWorkedRows(cases);
   // Three courts, and no section of a lawyer admitted only at the highest.
   const Figures figures = figuresOf(all);
   std::vector<std::string> sections;
@@ -581,9 +582,8 @@ TEST(RunZebFigures, AroundTheLawsuitWorkedByHand) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     const Figures figures = figuresOf(c.words, false);
-    const auto row = std::find_if(figures.rows.begin(), figures.rows.end(),
-                                  [&](const FigureRow& r) { return r.key == c.key; });
-    ASSERT_NE(row, figures.rows.end());
+    const FigureRow* row = rowOf(figures, c.key);
+    ASSERT_NE(row, nullptr);
     EXPECT_EQ(figureText(row->newValue, 2), decimalText({c.now, 2}));
   }
 }
