@@ -10,11 +10,9 @@ test("the page decodes what the build encodes, of every length, and no character
   // Four bytes of zeros are five times the first digit; 2^32 - 1 is the
   // greatest number five digits hold below 85^5.
   assert.deepEqual(decodeBase85("!!!!!", 4), new Uint8Array(4));
-  const embed = fileURLToPath(new URL("../embed_page.py", import.meta.url));
-  const script = "import importlib.util, sys\n" +
-    `spec = importlib.util.spec_from_file_location('embed', ${JSON.stringify(embed)})\n` +
-    "embed = importlib.util.module_from_spec(spec); spec.loader.exec_module(embed)\n" +
-    "data = bytes.fromhex(sys.stdin.read())\nprint(embed.base85(data))";
+  const web = fileURLToPath(new URL("..", import.meta.url));
+  const script = `import sys\nsys.dont_write_bytecode = True\nsys.path.insert(0, ${JSON.stringify(web)})\nimport embed_page\n` +
+    "print(embed_page.base85(bytes.fromhex(sys.stdin.read())))";
   for (const length of [0, 1, 2, 3, 4, 5, 255, 1000]) {
     const bytes = Uint8Array.from({ length }, (_, i) => (i * 151 + 7 * length) % 256);
     if (length > 4) bytes.fill(255, 0, 4);
