@@ -90,6 +90,43 @@ TEST(WriteNotes, TheLaterNotesGoWithTheirRowsAndCountOn) {
   EXPECT_NE(notesOf(html).find("<li>Wie der Prozess endet (-ruecknahme"), std::string::npos);
 }
 
+// Each court has its own notes, numbered from 1 without a gap, with every
+// note a run may ask for: the labour courts' payment order names its
+// minimum of both editions (KV GKG Nr. 8100: 29,00 and 31,00 euros), and
+// the row's mark finds it in the HTML document.
+TEST(WriteNotes, EachCourtItsOwnNotesNumberedWithoutAGap) {
+  struct Case {
+    Court court;
+    std::size_t count;
+    const char* present;
+    const char* absent;
+  };
+  for (const Case& c : {Case{Court::Civil, 17, "Finanzgerichtsbarkeit", "Nr. 8100"},
+                        Case{Court::Labour, 12, "mindestens 31,00 Euro (bis 31.05.2025 29,00 Euro)",
+                             "Finanzgerichtsbarkeit"}}) {
+    ReportOptions options;
+    options.reform = Reform::Of2025;
+    options.court = c.court;
+    options.shareWon = ShareWon{60, 100, 0};
+    options.aroundTheLawsuit = true;
+    options.endings[0] = true;
+    options.appellant = 0;
+    const std::string notes = notesOf(options);
+    std::size_t number = 0;
+    for (std::size_t at = notes.find('\n'); at != std::string::npos;
+         at = notes.find('\n', at + 1)) {
+      const std::string mark = (number + 1 < 10 ? " " : "") + std::to_string(number + 1) + ". ";
+      if (notes.compare(at + 1, mark.size(), mark) == 0) ++number;
+    }
+    EXPECT_EQ(number, c.count);
+    EXPECT_EQ(occurrences(notes, " " + std::to_string(c.count + 1) + ". "), 0u);
+    EXPECT_NE(notes.find(c.present), std::string::npos);
+    EXPECT_EQ(notes.find(c.absent), std::string::npos);
+    options.outputMode = OutputMode::Html;
+    EXPECT_EQ(occurrences(notesOf(options), "<a name=\"Mindest\">"), 1u);
+  }
+}
+
 TEST(WriteNotes, HtmlWithTheCurrencyInFivePlaces) {
   const std::string notes = notesOf(htmlMode());
   EXPECT_EQ(notes, testing::readGolden("notes.html"));
