@@ -102,6 +102,15 @@ TEST(RunBatch, ReadsOneClaimALineWithItsOwnAndTheSharedWords) {
        {},
        kClaimsRefused,
        "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
+      // law.md: the employee who wins bears its own lawyer, 1.683,85 /
+      // 1.786,49; -arbeit computes with the columns of -2025 alone.
+      {"the labour courts, claim by claim",
+       "9000 -2025 -arbeit -k -O100\n9000 -2021 -arbeit -k\n",
+       {},
+       {R"({"line":1,"status":0,"amount":9000,)", R"({"line":2,"status":2,"error":"zeb: -arbeit )"},
+       {R"("first_instance.claimant_total":[1683.85,1786.49])"},
+       kClaimsRefused,
+       "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
       {"a table",
        "10000 -2025 -O60\n",
        {"-csv", "first_instance.court_fees,header.amount"},
