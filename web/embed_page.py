@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Puts the web page together as one file: the page, its style sheet, its
-script (the page's modules bundled into one), the engine's JavaScript and
-the engine's WebAssembly (gzipped by zopfli, which takes it to some 35 per
-cent, then in base 85, its length first; the page unpacks it with
-web/page/base85.js and the browser's DecompressionStream).
+script (the page's modules bundled into one) and the engine's WebAssembly
+(gzipped by zopfli, which takes it to some 35 per cent, then in base 85,
+its length first; web/page/engine.js unpacks it with web/page/base85.js and
+the browser's DecompressionStream, and instantiates it).
 
-  embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT ENGINE_JS ENGINE_WASM VERSION OUTPUT
+  embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT ENGINE_WASM VERSION OUTPUT
 """
 import subprocess
 import sys
@@ -32,14 +32,13 @@ def base85(data):
 
 
 def main():
-    zopfli, template, style, script, engine, wasm, version, output = sys.argv[1:]
+    zopfli, template, style, script, wasm, version, output = sys.argv[1:]
     text = lambda path: open(path, encoding='utf-8').read()
     # zopfli writes no time stamp into the gzip header: the same engine
     # gives the same page.
     packed = subprocess.run([zopfli, '--i15', '-c', wasm], check=True, capture_output=True).stdout
     pieces = {
         '@STYLE@': text(style).rstrip('\n'),
-        '@ENGINE@': text(engine).rstrip('\n'),
         '@WASM_GZIP_BASE85@': '%d %s' % (len(packed), base85(packed)),
         '@SCRIPT@': text(script).rstrip('\n'),
         '@VERSION@': version,

@@ -9,13 +9,16 @@ if(EMSCRIPTEN)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 # The engine: runZeb on memory streams. Emscripten's standard output would
-# decode the code page 850 bytes as UTF-8.
+# decode the code page 850 bytes as UTF-8. A standalone WebAssembly module,
+# without Emscripten's JavaScript: its imports keep their WASI names, and
+# web/page/engine.js answers the few it asks for. The page carries it, so it
+# is built for size (the presets' MinSizeRel, cmake/emscripten.cmake) with
+# Emscripten's small allocator.
 add_executable(zeb_engine web/zeb_web.cc)
 target_link_libraries(zeb_engine PRIVATE zeb_core)
-# The page carries the engine in base64, so the engine is built for size
-# (the presets' MinSizeRel) with Emscripten's small allocator.
+set_target_properties(zeb_engine PROPERTIES SUFFIX ".wasm")
 target_link_options(zeb_engine PRIVATE
-  -sMODULARIZE=1 -sEXPORT_NAME=createZebEngine -sENVIRONMENT=web
+  -sSTANDALONE_WASM=1 --no-entry
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc
   "-sEXPORTED_FUNCTIONS=_zebRun,_zebFigures,_malloc,_free")
 
@@ -40,8 +43,7 @@ add_custom_command(
   OUTPUT ${page}
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/web/embed_page.py ${ZEB_ZOPFLI}
           ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css ${pageScript}
-          $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.js
-          $<TARGET_FILE_DIR:zeb_engine>/zeb_engine.wasm ${PROJECT_VERSION} ${page}
+          $<TARGET_FILE:zeb_engine> ${PROJECT_VERSION} ${page}
   DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css ${pageScript}
   VERBATIM)
 add_custom_target(zeb_page ALL DEPENDS ${page})

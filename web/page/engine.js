@@ -66,13 +66,50 @@ async function unpack(text) {
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// The API of the engine that `createEngine` (Emscripten's factory) makes
-// from the WebAssembly `binary`, gzipped, in base 85 after its length.
-export function connectEngine(createEngine, binary) {
+// What the engine may ask of its host (WASI and Emscripten's standalone
+// imports): it writes only into memory streams and reads no environment,
+// so every file call is answered without a file, and the environment is
+// empty.
+function hostOf(memory) {
+  const view = () => new DataView(memory().buffer);
+  return {
+    wasi_snapshot_preview1: {
+      // Counts what would go to a descriptor as written.
+      fd_write(fd, vectors, count, written) {
+        let bytes = 0;
+        for (let i = 0; i < count; i++) bytes += view().getUint32(vectors + 8 * i + 4, true);
+        view().setUint32(written, bytes, true);
+        return 0;
+      },
+      fd_seek: () => 70, // ESPIPE: no descriptor seeks
+      fd_close: () => 0,
+      fd_fdstat_get: () => 8, // EBADF: no descriptor is open
+      environ_sizes_get(count, size) {
+        view().setUint32(count, 0, true);
+        view().setUint32(size, 0, true);
+        return 0;
+      },
+      environ_get: () => 0,
+      proc_exit(status) {
+        throw new Error(`zeb: the engine ended with status ${status}`);
+      },
+    },
+    env: { emscripten_notify_memory_growth() {} },
+  };
+}
+
+// The API of the engine made from its WebAssembly `binary`, gzipped, in
+// base 85 after its length.
+export function connectEngine(binary) {
   let engine = null;
-  const ready = unpack(binary).then((wasmBinary) => createEngine({ wasmBinary })).then((module) => {
-    engine = module;
-  });
+  const ready = unpack(binary)
+    .then((wasm) => WebAssembly.instantiate(wasm, hostOf(() => engine.memory)))
+    .then(({ instance }) => {
+      engine = instance.exports;
+      engine._initialize();
+    });
+  const bytes = () => new Uint8Array(engine.memory.buffer);
+  const words32 = () => new Uint32Array(engine.memory.buffer);
 
   // Calls `entry(count, vector, output)` of the engine with `words` and
   // returns its status and the bytes of both streams, freeing everything it
@@ -84,38 +121,38 @@ export function connectEngine(createEngine, binary) {
     }
     const encoder = new TextEncoder();
     const pointers = [];
-    const vector = engine._malloc(4 * Math.max(words.length, 1));
-    const output = engine._malloc(16); // ZebOutput: two pointers, two sizes
+    const vector = engine.malloc(4 * Math.max(words.length, 1));
+    const output = engine.malloc(16); // ZebOutput: two pointers, two sizes
     try {
       words.forEach((word, i) => {
-        const bytes = encoder.encode(word);
-        const pointer = engine._malloc(bytes.length + 1);
+        const encoded = encoder.encode(word);
+        const pointer = engine.malloc(encoded.length + 1);
         pointers.push(pointer);
-        engine.HEAPU8.set(bytes, pointer);
-        engine.HEAPU8[pointer + bytes.length] = 0;
-        engine.HEAPU32[(vector >> 2) + i] = pointer;
+        bytes().set(encoded, pointer);
+        bytes()[pointer + encoded.length] = 0;
+        words32()[(vector >> 2) + i] = pointer;
       });
       const status = entry(words.length, vector, output);
       const stream = (which) => {
-        const start = engine.HEAPU32[(output >> 2) + which];
-        const size = engine.HEAPU32[(output >> 2) + 2 + which];
+        const start = words32()[(output >> 2) + which];
+        const size = words32()[(output >> 2) + 2 + which];
         pointers.push(start);
-        return engine.HEAPU8.slice(start, start + size);
+        return bytes().slice(start, start + size);
       };
       return { status, stdout: stream(0), stderr: stream(1) };
     } finally {
-      pointers.forEach((pointer) => engine._free(pointer));
-      engine._free(output);
-      engine._free(vector);
+      pointers.forEach((pointer) => engine.free(pointer));
+      engine.free(output);
+      engine.free(vector);
     }
   }
 
   function run(words) {
-    return call("run", (count, vector, output) => engine._zebRun(count, vector, output), words);
+    return call("run", (count, vector, output) => engine.zebRun(count, vector, output), words);
   }
 
   function figures(words, { ways = true } = {}) {
-    const entry = (count, vector, output) => engine._zebFigures(count, vector, ways ? 1 : 0, output);
+    const entry = (count, vector, output) => engine.zebFigures(count, vector, ways ? 1 : 0, output);
     const json = JSON.parse(new TextDecoder().decode(call("figures", entry, words).stdout));
     const labels = json.headings.map((heading) => heading.label);
     for (const row of json.rows) row.headings = row.headings.map((i) => labels[i]);
@@ -127,7 +164,7 @@ export function connectEngine(createEngine, binary) {
     run,
     figures,
     get memory() {
-      return engine === null ? 0 : engine.HEAPU8.length;
+      return engine === null ? 0 : engine.memory.buffer.byteLength;
     },
   });
 }

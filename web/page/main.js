@@ -18,10 +18,10 @@ import { euros, wholeEuros } from "./numbers.js";
 import { parseShare } from "./share.js";
 import { createViews } from "./views.js";
 
-// The engine's factory and its WebAssembly in base64 are the two globals
-// of the page's head (zeb.html).
-/* global createZebEngine, zebEngineBinary */
-const zeb = connectEngine(createZebEngine, zebEngineBinary);
+// The engine's WebAssembly, packed, is the global of the page's head
+// (zeb.html).
+/* global zebEngineBinary */
+const zeb = connectEngine(zebEngineBinary);
 window.zeb = zeb;
 
 const byId = (id) => document.getElementById(id);
