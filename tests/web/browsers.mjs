@@ -5,7 +5,7 @@
 import puppeteer from "puppeteer-core";
 import { Builder, By, Key } from "selenium-webdriver";
 import { spawn } from "node:child_process";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync, rmSync, writeFileSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -91,6 +91,11 @@ class SeleniumPage extends Page {
     await this.driver.switchTo().defaultContent();
   }
   setViewportSize(size) { return this.driver.manage().window().setRect(size); }
+  async screenshot({ path: file } = {}) {
+    const png = Buffer.from(await this.driver.takeScreenshot(), "base64");
+    if (file) writeFileSync(file, png);
+    return png;
+  }
   close() {}
 }
 

@@ -344,6 +344,7 @@ test("the way to each figure: every row opens it, by keyboard too; the box Reche
   const rowsShown = (p) => p.evaluate(() => Array.from(document.querySelectorAll("#uebersicht tr:not(.rechenweg)"), (r) => r.textContent));
   const before = await rowsShown(page);
   await page.keyboard.press("Enter");
+  await page.click("#weitere > summary");
   await page.click("#vergleich");
   await page.waitForFunction(() => document.getElementById("uebersicht").textContent.includes("Prozeßvergleich"));
   assert.ok(await page.evaluate((id) => !document.getElementById(id).hidden && document.getElementById("probe") !== null, row));
@@ -478,6 +479,7 @@ test("legal aid: the aided claimant pays the defendant's lawyer and nothing else
   assert.match(await page.waitForFunction(() => document.querySelector(".kostenrisiko-bild .teile:nth-of-type(2)")?.textContent),
     /Kläger 0,00\s€, Beklagter 2\.865,60\s€, Staatskasse 1\.476,05\s€/);
   // What legal aid is not computed with says so, at the aided side.
+  await page.click("#weitere > summary");
   await page.click("#anwalt-klaeger");
   assert.match(await page.waitForFunction(() => document.getElementById("pkh-fehler").textContent), /Kläger mit Anwalt/);
   await page.click("#anwalt-klaeger");
@@ -544,11 +546,13 @@ test("does the appeal pay: the defendant's appeal against what it loses, at its 
   await page.click("#antwort button.wert[data-fall=appeal][aria-label^='6.222,05']");
   assert.match(await page.waitForFunction(() => !document.getElementById("antwort-weg").hidden &&
     document.getElementById("antwort-weg").textContent), /Kosten der Berufung nach ihrem Erfolg.*1\.789,25/);
-  // The success lives under "Weitere Angaben", which the address opened;
-  // the section's button brings it into focus; no share there says why.
-  assert.deepEqual(await page.evaluate(() => [document.getElementById("weitere").open, document.getElementById("berufung").value]), [true, "50"]);
+  // The success lives under "Weitere Angaben", closed, whose summary names
+  // it; the section's button opens it and brings the field into focus; no
+  // share there says why.
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("weitere").open, document.getElementById("berufung").value,
+    document.getElementById("weitere-gesetzt").textContent]), [false, "50", "Berufung: 50 %"]);
   await page.click("#antwort button.berufung-erfolg");
-  assert.equal(await page.evaluate(() => document.activeElement.id), "berufung");
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.getElementById("weitere").open]), ["berufung", true]);
   await page.fill("#berufung", "120");
   assert.match(await page.waitForFunction(() => document.getElementById("berufung-fehler").textContent), /Erfolg der Berufung/);
   // The claimant who expects 60 % keeps its claim less its costs.
@@ -566,7 +570,7 @@ test("does the appeal pay: the defendant's appeal against what it loses, at its 
   await page.close();
 });
 
-test("a short form: five inputs, the rest under Weitere Angaben, which an address that sets any of it opens", chromiumOnly, async () => {
+test("a short form: five inputs, the rest under Weitere Angaben, whose summary names what an address sets there", chromiumOnly, async () => {
   const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
     .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));
   const page = await openPage("#streitwert=5000&recht=2025");
@@ -576,10 +580,12 @@ test("a short form: five inputs, the rest under Weitere Angaben, which an addres
   await page.waitForFunction(() => !document.getElementById("brutto-feld").hidden);
   assert.deepEqual(await visible(page), ["streitwert", "recht", "gericht", "brutto", "rolle", "rolle", "obsiegen"]);
   await page.close();
-  for (const fragment of ["#streitwert=5000&recht=2025&vergleich=ja", "#streitwert=5000&recht=2025&obsiegen=60&ohne=beklagter"]) {
-    const opened = await openPage(fragment);
-    assert.equal(await opened.evaluate(() => document.getElementById("weitere").open), true, fragment);
-    await opened.close();
+  for (const [fragment, set] of [["#streitwert=5000&recht=2025&vergleich=ja", "Prozeßvergleich"],
+    ["#streitwert=5000&recht=2025&obsiegen=60&ohne=beklagter&beweis-klaeger=1.500", "ohne Anwalt: Beklagter · Zeugen und Sachverständige Kläger: 1.500 €"]]) {
+    const closed = await openPage(fragment);
+    assert.deepEqual(await closed.evaluate(() => [document.getElementById("weitere").open,
+      document.getElementById("weitere-gesetzt").textContent]), [false, set], fragment);
+    await closed.close();
   }
 });
 
@@ -607,7 +613,8 @@ test("before and beside the lawsuit: the group sets, keeps and shows the case, a
     "-beweisB1500"]).rows.filter((row) => /^first_instance\.claimant_(share|not_refunded)$/.test(row.key)).map((row) => row.new));
   const share = await restored.evaluate(() => document.querySelector("#antwort tbody tr td:nth-child(3)").textContent);
   assert.equal(share, (figures[0] + figures[1]).toFixed(2).replace(".", ",").replace(/\B(?=(\d{3})+,)/g, ".") + "\u00a0€");
-  assert.equal(await restored.evaluate(() => document.getElementById("weitere").open), true);
+  assert.equal(await restored.evaluate(() => document.getElementById("weitere-gesetzt").textContent),
+    "Geschäftsgebühr Kläger: 1,3 · Mahnverfahren · Auftraggeber Kläger: 2 · Zeugen und Sachverständige Beklagter: 1500 €");
   await restored.close();
   // A field that holds no value says so; the law of 2013 leaves the group aside.
   await page.fill("#auftraggeber-beklagter", "0");
@@ -638,9 +645,9 @@ test("how the first instance ends: the group sets, keeps and shows the endings, 
   assert.deepEqual(endings, [
     "Erste Instanz mit Klagerücknahme: Sie tragen 2.347,88 € der Kosten von 2.347,88 €; Sie zahlen dem Beklagten 1.032,44 €.",
     "Erste Instanz mit Versäumnisurteil: Sie tragen 0,00 € der Kosten von 2.269,38 €; der Beklagte zahlt Ihnen 2.269,38 €."]);
-  assert.deepEqual(await restored.evaluate(() => [document.getElementById("weitere").open,
+  assert.deepEqual(await restored.evaluate(() => [document.getElementById("weitere-gesetzt").textContent,
     ...["ruecknahme", "anerkenntnis", "versaeumnis"].map((ending) => document.getElementById("ende-" + ending).checked)]),
-  [true, true, false, true]);
+  ["Ende: Klagerücknahme, Versäumnisurteil", true, false, true]);
   // The picture puts each ending beside the judgement.
   await restored.click("#darstellung-diagramm");
   const picture = await restored.waitForFunction(() => document.querySelector(".kostenrisiko-bild h3") &&
@@ -926,6 +933,38 @@ test("screenshots of every view at 1280, 390 and 320 pixels are not blank, and n
   await page.close();
 });
 
+// The answer stays first: its heading and its first row of figures are on
+// the first screen of a phone and of a desktop whatever the address sets
+// under "Weitere Angaben", and on a desktop beside the form, in view while
+// the form grows.
+test("the answer's heading and first row are on the first screen, on a phone and a desktop, whatever is set", everywhere, async () => {
+  const extras = { keine: "", pkh: "&pkh=klaeger", berufung: "&berufung=50", vorher: "&geschaeftsgebuehr-klaeger=1,3&mahn=ja",
+    ende: "&ende=ruecknahme" };
+  for (const [width, height] of [[390, 844], [1280, 800]]) {
+    const page = await openPage("#streitwert=10000&recht=2025&obsiegen=60", { width, height });
+    for (const [name, extra] of Object.entries(extras)) {
+      await page.evaluate((fragment) => { location.hash = fragment; }, "#streitwert=10000&recht=2025&obsiegen=60" + extra);
+      const [scrolled, heading, row, screen, set] = await page.waitForFunction((wanted) => {
+        const row = document.querySelector("#antwort tbody tr");
+        return location.hash.endsWith(wanted) && row && document.getElementById("weitere-gesetzt").textContent !== null &&
+          [window.scrollY, document.querySelector("#antwort h2").getBoundingClientRect().top, row.getBoundingClientRect().bottom,
+            window.innerHeight, document.getElementById("weitere-gesetzt").textContent];
+      }, extra || "obsiegen=60");
+      assert.ok(scrolled === 0 && heading >= 0 && row <= screen, `${browserName} ${width}: ${name}: the first row ends at ${row} of ${screen} px`);
+      assert.equal(set === "", name === "keine", name);
+      await page.screenshot({ path: path.join(screenshotDir, `zeb-${browserName}-${width}-${name}.png`) });
+    }
+    if (width > 1000) {
+      // Opened, the group lengthens the form; the answer stays in view beside it.
+      await page.click("#weitere > summary");
+      await page.evaluate(() => document.getElementById("umfeld").scrollIntoView());
+      const top = await page.evaluate(() => document.querySelector("#antwort h2").getBoundingClientRect().top);
+      assert.ok(top >= 0 && top < 100, `the answer's heading at ${top} px after scrolling`);
+    }
+    await page.close();
+  }
+});
+
 test("every control has a label, the page says it is German, and it works without the mouse", chromiumOnly, async () => {
   const page = await openPage();
   assert.equal(await page.getAttribute("html", "lang"), "de");
@@ -943,8 +982,8 @@ test("every control has a label, the page says it is German, and it works withou
     await page.keyboard.press("Tab");
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ["recht", "gericht", "rolle-klaeger", "obsiegen", "weitere-angaben", "darstellung-antwort",
-    "berechnen"]);
+  assert.deepEqual(order, ["recht", "gericht", "rolle-klaeger", "obsiegen", "weitere-angaben", "berechnen",
+    "darstellung-antwort"]);
   await page.focus("#berechnen");
   await page.keyboard.press("Enter");
   await page.waitForFunction(() => document.querySelector("#antwort h2")?.textContent === "Ihr Kostenrisiko als Kläger");

@@ -75,10 +75,32 @@ export const defaultState = () => ({
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
-// The choices under "Weitere Angaben": an address that sets any of them
-// opens it.
-export const kFurtherKeys = ["verfahren", "vergleich", "hinweise", "euro", "rechenweg", "ohne", "vorsteuer",
-  "ende", "pkh", "berufung", ...kAroundKeys];
+// What is set under "Weitere Angaben", in the words of its summary line,
+// which stays closed until it is opened: "Prozesskostenhilfe: Kläger ·
+// Berufung: 50 %"; empty where nothing is.
+export function furtherSet(state) {
+  const sides = { klaeger: "Kläger", beklagter: "Beklagter", beide: "beide", "klaeger,beklagter": "beide" };
+  const ofSide = (label, key, text = state[key].trim()) => [["klaeger", "Kläger"], ["beklagter", "Beklagter"]]
+    .filter(([side]) => state[`${key}-${side}`].trim() !== "").map(([side, name]) => `${label} ${name}: ${text(side)}`);
+  const success = parseShare(state.berufung).word?.slice(2) ?? state.berufung.trim();
+  return [
+    { klage: "Nur erste Instanz", berufung: "Nur Berufung", revision: "Nur Revision", mahnverfahren: "Nur Mahnverfahren" }[state.verfahren],
+    state.vergleich === "ja" && "Prozeßvergleich",
+    state.ende && "Ende: " + state.ende.split(",").map((ending) =>
+      ({ ruecknahme: "Klagerücknahme", anerkenntnis: "Anerkenntnis", versaeumnis: "Versäumnisurteil" })[ending]).join(", "),
+    state.ohne && "ohne Anwalt: " + sides[state.ohne],
+    state.vorsteuer && "Vorsteuer: " + sides[state.vorsteuer],
+    state.pkh && "Prozesskostenhilfe: " + sides[state.pkh],
+    success && "Berufung: " + success + (/^[\d,]+$/.test(success) ? " %" : ""),
+    ...ofSide("Geschäftsgebühr", "geschaeftsgebuehr", (side) => state["geschaeftsgebuehr-" + side]),
+    state.mahn === "ja" && "Mahnverfahren",
+    ...ofSide("Auftraggeber", "auftraggeber", (side) => state["auftraggeber-" + side].trim()),
+    ...ofSide("Zeugen und Sachverständige", "beweis", (side) => state["beweis-" + side].trim() + " €"),
+    state.rechenweg === "ja" && "Rechenweg",
+    state.hinweise === "nein" && "ohne Hinweise",
+    state.euro === "zeichen" && "Euro-Zeichen",
+  ].filter(Boolean).join(" · ");
+}
 
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew

@@ -1,6 +1,6 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { aidConflict, appealError, appealWords, argumentsOf, fragmentOf, stateFromFragment } from "./address.js";
+import { aidConflict, appealError, appealWords, argumentsOf, fragmentOf, furtherSet, stateFromFragment } from "./address.js";
 import { parseAmount } from "./amount.js";
 
 test("an address gives the argument vector of its report", () => {
@@ -89,4 +89,17 @@ test("legal aid refuses what is not computed with it, for the aided side, under 
     if (error) assert.match(conflict(fragment), error, fragment);
     else assert.equal(conflict(fragment), undefined, fragment);
   }
+});
+
+test("the summary of Weitere Angaben names what an address sets there, in the order of the group", () => {
+  const cases = [
+    ["#streitwert=1&recht=2025&obsiegen=60", ""],
+    ["#streitwert=1&recht=2025&pkh=klaeger&berufung=50", "Prozesskostenhilfe: Kläger · Berufung: 50 %"],
+    ["#streitwert=1&recht=2025&berufung=1/3&pkh=beklagter,klaeger", "Prozesskostenhilfe: beide · Berufung: 1/3"],
+    ["#streitwert=1&recht=2025&verfahren=klage&vergleich=ja&ende=versaeumnis,ruecknahme&vorsteuer=beklagter",
+      "Nur erste Instanz · Prozeßvergleich · Ende: Klagerücknahme, Versäumnisurteil · Vorsteuer: Beklagter"],
+    ["#streitwert=1&recht=2025&geschaeftsgebuehr-beklagter=1,3&mahn=ja&auftraggeber-klaeger=3&hinweise=nein&euro=zeichen",
+      "Geschäftsgebühr Beklagter: 1,3 · Mahnverfahren · Auftraggeber Kläger: 3 · ohne Hinweise · Euro-Zeichen"],
+  ];
+  for (const [fragment, text] of cases) assert.equal(furtherSet(stateFromFragment(fragment, false)), text, fragment);
 });

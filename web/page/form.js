@@ -1,6 +1,6 @@
 // The form's controls and the state they hold (address.js), both ways.
 // `form` is the record of the controls that main.js finds.
-import { aidOf, defaultState, endingsOf, kFurtherKeys } from "./address.js";
+import { aidOf, endingsOf, furtherSet } from "./address.js";
 import { courtWords } from "./court.js";
 import { wonText } from "./share.js";
 
@@ -57,10 +57,15 @@ export function showInForm(form, state) {
   for (const box of form.aid) box.checked = state.pkh.split(",").includes(box.value);
   form.appeal.value = state.berufung;
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
-  // What the state sets under "Weitere Angaben" is seen; what the user
-  // opened stays open.
-  const fresh = defaultState();
-  if (kFurtherKeys.some((key) => state[key] !== fresh[key])) form.further.open = true;
+  showFurtherSet(form, state);
+}
+
+// The summary line of "Weitere Angaben" names what is set there, so that
+// it may stay closed and the answer stays first on the screen.
+export function showFurtherSet(form, state) {
+  const set = furtherSet(state);
+  form.furtherSet.textContent = set;
+  form.furtherSet.hidden = set === "";
 }
 
 // Before the labour courts the value of a dismissal protection suit may come

@@ -12,7 +12,8 @@ import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
 import { aroundWords } from "./around.js";
 import { dismissalValue } from "./court.js";
-import { choices, describe, showCourtInForm, showInForm, showLawInForm, stateOfForm, typedFields } from "./form.js";
+import { choices, describe, showCourtInForm, showFurtherSet, showInForm, showLawInForm, stateOfForm, typedFields }
+  from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
 import { euros, wholeEuros } from "./numbers.js";
 import { parseShare } from "./share.js";
@@ -43,6 +44,7 @@ const form = {
   roleGroup: byId("rolle"),
   shareIn2013: byId("obsiegen-2013"),
   further: byId("weitere"),
+  furtherSet: byId("weitere-gesetzt"),
   costRisk: byId("kostenrisiko"),
   costRiskIn2013: byId("kostenrisiko-2013"),
   share: byId("obsiegen"),
@@ -144,6 +146,7 @@ function render(state) {
   const value = state.gericht === "arbeit" ? dismissalValue(state.brutto) : {};
   state = withDismissalValue(state);
   showCourtInForm(form, state);
+  showFurtherSet(form, state);
   page.grossPayValue.textContent = value.cents ? `Streitwert: 3 × ${euros(value.cents / 300)} = ` +
     `${euros(value.cents / 100)}${value.cents % 100 ? `, gerechnet mit ${wholeEuros(Number(value.digits))}` : ""} ` +
     "(§\u00a042 Abs.\u00a02 GKG)" : "";
