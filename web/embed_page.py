@@ -1,34 +1,64 @@
 #!/usr/bin/env python3
 """Puts the web page together as one file: the page, its style sheet, its
 script (the page's modules bundled into one) and the engine's WebAssembly
-(gzipped by zopfli, which takes it to some 35 per cent, then in base 85,
-its length first; web/page/engine.js unpacks it with web/page/base85.js and
-the browser's DecompressionStream, and instantiates it).
+(gzipped by zopfli, which takes it to some 35 per cent, then in basE91;
+web/page/engine.js unpacks it with web/page/base91.js and the browser's
+DecompressionStream, and instantiates it).
 
   embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT ENGINE_WASM VERSION OUTPUT
 """
+import re
 import subprocess
 import sys
 
-# The alphabet of web/page/base85.js: the printable ASCII characters but
-# those that HTML or a JavaScript string treat apart.
-ALPHABET = ''.join(chr(c) for c in range(33, 127) if chr(c) not in '"&\'<>\\`{}')
-assert len(ALPHABET) == 85
+# The alphabet of web/page/base91.js: the printable ASCII characters but
+# those that end a JavaScript string or begin a closing tag in a script.
+ALPHABET = ''.join(chr(c) for c in range(33, 127) if chr(c) not in '"\\<')
+assert len(ALPHABET) == 91
 
 
-def base85(data):
-    """Four bytes in five characters, most significant first; the last group
-    padded with zeros, which the length given beside it cuts off."""
-    data += bytes(-len(data) % 4)
+def base91(data):
+    """basE91: 13 bits in two characters where their value is above 88, else
+    14, the bits in order from the lowest; the last one or two characters
+    hold what is left."""
+    bits = count = 0
     text = []
-    for i in range(0, len(data), 4):
-        value = int.from_bytes(data[i:i + 4], 'big')
-        digits = []
-        for _ in range(5):
-            value, digit = divmod(value, 85)
-            digits.append(ALPHABET[digit])
-        text.extend(reversed(digits))
+    for byte in data:
+        bits |= byte << count
+        count += 8
+        if count > 13:
+            value = bits & 8191
+            if value > 88:
+                bits >>= 13
+                count -= 13
+            else:
+                value = bits & 16383
+                bits >>= 14
+                count -= 14
+            text += [ALPHABET[value % 91], ALPHABET[value // 91]]
+    if count:
+        text.append(ALPHABET[bits % 91])
+        if count > 7 or bits > 90:
+            text.append(ALPHABET[bits // 91])
     return ''.join(text)
+
+
+def minified_css(css):
+    """The style sheet without its comments and the blanks around its
+    punctuation: the same rules in fewer bytes."""
+    css = re.sub(r'/\*.*?\*/', '', css, flags=re.S)
+    css = re.sub(r'\s+', ' ', css)
+    css = re.sub(r' ?([{};,>]) ?', r'\1', css)
+    css = re.sub(r': ', ':', css)
+    return css.replace(';}', '}').strip()
+
+
+def minified_html(html):
+    """The page without its comments and the indentation of its lines, which
+    HTML collapses anyway: it has no preformatted text with lines."""
+    assert not re.search(r'<(pre|textarea)[^>]*>[^<]*\n', html), 'preformatted text keeps its blanks'
+    html = re.sub(r'<!--.*?-->\n?', '', html, flags=re.S)
+    return re.sub(r'\n[ \t]+', '\n', html)
 
 
 def main():
@@ -38,12 +68,12 @@ def main():
     # gives the same page.
     packed = subprocess.run([zopfli, '--i15', '-c', wasm], check=True, capture_output=True).stdout
     pieces = {
-        '@STYLE@': text(style).rstrip('\n'),
-        '@WASM_GZIP_BASE85@': '%d %s' % (len(packed), base85(packed)),
+        '@STYLE@': minified_css(text(style)),
+        '@WASM_GZIP_BASE91@': base91(packed),
         '@SCRIPT@': text(script).rstrip('\n'),
         '@VERSION@': version,
     }
-    page = text(template)
+    page = minified_html(text(template))
     for placeholder, piece in pieces.items():
         if page.count(placeholder) != 1:
             sys.exit('embed_page: %s must stand once in %s' % (placeholder, template))

@@ -56,12 +56,11 @@
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.
 
-import { decodeBase85 } from "./base85.js";
+import { decodeBase91 } from "./base91.js";
 
-// The bytes that `text` holds, "<length> <base 85>", unpacked from gzip.
+// The bytes that `text` holds in basE91, unpacked from gzip.
 async function unpack(text) {
-  const [length, digits] = text.split(" ");
-  const bytes = decodeBase85(digits, Number(length));
+  const bytes = decodeBase91(text);
   const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
@@ -99,7 +98,7 @@ function hostOf(memory) {
 }
 
 // The API of the engine made from its WebAssembly `binary`, gzipped, in
-// base 85 after its length.
+// basE91.
 export function connectEngine(binary) {
   let engine = null;
   const ready = unpack(binary)

@@ -10,7 +10,7 @@ import { csvOf } from "./csv.js";
 import { connectEngine } from "./engine.js";
 import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
-import { aroundWords } from "./around.js";
+import { aroundWords, kBusinessFeeRates } from "./around.js";
 import { dismissalValue } from "./court.js";
 import { choices, describe, showCourtInForm, showFurtherSet, showInForm, showLawInForm, stateOfForm, typedFields }
   from "./form.js";
@@ -76,6 +76,10 @@ const form = {
     "beweis-beklagter": byId("beweis-beklagter"),
   },
 };
+// Each side's business fee takes the rates of Nr. 2300 VV RVG.
+for (const side of ["klaeger", "beklagter"]) {
+  form.around["geschaeftsgebuehr-" + side].append(...kBusinessFeeRates.map((rate) => new Option(rate)));
+}
 const page = {
   form: byId("formular"),
   amountError: byId("streitwert-fehler"),
