@@ -32,7 +32,6 @@ void addBaseRows(Figures& figures, const Reckoning& reckoning) {
   const auto amount = reckoning.amount(ways[0]);
   addRowOf(figures, "amount", Label{"Streitwert:", "Streitwert:"}, amount, decltype(amount){}, 0, 0,
            ways[0], ways[1]);
-  figures.valueCapped = reckoning.capped();
   for (const SingleFeeRow& row : kSingleFeeRows) {
     addRowOf(figures, row.key, row.label, reckoning.fee(Schedule::Old, row.kind, ways[0]),
              reckoning.fee(Schedule::New, row.kind, ways[1]), reckoning.feeBasis(), 0, ways[0],
@@ -94,7 +93,10 @@ void computeReport(Figures& figures, const ReportOptions& options, std::int64_t 
     const auto given = static_cast<std::uint64_t>(amount);
     figures.amount = static_cast<std::int64_t>(std::min(given, kValueCap));
     Ledgers ledgers;
-    addReport(figures, options, ReckoningInCents(options.reform, given, &options), &ledgers);
+    const ReckoningInCents reckoning(options.reform, given, &options);
+    // Known before the first row, which a sink writes at once.
+    figures.valueCapped = reckoning.capped();
+    addReport(figures, options, reckoning, &ledgers);
   }
 }
 

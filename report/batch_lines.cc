@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "report/buffer.h"
+#include "report/code_page.h"
 #include "report/figures.h"
 #include "report/figures_json.h"
 
@@ -150,6 +151,11 @@ void putHead(Buffer& out, long line, const Figures& figures) {
   putJsonString(out, columnCaption(figures.reform, Schedule::Old));
   out.put(',');
   putJsonString(out, columnCaption(figures.reform, Schedule::New));
+  // The line on the cap of the value, as -J has it among its remarks.
+  if (figures.valueCapped) {
+    out.put(R"(],"remarks":[)");
+    putJsonString(out, utf8FromCodePage850(valueCapLine("Euro")));
+  }
   out.put(R"(],"figures":{)");
 }
 

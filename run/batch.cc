@@ -250,8 +250,11 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
   long computed = 0;
   long refused = 0;
   bool tooLong = false;
-  while (const std::optional<std::string_view> line = lines.next(tooLong)) {
+  while (std::optional<std::string_view> line = lines.next(tooLong)) {
     ++lineNumber;
+    // A file that Notepad or a spreadsheet saved begins with the byte order
+    // mark of UTF-8.
+    if (lineNumber == 1 && line->starts_with("\357\273\277")) line->remove_prefix(3);
     std::string message;
     if (tooLong) {
       message = "zeb: Die Zeile ist l\204nger als 65536 Zeichen.\n";
@@ -261,7 +264,8 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
       const int n = static_cast<int>(words.size());
       const ReportOptions options = parseOptions(n, words.data());
       if (const std::optional<Refusal> refusal = refusalOf(n, words.data(), options)) {
-        message = refusalMessage(*refusal, n, words.data(), options);
+        const auto sharedFrom = static_cast<int>(words.size() - request.shared.size());
+        message = refusalMessage(*refusal, n, words.data(), options, sharedFrom);
       } else if (options.reform == Reform::Of2013) {
         message = refusalIn2013(n, words.data());
       } else {

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "report/code_page.h"
@@ -404,9 +405,57 @@ std::optional<ShareWon> parseShare(const char* text) {
   return share;
 }
 
+// What a word says once in a command line: the law, the share won, the
+// appeal's success, or a value of the case around the lawsuit, each by its
+// slot; -1 for a word that says none of these.
+constexpr int kLawSlot = 0;
+constexpr int kShareSlot = 1;
+constexpr int kSuccessSlot = 2;
+constexpr int kValuedSlot = 3;  // and on, in the order of kValuedWords
+int onceSlotOf(const char* word) {
+  if (std::strcmp(word, "-2021") == 0 || std::strcmp(word, "-2025") == 0) return kLawSlot;
+  if (parseShareWon(word)) return kShareSlot;
+  if (parseAppealSuccess(word)) return kSuccessSlot;
+  if (isValuedWord(word)) {
+    return kValuedSlot + static_cast<int>(valuedWordOf(word) - std::begin(kValuedWords));
+  }
+  return -1;
+}
+
+// Whether two words of one slot say the same: the same law, equal shares,
+// equal values.
+bool saySame(const char* a, const char* b, int slot) {
+  const auto sameShare = [](const std::optional<ShareWon>& x, const std::optional<ShareWon>& y) {
+    return x->won * y->of == y->won * x->of;
+  };
+  if (slot == kLawSlot) return std::strcmp(a, b) == 0;
+  if (slot == kShareSlot) return sameShare(parseShareWon(a), parseShareWon(b));
+  if (slot == kSuccessSlot) return sameShare(parseAppealSuccess(a), parseAppealSuccess(b));
+  const ValuedWord& word = *valuedWordOf(a);
+  const std::size_t length = std::strlen(word.prefix);
+  return word.parse(a + length) == word.parse(b + length);
+}
+
+// What a slot says, in a refusal, with its verb: "das Recht steht".
+std::string slotWhat(int slot) {
+  if (slot == kLawSlot) return "das Recht steht";
+  if (slot == kShareSlot) return "der Anteil, zu dem der Kl\204ger obsiegt, steht";
+  if (slot == kSuccessSlot) return "der Erfolg der Berufung steht";
+  const ValuedWord& word = kValuedWords[slot - kValuedSlot];
+  const std::string party = word.claimant ? " des Kl\204gers" : " des Beklagten";
+  if (word.parse == parseRate) return "die Gesch\204ftsgeb\201hr" + party + " steht";
+  if (word.parse == parseClients) return "die Zahl der Auftraggeber" + party + " steht";
+  return "die Kosten f\201r Zeugen und Sachverst\204ndige" + party + " stehen";
+}
+
 }  // namespace
 
 std::optional<std::string> meantWord(const char* argument) {
+  // A word without its dash, where the word with it is one ZEB knows: O70.
+  if ((*argument >= 'A' && *argument <= 'Z') || (*argument >= 'a' && *argument <= 'z')) {
+    const std::string dashed = std::string("-") + argument;
+    if (switchWordOf(dashed.c_str()) != nullptr || onceSlotOf(dashed.c_str()) >= 0) return dashed;
+  }
   const std::string given = folded(argument);
   // A share in another case, or with a zero for its letter: -o60, -060.
   if (given.starts_with("-o") || given.starts_with("-0")) {
@@ -463,7 +512,19 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   int successAt = 0;
   int labourAt = 0;   // -arbeit
   int sectionAt = 0;  // -r or -m, which an appeal as a decision does not show
+  // Each slot's first word, and the first word that says another thing.
+  std::array<int, kValuedSlot + std::size(kValuedWords)> onceAt = {};
+  int twiceAt = 0;
+  int lawTypoAt = 0;  // a word that meant -2021 or -2025
   for (int i = 1; i < count && count > 2; ++i) {
+    if (const int slot = i > 1 ? onceSlotOf(arguments[i]) : -1; slot >= 0) {
+      const auto at = static_cast<std::size_t>(slot);
+      if (onceAt[at] == 0) {
+        onceAt[at] = i;
+      } else if (twiceAt == 0 && !saySame(arguments[onceAt[at]], arguments[i], slot)) {
+        twiceAt = i;
+      }
+    }
     if (isSuccessWord(arguments[i])) {
       if (!parseAppealSuccess(arguments[i])) return Refusal{SuccessShare, i};
       if (successAt == 0 && i > 1) successAt = i;
@@ -488,9 +549,11 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
     if (caseAt == 0 && (needs == Needs::ReformForCase || valued != nullptr)) caseAt = i;
     if (endingAt == 0 && needs == Needs::ReformForEnding) endingAt = i;
     // The amount's own place holds no word.
-    if (unknownAt == 0 && i > 1 && word == nullptr && valued == nullptr &&
-        !isShareWord(arguments[i])) {
-      unknownAt = i;
+    if (i > 1 && word == nullptr && valued == nullptr && !isShareWord(arguments[i])) {
+      if (unknownAt == 0) unknownAt = i;
+      const std::optional<std::string> meant =
+          lawTypoAt == 0 ? meantWord(arguments[i]) : std::nullopt;
+      if (meant && onceSlotOf(meant->c_str()) == kLawSlot) lawTypoAt = i;
     }
     if (valued != nullptr && valued->parse == parseClients) clientsAt[valued->claimant ? 0 : 1] = i;
     if (needs == Needs::ReformForAid && i > 1) {
@@ -511,6 +574,18 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   const int anyAppealAt = earlier(appealAt[0], appealAt[1]);
   const int anyAidAt =
       aidAt[0] != 0 && (aidAt[1] == 0 || aidAt[0] < aidAt[1]) ? aidAt[0] : aidAt[1];
+  const int appealWordAt = earlier(anyAppealAt, successAt);
+  // A word said twice with another value; a word that meant a law, where
+  // the report needs one.
+  if (twiceAt != 0 && options.reform != Reform::Of2013) {
+    const int slot = onceSlotOf(arguments[twiceAt]);
+    return Refusal{Twice, twiceAt, onceAt[static_cast<std::size_t>(slot)]};
+  }
+  const bool wantsReform = options.shareWon || caseAt != 0 || endingAt != 0 || anyAidAt != 0 ||
+                           labourAt != 0 || appealWordAt != 0;
+  if (lawTypoAt != 0 && (options.reform != Reform::Of2013 || wantsReform)) {
+    return Refusal{Unknown, lawTypoAt};
+  }
   if (options.shareWon && options.reform == Reform::Of2013) {
     int shareAt = 1;
     while (!isShareWord(arguments[shareAt])) ++shareAt;
@@ -520,7 +595,6 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
   if (anyAidAt != 0 && options.reform != Reform::Of2025) return Refusal{AidReform, anyAidAt};
   if (labourAt != 0 && options.reform != Reform::Of2025) return Refusal{LabourReform, labourAt};
-  const int appealWordAt = earlier(anyAppealAt, successAt);
   if (appealWordAt != 0 && (options.reform == Reform::Of2013 || !options.shareWon)) {
     return Refusal{AppealNeeds, appealWordAt};
   }
@@ -659,16 +733,50 @@ std::optional<std::string> rightWord(const char* argument) {
   return meant;
 }
 
-// "zeb <amount>" and the words among `arguments` as the right command has
-// them, but the one at `amountAt` (0: none).
+// A right command as it is put together: "zeb <amount>", then each word
+// once, and of the words that say one thing (the law, the share, a value)
+// the first.
+class RightCommand {
+ public:
+  explicit RightCommand(const std::string& amount) : text_("zeb " + amount) {}
+
+  void add(const std::string& word) {
+    const int slot = onceSlotOf(word.c_str());
+    for (const auto& [had, hadSlot] : words_) {
+      if (had == word || (slot >= 0 && hadSlot == slot)) return;
+    }
+    words_.emplace_back(word, slot);
+    text_ += " " + word;
+  }
+
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+  std::vector<std::pair<std::string, int>> words_;
+};
+
+// Whether a word among `arguments` (but the amount's place) means a law.
+bool meansLaw(int count, const char* const* arguments) {
+  for (int i = 2; i < count; ++i) {
+    const std::optional<std::string> word = rightWord(arguments[i]);
+    if (word && onceSlotOf(word->c_str()) == kLawSlot) return true;
+  }
+  return false;
+}
+
+// "zeb <amount>", the law `law` where one is given and none of the words
+// means one, and the words among `arguments` as the right command has them,
+// but the one at `amountAt` (0: none).
 std::string commandWith(const std::string& amount, int count, const char* const* arguments,
-                        int amountAt) {
-  std::string command = "zeb " + amount;
+                        int amountAt, const char* law = nullptr) {
+  RightCommand command(amount);
+  if (law != nullptr && !meansLaw(count, arguments)) command.add(law);
   for (int i = 1; i < count; ++i) {
     if (i == amountAt) continue;
-    if (const std::optional<std::string> word = rightWord(arguments[i])) command += " " + *word;
+    if (const std::optional<std::string> word = rightWord(arguments[i])) command.add(*word);
   }
-  return command;
+  return command.text();
 }
 
 // The amount of a right command and the argument it stands in: the first
@@ -685,7 +793,7 @@ std::pair<std::string, int> rightAmount(int count, const char* const* arguments,
 }  // namespace
 
 std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
-                           const ReportOptions& options) {
+                           const ReportOptions& options, int sharedFrom) {
   std::string message;
   using enum Refusal::Reason;
   const std::string given = printable(arguments[refusal.argument]);
@@ -702,14 +810,16 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
   // share where a party's switch needs one, no -h beside -J, the word meant
   // in place of one unknown, and no word that changes nothing.
   const auto [amount, amountAt] = rightAmount(count, arguments, apartAt);
-  std::string command = "zeb " + amount;
-  if (options.reform == Reform::Of2013 && refusal.reason != Amount &&
-      refusal.reason != JsonAndHtml) {
-    command += " -2025";
-  }
-  // Legal aid needs -2025, the reform words' last: it stands once, first.
+  RightCommand command(amount);
+  // The report needs a reform: -2025, unless a word means one; legal aid
+  // and the labour courts need -2025, the reform words' last: it stands
+  // once, first.
   const bool needs2025 = refusal.reason == AidReform || refusal.reason == LabourReform;
-  if (needs2025 && options.reform == Reform::Of2021) command += " -2025";
+  if ((options.reform == Reform::Of2013 && refusal.reason != Amount &&
+       refusal.reason != JsonAndHtml && !meansLaw(count, arguments)) ||
+      (needs2025 && options.reform == Reform::Of2021)) {
+    command.add("-2025");
+  }
   for (int i = 1; i < count; ++i) {
     if (i == amountAt || i == apartAt) continue;
     if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
@@ -717,21 +827,21 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
     // that needs one.
     const bool refused = i == refusal.argument;
     if (refused && apartAt != 0) {
-      command += " " + apartShare;
+      command.add(apartShare);
       continue;
     }
     if (refused && (refusal.reason == Share || refusal.reason == PartyWithoutShare ||
                     (refusal.reason == AppealNeeds && !options.shareWon))) {
-      command += " -O<Prozent>";
+      command.add("-O<Prozent>");
     }
     if (refused && refusal.reason == SuccessShare) {
-      command += " -erfolg<Prozent>";
+      command.add("-erfolg<Prozent>");
       continue;
     }
     // An appeal by the party that lost something: the defendant, unless
     // the claimant won nothing.
     if (refused && refusal.reason == SuccessAlone) {
-      command += options.shareWon && options.shareWon->won == 0 ? " -berufungK" : " -berufungB";
+      command.add(options.shareWon && options.shareWon->won == 0 ? "-berufungK" : "-berufungB");
     }
     if (refusal.reason == NothingLost &&
         (refused || (isSuccessWord(arguments[i]) && parseAppealSuccess(arguments[i])))) {
@@ -739,19 +849,15 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
     }
     if (refused && refusal.reason == CaseValue) {
       const ValuedWord& word = *valuedWordOf(arguments[i]);
-      command.append(" ").append(word.prefix).append(word.placeholder);
+      command.add(std::string(word.prefix) + word.placeholder);
       continue;
     }
-    if (refused &&
-        (refusal.reason == Share || refusal.reason == NoEffect || refusal.reason == AidWith ||
-         refusal.reason == CrossAppeal || refusal.reason == AppealWith)) {
+    if (refused && (refusal.reason == Share || refusal.reason == NoEffect ||
+                    refusal.reason == AidWith || refusal.reason == CrossAppeal ||
+                    refusal.reason == AppealWith || refusal.reason == Twice)) {
       continue;
     }
-    if (needs2025 &&
-        (std::strcmp(arguments[i], "-2021") == 0 || std::strcmp(arguments[i], "-2025") == 0)) {
-      continue;
-    }
-    if (const std::optional<std::string> word = rightWord(arguments[i])) command += " " + *word;
+    if (const std::optional<std::string> word = rightWord(arguments[i])) command.add(*word);
   }
   switch (refusal.reason) {
     case Amount:
@@ -894,6 +1000,15 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
                             "nicht"
                           : "der Bericht zur Berufung zeigt die erste Instanz und die Berufung");
       break;
+    case Twice: {
+      // In a batch the later word may be one that every claim gets.
+      const bool shared = sharedFrom > 0 && refusal.argument >= sharedFrom;
+      appendFormatted(message, "zeb: %s und %s%s widersprechen sich: %s nur einmal im Befehl.\n",
+                      printable(arguments[refusal.other]).c_str(), given.c_str(),
+                      shared ? " hinter -stapel" : "",
+                      slotWhat(onceSlotOf(arguments[refusal.argument])).c_str());
+      break;
+    }
     case NothingLost: {
       const bool claimant = arguments[refusal.argument][9] == 'K';
       appendFormatted(message,
@@ -904,7 +1019,7 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       break;
     }
   }
-  appendFormatted(message, " Richtig: %s\n", command.c_str());
+  appendFormatted(message, " Richtig: %s\n", command.text().c_str());
   return message;
 }
 
@@ -966,7 +1081,7 @@ std::vector<std::string> terminalHints(int count, const char* const* arguments,
   hints.push_back(
       "zeb: Dieser Bericht rechnet nach dem Recht von 2013 mit 16 % Umsatzsteuer. Nach "
       "geltendem Recht: " +
-      commandWith(amount + " -2025", count, arguments, amountAt));
+      commandWith(amount, count, arguments, amountAt, "-2025"));
   return hints;
 }
 
@@ -974,8 +1089,12 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
   ReportOptions options;
   if (count <= 2) return options;
   // The scan starts at the amount's own position: "-h 5000" is an HTML
-  // report for the amount 0. Of several shares the last counts.
+  // report for the amount 0. Of the words that say one thing, the first
+  // counts: a later one says the same (-O70, -O70,00) or is refused.
+  std::array<bool, kValuedSlot + std::size(kValuedWords)> said = {};
   for (int i = 1; i < count; ++i) {
+    const int slot = onceSlotOf(arguments[i]);
+    if (slot >= 0 && std::exchange(said[static_cast<std::size_t>(slot)], true)) continue;
     if (const SwitchWord* word = switchWordOf(arguments[i])) {
       word->apply(options);
     } else if (std::optional<ShareWon> share = parseShareWon(arguments[i])) {

@@ -75,10 +75,11 @@ struct Refusal {
     CrossAppeal,        // -berufungK with -berufungB
     AppealWith,         // -r, -m, -pkhK or -pkhB with an appeal as a decision
     NothingLost,        // an appeal by a party that lost nothing
+    Twice,              // a word that says again, otherwise, what an earlier one said
   };
   Reason reason;
   int argument;   // its index in the argument vector
-  int other = 0;  // AidWith, AppealWith, CrossAppeal: the index of the word it meets
+  int other = 0;  // AidWith, AppealWith, CrossAppeal, Twice: the index of the word it meets
 };
 
 // What refuses a report for the `count` elements of `arguments` with their
@@ -87,9 +88,10 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
                                  const ReportOptions& options);
 
 // Why the command line is refused, and the command as it should have been
-// written, in code page 850.
+// written, in code page 850. In a batch, `sharedFrom` is the index of the
+// first word that every claim gets (the words after -stapel), else 0.
 std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
-                           const ReportOptions& options);
+                           const ReportOptions& options, int sharedFrom = 0);
 
 // The lines for a user at a terminal after the report of 2013 for the
 // `count` elements of `arguments` with their `options`, in code page 850:

@@ -138,6 +138,9 @@ def around_lines(count=200, seed=20261210):
             if '-ohne' + side in words and not any(w.startswith('-G' + side) for w in words):
                 words = [w for w in words if not w.startswith('-auftraggeber' + side)]
         words += pick('-mahn', '-V', '-ruecknahme', '-anerkenntnis', '-versaeumnis', '-k')
+        # Each word says its value once.
+        if sum(word.startswith('-beweisK') for word in words) > 1:
+            words.remove('-beweisK1')
         lines.append(words)
     return lines
 

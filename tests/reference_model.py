@@ -961,9 +961,9 @@ def table(amount, switches):
         show = {'m': False, 'k': True, 'b': True, 'r': False}
     reform = [w for w in switches if w in ('-2021', '-2025')]
     proceeding = LABOUR if '-arbeit' in switches else CIVIL
-    r = InCents(amount, reform[-1], proceeding) if reform else Of2013(amount)
+    r = InCents(amount, reform[0], proceeding) if reform else Of2013(amount)
     shares = [share_won(w) for w in switches if w.startswith('-O')]
-    risk = CostRisk(shares[-1], switches, proceeding) if shares else None
+    risk = CostRisk(shares[0], switches, proceeding) if shares else None
     around = Around(switches) if reform and Around(switches).words else None
     # An appeal taken as a decision: the first instance and the appeal alone.
     appeal = None
@@ -1332,7 +1332,7 @@ def labour_cases(seed=20261212, count=450):
 def main():
     program = sys.argv[1]
     switch_sets = [[], ['-V'], ['-k'], ['-b', '-V'], ['-r'], ['-m'], ['-h'], ['-h', '-E', '-V']]
-    reform_sets = [['-2025', '-V'], ['-2021', '-V'], ['-2025', '-h', '-E'], ['-2021', '-2025', '-m']]
+    reform_sets = [['-2025', '-V'], ['-2021', '-V'], ['-2025', '-h', '-E'], ['-2025', '-2025', '-m']]
     cases = [(amount, switches) for amount in amounts() for switches in switch_sets
              if switches in ([], ['-V']) or amount % 7 == 0 or abs(amount) <= 10**6]
     cases += [(amount, switches) for amount in amounts() + [CAP, CAP + 1, 45000000, 10**15]

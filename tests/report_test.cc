@@ -115,6 +115,9 @@ TEST(CommandLine, EquivalentArgumentForms) {
       {{"5000", "-V", "-A", "-E"}, {"5000", "-E", "-A", "-V"}},
       {{"-J"}, {"0"}},
       {{"5000", "-2025", "-J", "-E", "-A"}, {"5000", "-2025", "-J"}},
+      // A word given twice with the same value counts once.
+      {{"5000", "-2025", "-O70", "-2025", "-O70,00"}, {"5000", "-2025", "-O70"}},
+      {{"5000", "-2025", "-GK", "-O60", "-GK1,3"}, {"5000", "-2025", "-GK", "-O60"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[0] + " " + (c.arguments.size() > 1 ? c.arguments[1] : ""));
@@ -277,6 +280,9 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       "-h gilt nicht mit -J: -J schreibt statt des Berichts seine Zahlen als JSON, -h den Bericht "
       "als HTML-Dokument.\n";
   const std::string meant = ": unbekannte Angabe; gemeint ist wohl ";
+  const std::string twice = " widersprechen sich: ";
+  const std::string once = " steht nur einmal im Befehl.\n";
+  const std::string onceEach = " stehen nur einmal im Befehl.\n";
   const std::string unknown = ": unbekannte Angabe; zeb allein zeigt alle Angaben.\n";
   const std::string noEffect =
       " \204ndert nichts: ohne Anwalt in erster Instanz (-ohneK) und ohne Gesch\204ftsgeb\201hr "
@@ -362,6 +368,28 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-Ohnek" + meant + "-ohneK.\n",
        "10000 -2025 -ohneK -O60"},
       {{"10000", "-2025", "5000"}, "5000" + unknown, "10000 -2025"},
+      // A word near a law is the mistake where the report needs a law; a
+      // word without its dash is the word with it; the right command says
+      // each word once.
+      {{"12500", "-2O25", "-O70"}, "-2O25" + meant + "-2025.\n", "12500 -2025 -O70"},
+      {{"12500", "-O70", "--2025"}, "--2025" + meant + "-2025.\n", "12500 -O70 -2025"},
+      {{"12500", "-2o21", "-GK"}, "-2o21" + meant + "-2021.\n", "12500 -2021 -GK"},
+      {{"12500", "O70", "-2025"}, "O70" + meant + "-O70.\n", "12500 -O70 -2025"},
+      {{"5000", "-2025", "-k", "-Q", "-k"}, "-Q" + unknown, "5000 -2025 -k"},
+      // A word that says again, otherwise, what an earlier one said.
+      {{"5000", "-2025", "-O70", "-O30"},
+       "-O70 und -O30" + twice + "der Anteil, zu dem der Kl\204ger obsiegt," + once,
+       "5000 -2025 -O70"},
+      {{"5000", "-2025", "-V", "-2021"},
+       "-2025 und -2021" + twice + "das Recht" + once,
+       "5000 -2025 -V"},
+      {{"5000", "-2021", "-GB", "-O60", "-GB1,5"},
+       "-GB und -GB1,5" + twice + "die Gesch\204ftsgeb\201hr des Beklagten" + once,
+       "5000 -2021 -GB -O60"},
+      {{"5000", "-2025", "-beweisK100", "-beweisK100,01"},
+       "-beweisK100 und -beweisK100,01" + twice +
+           "die Kosten f\201r Zeugen und Sachverst\204ndige des Kl\204gers" + onceEach,
+       "5000 -2025 -beweisK100"},
       // Several clients of a party that has no lawyer in the report.
       {{"10000", "-2025", "-O60", "-ohneK", "-auftraggeberK2", "-k"},
        "-auftraggeberK2" + noEffect,
@@ -369,7 +397,7 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       // Legal aid: the § 49 lists of 2021 and 2025 are -2025's columns; an
       // aided party has a lawyer; what is not computed with it.
       {{"10000", "-pkhK"}, "-pkhK" + aid2025, "10000 -2025 -pkhK"},
-      {{"10000", "-2025", "-2021", "-pkhB", "-O60"}, "-pkhB" + aid2025, "10000 -2025 -pkhB -O60"},
+      {{"10000", "-2021", "-pkhB", "-O60", "-2021"}, "-pkhB" + aid2025, "10000 -2025 -pkhB -O60"},
       {{"10000", "-2025", "-pkhK", "-O60", "-ohneK"},
        "-ohneK gilt nicht mit -pkhK: mit Prozesskostenhilfe hat die Partei einen Anwalt.\n",
        "10000 -2025 -pkhK -O60"},
