@@ -22,8 +22,9 @@ const std::array<Utf8Character, 128>& utf8OfUpperHalf();
 // `text`, written in code page 850, as UTF-8.
 std::string utf8FromCodePage850(std::string_view text);
 
-// The same appended to `out`.
-void appendUtf8FromCodePage850(std::string& out, std::string_view text);
+// The same written at `at`, which has room for three bytes a character of
+// `text`; the end of what was written.
+char* writeUtf8FromCodePage850(char* at, std::string_view text);
 
 // `text`, written in UTF-8, in code page 850, the euro sign (which the code
 // page lacks) written as `euro` and any other character it lacks as "?".

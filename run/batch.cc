@@ -214,7 +214,8 @@ bool isBatch(int count, const char* const* arguments) {
 
 int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* out,
              std::FILE* err) {
-  Output output(out, err);
+  // A batch computes today's law alone.
+  Output output(out, err, true);
   BatchRequest request = batchRequestOf(count, arguments);
   if (!request.refusal.empty()) {
     output.diagnostic(request.refusal);

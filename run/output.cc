@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/buffer.h"
 #include "report/code_page.h"
 
 #ifdef _WIN32
@@ -14,10 +15,10 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <langinfo.h>
+#include <strings.h>
 #include <unistd.h>
 
-#include <clocale>
+#include <cstdlib>
 #endif
 
 namespace zeb {
@@ -53,19 +54,41 @@ bool isTerminal(std::FILE* stream) {
 #endif
 }
 
-// How `stream` shows letters. The locale is asked only for a terminal, so
-// that a run into a file or a pipe does not pay for it.
-Letters lettersOf(std::FILE* stream) {
+#ifndef _WIN32
+// Whether the user's locale says UTF-8, as the C library would find it
+// (LC_ALL, else LC_CTYPE, else LANG: the first that is set and not empty)
+// and name its character set: "de_DE.UTF-8", "C.utf8". Read from the
+// environment, since loading the locale costs a report's time.
+bool localeSaysUtf8() {
+  static const bool utf8 = [] {
+    const char* name = nullptr;
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+      name = std::getenv(variable);
+      if (name != nullptr && *name != '\0') break;
+    }
+    if (name == nullptr) return false;
+    const char* dot = std::strchr(name, '.');
+    if (dot == nullptr) return false;
+    const std::string_view codeset(dot + 1, std::strcspn(dot + 1, "@"));
+    return codeset.size() >= 4 && (strncasecmp(codeset.data(), "utf-8", codeset.size()) == 0 ||
+                                   strncasecmp(codeset.data(), "utf8", codeset.size()) == 0);
+  }();
+  return utf8;
+}
+#endif
+
+// How `stream` shows letters: a terminal as its locale says, and for
+// today's law (`todaysLaw`) a file or a pipe too. The locale is asked only
+// then, so that the report of 2013 into a file or a pipe does not pay for
+// it.
+Letters lettersOf(std::FILE* stream, bool todaysLaw) {
 #ifdef _WIN32
+  (void)todaysLaw;
   return isTerminal(stream) ? Letters::Console : Letters::Bytes;
 #else
-  if (!isTerminal(stream)) return Letters::Bytes;
-  // The user's character set, and the caller's locale back afterwards.
-  const std::string caller = std::setlocale(LC_CTYPE, nullptr);
-  const bool utf8 =
-      std::setlocale(LC_CTYPE, "") != nullptr && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
-  std::setlocale(LC_CTYPE, caller.c_str());
-  return utf8 ? Letters::Utf8 : Letters::Bytes;
+  const int descriptor = fileno(stream);  // -1 for a memory stream
+  if (descriptor < 0 || (!todaysLaw && isatty(descriptor) == 0)) return Letters::Bytes;
+  return localeSaysUtf8() ? Letters::Utf8 : Letters::Bytes;
 #endif
 }
 
@@ -130,9 +153,14 @@ bool putUtf8OnConsole(std::FILE* stream, std::string_view bytes) {
 
 // Writes `bytes`, code page 850 text, into `stream`, whose letters are
 // `letters`; true when the stream took all of them.
-bool write(std::FILE* stream, Letters& letters, std::string_view bytes) {
-  if (letters == Letters::Unknown) letters = lettersOf(stream);
-  if (letters == Letters::Utf8) return put(stream, utf8FromCodePage850(bytes));
+bool write(std::FILE* stream, Letters& letters, bool todaysLaw, std::string_view bytes) {
+  if (letters == Letters::Unknown) letters = lettersOf(stream, todaysLaw);
+  if (letters == Letters::Utf8) {
+    // Room for three bytes a letter, not cleared first: a report is large.
+    Buffer utf8(3 * bytes.size() + 1);
+    utf8.commit(writeUtf8FromCodePage850(utf8.claim(3 * bytes.size()), bytes));
+    return put(stream, utf8.view());
+  }
 #ifdef _WIN32
   if (letters == Letters::Console) return putOnConsole(stream, std::string(bytes));
 #endif
@@ -158,12 +186,12 @@ void Output::noteFailure(bool failed) {
 void Output::report(std::string_view bytes) {
   if (report_ == nullptr) return;
   clearErrors();
-  noteFailure(!write(report_, reportLetters_, bytes));
+  noteFailure(!write(report_, reportLetters_, todaysLaw_, bytes));
 }
 
 void Output::reportUtf8(std::string_view text) {
   if (report_ == nullptr) return;
-  if (reportLetters_ == Letters::Unknown) reportLetters_ = lettersOf(report_);
+  if (reportLetters_ == Letters::Unknown) reportLetters_ = lettersOf(report_, todaysLaw_);
   clearErrors();
 #ifdef _WIN32
   if (reportLetters_ == Letters::Console) {
@@ -175,7 +203,7 @@ void Output::reportUtf8(std::string_view text) {
 }
 
 void Output::diagnostic(std::string_view bytes) {
-  if (diagnostics_ != nullptr) write(diagnostics_, diagnosticsLetters_, bytes);
+  if (diagnostics_ != nullptr) write(diagnostics_, diagnosticsLetters_, todaysLaw_, bytes);
 }
 
 bool Output::diagnosticsOnTerminal() const {

@@ -9,15 +9,21 @@
 namespace zeb {
 
 // How a stream shows the report's letters, found at its first write: as
-// the code page 850 bytes themselves (a file, a pipe, a terminal of another
-// character set), in UTF-8 (a terminal whose locale says UTF-8), or on a
-// Windows console, whatever its code page.
+// the code page 850 bytes themselves, in UTF-8 (where the locale says
+// UTF-8: on a terminal, and for today's law into files and pipes too), or
+// on a Windows console, whatever its code page.
 enum class Letters : char { Unknown, Bytes, Utf8, Console };
 
 class Output {
  public:
   // `report` and `diagnostics` may be none: what goes there is discarded.
-  Output(std::FILE* report, std::FILE* diagnostics) : report_(report), diagnostics_(diagnostics) {}
+  // A run of today's law (`todaysLaw`) writes its letters as the locale
+  // says wherever they go; the report of 2013 and the usage screen keep
+  // their code page 850 bytes in files and pipes, as they are defined. A
+  // memory stream gets the bytes, and so does every stream on Windows but
+  // a console.
+  Output(std::FILE* report, std::FILE* diagnostics, bool todaysLaw = false)
+      : report_(report), diagnostics_(diagnostics), todaysLaw_(todaysLaw) {}
 
   // Writes `bytes`, code page 850 text or ASCII, to the report stream.
   void report(std::string_view bytes);
@@ -45,6 +51,7 @@ class Output {
  private:
   std::FILE* report_;
   std::FILE* diagnostics_;
+  bool todaysLaw_;
   Letters reportLetters_ = Letters::Unknown;
   Letters diagnosticsLetters_ = Letters::Unknown;
   int reportErrno_ = 0;  // why the first write of the report failed

@@ -47,9 +47,9 @@ Figures reportOf(const ReportOptions& options, const char* text, bool withWays) 
 }  // namespace
 
 int runZeb(int count, const char* const* arguments, std::FILE* out, std::FILE* err) {
-  Output output(out, err);
   const Request request = requestOf(count, arguments);
   const ReportOptions& options = request.options;
+  Output output(out, err, options.reform != Reform::Of2013);
   int status = kReportWritten;
   if (request.usage) {
     // An empty argument vector has no invocation name to show.

@@ -43,8 +43,30 @@ for hint in "${hints[@]}"; do
     holds "$scratch/terminal" "$expected" || fail "no hint after zeb $words"
   fi
   # shellcheck disable=SC2086 # the words are the arguments
-  "$zeb" $words -A 2>"$scratch/err" | cmp -s - "$scratch/out" || fail "zeb $words wrote other bytes"
+  LANG=C.UTF-8 LC_ALL= "$zeb" $words -A 2>"$scratch/err" | cmp -s - "$scratch/out" ||
+    fail "zeb $words wrote other bytes"
   [[ ! -s $scratch/err ]] || fail "a hint into a pipe after zeb $words"
 done
+# Today's law writes as the locale says wherever it goes, into files and
+# pipes too, its messages and a batch's too; the C locale and a locale of
+# another character set get the code page 850 bytes. The report of 2013, its
+# progress line and the usage screen keep theirs.
+golden=$(dirname "$0")/golden
+LC_ALL=C.UTF-8 "$zeb" 5000 -2025 -V >"$scratch/file"
+holds "$scratch/file" "Gerichtsgebühr:" || fail "today's law into a file, under a UTF-8 locale"
+LC_ALL= LC_CTYPE= LANG=de_DE.utf8 "$zeb" 5000 -2025 -V | cat >"$scratch/pipe"
+cmp -s "$scratch/file" "$scratch/pipe" || fail "today's law into a pipe, under LANG=de_DE.utf8"
+LC_ALL=C "$zeb" 5000 -2025 -V | cmp -s - "$golden/5000-2025-V.txt" || fail "today's law in the C locale"
+LC_ALL=de_DE.ISO-8859-1 "$zeb" 5000 -2025 -V | cmp -s - "$golden/5000-2025-V.txt" ||
+  fail "today's law in a locale of another character set"
+LC_ALL=C.UTF-8 "$zeb" 5000 -2025 -O101 2>"$scratch/err" || true
+holds "$scratch/err" "zu welchem Anteil der Kläger obsiegt" || fail "a message of today's law"
+echo "5000 -2025 -Q" | LC_ALL=C.UTF-8 "$zeb" -stapel 2>"$scratch/err" >/dev/null || true
+holds "$scratch/err" "1 zurückgewiesen" || fail "a batch's message"
+LC_ALL=C.UTF-8 "$zeb" 5000 | cmp -s - "$golden/5000.txt" || fail "the report of 2013"
+LC_ALL=C.UTF-8 "$zeb" 5000 -h 2>"$scratch/err" >/dev/null
+holds "$scratch/err" $'HTML-Ausgabe f\x81r Streitwert 5000' || fail "the progress line of 2013"
+LC_ALL=C.UTF-8 "$zeb" >"$scratch/usage" || true
+sed "s|zeb <Streitwert>|$zeb <Streitwert>|" "$golden/usage.txt" | cmp -s - "$scratch/usage" || fail "the usage screen"
 echo "UTF-8 on a UTF-8 terminal, on both streams; code page 850 on another terminal and into a pipe;"
-echo "the hints on a terminal alone"
+echo "the hints on a terminal alone; today's law as the locale says into files and pipes too"
