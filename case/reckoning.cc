@@ -345,10 +345,14 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   }
   const LawyerBill bill = lawyerBill(v.lawyer, {}, billSteps);
   v.gross = bill.gross();
-  v.process = v.court + 2 * v.gross;
+  // The process costs count the lawyers there are.
+  const std::array<bool, 2> lawyers = lawyersIn(first);
+  const int count = int{lawyers[0]} + int{lawyers[1]};
+  v.process = v.court + count * v.gross;
   v.bills = v.refunded = {bill, bill};
   if (ways != nullptr) {
-    ways->process.steps = {steps::processCosts(euros(v.court), euros(v.gross), euros(v.process))};
+    ways->process.steps = {
+        steps::processCosts(euros(v.court), euros(v.gross), euros(v.process), count)};
   }
   return v;
 }

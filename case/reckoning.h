@@ -208,8 +208,10 @@ class Reckoning2013 {
   Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
 
   static float shown(Extended value) { return toSingle(value); }
-  // The report of 2013 computes no case around its lawsuit.
+  // The report of 2013 computes no case around its lawsuit, and both
+  // parties have a lawyer.
   const ReportOptions* around() const { return nullptr; }
+  static std::array<bool, 2> lawyersIn(bool /*first*/) { return {true, true}; }
   static float halfShare(Extended process, const Way* processWay, Way* way);
   // The judgement process costs alone, or added to `base`.
   static double total(Extended process, const double* base, const SumWays* ways);
@@ -293,6 +295,12 @@ class ReckoningInCents {
   }
   // Its lawyers' bills under the edition of `schedule`.
   CaseBills caseBills(Schedule schedule) const;
+  // Which parties have a lawyer in the `first` instance or another: in the
+  // first a party may act itself (-ohneK, -ohneB).
+  std::array<bool, 2> lawyersIn(bool first) const {
+    const ReportOptions& o = options();
+    return {!first || o.claimant.inFirstInstance, !first || o.defendant.inFirstInstance};
+  }
   // The steps to a full fee, made at their first use.
   const Steps& feeWay(Schedule schedule, FeeKind kind) const;
 

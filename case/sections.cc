@@ -28,6 +28,14 @@ constexpr const char* kBlockRowKeys[] = {"court_fees",
 
 constexpr Label kProcessRow = {"Proze\341kosten: Gerichtskosten + 2 * Anwaltskosten:",
                                "Proze&szlig;kosten: Gerichtskosten + 2 * Anwaltskosten:"};
+// The same where a party has no lawyer in the first instance: without the
+// defendant's, without the claimant's, without either.
+constexpr Label kProcessRowsWithout[] = {
+    {"Proze\341kosten ohne Anwalt des Beklagten:", "Proze&szlig;kosten ohne Anwalt des Beklagten:"},
+    {"Proze\341kosten ohne Anwalt des Kl\204gers:",
+     "Proze&szlig;kosten ohne Anwalt des Kl&auml;gers:"},
+    {"Proze\341kosten ohne Anw\204lte:", "Proze&szlig;kosten ohne Anw&auml;lte:"},
+};
 // The rows of a case around the lawsuit.
 constexpr Label kCaseProcessRow = {"Proze\341kosten: Gerichtskosten + beide Anw\204lte:",
                                    "Proze&szlig;kosten: Gerichtskosten + beide Anw&auml;lte:"};
@@ -66,7 +74,8 @@ BlockLabels labelsOf(const BlockRows& rows) {
   return {rows.court.label(), rows.lawyer.label(), rows.gross.label(), rows.rates.lawyerTenths()};
 }
 
-Label labelOf(const BlockLabels& labels, BlockRow row, bool aroundTheLawsuit) {
+Label labelOf(const BlockLabels& labels, BlockRow row, bool aroundTheLawsuit,
+              std::array<bool, 2> lawyers) {
   switch (row) {
     case BlockRow::Court:
       return labels.court;
@@ -83,7 +92,9 @@ Label labelOf(const BlockLabels& labels, BlockRow row, bool aroundTheLawsuit) {
     case BlockRow::Process:
       break;
   }
-  return aroundTheLawsuit ? kCaseProcessRow : kProcessRow;
+  if (aroundTheLawsuit) return kCaseProcessRow;
+  if (lawyers[0] && lawyers[1]) return kProcessRow;
+  return kProcessRowsWithout[lawyers[0] ? 0 : lawyers[1] ? 1 : 2];
 }
 
 // `label` with the rate at its start raised from `from` to `to` tenths:
@@ -209,7 +220,7 @@ void addBlock(Figures& figures, const Reckoning& r,
   // Both parties' clients raise the procedure fee alike.
   const int raise = around != nullptr ? clientsRaise(around->claimantCase.clients) : 0;
   for (const BlockRow row : shown) {
-    const Label label = labelOf(labels, row, around != nullptr || partyRows);
+    const Label label = labelOf(labels, row, around != nullptr || partyRows, r.lawyersIn(first));
     RowLabel shownLabel = label;
     // The payment order's court fee is credited where it is owed after the
     // objection that led to the lawsuit.
@@ -531,15 +542,27 @@ void addPreTrialSection(Figures& figures, const ReckoningInCents& reckoning, Led
       [](const CaseBills&, std::size_t) { return LawyerBill{}; });
 }
 
+// The section of a refused application for legal aid, named for the side
+// that applied: the claimant's, after which no lawsuit follows, the
+// defendant's, or both.
+constexpr Label kAidRefusedHeadings[] = {
+    {"Prozesskostenhilfe des Kl\204gers abgelehnt, keine Klage",
+     "Prozesskostenhilfe des Kl&auml;gers abgelehnt, keine Klage"},
+    {"Prozesskostenhilfe des Beklagten abgelehnt", "Prozesskostenhilfe des Beklagten abgelehnt"},
+    {"Prozesskostenhilfe beider Parteien abgelehnt, keine Klage",
+     "Prozesskostenhilfe beider Parteien abgelehnt, keine Klage"},
+};
+
 void addAidRefusedSection(Figures& figures, const ReckoningInCents& reckoning) {
-  addHeading(
-      figures, 1,
-      {"Prozesskostenhilfe abgelehnt, keine Klage", "Prozesskostenhilfe abgelehnt, keine Klage"},
-      "aid_refused");
-  constexpr BlockRates kApplication = {rvg::kNone,
-                                       {{10, 3335, "Verfahrensgebühr"}, rvg::kNone, rvg::kNone}};
   const ReportOptions* options = reckoning.around();
   const std::array<bool, 2> aided = {options->claimant.legalAid, options->defendant.legalAid};
+  addHeading(figures, 1,
+             kAidRefusedHeadings[aided[0] && aided[1] ? 2
+                                 : aided[0]           ? 0
+                                                      : 1],
+             "aid_refused");
+  constexpr BlockRates kApplication = {rvg::kNone,
+                                       {{10, 3335, "Verfahrensgebühr"}, rvg::kNone, rvg::kNone}};
   for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
     if (!aided[side]) continue;
     Recorded<Way> ways(figures.withWays);

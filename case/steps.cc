@@ -111,9 +111,11 @@ std::string withVat(int percent, const std::string& lawyer, const std::string& e
 std::string sum(const std::string& value) { return line("= %s", value.c_str()); }
 
 std::string processCosts(const std::string& court, const std::string& gross,
-                         const std::string& value) {
-  return line("Gerichtskosten %s + 2 × Anwaltskosten %s = %s", court.c_str(), gross.c_str(),
-              value.c_str());
+                         const std::string& value, int lawyers) {
+  if (lawyers == 0) return line("Gerichtskosten %s = %s", court.c_str(), value.c_str());
+  return line(lawyers == 2 ? "Gerichtskosten %s + 2 × Anwaltskosten %s = %s"
+                           : "Gerichtskosten %s + Anwaltskosten %s = %s",
+              court.c_str(), gross.c_str(), value.c_str());
 }
 
 std::string halfShare(const std::string& process, const std::string& value) {

@@ -63,9 +63,10 @@ std::string withVat(int percent, const std::string& lawyer, const std::string& e
 // "= 1.078,44 €".
 std::string sum(const std::string& value);
 
-// "Gerichtskosten 511,50 € + 2 × Anwaltskosten 1.078,44 € = 2.668,38 €".
+// "Gerichtskosten 511,50 € + 2 × Anwaltskosten 1.078,44 € = 2.668,38 €",
+// with `lawyers` of them: 2, 1 or none.
 std::string processCosts(const std::string& court, const std::string& gross,
-                         const std::string& value);
+                         const std::string& value, int lawyers = 2);
 
 // "Hälfte der Prozesskosten 3.171,08 € = 1.585,54 €".
 std::string halfShare(const std::string& process, const std::string& value);

@@ -2,17 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/run_binary.h"
 
 namespace zeb {
 namespace {
 
-// The notes that `options` ask for, in the rendering they choose.
-std::string notesOf(const ReportOptions& options) {
+// The notes that `options` ask for, in the rendering they choose or in
+// `mode`.
+std::string notesOf(const ReportOptions& options, std::optional<OutputMode> mode = {}) {
   Buffer notes;
-  writeNotes(notes, options, options.outputMode);
+  writeNotes(notes, options, mode.value_or(options.outputMode));
   return notes.str();
 }
 
@@ -124,6 +127,35 @@ TEST(WriteNotes, EachCourtItsOwnNotesNumberedWithoutAGap) {
     EXPECT_EQ(notes.find(c.absent), std::string::npos);
     options.outputMode = OutputMode::Html;
     EXPECT_EQ(occurrences(notesOf(options), "<a name=\"Mindest\">"), 1u);
+  }
+}
+
+// A reform's notes state today's law: who must have a lawyer (§ 78 ZPO,
+// § 67 VwGO) and how a payment order is applied for (§§ 702, 703c ZPO);
+// the report of 2013 keeps its notes.
+TEST(WriteNotes, TodaysLawInTheReformsNotes) {
+  struct Case {
+    Reform reform;
+    OutputMode mode;
+    std::vector<const char*> present, absent;
+  };
+  const Case cases[] = {
+      {Reform::Of2025,
+       OutputMode::Text,
+       {"(\365 78 Abs. 1 ZPO)", "(\365 67 Abs. 4 VwGO)", "\365 703c ZPO"},
+       {"Lehrer des Rechts", "Schreibwarenhandel"}},
+      {Reform::Of2021,
+       OutputMode::Html,
+       {"(&sect;&nbsp;79 Abs.&nbsp;1 ZPO)", "(&sect;&nbsp;702 Abs.&nbsp;2 Satz&nbsp;2 ZPO)"},
+       {"Lehrer des Rechts", "Schreibwarenhandel"}},
+      {Reform::Of2013, OutputMode::Text, {"Lehrer des Rechts", "Schreibwarenhandel"}, {"703c"}},
+  };
+  for (const Case& c : cases) {
+    ReportOptions options;
+    options.reform = c.reform;
+    const std::string notes = notesOf(options, c.mode);
+    for (const char* text : c.present) EXPECT_NE(notes.find(text), std::string::npos) << text;
+    for (const char* text : c.absent) EXPECT_EQ(notes.find(text), std::string::npos) << text;
   }
 }
 

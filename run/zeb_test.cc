@@ -242,7 +242,7 @@ TEST(RunZebFigures, EveryDerivationEndsWithItsValueAndNamesItsRules) {
       {"lawyer_fees", {"§ 13 RVG, Anlage 2", "VV RVG Nr. 3"}},
       {"header.lawyer_fee", {"§ 13 RVG, Anlage 2"}},
       {"half_each", {"Hälfte der Prozesskosten"}},
-      {"process_costs", {"Gerichtskosten", "2 × Anwaltskosten"}},
+      {"process_costs", {"Gerichtskosten", "Anwaltskosten"}},
       {"totals.with_", {"Prozesskosten"}},
   };
   std::mt19937 random(20250601);
@@ -350,6 +350,9 @@ TEST(RunZebFigures, CostRiskWorkedByHand) {
       {o95, "first_instance.defendant_share", "davon trägt der Beklagte 95 %", 4273'95, 4537'20},
       {o95, "first_instance.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 2423'50, 2573'70},
       {o34, "first_instance.to_distribute", "Zu verteilende Kosten", 2353'00, 2499'00},
+      // The process costs count the claimant's lawyer alone: 798,00 +
+      // 1.850,45 / 849,00 + 1.963,50.
+      {o34, "first_instance.process_costs", "Prozeßkosten ohne Anwalt des Beklagten", 2648'45, 2812'50},
       {o34, "first_instance.claimant_share", "davon trägt der Kläger 1/4", 588'25, 624'75},
       {o34, "first_instance.defendant_pays_claimant", "Ausgleich: der Beklagte zahlt dem Kläger", 1764'75, 1874'25},
       {o60, "first_instance.settlement.claimant_bears", "Kosten aufgehoben: der Kläger trägt", 1495'41, 1585'54},
@@ -496,6 +499,29 @@ TEST(RunZebFigures, LabourCourtsWorkedByHand) {
                           "Berufungsverfahren vor dem Landesarbeitsgericht",
                           "Revisionsverfahren vor dem Bundesarbeitsgericht",
                           "Gesamtkosten mehrerer Instanzen"}));
+}
+
+// The section of a refused application for legal aid is named for the side
+// that applied; after the claimant's no lawsuit follows.
+TEST(RunZebFigures, TheRefusedAidSectionNamesTheSideThatApplied) {
+  struct Case {
+    std::vector<const char*> words;
+    const char* heading;
+  };
+  const Case cases[] = {
+      {{"10000", "-2025", "-pkhK", "-k"}, "Prozesskostenhilfe des Klägers abgelehnt, keine Klage"},
+      {{"10000", "-2025", "-pkhB", "-k"}, "Prozesskostenhilfe des Beklagten abgelehnt"},
+      {{"10000", "-2025", "-pkhB", "-pkhK", "-O60"},
+       "Prozesskostenhilfe beider Parteien abgelehnt, keine Klage"},
+  };
+  for (const Case& c : cases) {
+    const Figures figures = figuresOf(c.words, false);
+    const auto heading =
+        std::find_if(figures.headings.begin(), figures.headings.end(),
+                     [](const FigureHeading& h) { return h.key == "aid_refused"; });
+    ASSERT_NE(heading, figures.headings.end()) << c.heading;
+    EXPECT_EQ(heading->label, c.heading);
+  }
 }
 
 // Around the lawsuit, worked by hand from 01.06.2025 for 10.000 euros (the

@@ -229,7 +229,8 @@ class Of2013:
         return [max(S(D(money(t, self.amount, True)) * dconst('0.5')), F(minimum))
                 for t, minimum in zip((OLD, NEW), (23, 32))]
 
-    def block(self, kc, kl, rates=None, first=False, around=None):
+    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2):
+        """The report of 2013 knows no party without a lawyer: `lawyers` is 2."""
         values = []
         for t in (OLD, NEW):
             c = D(kc // 10 * S(money(t, self.amount, True)))
@@ -304,9 +305,10 @@ class InCents:
         return [max(half_up(self.fee(e, 'court') * p['payment order'], 10), p['minimum'][e])
                 for e in self.editions]
 
-    def block(self, kc, kl, rates=None, first=False, around=None):
+    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2):
         """The block's values per column; around a lawsuit each party's bill,
-        the evidence and the payment order's court fee of the first instance."""
+        the evidence and the payment order's court fee of the first instance;
+        the process costs count the `lawyers` there are."""
         values = []
         for e, po_court in zip(self.editions, self.payment_order(True)):
             c = half_up(kc * self.fee(e, 'court'), 10)
@@ -315,7 +317,7 @@ class InCents:
                 l = half_up(fee * int(kl.replace('.', '')), 10)
                 expenses = min(half_up(l * 20, 100), 2000)
                 g = l + expenses + half_up((l + expenses) * 19, 100)
-                values.append({'court': c, 'lawyer': l, 'gross': g, 'process': c + 2 * g,
+                values.append({'court': c, 'lawyer': l, 'gross': g, 'process': c + lawyers * g,
                                'bills': [(l + expenses, g)] * 2})
                 continue
             po = min(po_court, c) if first and around.mahn else 0
@@ -995,8 +997,12 @@ def table(amount, switches):
             if around.rate[party]:
                 m.row(lawyers[party], *[around.business(f, party)[1] for f in lawyer_fees], basis)
     if around and any(around.aid) and show['k']:
-        # The application refused, no lawsuit: the 1,0 fee of VV 3335.
-        m.heading(1, 'Prozesskostenhilfe abgelehnt, keine Klage')
+        # The application refused, named for the side that applied; after
+        # the claimant's no lawsuit: the 1,0 fee of VV 3335.
+        m.heading(1, {(1, 0): 'Prozesskostenhilfe des Klägers abgelehnt, keine Klage',
+                      (0, 1): 'Prozesskostenhilfe des Beklagten abgelehnt',
+                      (1, 1): 'Prozesskostenhilfe beider Parteien abgelehnt, keine Klage'}[
+                          tuple(int(bool(a)) for a in around.aid)])
         for party in (0, 1):
             if around.aid[party]:
                 m.row(lawyers[party], *[around.bill(half_up(f * (10 + around.raised(party)), 10),
@@ -1036,12 +1042,19 @@ def table(amount, switches):
                 if not settlement:
                     break
                 m.heading(2, 'Verfahren mit Prozeßvergleich')
-            values = rs.block(kc, kl, rates, index == 0, around)
+            # A party without a lawyer in the first instance has none in its
+            # process costs.
+            present = [index > 0 or '-ohne' + p not in switches for p in 'KB']
+            values = rs.block(kc, kl, rates, index == 0, around, sum(present))
             court = court_label(kc)
             if around is None:
+                process = {(True, True): 'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:',
+                           (True, False): 'Prozeßkosten ohne Anwalt des Beklagten:',
+                           (False, True): 'Prozeßkosten ohne Anwalt des Klägers:',
+                           (False, False): 'Prozeßkosten ohne Anwälte:'}[tuple(present)]
                 rows = [('court', court), ('lawyer', kl_label + ' Anwaltsgebühren:'),
                         ('gross', kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:'),
-                        ('process', 'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:')]
+                        ('process', process)]
             else:
                 if index == 0 and around.mahn and proceeding['owed after objection']:
                     court = court[:-1] + ', abzüglich Mahnverfahren:'

@@ -1,9 +1,10 @@
-// The claimant's share won (Obsiegen) as a German writes it: a per cent
-// from 0 to 100 with at most two decimals ("60", "60 %", "33,33"), or a
-// fraction ("3/4"), each number at most six digits.
+// The share the user expects to win, in their own role, as a German writes
+// it: a per cent from 0 to 100 with at most two decimals ("60", "60 %",
+// "33,33"), or a fraction ("3/4"), each number at most six digits.
 
-// Returns {word} (the engine's switch: "-O60", "-O33,33", "-O3/4"), {} for
-// an empty field (no cost risk), or {error}.
+// Returns {word} (the engine's switch as the claimant's would be: "-O60",
+// "-O33,33", "-O3/4"), {} for an empty field (no cost risk), or {error},
+// said to the user.
 export function parseShare(input) {
   const text = input.normalize("NFKC").replace(/\s+/g, "");
   if (text === "") return {};
@@ -11,7 +12,7 @@ export function parseShare(input) {
   if (fraction) {
     const [won, of] = [Number(fraction[1]), Number(fraction[2])];
     if (of === 0) return { error: "Der Nenner eines Bruchs ist mindestens 1." };
-    if (won > of) return { error: "Der Kläger kann höchstens ganz obsiegen: im Bruch ist der Zähler höchstens der Nenner." };
+    if (won > of) return { error: "Sie können höchstens ganz gewinnen: im Bruch ist der Zähler höchstens der Nenner." };
     return { word: `-O${fraction[1]}/${fraction[2]}` };
   }
   const perCent = /^(\d{1,6})(?:[,.](\d{1,2}))?%?$/.exec(text);
@@ -19,7 +20,7 @@ export function parseShare(input) {
     return { error: "Bitte den Anteil in Prozent (60 oder 33,33) oder als Bruch (3/4) angeben." };
   }
   if (Number(perCent[1] + "." + (perCent[2] ?? "0")) > 100) {
-    return { error: "Der Kläger kann höchstens zu 100 % obsiegen." };
+    return { error: "Sie können höchstens ganz gewinnen (100 %)." };
   }
   return { word: "-O" + perCent[1] + (perCent[2] === undefined ? "" : "," + perCent[2]) };
 }

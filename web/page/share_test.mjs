@@ -19,9 +19,9 @@ test("the share won as the form shows it, a per cent with its sign", () => {
 
 test("anything else gets a message that says what is wrong", () => {
   const form = "Bitte den Anteil in Prozent (60 oder 33,33) oder als Bruch (3/4) angeben.";
-  for (const [input, error] of [["100,01", "Der Kläger kann höchstens zu 100 % obsiegen."],
-    ["101", "Der Kläger kann höchstens zu 100 % obsiegen."], ["3/0", "Der Nenner eines Bruchs ist mindestens 1."],
-    ["4/3", "Der Kläger kann höchstens ganz obsiegen: im Bruch ist der Zähler höchstens der Nenner."],
+  for (const [input, error] of [["100,01", "Sie können höchstens ganz gewinnen (100 %)."],
+    ["101", "Sie können höchstens ganz gewinnen (100 %)."], ["3/0", "Der Nenner eines Bruchs ist mindestens 1."],
+    ["4/3", "Sie können höchstens ganz gewinnen: im Bruch ist der Zähler höchstens der Nenner."],
     ["-5", form], ["1,234", form], ["sechzig", form], ["1/1234567", form], ["60 % %", form]]) {
     assert.deepEqual(parseShare(input), { error }, input);
   }
