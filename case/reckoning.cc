@@ -347,7 +347,7 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   v.gross = bill.gross();
   // The process costs count the lawyers there are.
   const std::array<bool, 2> lawyers = lawyersIn(first);
-  const int count = int{lawyers[0]} + int{lawyers[1]};
+  const auto count = static_cast<int>(std::count(lawyers.begin(), lawyers.end(), true));
   v.process = v.court + count * v.gross;
   v.bills = v.refunded = {bill, bill};
   if (ways != nullptr) {
