@@ -178,6 +178,33 @@ struct PaymentOrderRule {
   const char* noFeeRule;  // why, in its way
 };
 
+// Who bears the costs of a judgement: the parties by the share each won
+// (§§ 91, 92 ZPO), or each its own lawyer and half the court costs, the
+// costs cancelled against each other (a divorce, § 150 Abs. 1 FamFG).
+enum class CostRule { ByShare, Cancelled };
+
+// The value of a divorce with its attached matters, which the spouses'
+// circumstances give in place of an amount (FamGKG): the divorce so many
+// months of both spouses' net income, at least and at most so much (§ 43);
+// each pension right a share of that income, at least so much in all
+// (§ 50 Abs. 1); custody and contact each a share of the divorce value, at
+// most so much by the edition (§ 44 Abs. 2). Court practice, not statute:
+// for each child the spouses maintain a sum a month off the income, and a
+// share of the net assets above allowances for each spouse and child added.
+struct DivorceValues {
+  int months;
+  Cents least;
+  Cents most;
+  int pensionPercent;
+  Cents pensionLeast;
+  int matterPercent;
+  Cents Edition::*matterMost;
+  Cents childMonthly;
+  int assetsPercent;
+  Cents spouseAllowance;
+  Cents childAllowance;
+};
+
 // A kind of proceeding: what the engine needs to know of it.
 struct Proceeding {
   Court court;
@@ -194,6 +221,9 @@ struct Proceeding {
   // lawyer costs, claimant first.
   Label ownLawyerRows[2];
   const char* noRefundRule;  // in a way: "§ 12a Abs. 1 ArbGG"
+  CostRule costs = CostRule::ByShare;
+  // The value of a divorce; none where the amount is given.
+  const DivorceValues* divorce = nullptr;
 
   // The instance of `section`, or none.
   const Instance* instance(InstanceSection section) const {

@@ -5,6 +5,7 @@
 #include <type_traits>
 
 #include "case/cost_risk.h"
+#include "case/divorce.h"
 #include "case/reckoning.h"
 #include "case/sections.h"
 #include "case/totals.h"
@@ -86,7 +87,11 @@ void computeReport(Figures& figures, const ReportOptions& options, std::int64_t 
   figures.valueCapped = false;
   figures.withWays = withWays;
   figures.reform = options.reform;
-  if (options.reform == Reform::Of2013) {
+  figures.valueName = "Streitwert";
+  if (options.court == Court::Family) {
+    // A divorce's value comes from the spouses' circumstances.
+    addDivorceReport(figures, options);
+  } else if (options.reform == Reform::Of2013) {
     figures.amount = amount;
     addReport(figures, options, Reckoning2013(amount), nullptr);
   } else {

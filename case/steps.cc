@@ -9,10 +9,8 @@
 #include "report/german.h"
 
 namespace zeb::steps {
-namespace {
 
-// The line that `format` and its arguments make, printf-style.
-[[gnu::format(printf, 1, 2)]] std::string line(const char* format, ...) {
+std::string line(const char* format, ...) {
   char text[512];
   std::va_list arguments;
   va_start(arguments, format);
@@ -21,8 +19,6 @@ namespace {
   if (length < 0) return {};
   return {text, std::min(static_cast<std::size_t>(length), sizeof text - 1)};
 }
-
-}  // namespace
 
 std::string amount(const std::string& value) { return line("Streitwert: %s", value.c_str()); }
 
@@ -33,9 +29,11 @@ std::string cappedAmount(const std::string& value) {
       value.c_str());
 }
 
-std::string fee(FeeKind kind, const FeeSteps& steps) {
-  const char* table = kind == FeeKind::Court ? "Gerichtsgebühr (§ 34 GKG, Anlage 2)"
-                                             : "Anwaltsgebühr (§ 13 RVG, Anlage 2)";
+std::string fee(FeeKind kind, const FeeSteps& steps, const char* table) {
+  if (table == nullptr) {
+    table = kind == FeeKind::Court ? "Gerichtsgebühr (§ 34 GKG, Anlage 2)"
+                                   : "Anwaltsgebühr (§ 13 RVG, Anlage 2)";
+  }
   const std::string bound = wholeEuros(steps.lowerBound);
   const std::string atBound = euros(steps.atLowerBound);
   if (steps.steps == 0) return line("%s: bis %s %s", table, bound.c_str(), atBound.c_str());

@@ -11,6 +11,10 @@
 
 namespace zeb::steps {
 
+// The line that `format` and its arguments make, printf-style, as every
+// step is written.
+[[gnu::format(printf, 1, 2)]] std::string line(const char* format, ...);
+
 // "Streitwert: 5.000,00 €".
 std::string amount(const std::string& value);
 
@@ -19,8 +23,9 @@ std::string amount(const std::string& value);
 std::string cappedAmount(const std::string& value);
 
 // A full fee from its table: "Gerichtsgebühr (§ 34 GKG, Anlage 2): bis
-// 2.000 € 103,00 €, dazu 3 angefangene 1.000 € zu je 22,50 € = 170,50 €".
-std::string fee(FeeKind kind, const FeeSteps& steps);
+// 2.000 € 103,00 €, dazu 3 angefangene 1.000 € zu je 22,50 € = 170,50 €";
+// `table` names another table than § 34 GKG's or § 13 RVG's.
+std::string fee(FeeKind kind, const FeeSteps& steps, const char* table = nullptr);
 
 // The 1,0 fee of a lawyer assigned under legal aid: "Gebühr des
 // beigeordneten Anwalts (§ 49 RVG), Wert bis 10.000 €: 374,00 €"; up to

@@ -79,14 +79,15 @@ constexpr AssignedFee kAssigned2025[] = {
     {65'000, {69'200}}, {80'000, {73'900}}, {kNoBound, {78'600}},
 };
 
-// The editions, each with its payment-order minimum (KV GKG Nr. 1100) and
-// that of the labour courts (Nr. 8100), where held.
+// The editions, each with its payment-order minimum (KV GKG Nr. 1100), that
+// of the labour courts (Nr. 8100) and the most of custody or contact
+// attached to a divorce (§ 44 Abs. 2 FamGKG), where held.
 constexpr Edition kEditions[] = {
-    //  in force from  until         first  court     lawyer    brackets        payment order  § 49           Nr. 8100
-    {nullptr,      "31.07.2013",  300, {2'500}, {2'500}, kBrackets2004, {2'300}, {},            {}},
-    {"01.08.2013", "31.12.2020",  500, {3'500}, {4'500}, kBrackets2013, {3'200}, {},            {}},
-    {"01.01.2021", "31.05.2025",  500, {3'800}, {4'900}, kBrackets2021, {3'600}, kAssigned2021, {2'900}},
-    {"01.06.2025", nullptr,       500, {4'000}, {5'150}, kBrackets2025, {3'800}, kAssigned2025, {3'100}},
+    //  in force from  until         first  court     lawyer    brackets        payment order  § 49           Nr. 8100  § 44 FamGKG
+    {nullptr,      "31.07.2013",  300, {2'500}, {2'500}, kBrackets2004, {2'300}, {},            {},       {}},
+    {"01.08.2013", "31.12.2020",  500, {3'500}, {4'500}, kBrackets2013, {3'200}, {},            {},       {}},
+    {"01.01.2021", "31.05.2025",  500, {3'800}, {4'900}, kBrackets2021, {3'600}, kAssigned2021, {2'900}, {4'000'00}},
+    {"01.06.2025", nullptr,       500, {4'000}, {5'150}, kBrackets2025, {3'800}, kAssigned2025, {3'100}, {5'000'00}},
 };
 
 // clang-format on

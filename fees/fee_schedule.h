@@ -38,7 +38,8 @@ struct AssignedFee {
 // brackets in ascending order, the last without a bound; the least fee of
 // the payment-order procedure (KV GKG Nr. 1100) and, where this program
 // holds it, of the enforcement order before the labour courts (Nr. 8100);
-// and the list of § 49 RVG above 4.000 euros, where this program holds it.
+// the list of § 49 RVG above 4.000 euros, where this program holds it; and
+// a value of the FamGKG. The FamGKG's table (§ 28, Anlage 2) is the GKG's.
 struct Edition {
   const char* inForceFrom;   // "01.06.2025"; nullptr for the first edition here
   const char* inForceUntil;  // "31.05.2025"; nullptr for the edition in force
@@ -49,6 +50,9 @@ struct Edition {
   Cents paymentOrderMinimum;
   std::span<const AssignedFee> assignedFees;
   Cents labourPaymentOrderMinimum;
+  // The most that custody or contact counts as a matter attached to a
+  // divorce (§ 44 Abs. 2 FamGKG), where this program holds it.
+  Cents attachedMatterMost;
 };
 
 // The reforms a report compares, each by its date of entry into force: the

@@ -84,13 +84,16 @@ void writeStyleRules(Buffer& out, bool ways) {
 
 }  // namespace
 
-void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options) {
+void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options,
+                       const char* valueName) {
   out.put(
       "<!doctype html public \"-//w3c//dtd html 4.01 Transitional//en\" "
       "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
       "<html lang=\"de\">\n<head>\n<title>\n");
   out.put(kMakerName);
-  out.put(" - ZEB - Zebulon - Streitwert: ");
+  out.put(" - ZEB - Zebulon - ");
+  out.put(std::string_view(valueName));
+  out.put(": ");
   out.integer(amount);
   out.put(' ');
   out.put(std::string_view(htmlCurrency(options)));

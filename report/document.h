@@ -9,9 +9,10 @@
 namespace zeb {
 
 // Appends everything from the document type line to "<table>", with
-// `amount` in the title, and the style of the ways where `options` ask for
-// them.
-void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options);
+// `amount` in the title as the `valueName` ("Streitwert: 5000 Euro"), and
+// the style of the ways where `options` ask for them.
+void writeDocumentHead(Buffer& out, std::int64_t amount, const ReportOptions& options,
+                       const char* valueName = "Streitwert");
 
 // Closes the table after its last row.
 void writeTableEnd(Buffer& out);

@@ -157,6 +157,7 @@ struct Figures {
   std::int64_t amount = 0;         // the amount in dispute the report computes with
   Reform reform = Reform::Of2013;  // the editions of the two columns
   bool valueCapped = false;        // a line under the amount says that it counts at most the cap
+  const char* valueName = "Streitwert";  // what the amount is: a divorce's "Verfahrenswert"
   std::vector<FigureHeading> headings;
   std::vector<FigureRow> rows;
   // For readers of the figures, made by nameFigures:

@@ -23,7 +23,8 @@ enum EntryKind { kPlain, kFormat, kMinimum, kLabourMinimum, kEditions, kNumber }
 // reforms'; those with a cost risk (-O), with or without the case around
 // the lawsuit (-GK, -mahn ...); those with that case; those that show how
 // a first instance ends (-ruecknahme ...); those with legal aid (-pkhK ...);
-// those with an appeal taken as a decision (-berufungK ...).
+// those with an appeal taken as a decision (-berufungK ...); a divorce's
+// with the court practice asked for (-kinder, -vermoegen).
 enum EntryLaw {
   kEvery,
   kOnly2013,
@@ -35,11 +36,19 @@ enum EntryLaw {
   kOnlyEndings,
   kOnlyAid,
   kOnlyAppeal,
+  kOnlyPractice,
 };
 
-// The courts an entry holds before: a note of the civil courts that does
-// not hold before the labour courts is not shown there.
-enum NoteCourts { kBothCourts, kCivilOnly, kLabourOnly };
+// The courts an entry holds before, as bits: a note of the civil courts
+// that does not hold before the labour courts or the family court is not
+// shown there.
+enum NoteCourts : unsigned {
+  kCivilOnly = 1U,
+  kLabourOnly = 2U,
+  kBothCourts = kCivilOnly | kLabourOnly,
+  kFamilyOnly = 4U,
+  kEveryCourt = kBothCourts | kFamilyOnly,
+};
 
 struct NoteEntry {
   const char* text;
@@ -80,13 +89,13 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 1: opens the notes block
     {"\n"
      "<br>\n"
-     "<div class=\"anmerkung\">", kPlain, kEvery, false, kBothCourts},
+     "<div class=\"anmerkung\">", kPlain, kEvery, false, kEveryCourt},
     // 2: heading and start of the numbered list
     {"<p>\n"
      "<b>Anmerkungen:</b>\n"
      "</p>\n"
      "\n"
-     "<ol>", kPlain, kEvery, false, kBothCourts},
+     "<ol>", kPlain, kEvery, false, kEveryCourt},
     // before the labour courts: § 12a ArbGG first, their rates, no advances, the appeal's threshold
     {"<li>Vor den Arbeitsgerichten (-arbeit) tr&auml;gt in der ersten Instanz jede Partei ihren eigenen Anwalt, auch wenn sie gewinnt; der Anwalt muss darauf hinweisen, bevor er den "
      "Auftrag annimmt (&sect;&nbsp;12a Abs.&nbsp;1 ArbGG). Das gilt auch f&uuml;r seine Arbeit vor dem Prozess (BAG, 8 AZR 293/18). Die Gerichtsgeb&uuml;hren folgen derselben Tabelle "
@@ -98,6 +107,38 @@ constexpr NoteEntry kHtmlNotes[] = {
      "(&sect;&nbsp;64 Abs.&nbsp;2 b ArbGG) oder es um die K&uuml;ndigung eines Arbeitsverh&auml;ltnisses geht (c). Eine K&uuml;ndigungsschutzklage ist h&ouml;chstens das Bruttogehalt "
      "eines Vierteljahres wert, eine Abfindung wird nicht hinzugerechnet (&sect;&nbsp;42 Abs.&nbsp;2 Satz&nbsp;1 GKG); die Anw&auml;lte rechnen mit demselben Wert (&sect;&nbsp;23 "
      "Abs.&nbsp;1 RVG).</li>", kFormat, kEvery, false, kLabourOnly},
+    // before the family court: the divorce and its attached matters
+    {"<li>Scheidung (-scheidung): Die Scheidung und ihre Folgesachen (Versorgungsausgleich, elterliche Sorge, Umgang, Unterhalt, Ehewohnung, Haushalt, G&uuml;terrecht) sind ein "
+     "Verfahren (&sect;&nbsp;44 Abs.&nbsp;1 FamGKG): eine Gerichtsgeb&uuml;hr von 2,0 (KV FamGKG Nr.&nbsp;1110) auf die Summe der Werte, nach derselben Tabelle wie das GKG "
+     "(&sect;&nbsp;28 FamGKG, Anlage 2), und f&uuml;r jeden Anwalt eine Angelegenheit (&sect;&nbsp;16 Nr.&nbsp;4 RVG): 1,3 (Nr.&nbsp;3100 VV RVG) und 1,2 (Nr.&nbsp;3104 VV RVG) "
+     "auf die Summe, eine Auslagenpauschale und Umsatzsteuer; die Scheidung selbst bringt keine Einigungsgeb&uuml;hr (Nr.&nbsp;1000 VV RVG Anm. Abs.&nbsp;5). Der Wert der "
+     "Scheidung ist das Nettoeinkommen beider Ehegatten in drei Monaten, mindestens 3.000&nbsp;%s, h&ouml;chstens 1.000.000&nbsp;%s (&sect;&nbsp;43 FamGKG); der "
+     "Versorgungsausgleich 10&nbsp;%% dieses Einkommens f&uuml;r jedes Anrecht, mindestens 1.000&nbsp;%s (&sect;&nbsp;50 Abs.&nbsp;1 FamGKG); elterliche Sorge und Umgang je "
+     "20&nbsp;%% des Werts der Scheidung, h&ouml;chstens 4.000&nbsp;%s bis 31.05.2025 und 5.000&nbsp;%s ab 01.06.2025, mehrere Kinder als eine Sache (&sect;&nbsp;44 Abs.&nbsp;2 "
+     "FamGKG).</li>", kFormat, kEvery, false, kFamilyOnly},
+    {"<li>Wer die Kosten tr&auml;gt: Sie werden gegeneinander aufgehoben (&sect;&nbsp;150 Abs.&nbsp;1 FamFG): jeder Ehegatte tr&auml;gt seinen Anwalt und die H&auml;lfte der "
+     "Gerichtskosten, keiner erstattet dem anderen dessen Anwalt. Ein Antragsgegner, der der Scheidung zustimmt, braucht keinen Anwalt (&sect;&nbsp;114 Abs.&nbsp;4 Nr.&nbsp;3 "
+     "FamFG): so rechnen die Zeilen, mit -anwaltB mit einem Anwalt auch f&uuml;r ihn. Den Antrag stellt das Gericht erst zu, wenn der Antragsteller die Geb&uuml;hr von 2,0 "
+     "vorausgezahlt hat (&sect;&nbsp;14 Abs.&nbsp;1, &sect;&nbsp;9 Abs.&nbsp;1 FamGKG), berechnet nach dem Wert der Scheidung allein, ohne die Folgesachen. Am Ende wird die "
+     "Geb&uuml;hr nach dem ganzen Wert h&auml;lftig geteilt: der Antragsgegner zahlt der Staatskasse, was noch fehlt, und erstattet dem Antragsteller, was dieser &uuml;ber "
+     "seine H&auml;lfte hinaus gezahlt hat.</li>", kFormat, kEvery, false, kFamilyOnly},
+    {"<li>Kinder und Verm&ouml;gen (-kinder, -vermoegen): Viele Gerichte, nicht das Gesetz und nicht alle Gerichte, ziehen f&uuml;r jedes Kind, dem die Ehegatten Unterhalt "
+     "leisten, vom Einkommen im Monat einen Betrag ab, bevor sie es mit drei vervielfachen (oft 250&nbsp;%s), und rechnen einen Anteil des Nettoverm&ouml;gens &uuml;ber "
+     "Freibetr&auml;gen hinzu (oft 5&nbsp;%% dessen, was 60.000&nbsp;%s je Ehegatte und 30.000&nbsp;%s je Kind &uuml;bersteigt). Das Programm rechnet so nur mit diesen Angaben; "
+     "ohne sie rechnet es nach dem Gesetz allein.</li>", kFormat, kOnlyPractice, false, kFamilyOnly},
+    {"<li>R&uuml;cknahme (-ruecknahme): Endet das ganze Verfahren durch R&uuml;cknahme des Scheidungsantrags vor dem Schluss der m&uuml;ndlichen Verhandlung, sinkt die "
+     "Gerichtsgeb&uuml;hr auf 0,5 (KV FamGKG Nr.&nbsp;1111 Nr.&nbsp;1); ein Scheidungsbeschluss ohne Begr&uuml;ndung senkt sie nicht (Nr.&nbsp;1111 Nr.&nbsp;2). Die Zeilen "
+     "nehmen an, dass noch kein Termin war: jeder Anwalt erh&auml;lt die Verfahrensgeb&uuml;hr von 1,3 (Nr.&nbsp;3100 VV RVG). Nach der R&uuml;cknahme tr&auml;gt der "
+     "Antragsteller die Kosten (&sect;&nbsp;150 Abs.&nbsp;2 FamFG).</li>", kFormat, kOnlyEndings, false, kFamilyOnly},
+    {"<li>Verfahrenskostenhilfe (-pkhK, -pkhB): Sie folgt den &sect;&sect;&nbsp;114 ff. ZPO (&sect;&nbsp;113 Abs.&nbsp;1, &sect;&nbsp;76 FamFG) und umfasst den "
+     "Versorgungsausgleich (&sect;&nbsp;149 FamFG). Der beigeordnete Anwalt erh&auml;lt die Geb&uuml;hren des &sect;&nbsp;49 RVG aus der Staatskasse; die H&auml;lfte der "
+     "Gerichtskosten eines Ehegatten mit Verfahrenskostenhilfe tr&auml;gt die Staatskasse, und er zahlt keinen Vorschuss (&sect;&nbsp;122 Abs.&nbsp;1 Nr.&nbsp;1 a ZPO). Hat der "
+     "Antragsgegner Verfahrenskostenhilfe, rechnen die Zeilen nicht, wie der Antragsteller zur&uuml;ckerh&auml;lt, was er &uuml;ber seine H&auml;lfte hinaus vorgeschossen "
+     "hat.</li>", kFormat, kOnlyAid, false, kFamilyOnly},
+    {"<li>Fassungen und Grenzen: Die Gerichtsgeb&uuml;hren richten sich nach dem Tag, an dem das Verfahren anh&auml;ngig wurde (&sect;&nbsp;63 FamGKG), die Anwaltsgeb&uuml;hren "
+     "nach dem Tag des Auftrags (&sect;&nbsp;60 Abs.&nbsp;1 RVG); die Spalten rechnen nach den Fassungen bis 31.05.2025 und ab 01.06.2025 mit 19&nbsp;%% Umsatzsteuer. Nicht "
+     "berechnet sind das Rechtsmittel gegen den Scheidungsbeschluss, Familiensachen f&uuml;r sich allein, Vergleiche &uuml;ber Folgesachen und die Folgesachen Unterhalt, "
+     "Ehewohnung, Haushalt und G&uuml;terrecht, die mit ihren eigenen Werten hinzuk&auml;men (&sect;&sect;&nbsp;35, 48, 51 FamGKG).</li>", kFormat, kEvery, false, kFamilyOnly},
     // 3: note 1
     {"<li>Die Angaben beziehen sich auf ein Verfahren vor Zivil- oder Verwaltungsgerichten (AG, LG, VG). In Straf-, Arbeits- und Sozialsachen gelten andere, in erstinstanzlichen Verfahren vor Gerichten h&ouml;herer Ordnung (OLG, BGH, OVG/VGH, BVwerwG) h&ouml;here Geb&uuml;hren.</li>", kPlain, kEvery, false, kCivilOnly},
     // 4: note 2, first part (its item stays open)
@@ -116,9 +157,9 @@ constexpr NoteEntry kHtmlNotes[] = {
     // 10: note 3
     {"<li>Das Programm gibt die Werte f&uuml;r Rechtsmittelverfahren unabh&auml;ngig davon aus, ob die Rechtsmittel zul&auml;ssig sind.</li>", kPlain, kEvery, false, kBothCourts},
     // 11: note 4
-    {"<li>Anstelle der Auslagenpauschale (20&nbsp;%% der Geb&uuml;hren, h&ouml;chstens 20&nbsp;%s) kann der Anwalt auch die tats&auml;chlichen Auslagen verlangen.</li>", kFormat, kEvery, false, kBothCourts},
+    {"<li>Anstelle der Auslagenpauschale (20&nbsp;%% der Geb&uuml;hren, h&ouml;chstens 20&nbsp;%s) kann der Anwalt auch die tats&auml;chlichen Auslagen verlangen.</li>", kFormat, kEvery, false, kEveryCourt},
     // 12: note 5
-    {"<li>Daneben k&ouml;nnen u. a. noch Kosten f&uuml;r Sachverst&auml;ndigengutachten, Zeugen, Abschriften, Abwesenheitsgeld und Fahrtkosten sowie die Auslagen der Partei selbst anfallen.</li>", kPlain, kEvery, false, kBothCourts},
+    {"<li>Daneben k&ouml;nnen u. a. noch Kosten f&uuml;r Sachverst&auml;ndigengutachten, Zeugen, Abschriften, Abwesenheitsgeld und Fahrtkosten sowie die Auslagen der Partei selbst anfallen.</li>", kPlain, kEvery, false, kEveryCourt},
     // the labour courts' payment order, target of the footnote mark of its row
     {"<li><sup><a name=\"Mindest\">1</a></sup> Mahnverfahren vor den Arbeitsgerichten: Der Mahnbescheid kostet keine Gerichtsgeb&uuml;hr; nur der Antrag auf den Vollstreckungsbescheid kostet 0,4 Geb&uuml;hren (KV GKG "
      "Nr.&nbsp;8100), mindestens&nbsp;%s&nbsp;%s (bis&nbsp;%s&nbsp;%s&nbsp;%s), die auf die Geb&uuml;hr der ersten Instanz angerechnet werden (Nr.&nbsp;8210 Anm. Abs.&nbsp;1). Folgt die "
@@ -260,14 +301,14 @@ constexpr NoteEntry kHtmlNotes[] = {
      "dem sie sich lohnt.</li>", kFormat, kOnlyAppeal, false, kLabourOnly},
     // 30: ends the list and the notes block
     {"</ol>\n"
-     "</div>\n", kPlain, kEvery, false, kBothCourts},
+     "</div>\n", kPlain, kEvery, false, kEveryCourt},
 };
 
 // The text rendering, in code page 850, broken at fixed places.
 constexpr NoteEntry kTextNotes[] = {
     // 1: heading
     {"\n"
-     "Anmerkungen:", kPlain, kEvery, false, kBothCourts},
+     "Anmerkungen:", kPlain, kEvery, false, kEveryCourt},
     // before the labour courts: § 12a ArbGG first, their rates, no advances, the appeal's threshold
     {"", kNumber, kEvery, true, kLabourOnly},
     {"Vor den Arbeitsgerichten (-arbeit) tr\204gt in der ersten Instanz jede Partei ihren eigenen Anwalt, auch wenn sie gewinnt; der Anwalt muss darauf\n"
@@ -280,6 +321,42 @@ constexpr NoteEntry kTextNotes[] = {
      "    nur zul\204ssig, wenn ihr Wert 600 %s \201bersteigt (\365 64 Abs. 2 b ArbGG) oder es um die K\201ndigung eines Arbeitsverh\204ltnisses geht (c). Eine\n"
      "    K\201ndigungsschutzklage ist h\224chstens das Bruttogehalt eines Vierteljahres wert, eine Abfindung wird nicht hinzugerechnet (\365 42 Abs. 2 Satz 1 GKG);\n"
      "    die Anw\204lte rechnen mit demselben Wert (\365 23 Abs. 1 RVG).", kFormat, kEvery, false, kLabourOnly},
+    // before the family court: the divorce and its attached matters
+    {"", kNumber, kEvery, true, kFamilyOnly},
+    {"Scheidung (-scheidung): Die Scheidung und ihre Folgesachen (Versorgungsausgleich, elterliche Sorge, Umgang, Unterhalt, Ehewohnung, Haushalt, G\201terrecht)\n"
+     "    sind ein Verfahren (\365 44 Abs. 1 FamGKG): eine Gerichtsgeb\201hr von 2,0 (KV FamGKG Nr. 1110) auf die Summe der Werte, nach derselben Tabelle wie das GKG\n"
+     "    (\365 28 FamGKG, Anlage 2), und f\201r jeden Anwalt eine Angelegenheit (\365 16 Nr. 4 RVG): 1,3 (Nr. 3100 VV RVG) und 1,2 (Nr. 3104 VV RVG) auf die Summe, eine\n"
+     "    Auslagenpauschale und Umsatzsteuer; die Scheidung selbst bringt keine Einigungsgeb\201hr (Nr. 1000 VV RVG Anm. Abs. 5). Der Wert der Scheidung ist das\n"
+     "    Nettoeinkommen beider Ehegatten in drei Monaten, mindestens 3.000 %s, h\224chstens 1.000.000 %s (\365 43 FamGKG); der Versorgungsausgleich 10 %% dieses\n"
+     "    Einkommens f\201r jedes Anrecht, mindestens 1.000 %s (\365 50 Abs. 1 FamGKG); elterliche Sorge und Umgang je 20 %% des Werts der Scheidung, h\224chstens 4.000 %s\n"
+     "    bis 31.05.2025 und 5.000 %s ab 01.06.2025, mehrere Kinder als eine Sache (\365 44 Abs. 2 FamGKG).", kFormat, kEvery, false, kFamilyOnly},
+    {"", kNumber, kEvery, true, kFamilyOnly},
+    {"Wer die Kosten tr\204gt: Sie werden gegeneinander aufgehoben (\365 150 Abs. 1 FamFG): jeder Ehegatte tr\204gt seinen Anwalt und die H\204lfte der Gerichtskosten,\n"
+     "    keiner erstattet dem anderen dessen Anwalt. Ein Antragsgegner, der der Scheidung zustimmt, braucht keinen Anwalt (\365 114 Abs. 4 Nr. 3 FamFG): so rechnen\n"
+     "    die Zeilen, mit -anwaltB mit einem Anwalt auch f\201r ihn. Den Antrag stellt das Gericht erst zu, wenn der Antragsteller die Geb\201hr von 2,0 vorausgezahlt\n"
+     "    hat (\365 14 Abs. 1, \365 9 Abs. 1 FamGKG), berechnet nach dem Wert der Scheidung allein, ohne die Folgesachen. Am Ende wird die Geb\201hr nach dem ganzen Wert\n"
+     "    h\204lftig geteilt: der Antragsgegner zahlt der Staatskasse, was noch fehlt, und erstattet dem Antragsteller, was dieser \201ber seine H\204lfte hinaus gezahlt\n"
+     "    hat.", kFormat, kEvery, false, kFamilyOnly},
+    {"", kNumber, kOnlyPractice, true, kFamilyOnly},
+    {"Kinder und Verm\224gen (-kinder, -vermoegen): Viele Gerichte, nicht das Gesetz und nicht alle Gerichte, ziehen f\201r jedes Kind, dem die Ehegatten Unterhalt\n"
+     "    leisten, vom Einkommen im Monat einen Betrag ab, bevor sie es mit drei vervielfachen (oft 250 %s), und rechnen einen Anteil des Nettoverm\224gens \201ber\n"
+     "    Freibetr\204gen hinzu (oft 5 %% dessen, was 60.000 %s je Ehegatte und 30.000 %s je Kind \201bersteigt). Das Programm rechnet so nur mit diesen Angaben; ohne\n"
+     "    sie rechnet es nach dem Gesetz allein.", kFormat, kOnlyPractice, false, kFamilyOnly},
+    {"", kNumber, kOnlyEndings, true, kFamilyOnly},
+    {"R\201cknahme (-ruecknahme): Endet das ganze Verfahren durch R\201cknahme des Scheidungsantrags vor dem Schluss der m\201ndlichen Verhandlung, sinkt die\n"
+     "    Gerichtsgeb\201hr auf 0,5 (KV FamGKG Nr. 1111 Nr. 1); ein Scheidungsbeschluss ohne Begr\201ndung senkt sie nicht (Nr. 1111 Nr. 2). Die Zeilen nehmen an, dass\n"
+     "    noch kein Termin war: jeder Anwalt erh\204lt die Verfahrensgeb\201hr von 1,3 (Nr. 3100 VV RVG). Nach der R\201cknahme tr\204gt der Antragsteller die Kosten (\365 150\n"
+     "    Abs. 2 FamFG).", kFormat, kOnlyEndings, false, kFamilyOnly},
+    {"", kNumber, kOnlyAid, true, kFamilyOnly},
+    {"Verfahrenskostenhilfe (-pkhK, -pkhB): Sie folgt den \365\365 114 ff. ZPO (\365 113 Abs. 1, \365 76 FamFG) und umfasst den Versorgungsausgleich (\365 149 FamFG). Der\n"
+     "    beigeordnete Anwalt erh\204lt die Geb\201hren des \365 49 RVG aus der Staatskasse; die H\204lfte der Gerichtskosten eines Ehegatten mit Verfahrenskostenhilfe tr\204gt\n"
+     "    die Staatskasse, und er zahlt keinen Vorschuss (\365 122 Abs. 1 Nr. 1 a ZPO). Hat der Antragsgegner Verfahrenskostenhilfe, rechnen die Zeilen nicht, wie der\n"
+     "    Antragsteller zur\201ckerh\204lt, was er \201ber seine H\204lfte hinaus vorgeschossen hat.", kFormat, kOnlyAid, false, kFamilyOnly},
+    {"", kNumber, kEvery, true, kFamilyOnly},
+    {"Fassungen und Grenzen: Die Gerichtsgeb\201hren richten sich nach dem Tag, an dem das Verfahren anh\204ngig wurde (\365 63 FamGKG), die Anwaltsgeb\201hren nach dem\n"
+     "    Tag des Auftrags (\365 60 Abs. 1 RVG); die Spalten rechnen nach den Fassungen bis 31.05.2025 und ab 01.06.2025 mit 19 %% Umsatzsteuer. Nicht berechnet sind\n"
+     "    das Rechtsmittel gegen den Scheidungsbeschluss, Familiensachen f\201r sich allein, Vergleiche \201ber Folgesachen und die Folgesachen Unterhalt, Ehewohnung,\n"
+     "    Haushalt und G\201terrecht, die mit ihren eigenen Werten hinzuk\204men (\365\365 35, 48, 51 FamGKG).", kFormat, kEvery, false, kFamilyOnly},
     // 2: note 1
     {"", kNumber, kEvery, true, kCivilOnly},
     {"Die Angaben beziehen sich auf ein Verfahren vor Zivil- oder Verwaltungsgerichten (AG, LG, VG).\n"
@@ -298,12 +375,12 @@ constexpr NoteEntry kTextNotes[] = {
     {"", kNumber, kEvery, true, kBothCourts},
     {"Das Programm gibt die Werte f\201r Rechtsmittelverfahren unabh\204ngig davon aus, ob die Rechtsmittel zul\204ssig sind.", kPlain, kEvery, false, kBothCourts},
     // 8: note 4
-    {"", kNumber, kEvery, true, kBothCourts},
-    {"Anstelle der Auslagenpauschale (20 %% der Geb\201hren, h\224chstens 20 %s) kann der Anwalt auch die tats\204chlichen Auslagen verlangen.", kFormat, kEvery, false, kBothCourts},
+    {"", kNumber, kEvery, true, kEveryCourt},
+    {"Anstelle der Auslagenpauschale (20 %% der Geb\201hren, h\224chstens 20 %s) kann der Anwalt auch die tats\204chlichen Auslagen verlangen.", kFormat, kEvery, false, kEveryCourt},
     // 9: note 5
-    {"", kNumber, kEvery, true, kBothCourts},
+    {"", kNumber, kEvery, true, kEveryCourt},
     {"Daneben k\224nnen u. a. noch Kosten f\201r Sachverst\204ndigengutachten, Zeugen, Abschriften, Abwesenheitsgeld und Fahrtkosten\n"
-     "    sowie die Auslagen der Partei selbst anfallen.", kPlain, kEvery, false, kBothCourts},
+     "    sowie die Auslagen der Partei selbst anfallen.", kPlain, kEvery, false, kEveryCourt},
     // the labour courts' payment order, target of the footnote mark of its row
     {"", kNumber, kEvery, true, kLabourOnly},
     {"1) Mahnverfahren vor den Arbeitsgerichten: Der Mahnbescheid kostet keine Gerichtsgeb\201hr; nur der Antrag auf den Vollstreckungsbescheid kostet 0,4\n"
@@ -604,7 +681,9 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
   const bool around = options.aroundTheLawsuit;
   const bool endings = reform != Reform::Of2013 && options.anyEnding() && options.showFirstInstance;
   int number = 1;
-  const NoteCourts skippedCourts = options.court == Court::Labour ? kCivilOnly : kLabourOnly;
+  const unsigned court = options.court == Court::Labour   ? kLabourOnly
+                         : options.court == Court::Family ? kFamilyOnly
+                                                          : kCivilOnly;
   const auto shown = [&](EntryLaw law) {
     switch (law) {
       case kEvery:
@@ -624,6 +703,8 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
         return reform != Reform::Of2013 && options.legalAid();
       case kOnlyAppeal:
         return reform != Reform::Of2013 && options.appellant.has_value();
+      case kOnlyPractice:
+        return options.divorce.children.has_value() || options.divorce.assets.has_value();
       case kOnlyEndings:
         break;
     }
@@ -631,13 +712,13 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
   };
   // The formats are the constants above, each with the arguments of its kind.
   for (const NoteEntry& entry : entries) {
-    if (!shown(entry.law) || entry.courts == skippedCourts) continue;
+    if (!shown(entry.law) || (entry.courts & court) == 0U) continue;
     switch (entry.kind) {
       case kPlain:
         out.put(std::string_view(entry.text));
         break;
       case kFormat:
-        putFilled(out, entry.text, {currency, currency});
+        putFilled(out, entry.text, {currency, currency, currency, currency, currency});
         break;
       case kMinimum:
         putFilled(out, entry.text,

@@ -38,14 +38,28 @@ struct PartyCase {
   Cents evidence;             // set by -beweisK<euros>, -beweisB<euros>: KV GKG Nr. 9005
 };
 
+// A divorce with its attached matters (-scheidung): the spouses'
+// circumstances its value comes from, and who has a lawyer. The petitioner
+// (Antragsteller) is the report's claimant, the respondent (Antragsgegner)
+// its defendant.
+struct DivorceCase {
+  std::array<std::optional<Cents>, 2> income;  // set by -nettoK, -nettoB: net income in a month
+  int pensionRights = 0;                       // set by -anrechte<n>: both spouses' together
+  bool custody = false;                        // set by -sorge
+  bool contact = false;                        // set by -umgang
+  std::optional<int> children;                 // set by -kinder<n>: a court practice
+  std::optional<Cents> assets;                 // set by -vermoegen<euros>: a court practice
+  bool respondentLawyer = false;               // set by -anwaltB
+};
+
 // How a reform's first instance may end besides a judgement after a hearing
 // and a settlement: each adds a block of its own.
 enum class Ending { Withdrawal, Acknowledgement, DefaultJudgment };
 inline constexpr std::size_t kEndings = 3;
 
-// The court a proceeding is before: a civil or administrative court, or a
-// labour court (-arbeit).
-enum class Court { Civil, Labour };
+// The court a proceeding is before: a civil or administrative court, a
+// labour court (-arbeit), or the family court in a divorce (-scheidung).
+enum class Court { Civil, Labour, Family };
 
 // The switches of a run.
 struct ReportOptions {
@@ -58,7 +72,8 @@ struct ReportOptions {
   OutputMode outputMode = OutputMode::Text;  // -h selects Html
   bool euroSign = false;                     // set by -E
   Reform reform = Reform::Of2013;            // -2021 and -2025 choose a later reform
-  Court court = Court::Civil;                // -arbeit chooses the labour courts
+  Court court = Court::Civil;                // -arbeit, -scheidung choose another court
+  DivorceCase divorce;                       // -nettoK, -nettoB, -anrechte, ...
   bool showDerivations = false;              // set by -W: the way to every value
   bool json = false;                         // set by -J: the figures as JSON, not the report
   std::optional<ShareWon> shareWon;          // set by -O<share>: who bears the costs

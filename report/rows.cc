@@ -85,6 +85,15 @@ char* spaces(char* at, std::size_t count) {
   return at;
 }
 
+// " % des Streitwertes" and `after`: the per cent sign and the value it is
+// of, in HTML after a no-break space.
+char* putPercentOf(char* at, const char* valueName, std::string_view after, bool html) {
+  at = put(at, html ? "&nbsp;% des " : " % des ");
+  at = put(at, valueName);
+  at = put(at, "es");
+  return put(at, after);
+}
+
 // `figure` with `places` decimals, right-aligned in `width` columns.
 char* putFigure(char* at, const Figure& figure, int places, std::size_t width) {
   char text[kFigureChars];
@@ -147,13 +156,13 @@ void writeHtmlRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
   at = put(at, currency);
   at = put(at, "</td>\n<td class=\"prozent alt\">= ");
   at = putPercent(at, c.oldPercent);
-  at = put(at, "&nbsp;% des Streitwertes</td>\n<td class=\"betrag\">");
+  at = putPercentOf(at, style.valueName, "</td>\n<td class=\"betrag\">", true);
   at = putFigure(at, row.newValue, 2, 9);
   at = put(at, "&nbsp;");
   at = put(at, currency);
   at = put(at, "</td>\n<td class=\"prozent\">= ");
   at = putPercent(at, c.newPercent);
-  at = put(at, "&nbsp;% des Streitwertes</td>\n");
+  at = putPercentOf(at, style.valueName, "</td>\n", true);
   if (c.change) {
     at = put(at, "<td class=\"prozent\">");
     *at++ = c.direction;
@@ -202,13 +211,13 @@ void writeTextRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
   at = put(at, currency);
   at = put(at, "\t=");
   at = putPercent(at, c.oldPercent);
-  at = put(at, " % des Streitwertes\t");
+  at = putPercentOf(at, style.valueName, "\t", false);
   at = putFigure(at, row.newValue, 2, 12);
   *at++ = ' ';
   at = put(at, currency);
   at = put(at, "\t=");
   at = putPercent(at, c.newPercent);
-  at = put(at, " % des Streitwertes");
+  at = putPercentOf(at, style.valueName, "", false);
   if (c.change) {
     at = put(at, "    = ");
     *at++ = c.direction;

@@ -16,6 +16,8 @@ struct TableStyle {
   const char* currency;
   Reform reform;
   bool ways;
+  const char* valueName =
+      "Streitwert";  // what the per cents are of: the "Verfahrenswert" of a divorce
 };
 
 // The head row of the table: the column captions, "Kosten bis" the last day

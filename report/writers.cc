@@ -44,16 +44,19 @@ std::string banner() {
 Buffer textReport(const Figures& figures, const ReportOptions& options) {
   Buffer out = bufferFor(figures);
   putBanner(out);
-  writeTable(out, figures, {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations});
+  writeTable(
+      out, figures,
+      {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations, figures.valueName});
   if (options.showNotes) writeNotes(out, options, OutputMode::Text);
   return out;
 }
 
 Buffer htmlDocument(const Figures& figures, const ReportOptions& options) {
   Buffer out = bufferFor(figures);
-  writeDocumentHead(out, figures.amount, options);
+  writeDocumentHead(out, figures.amount, options, figures.valueName);
   writeTable(out, figures,
-             {OutputMode::Html, htmlCurrency(options), figures.reform, options.showDerivations});
+             {OutputMode::Html, htmlCurrency(options), figures.reform, options.showDerivations,
+              figures.valueName});
   writeTableEnd(out);
   if (options.showNotes) writeNotes(out, options, OutputMode::Html);
   writeDocumentClosing(out);
@@ -63,7 +66,9 @@ Buffer htmlDocument(const Figures& figures, const ReportOptions& options) {
 std::string htmlProgress(const Figures& figures) {
   Buffer out(256);
   putBanner(out);
-  out.put(" HTML-Ausgabe f\201r Streitwert ");
+  out.put(" HTML-Ausgabe f\201r ");
+  out.put(std::string_view(figures.valueName));
+  out.put(' ');
   out.integer(figures.amount);
   out.put(" Euro wird erzeugt.\n\n");
   return out.str();

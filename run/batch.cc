@@ -270,7 +270,9 @@ int runBatch(int count, const char* const* arguments, std::FILE* in, std::FILE* 
       } else if (options.reform == Reform::Of2013) {
         message = refusalIn2013(n, words.data());
       } else {
-        const auto amount = static_cast<std::int64_t>(*parseReformAmount(words[1]));
+        // A divorce has no amount: its value comes from the incomes.
+        const auto amount = static_cast<std::int64_t>(
+            options.court == Court::Family ? 0 : parseReformAmount(words[1]).value_or(0));
         if (!request.csv && !options.showDerivations) {
           // The rows written as they are computed: no record of them.
           JsonLineSink sink(block, lineNumber);

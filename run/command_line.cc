@@ -20,7 +20,8 @@ namespace {
 // What a switch word needs beside itself: nothing, a share (a party's
 // switch of the cost risk), or a reform (a word of the case around the
 // lawsuit, or of how it ends, of legal aid, or the labour courts), or a
-// reform and a share (an appeal as a decision).
+// reform and a share (an appeal as a decision); or it is the divorce, or a
+// word of the divorce alone.
 enum class Needs {
   Nothing,
   Share,
@@ -28,7 +29,9 @@ enum class Needs {
   ReformForEnding,
   ReformForAid,
   ReformForLabour,
-  ForAppeal
+  ForAppeal,
+  Divorce,    // -scheidung itself
+  InDivorce,  // a word of the divorce alone
 };
 
 struct SwitchWord {
@@ -65,12 +68,17 @@ constexpr SwitchWord kSwitchWords[] = {
     {"-mahn", [](ReportOptions& o) { o.afterPaymentOrder = o.aroundTheLawsuit = true; }, Needs::ReformForCase},
     {"-pkhK", [](ReportOptions& o) { o.claimant.legalAid = true; }, Needs::ReformForAid},
     {"-pkhB", [](ReportOptions& o) { o.defendant.legalAid = true; }, Needs::ReformForAid},
-    {"-arbeit", [](ReportOptions& o) { o.court = Court::Labour; }, Needs::ReformForLabour},
+    // Beside -scheidung, wherever it stands, the divorce's refusal names -arbeit.
+    {"-arbeit", [](ReportOptions& o) { if (o.court != Court::Family) o.court = Court::Labour; }, Needs::ReformForLabour},
+    {"-scheidung", [](ReportOptions& o) { o.court = Court::Family; }, Needs::Divorce},
     {"-ruecknahme", [](ReportOptions& o) { endWith(o, Ending::Withdrawal); }, Needs::ReformForEnding},
     {"-anerkenntnis", [](ReportOptions& o) { endWith(o, Ending::Acknowledgement); }, Needs::ReformForEnding},
     {"-versaeumnis", [](ReportOptions& o) { endWith(o, Ending::DefaultJudgment); }, Needs::ReformForEnding},
     {"-berufungK", [](ReportOptions& o) { o.appellant = 0; }, Needs::ForAppeal},
     {"-berufungB", [](ReportOptions& o) { o.appellant = 1; }, Needs::ForAppeal},
+    {"-sorge", [](ReportOptions& o) { o.divorce.custody = true; }, Needs::InDivorce},
+    {"-umgang", [](ReportOptions& o) { o.divorce.contact = true; }, Needs::InDivorce},
+    {"-anwaltB", [](ReportOptions& o) { o.divorce.respondentLawyer = true; }, Needs::InDivorce},
 };
 // clang-format on
 
@@ -132,6 +140,15 @@ std::optional<std::int64_t> parseClients(const char* text) {
   return clients;
 }
 
+// A count from 0 to `most`: the pension rights of both spouses (30), the
+// children they maintain (20).
+template <std::int64_t most>
+std::optional<std::int64_t> parseCount(const char* text) {
+  const std::optional<std::int64_t> count = parseDecimal(text, 2, 0);
+  if (!count || *count > most) return std::nullopt;
+  return count;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> parseEuros(const char* text) {
@@ -168,16 +185,19 @@ std::optional<std::int64_t> parseEuros(const char* text) {
 
 namespace {
 
-// A word of the case around the lawsuit with a value after its prefix
-// ("-GK1,5"): how its value is read, and what it sets.
+// A word with a value after its prefix ("-GK1,5", "-nettoK3000"): how
+// its value is read, what it sets, and what it needs: a word of the case
+// around the lawsuit needs a reform, a word of the divorce the divorce.
 struct ValuedWord {
   const char* prefix;
   std::optional<std::int64_t> (*parse)(const char* value);
-  void (*apply)(PartyCase& party, std::int64_t value);
-  bool claimant;            // its party: the claimant's, or the defendant's
+  void (*apply)(ReportOptions& options, std::int64_t value);
+  Needs needs;
+  bool claimant;            // its party: the claimant's (the petitioner's), or the other's
   const char* placeholder;  // the value in a right command
   const char* what;         // what the value is not, in a refusal
   const char* rule;         // what it must be
+  const char* once;         // what it says, and that it is said once: "... steht"
 };
 
 // clang-format off
@@ -191,13 +211,30 @@ constexpr const char* kEurosRule =
     "Hinter -beweisK und -beweisB stehen die Kosten f\201r Zeugen und Sachverst\204ndige in Euro, "
     "h\224chstens neun Ziffern und zwei Nachkommastellen (-beweisK1500, -beweisK1.500,50 oder "
     "-beweisK1500.50).";
+constexpr const char* kIncomeRule =
+    "Hinter -nettoK und -nettoB steht das Nettoeinkommen eines Ehegatten im Monat in Euro, "
+    "h\224chstens neun Ziffern und zwei Nachkommastellen (-nettoK3000, -nettoK2.500,50).";
+constexpr const char* kRightsRule =
+    "Hinter -anrechte steht, wie viele Anrechte beide Ehegatten zusammen im Versorgungsausgleich "
+    "haben: 0 bis 30 (-anrechte4).";
+constexpr const char* kChildrenRule =
+    "Hinter -kinder steht, wie vielen Kindern die Ehegatten Unterhalt leisten: 0 bis 20 "
+    "(-kinder2).";
+constexpr const char* kAssetsRule =
+    "Hinter -vermoegen steht das Nettoverm\224gen beider Ehegatten in Euro, h\224chstens neun "
+    "Ziffern und zwei Nachkommastellen (-vermoegen200000).";
 constexpr ValuedWord kValuedWords[] = {
-    {"-GK", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, true, "<Satz>", "kein Geb\201hrensatz", kRateRule},
-    {"-GB", parseRate, [](PartyCase& p, std::int64_t v) { p.businessFeeTenths = static_cast<int>(v); }, false, "<Satz>", "kein Geb\201hrensatz", kRateRule},
-    {"-auftraggeberK", parseClients, [](PartyCase& p, std::int64_t v) { p.clients = static_cast<int>(v); }, true, "<Anzahl>", "keine Anzahl", kClientsRule},
-    {"-auftraggeberB", parseClients, [](PartyCase& p, std::int64_t v) { p.clients = static_cast<int>(v); }, false, "<Anzahl>", "keine Anzahl", kClientsRule},
-    {"-beweisK", parseEuros, [](PartyCase& p, std::int64_t v) { p.evidence = Cents{v}; }, true, "<Euro>", "kein Betrag", kEurosRule},
-    {"-beweisB", parseEuros, [](PartyCase& p, std::int64_t v) { p.evidence = Cents{v}; }, false, "<Euro>", "kein Betrag", kEurosRule},
+    {"-GK", parseRate, [](ReportOptions& o, std::int64_t v) { o.claimantCase.businessFeeTenths = static_cast<int>(v); }, Needs::ReformForCase, true, "<Satz>", "kein Geb\201hrensatz", kRateRule, "die Gesch\204ftsgeb\201hr des Kl\204gers steht"},
+    {"-GB", parseRate, [](ReportOptions& o, std::int64_t v) { o.defendantCase.businessFeeTenths = static_cast<int>(v); }, Needs::ReformForCase, false, "<Satz>", "kein Geb\201hrensatz", kRateRule, "die Gesch\204ftsgeb\201hr des Beklagten steht"},
+    {"-auftraggeberK", parseClients, [](ReportOptions& o, std::int64_t v) { o.claimantCase.clients = static_cast<int>(v); }, Needs::ReformForCase, true, "<Anzahl>", "keine Anzahl", kClientsRule, "die Zahl der Auftraggeber des Kl\204gers steht"},
+    {"-auftraggeberB", parseClients, [](ReportOptions& o, std::int64_t v) { o.defendantCase.clients = static_cast<int>(v); }, Needs::ReformForCase, false, "<Anzahl>", "keine Anzahl", kClientsRule, "die Zahl der Auftraggeber des Beklagten steht"},
+    {"-beweisK", parseEuros, [](ReportOptions& o, std::int64_t v) { o.claimantCase.evidence = Cents{v}; }, Needs::ReformForCase, true, "<Euro>", "kein Betrag", kEurosRule, "die Kosten f\201r Zeugen und Sachverst\204ndige des Kl\204gers stehen"},
+    {"-beweisB", parseEuros, [](ReportOptions& o, std::int64_t v) { o.defendantCase.evidence = Cents{v}; }, Needs::ReformForCase, false, "<Euro>", "kein Betrag", kEurosRule, "die Kosten f\201r Zeugen und Sachverst\204ndige des Beklagten stehen"},
+    {"-nettoK", parseEuros, [](ReportOptions& o, std::int64_t v) { o.divorce.income[0] = Cents{v}; }, Needs::InDivorce, true, "<Euro>", "kein Betrag", kIncomeRule, "das Nettoeinkommen des Antragstellers steht"},
+    {"-nettoB", parseEuros, [](ReportOptions& o, std::int64_t v) { o.divorce.income[1] = Cents{v}; }, Needs::InDivorce, false, "<Euro>", "kein Betrag", kIncomeRule, "das Nettoeinkommen des Antragsgegners steht"},
+    {"-anrechte", parseCount<30>, [](ReportOptions& o, std::int64_t v) { o.divorce.pensionRights = static_cast<int>(v); }, Needs::InDivorce, true, "<Anzahl>", "keine Anzahl", kRightsRule, "die Zahl der Anrechte steht"},
+    {"-kinder", parseCount<20>, [](ReportOptions& o, std::int64_t v) { o.divorce.children = static_cast<int>(v); }, Needs::InDivorce, true, "<Anzahl>", "keine Anzahl", kChildrenRule, "die Zahl der Kinder steht"},
+    {"-vermoegen", parseEuros, [](ReportOptions& o, std::int64_t v) { o.divorce.assets = Cents{v}; }, Needs::InDivorce, true, "<Euro>", "kein Betrag", kAssetsRule, "das Verm\224gen steht"},
 };
 // clang-format on
 
@@ -441,11 +478,7 @@ std::string slotWhat(int slot) {
   if (slot == kLawSlot) return "das Recht steht";
   if (slot == kShareSlot) return "der Anteil, zu dem der Kl\204ger obsiegt, steht";
   if (slot == kSuccessSlot) return "der Erfolg der Berufung steht";
-  const ValuedWord& word = kValuedWords[slot - kValuedSlot];
-  const std::string party = word.claimant ? " des Kl\204gers" : " des Beklagten";
-  if (word.parse == parseRate) return "die Gesch\204ftsgeb\201hr" + party + " steht";
-  if (word.parse == parseClients) return "die Zahl der Auftraggeber" + party + " steht";
-  return "die Kosten f\201r Zeugen und Sachverst\204ndige" + party + " stehen";
+  return kValuedWords[slot - kValuedSlot].once;
 }
 
 }  // namespace
@@ -498,10 +531,11 @@ std::optional<std::string> meantWord(const char* argument) {
   return begun;
 }
 
-std::optional<Refusal> refusalOf(int count, const char* const* arguments,
-                                 const ReportOptions& options) {
-  using enum Refusal::Reason;
-  // The words of the cost risk, scanned as every switch is.
+namespace {
+
+// Where the words of a command line first stand, by what they need; 0 where
+// none stands.
+struct WordScan {
   int partyAt = 0;
   int caseAt = 0;
   int endingAt = 0;
@@ -515,19 +549,93 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   // Each slot's first word, and the first word that says another thing.
   std::array<int, kValuedSlot + std::size(kValuedWords)> onceAt = {};
   int twiceAt = 0;
-  int lawTypoAt = 0;  // a word that meant -2021 or -2025
+  int lawTypoAt = 0;       // a word that meant -2021 or -2025
+  int inDivorceAt = 0;     // a word of the divorce alone
+  int notInDivorceAt = 0;  // a word a divorce does not take
+
+  int anyAidAt() const { return earlier(aidAt[0], aidAt[1]); }
+  int anyAppealAt() const { return earlier(appealAt[0], appealAt[1]); }
+  int appealWordAt() const { return earlier(anyAppealAt(), successAt); }
+  static int earlier(int a, int b) { return a != 0 && (b == 0 || a < b) ? a : b; }
+};
+
+// Whether a divorce takes the switch word `word`: its own words, the law,
+// the withdrawal, legal aid and the words of the rendering.
+bool inDivorce(const SwitchWord& word) {
+  if (word.needs == Needs::Divorce || word.needs == Needs::InDivorce ||
+      word.needs == Needs::ReformForAid) {
+    return true;
+  }
+  for (const char* taken : {"-2025", "-2021", "-ruecknahme", "-W", "-J", "-h", "-A", "-E"}) {
+    if (std::strcmp(word.word, taken) == 0) return true;
+  }
+  return false;
+}
+
+// Notes in `scan` where a word stands that says one thing, and the first
+// that says it again otherwise.
+void noteOnce(WordScan& scan, const char* const* arguments, int i) {
+  const int slot = onceSlotOf(arguments[i]);
+  if (slot < 0) return;
+  const auto at = static_cast<std::size_t>(slot);
+  if (scan.onceAt[at] == 0) {
+    scan.onceAt[at] = i;
+  } else if (scan.twiceAt == 0 && !saySame(arguments[scan.onceAt[at]], arguments[i], slot)) {
+    scan.twiceAt = i;
+  }
+}
+
+// Notes in `scan` what the word at `i` needs, looked up once: a switch word
+// or a word with a value; the words from `firstWord` on (the amount's own
+// place holds none, but a divorce has no amount).
+void noteWord(WordScan& scan, const char* const* arguments, int i, int firstWord,
+              const SwitchWord* word, const ValuedWord* valued) {
+  const Needs needs = word != nullptr     ? word->needs
+                      : valued != nullptr ? valued->needs
+                                          : Needs::Nothing;
+  if (scan.partyAt == 0 && needs == Needs::Share) scan.partyAt = i;
+  if (scan.caseAt == 0 && needs == Needs::ReformForCase) scan.caseAt = i;
+  if (scan.endingAt == 0 && needs == Needs::ReformForEnding) scan.endingAt = i;
+  if (scan.inDivorceAt == 0 && needs == Needs::InDivorce) scan.inDivorceAt = i;
+  const bool known = word != nullptr || valued != nullptr;
+  if (scan.notInDivorceAt == 0 && known &&
+      !(word != nullptr ? inDivorce(*word) : needs == Needs::InDivorce)) {
+    scan.notInDivorceAt = i;
+  }
+  if (i >= firstWord && !known && !isShareWord(arguments[i])) {
+    if (scan.unknownAt == 0) scan.unknownAt = i;
+    const std::optional<std::string> meant =
+        scan.lawTypoAt == 0 ? meantWord(arguments[i]) : std::nullopt;
+    if (meant && onceSlotOf(meant->c_str()) == kLawSlot) scan.lawTypoAt = i;
+  }
+  if (valued != nullptr && valued->parse == parseClients)
+    scan.clientsAt[valued->claimant ? 0 : 1] = i;
+  if (needs == Needs::ReformForAid && i >= firstWord) {
+    const std::size_t party = *aidedParty(arguments[i]);
+    if (scan.aidAt[party] == 0) scan.aidAt[party] = i;
+  }
+  if (needs == Needs::ReformForLabour && i >= firstWord && scan.labourAt == 0) scan.labourAt = i;
+  if (needs == Needs::ForAppeal && i >= firstWord) {
+    const std::size_t party = arguments[i][9] == 'K' ? 0 : 1;
+    if (scan.appealAt[party] == 0) scan.appealAt[party] = i;
+  }
+  if (scan.sectionAt == 0 && i >= firstWord &&
+      (std::strcmp(arguments[i], "-r") == 0 || std::strcmp(arguments[i], "-m") == 0)) {
+    scan.sectionAt = i;
+  }
+}
+
+// Scans the words into `scan`; a refusal where a word's value is none.
+std::optional<Refusal> scanWords(int count, const char* const* arguments,
+                                 const ReportOptions& options, WordScan& scan) {
+  using enum Refusal::Reason;
+  const int firstWord = options.court == Court::Family ? 1 : 2;
   for (int i = 1; i < count && count > 2; ++i) {
-    if (const int slot = i > 1 ? onceSlotOf(arguments[i]) : -1; slot >= 0) {
-      const auto at = static_cast<std::size_t>(slot);
-      if (onceAt[at] == 0) {
-        onceAt[at] = i;
-      } else if (twiceAt == 0 && !saySame(arguments[onceAt[at]], arguments[i], slot)) {
-        twiceAt = i;
-      }
-    }
+    if (i >= firstWord) noteOnce(scan, arguments, i);
     if (isSuccessWord(arguments[i])) {
       if (!parseAppealSuccess(arguments[i])) return Refusal{SuccessShare, i};
-      if (successAt == 0 && i > 1) successAt = i;
+      if (scan.successAt == 0 && i > 1) scan.successAt = i;
+      if (scan.notInDivorceAt == 0) scan.notInDivorceAt = i;
       continue;
     }
     if (isShareWord(arguments[i]) && !parseShareWon(arguments[i])) {
@@ -537,99 +645,106 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
       if (!meant || meant->starts_with("-O") || i == 1 || options.reform == Reform::Of2013) {
         return Refusal{Share, i};
       }
-      if (unknownAt == 0) unknownAt = i;
+      if (scan.unknownAt == 0) scan.unknownAt = i;
       continue;
     }
-    // Each word looked up once: a switch word, or a word with a value.
+    if (isShareWord(arguments[i]) && scan.notInDivorceAt == 0) scan.notInDivorceAt = i;
     const SwitchWord* word = switchWordOf(arguments[i]);
     const ValuedWord* valued = word == nullptr ? valuedWordOf(arguments[i]) : nullptr;
     if (valued != nullptr && !isValuedWord(arguments[i])) return Refusal{CaseValue, i};
-    const Needs needs = word != nullptr ? word->needs : Needs::Nothing;
-    if (partyAt == 0 && needs == Needs::Share) partyAt = i;
-    if (caseAt == 0 && (needs == Needs::ReformForCase || valued != nullptr)) caseAt = i;
-    if (endingAt == 0 && needs == Needs::ReformForEnding) endingAt = i;
-    // The amount's own place holds no word.
-    if (i > 1 && word == nullptr && valued == nullptr && !isShareWord(arguments[i])) {
-      if (unknownAt == 0) unknownAt = i;
-      const std::optional<std::string> meant =
-          lawTypoAt == 0 ? meantWord(arguments[i]) : std::nullopt;
-      if (meant && onceSlotOf(meant->c_str()) == kLawSlot) lawTypoAt = i;
-    }
-    if (valued != nullptr && valued->parse == parseClients) clientsAt[valued->claimant ? 0 : 1] = i;
-    if (needs == Needs::ReformForAid && i > 1) {
-      const std::size_t party = *aidedParty(arguments[i]);
-      if (aidAt[party] == 0) aidAt[party] = i;
-    }
-    if (needs == Needs::ReformForLabour && i > 1 && labourAt == 0) labourAt = i;
-    if (needs == Needs::ForAppeal && i > 1) {
-      const std::size_t party = arguments[i][9] == 'K' ? 0 : 1;
-      if (appealAt[party] == 0) appealAt[party] = i;
-    }
-    if (sectionAt == 0 && i > 1 &&
-        (std::strcmp(arguments[i], "-r") == 0 || std::strcmp(arguments[i], "-m") == 0)) {
-      sectionAt = i;
-    }
+    noteWord(scan, arguments, i, firstWord, word, valued);
   }
-  const auto earlier = [](int a, int b) { return a != 0 && (b == 0 || a < b) ? a : b; };
-  const int anyAppealAt = earlier(appealAt[0], appealAt[1]);
-  const int anyAidAt =
-      aidAt[0] != 0 && (aidAt[1] == 0 || aidAt[0] < aidAt[1]) ? aidAt[0] : aidAt[1];
-  const int appealWordAt = earlier(anyAppealAt, successAt);
-  // A word said twice with another value; a word that meant a law, where
-  // the report needs one.
-  if (twiceAt != 0 && options.reform != Reform::Of2013) {
-    const int slot = onceSlotOf(arguments[twiceAt]);
-    return Refusal{Twice, twiceAt, onceAt[static_cast<std::size_t>(slot)]};
+  return std::nullopt;
+}
+
+// Why a divorce (-scheidung) gives no report: an amount, which its value
+// takes the place of; a law but -2025; a word it does not take, or none
+// that ZEB knows; a spouse's income missing.
+std::optional<Refusal> divorceRefusal(int count, const char* const* arguments,
+                                      const ReportOptions& options, const WordScan& scan) {
+  using enum Refusal::Reason;
+  for (int i = 1; i < count; ++i) {
+    if (parseReformAmount(arguments[i])) return Refusal{DivorceAmount, i};
   }
-  const bool wantsReform = options.shareWon || caseAt != 0 || endingAt != 0 || anyAidAt != 0 ||
-                           labourAt != 0 || appealWordAt != 0;
-  if (lawTypoAt != 0 && (options.reform != Reform::Of2013 || wantsReform)) {
-    return Refusal{Unknown, lawTypoAt};
+  int divorceAt = 1;
+  while (std::strcmp(arguments[divorceAt], "-scheidung") != 0) ++divorceAt;
+  if (options.reform != Reform::Of2025) return Refusal{DivorceReform, divorceAt};
+  if (scan.twiceAt != 0) {
+    const int slot = onceSlotOf(arguments[scan.twiceAt]);
+    return Refusal{Twice, scan.twiceAt, scan.onceAt[static_cast<std::size_t>(slot)]};
   }
-  if (options.shareWon && options.reform == Reform::Of2013) {
-    int shareAt = 1;
-    while (!isShareWord(arguments[shareAt])) ++shareAt;
-    return Refusal{ShareIn2013, shareAt};
-  }
-  if (caseAt != 0 && options.reform == Reform::Of2013) return Refusal{CaseIn2013, caseAt};
-  if (endingAt != 0 && options.reform == Reform::Of2013) return Refusal{EndingIn2013, endingAt};
-  if (anyAidAt != 0 && options.reform != Reform::Of2025) return Refusal{AidReform, anyAidAt};
-  if (labourAt != 0 && options.reform != Reform::Of2025) return Refusal{LabourReform, labourAt};
-  if (appealWordAt != 0 && (options.reform == Reform::Of2013 || !options.shareWon)) {
-    return Refusal{AppealNeeds, appealWordAt};
-  }
-  // A reform knows every word it is given; the report of 2013 ignores the
-  // words it does not know, as it always did.
-  if (unknownAt != 0 && options.reform != Reform::Of2013 && parseReformAmount(arguments[1])) {
-    return Refusal{Unknown, unknownAt};
-  }
-  if (partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, partyAt};
-  if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
-    return Refusal{Amount, 1};
+  if (scan.notInDivorceAt != 0) return Refusal{NotInDivorce, scan.notInDivorceAt, divorceAt};
+  if (scan.unknownAt != 0) return Refusal{Unknown, scan.unknownAt};
+  if (!options.divorce.income[0] || !options.divorce.income[1]) {
+    return Refusal{DivorceIncome, divorceAt};
   }
   if (options.json && options.outputMode == OutputMode::Html) {
     int htmlAt = 1;
     while (std::strcmp(arguments[htmlAt], "-h") != 0) ++htmlAt;
     return Refusal{JsonAndHtml, htmlAt};
   }
-  // Several clients raise the fees of a party's lawyer: without a lawyer in
-  // the first instance, without a business fee and without appeal and
-  // revision, the party has none in the report.
-  const std::array<const PartyLawyer*, 2> lawyers = {&options.claimant, &options.defendant};
-  const std::array<const PartyCase*, 2> cases = {&options.claimantCase, &options.defendantCase};
-  for (std::size_t party = 0; party < 2; ++party) {
-    if (clientsAt[party] != 0 && !lawyers[party]->inFirstInstance &&
-        cases[party]->businessFeeTenths == 0 && !options.showAppeal && !options.showRevision) {
-      return Refusal{NoEffect, clientsAt[party]};
-    }
+  return std::nullopt;
+}
+
+// Why the law of the words gives no report: a word said twice otherwise, a
+// law mistyped where one is needed, a word of a reform in the report of
+// 2013, of legal aid or the labour courts without -2025, a word no reform
+// knows.
+std::optional<Refusal> lawRefusal(const char* const* arguments, const ReportOptions& options,
+                                  const WordScan& scan) {
+  using enum Refusal::Reason;
+  if (scan.twiceAt != 0 && options.reform != Reform::Of2013) {
+    const int slot = onceSlotOf(arguments[scan.twiceAt]);
+    return Refusal{Twice, scan.twiceAt, scan.onceAt[static_cast<std::size_t>(slot)]};
   }
+  const bool wantsReform = options.shareWon || scan.caseAt != 0 || scan.endingAt != 0 ||
+                           scan.anyAidAt() != 0 || scan.labourAt != 0 || scan.appealWordAt() != 0;
+  if (scan.lawTypoAt != 0 && (options.reform != Reform::Of2013 || wantsReform)) {
+    return Refusal{Unknown, scan.lawTypoAt};
+  }
+  if (options.shareWon && options.reform == Reform::Of2013) {
+    int shareAt = 1;
+    while (!isShareWord(arguments[shareAt])) ++shareAt;
+    return Refusal{ShareIn2013, shareAt};
+  }
+  const bool in2013 = options.reform == Reform::Of2013;
+  if (scan.caseAt != 0 && in2013) return Refusal{CaseIn2013, scan.caseAt};
+  if (scan.endingAt != 0 && in2013) return Refusal{EndingIn2013, scan.endingAt};
+  if (scan.anyAidAt() != 0 && options.reform != Reform::Of2025)
+    return Refusal{AidReform, scan.anyAidAt()};
+  if (scan.labourAt != 0 && options.reform != Reform::Of2025)
+    return Refusal{LabourReform, scan.labourAt};
+  if (scan.appealWordAt() != 0 && (in2013 || !options.shareWon)) {
+    return Refusal{AppealNeeds, scan.appealWordAt()};
+  }
+  // A reform knows every word it is given, a word of the divorce with the
+  // divorce alone; the report of 2013 ignores the words it does not know,
+  // as it always did.
+  if (!in2013 && scan.inDivorceAt != 0) return Refusal{DivorceOnly, scan.inDivorceAt};
+  if (scan.unknownAt != 0 && !in2013 && parseReformAmount(arguments[1])) {
+    return Refusal{Unknown, scan.unknownAt};
+  }
+  return std::nullopt;
+}
+
+// Why an appeal as a decision or legal aid gives no report: appeals of both
+// parties, a success without an appeal, an appeal with a section it does
+// not show or with legal aid, an appeal of a party that lost nothing; legal
+// aid with a word it is not computed with.
+std::optional<Refusal> appealRefusal(int count, const char* const* arguments,
+                                     const ReportOptions& options, const WordScan& scan) {
+  using enum Refusal::Reason;
+  const std::array<int, 2>& appealAt = scan.appealAt;
+  const int anyAppealAt = scan.anyAppealAt();
   if (appealAt[0] != 0 && appealAt[1] != 0) {
     return Refusal{CrossAppeal, std::max(appealAt[0], appealAt[1]),
                    std::min(appealAt[0], appealAt[1])};
   }
-  if (successAt != 0 && anyAppealAt == 0) return Refusal{SuccessAlone, successAt};
-  if (anyAppealAt != 0 && sectionAt != 0) return Refusal{AppealWith, sectionAt, anyAppealAt};
-  if (anyAppealAt != 0 && anyAidAt != 0) return Refusal{AppealWith, anyAidAt, anyAppealAt};
+  if (scan.successAt != 0 && anyAppealAt == 0) return Refusal{SuccessAlone, scan.successAt};
+  if (anyAppealAt != 0 && scan.sectionAt != 0)
+    return Refusal{AppealWith, scan.sectionAt, anyAppealAt};
+  if (anyAppealAt != 0 && scan.anyAidAt() != 0)
+    return Refusal{AppealWith, scan.anyAidAt(), anyAppealAt};
   if (anyAppealAt != 0) {
     // The claimant lost nothing at all it won, the defendant nothing where
     // the claimant won nothing.
@@ -645,12 +760,53 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   }
   for (int i = 2; i < count; ++i) {
     for (std::size_t party = 0; party < 2; ++party) {
-      if (aidAt[party] != 0 && notWithAid(arguments[i], party)) {
-        return Refusal{AidWith, i, aidAt[party]};
+      if (scan.aidAt[party] != 0 && notWithAid(arguments[i], party)) {
+        return Refusal{AidWith, i, scan.aidAt[party]};
       }
     }
   }
   return std::nullopt;
+}
+
+// Why the words together give no report: a party's word without a share,
+// a reform without an amount, -J beside -h, clients of no lawyer, appeals
+// of both parties or with what an appeal does not show, an appeal of a
+// party that lost nothing, legal aid with a word it is not computed with.
+std::optional<Refusal> combinationRefusal(int count, const char* const* arguments,
+                                          const ReportOptions& options, const WordScan& scan) {
+  using enum Refusal::Reason;
+  if (scan.partyAt != 0 && !options.shareWon) return Refusal{PartyWithoutShare, scan.partyAt};
+  if (options.reform != Reform::Of2013 && !parseReformAmount(arguments[1])) {
+    return Refusal{Amount, 1};
+  }
+  if (options.json && options.outputMode == OutputMode::Html) {
+    int htmlAt = 1;
+    while (std::strcmp(arguments[htmlAt], "-h") != 0) ++htmlAt;
+    return Refusal{JsonAndHtml, htmlAt};
+  }
+  // Several clients raise the fees of a party's lawyer: without a lawyer in
+  // the first instance, without a business fee and without appeal and
+  // revision, the party has none in the report.
+  const std::array<const PartyLawyer*, 2> lawyers = {&options.claimant, &options.defendant};
+  const std::array<const PartyCase*, 2> cases = {&options.claimantCase, &options.defendantCase};
+  for (std::size_t party = 0; party < 2; ++party) {
+    if (scan.clientsAt[party] != 0 && !lawyers[party]->inFirstInstance &&
+        cases[party]->businessFeeTenths == 0 && !options.showAppeal && !options.showRevision) {
+      return Refusal{NoEffect, scan.clientsAt[party]};
+    }
+  }
+  return appealRefusal(count, arguments, options, scan);
+}
+
+}  // namespace
+
+std::optional<Refusal> refusalOf(int count, const char* const* arguments,
+                                 const ReportOptions& options) {
+  WordScan scan;
+  if (std::optional<Refusal> refusal = scanWords(count, arguments, options, scan)) return refusal;
+  if (options.court == Court::Family) return divorceRefusal(count, arguments, options, scan);
+  if (std::optional<Refusal> refusal = lawRefusal(arguments, options, scan)) return refusal;
+  return combinationRefusal(count, arguments, options, scan);
 }
 
 namespace {
@@ -792,12 +948,56 @@ std::pair<std::string, int> rightAmount(int count, const char* const* arguments,
 
 }  // namespace
 
-std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
-                           const ReportOptions& options, int sharedFrom) {
-  std::string message;
+namespace {
+
+// Whether a divorce takes the word `argument`: a switch word it takes, a
+// word of the divorce with a value or an attempt at one; an amount, a
+// share and every other word ZEB knows it does not.
+bool divorceTakes(const char* argument) {
+  if (const SwitchWord* word = switchWordOf(argument)) return inDivorce(*word);
+  const ValuedWord* valued = valuedWordOf(argument);
+  return valued != nullptr && valued->needs == Needs::InDivorce;
+}
+
+// The right command of a divorce: "zeb -scheidung -2025", then the words as
+// they were given that a divorce takes, but a second law; the word meant in
+// place of one unknown, a value's placeholder in place of one that is none,
+// and the incomes' where they are missing.
+std::string divorceCommand(const Refusal& refusal, int count, const char* const* arguments,
+                           const ReportOptions& options) {
   using enum Refusal::Reason;
-  const std::string given = printable(arguments[refusal.argument]);
-  // A share written apart from its -O ("-O 60") is the share meant.
+  RightCommand command("-scheidung");
+  command.add("-2025");
+  for (int i = 1; i < count; ++i) {
+    if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
+    if (i == refusal.argument && refusal.reason == CaseValue) {
+      const ValuedWord& word = *valuedWordOf(arguments[i]);
+      command.add(std::string(word.prefix) + word.placeholder);
+      continue;
+    }
+    if (i == refusal.argument && refusal.reason == Twice) continue;
+    if (std::strcmp(arguments[i], "-scheidung") == 0) continue;  // it leads
+    const bool known = isKnownWord(arguments[i]) || parseReformAmount(arguments[i]);
+    if (known ? divorceTakes(arguments[i]) : true) {
+      if (const std::optional<std::string> word = rightWord(arguments[i])) {
+        if (divorceTakes(word->c_str())) command.add(*word);
+      }
+    }
+  }
+  if (!options.divorce.income[0]) command.add("-nettoK<Euro>");
+  if (!options.divorce.income[1]) command.add("-nettoB<Euro>");
+  return command.text();
+}
+
+// The right command of any other command line: the amount first, found
+// where it stands, then the words as they were given, with a reform where a
+// share needs one, a share where a party's switch needs one, no -h beside
+// -J, the word meant in place of one unknown, and no word that changes
+// nothing; a share written apart from its -O ("-O 60") is the share meant.
+std::string rightCommandOf(const Refusal& refusal, int count, const char* const* arguments,
+                           const ReportOptions& options) {
+  using enum Refusal::Reason;
+  if (options.court == Court::Family) return divorceCommand(refusal, count, arguments, options);
   std::string apartShare;
   int apartAt = 0;
   if (refusal.reason == Share && std::strcmp(arguments[refusal.argument], "-O") == 0 &&
@@ -805,10 +1005,6 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
     apartShare = std::string("-O") + arguments[refusal.argument + 1];
     if (parseShareWon(apartShare.c_str())) apartAt = refusal.argument + 1;
   }
-  // The right form: the amount first, found where it stands, then the
-  // words as they were given, with a reform where a share needs one, a
-  // share where a party's switch needs one, no -h beside -J, the word meant
-  // in place of one unknown, and no word that changes nothing.
   const auto [amount, amountAt] = rightAmount(count, arguments, apartAt);
   RightCommand command(amount);
   // The report needs a reform: -2025, unless a word means one; legal aid
@@ -852,13 +1048,49 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       command.add(std::string(word.prefix) + word.placeholder);
       continue;
     }
-    if (refused && (refusal.reason == Share || refusal.reason == NoEffect ||
-                    refusal.reason == AidWith || refusal.reason == CrossAppeal ||
-                    refusal.reason == AppealWith || refusal.reason == Twice)) {
+    if (refused &&
+        (refusal.reason == Share || refusal.reason == NoEffect || refusal.reason == AidWith ||
+         refusal.reason == CrossAppeal || refusal.reason == AppealWith || refusal.reason == Twice ||
+         refusal.reason == DivorceOnly)) {
       continue;
     }
     if (const std::optional<std::string> word = rightWord(arguments[i])) command.add(*word);
   }
+  return command.text();
+}
+
+// Why a divorce does not take `argument`, in a refusal.
+const char* notInDivorceWhy(const char* argument) {
+  if (isShareWord(argument)) {
+    return "in einer Scheidung gewinnt niemand, die Kosten werden gegeneinander aufgehoben "
+           "(\365 150 Abs. 1 FamFG)";
+  }
+  const SwitchWord* word = switchWordOf(argument);
+  const Needs needs = word != nullptr ? word->needs : Needs::Nothing;
+  if (needs == Needs::ReformForLabour)
+    return "die Scheidung ist ein Verfahren vor dem Familiengericht";
+  if (needs == Needs::ReformForCase || valuedWordOf(argument) != nullptr) {
+    return "die Kosten um den Prozess rechnet ZEB bei einer Scheidung nicht";
+  }
+  if (needs == Needs::ForAppeal || isSuccessWord(argument)) {
+    return "das Rechtsmittel gegen den Scheidungsbeschluss rechnet ZEB nicht";
+  }
+  if (std::strcmp(argument, "-V") == 0)
+    return "einen Vergleich \201ber Folgesachen rechnet ZEB nicht";
+  if (std::strchr("kbrm", argument[1]) != nullptr && argument[2] == '\0') {
+    return "der Bericht einer Scheidung zeigt ihre erste Instanz";
+  }
+  return "in einer Scheidung hat diese Angabe keine Bedeutung";
+}
+
+}  // namespace
+
+std::string refusalMessage(const Refusal& refusal, int count, const char* const* arguments,
+                           const ReportOptions& options, int sharedFrom) {
+  std::string message;
+  using enum Refusal::Reason;
+  const std::string given = printable(arguments[refusal.argument]);
+  const std::string command = rightCommandOf(refusal, count, arguments, options);
   switch (refusal.reason) {
     case Amount:
       appendFormatted(
@@ -1009,6 +1241,33 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
                       slotWhat(onceSlotOf(arguments[refusal.argument])).c_str());
       break;
     }
+    case DivorceOnly:
+      appendFormatted(message,
+                      "zeb: %s gilt nur mit -scheidung, dem Bericht einer Scheidung mit "
+                      "Folgesachen.\n",
+                      given.c_str());
+      break;
+    case DivorceAmount:
+      appendFormatted(message,
+                      "zeb: \"%s\": eine Scheidung hat keinen Streitwert; ihren Wert rechnet ZEB "
+                      "aus dem Nettoeinkommen beider Ehegatten (-nettoK, -nettoB).\n",
+                      given.c_str());
+      break;
+    case DivorceReform:
+      appendFormatted(message,
+                      "zeb: -scheidung gilt nur mit -2025: die Geb\201hren des FamGKG rechnet ZEB "
+                      "nach den Fassungen von 2021 und 2025, den Spalten von -2025.\n");
+      break;
+    case NotInDivorce:
+      appendFormatted(message, "zeb: %s gilt nicht mit -scheidung: %s.\n", given.c_str(),
+                      notInDivorceWhy(arguments[refusal.argument]));
+      break;
+    case DivorceIncome:
+      appendFormatted(message,
+                      "zeb: -scheidung braucht das Nettoeinkommen beider Ehegatten im Monat: "
+                      "-nettoK f\201r den Antragsteller, -nettoB f\201r den Antragsgegner "
+                      "(-nettoK0 f\201r keines).\n");
+      break;
     case NothingLost: {
       const bool claimant = arguments[refusal.argument][9] == 'K';
       appendFormatted(message,
@@ -1019,7 +1278,7 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
       break;
     }
   }
-  appendFormatted(message, " Richtig: %s\n", command.text().c_str());
+  appendFormatted(message, " Richtig: %s\n", command.c_str());
   return message;
 }
 
@@ -1104,8 +1363,8 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
     } else if (const ValuedWord* valued = valuedWordOf(arguments[i])) {
       if (const std::optional<std::int64_t> value =
               valued->parse(arguments[i] + std::strlen(valued->prefix))) {
-        valued->apply(valued->claimant ? options.claimantCase : options.defendantCase, *value);
-        options.aroundTheLawsuit = true;
+        valued->apply(options, *value);
+        if (valued->needs == Needs::ReformForCase) options.aroundTheLawsuit = true;
       }
     }
   }
@@ -1117,6 +1376,71 @@ ReportOptions parseOptions(int count, const char* const* arguments) {
   return options;
 }
 
+// The options of the usage screen, a line or two each.
+constexpr const char* kUsageLines[] = {
+    " Optionen (durch Leerzeichen getrennt):\n",
+    "  -k\tNur die Werte f\201r eine Klage    (1. Instanz) werden ausgegeben.\n",
+    "  -b\tNur die Werte f\201r eine Berufung (2. Instanz) werden ausgegeben.\n",
+    "  -r\tNur die Werte f\201r eine Revision (3. Instanz) werden ausgegeben.\n",
+    "  -m\tNur die Werte f\201r ein Mahnverfahren werden ausgegeben.\n",
+    "  -V\tZus\204tzlich zu den Werten f\201r ein Verfahren mit streitigem Urteil werden die "
+    "Werte f\201r einen Proze\341vergleich ausgegeben.\n",
+    "  -A\tDie Hinweise am Ende der Ausgabe werden weggelassen.\n",
+    "  -h\tAusgabe im HTML-Format (am besten mit > in eine Datei umleiten).\n",
+    "  -E\tStatt des Wortes \"Euro\" wird das Euro-Zeichen ausgegeben (nicht unter "
+    "DOS/Windows im Textmodus).\n",
+    // The switches of the reforms, a column further in, where the longer ones fit.
+    "  -2025\t\tDie Kosten nach dem Recht bis 31.05.2025 und ab 01.06.2025, auf den Cent "
+    "genau.\n",
+    "  -2021\t\tDie Kosten nach dem Recht bis 31.12.2020 und ab 01.01.2021, auf den Cent "
+    "genau.\n",
+    "  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n",
+    "  -J\t\tStatt des Berichts seine Zahlen als JSON, jede Zeile mit festem Schl\201ssel "
+    "(mit -W samt Rechenweg).\n",
+    "  -O<Anteil>\tMit -2025 oder -2021: wer die Kosten tr\204gt, wenn der Kl\204ger zu diesem "
+    "Anteil obsiegt (-O60, -O33,33 oder -O3/4).\n",
+    "  -ohneK\tMit -O: der Kl\204ger hat in erster Instanz keinen Anwalt (-ohneB: der "
+    "Beklagte).\n",
+    "  -vorsteuerK\tMit -O: der Kl\204ger zieht Vorsteuer ab, seine Anwaltskosten z\204hlen ohne "
+    "Umsatzsteuer (-vorsteuerB: der Beklagte).\n",
+    "  -GK<Satz>\tMit -2025 oder -2021: der Anwalt des Kl\204gers verdiente vor dem Prozess eine "
+    "Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG), -GK allein 1,3 (-GB: des Beklagten).\n",
+    "  -mahn\t\tMit -2025 oder -2021: der Klage ging ein Mahnverfahren voraus.\n",
+    "  -auftraggeberK<n>\tMit -2025 oder -2021: der Anwalt des Kl\204gers vertritt n Personen "
+    "(Nr. 1008 VV RVG; -auftraggeberB: des Beklagten).\n",
+    "  -beweisK<Euro>\tMit -2025 oder -2021: Kosten f\201r Zeugen und Sachverst\204ndige, vom "
+    "Kl\204ger vorgeschossen (-beweisB: vom Beklagten).\n",
+    "  -ruecknahme\tMit -2025 oder -2021: dazu das Ende der ersten Instanz durch "
+    "Klager\201cknahme "
+    "vor der Verhandlung (-anerkenntnis: durch Anerkenntnisurteil, -versaeumnis: durch "
+    "Vers\204umnisurteil), etwa zeb 10000 -2025 -k -ruecknahme.\n",
+    "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
+    "(-pkhB: der Beklagte).\n",
+    "  -arbeit\tMit -2025: vor den Arbeitsgerichten (Arbeitsgericht, Landesarbeitsgericht, "
+    "Bundesarbeitsgericht); erste Instanz ohne Erstattung der Anwaltskosten (\365 12a ArbGG).\n"
+    "\t\tK\201ndigungsschutzklage: der Streitwert ist das Bruttogehalt eines Vierteljahres "
+    "(\365 42 Abs. 2 GKG), etwa zeb 9000 -2025 -arbeit bei 3000 Euro im Monat.\n",
+    "  -scheidung\tMit -2025 und ohne Streitwert: was die Scheidung jeden Ehegatten kostet, "
+    "nach dem Nettoeinkommen im Monat des Antragstellers (-nettoK<Euro>) und des "
+    "Antragsgegners (-nettoB<Euro>), etwa zeb -scheidung -2025 -nettoK3000 -nettoB2000 "
+    "-anrechte4.\n"
+    "\t\t-anrechte<n>: Anrechte beider Ehegatten im Versorgungsausgleich; -sorge, -umgang: "
+    "elterliche Sorge, Umgang als Folgesachen; -anwaltB: auch der Antragsgegner hat einen "
+    "Anwalt;\n"
+    "\t\t-ruecknahme: der Scheidungsantrag wird zur\201ckgenommen; -pkhK, -pkhB: "
+    "Verfahrenskostenhilfe; -kinder<n>, -vermoegen<Euro>: Abzug f\201r Kinder, Anteil am "
+    "Verm\224gen nach der Praxis vieler Gerichte.\n",
+    "  -berufungK\tMit -2021 oder -2025 und -O: der Kl\204ger legt Berufung ein gegen alles, "
+    "was er verlor (-berufungB: der Beklagte); zeigt erste Instanz, Berufung und ob sie sich "
+    "lohnt.\n"
+    "  -erfolg<Anteil>\tMit -berufungK oder -berufungB: zu diesem Anteil hat die Berufung "
+    "Erfolg (-erfolg50, -erfolg1/3); ohne die Angabe 0 %.\n",
+    "  -stapel [Datei]\tAls erstes Wort: viele Forderungen, eine je Zeile mit ihren Angaben wie "
+    "hier, ihre Zahlen als JSON-Zeilen (mit -csv als Tabelle); etwa zeb -stapel -2025 < "
+    "forderungen.txt.\n",
+    "  \n",
+};
+
 std::string usageScreen(const char* invocationName) {
   std::string screen = banner();
   appendFormatted(screen, " Version %s, %s\n\n", kVersion, kReleaseDate);
@@ -1126,94 +1450,7 @@ std::string usageScreen(const char* invocationName) {
       "und dem Rechtsanwaltsverg\201tungsgesetz.\n");
   appendFormatted(screen, " Die \216nderungen zum 01.08.2013 sind ber\201cksichtigt.\n\n");
   appendFormatted(screen, " Syntax: %s <Streitwert> [Optionen]\n\n", invocationName);
-  appendFormatted(screen, " Optionen (durch Leerzeichen getrennt):\n");
-  appendFormatted(screen,
-                  "  -k\tNur die Werte f\201r eine Klage    (1. Instanz) werden ausgegeben.\n");
-  appendFormatted(screen,
-                  "  -b\tNur die Werte f\201r eine Berufung (2. Instanz) werden ausgegeben.\n");
-  appendFormatted(screen,
-                  "  -r\tNur die Werte f\201r eine Revision (3. Instanz) werden ausgegeben.\n");
-  appendFormatted(screen, "  -m\tNur die Werte f\201r ein Mahnverfahren werden ausgegeben.\n");
-  appendFormatted(
-      screen,
-      "  -V\tZus\204tzlich zu den Werten f\201r ein Verfahren mit streitigem Urteil werden die "
-      "Werte f\201r einen Proze\341vergleich ausgegeben.\n");
-  appendFormatted(screen, "  -A\tDie Hinweise am Ende der Ausgabe werden weggelassen.\n");
-  appendFormatted(screen,
-                  "  -h\tAusgabe im HTML-Format (am besten mit > in eine Datei umleiten).\n");
-  appendFormatted(screen,
-                  "  -E\tStatt des Wortes \"Euro\" wird das Euro-Zeichen ausgegeben (nicht unter "
-                  "DOS/Windows im Textmodus).\n");
-  // The switches of the reforms, a column further in, where the longer ones fit.
-  appendFormatted(
-      screen,
-      "  -2025\t\tDie Kosten nach dem Recht bis 31.05.2025 und ab 01.06.2025, auf den Cent "
-      "genau.\n");
-  appendFormatted(
-      screen,
-      "  -2021\t\tDie Kosten nach dem Recht bis 31.12.2020 und ab 01.01.2021, auf den Cent "
-      "genau.\n");
-  appendFormatted(
-      screen, "  -W\t\tUnter jeder Zeile ihr Rechenweg: jeder Schritt mit seiner Vorschrift.\n");
-  appendFormatted(
-      screen,
-      "  -J\t\tStatt des Berichts seine Zahlen als JSON, jede Zeile mit festem Schl\201ssel "
-      "(mit -W samt Rechenweg).\n");
-  appendFormatted(
-      screen,
-      "  -O<Anteil>\tMit -2025 oder -2021: wer die Kosten tr\204gt, wenn der Kl\204ger zu diesem "
-      "Anteil obsiegt (-O60, -O33,33 oder -O3/4).\n");
-  appendFormatted(
-      screen,
-      "  -ohneK\tMit -O: der Kl\204ger hat in erster Instanz keinen Anwalt (-ohneB: der "
-      "Beklagte).\n");
-  appendFormatted(
-      screen,
-      "  -vorsteuerK\tMit -O: der Kl\204ger zieht Vorsteuer ab, seine Anwaltskosten z\204hlen ohne "
-      "Umsatzsteuer (-vorsteuerB: der Beklagte).\n");
-  appendFormatted(
-      screen,
-      "  -GK<Satz>\tMit -2025 oder -2021: der Anwalt des Kl\204gers verdiente vor dem Prozess eine "
-      "Gesch\204ftsgeb\201hr (Nr. 2300 VV RVG), -GK allein 1,3 (-GB: des Beklagten).\n");
-  appendFormatted(screen,
-                  "  -mahn\t\tMit -2025 oder -2021: der Klage ging ein Mahnverfahren voraus.\n");
-  appendFormatted(
-      screen,
-      "  -auftraggeberK<n>\tMit -2025 oder -2021: der Anwalt des Kl\204gers vertritt n Personen "
-      "(Nr. 1008 VV RVG; -auftraggeberB: des Beklagten).\n");
-  appendFormatted(
-      screen,
-      "  -beweisK<Euro>\tMit -2025 oder -2021: Kosten f\201r Zeugen und Sachverst\204ndige, vom "
-      "Kl\204ger vorgeschossen (-beweisB: vom Beklagten).\n");
-  appendFormatted(
-      screen,
-      "  -ruecknahme\tMit -2025 oder -2021: dazu das Ende der ersten Instanz durch "
-      "Klager\201cknahme "
-      "vor der Verhandlung (-anerkenntnis: durch Anerkenntnisurteil, -versaeumnis: durch "
-      "Vers\204umnisurteil), etwa zeb 10000 -2025 -k -ruecknahme.\n");
-  appendFormatted(
-      screen,
-      "  -pkhK\t\tMit -2025: der Kl\204ger hat Prozesskostenhilfe ohne Raten, in jeder Instanz "
-      "(-pkhB: der Beklagte).\n");
-  appendFormatted(
-      screen,
-      "  -arbeit\tMit -2025: vor den Arbeitsgerichten (Arbeitsgericht, Landesarbeitsgericht, "
-      "Bundesarbeitsgericht); erste Instanz ohne Erstattung der Anwaltskosten (\365 12a ArbGG).\n"
-      "\t\tK\201ndigungsschutzklage: der Streitwert ist das Bruttogehalt eines Vierteljahres "
-      "(\365 42 Abs. 2 GKG), etwa zeb 9000 -2025 -arbeit bei 3000 Euro im Monat.\n");
-  appendFormatted(
-      screen,
-      "  -berufungK\tMit -2021 oder -2025 und -O: der Kl\204ger legt Berufung ein gegen alles, "
-      "was er verlor (-berufungB: der Beklagte); zeigt erste Instanz, Berufung und ob sie sich "
-      "lohnt.\n"
-      "  -erfolg<Anteil>\tMit -berufungK oder -berufungB: zu diesem Anteil hat die Berufung "
-      "Erfolg (-erfolg50, -erfolg1/3); ohne die Angabe 0 %%.\n");
-  appendFormatted(
-      screen,
-      "  -stapel [Datei]\tAls erstes Wort: viele Forderungen, eine je Zeile mit ihren Angaben wie "
-      "hier, ihre Zahlen als JSON-Zeilen (mit -csv als Tabelle); etwa zeb -stapel -2025 < "
-      "forderungen.txt.\n");
-  appendFormatted(screen, "  \n");
+  for (const char* line : kUsageLines) screen += line;
   return screen;
 }
 

@@ -76,10 +76,15 @@ struct Refusal {
     AppealWith,         // -r, -m, -pkhK or -pkhB with an appeal as a decision
     NothingLost,        // an appeal by a party that lost nothing
     Twice,              // a word that says again, otherwise, what an earlier one said
+    DivorceOnly,        // -nettoK, -sorge ... without -scheidung
+    DivorceAmount,      // an amount with -scheidung, whose value the incomes give
+    DivorceReform,      // -scheidung without -2025
+    NotInDivorce,       // a word a divorce does not take (-O, -arbeit, -V, -k ...)
+    DivorceIncome,      // -scheidung without -nettoK or -nettoB
   };
   Reason reason;
   int argument;   // its index in the argument vector
-  int other = 0;  // AidWith, AppealWith, CrossAppeal, Twice: the index of the word it meets
+  int other = 0;  // AidWith, AppealWith, CrossAppeal, Twice, NotInDivorce: the word it meets
 };
 
 // What refuses a report for the `count` elements of `arguments` with their

@@ -36,11 +36,15 @@ Request requestOf(int count, const char* const* arguments) {
 }
 
 // The figures of the report that `options` ask for the amount `text`: in
-// the report of 2013 as _atoi64 reads it, in a reform as its digits say.
+// the report of 2013 as _atoi64 reads it, in a reform as its digits say; a
+// divorce has none, its value comes from the incomes.
 Figures reportOf(const ReportOptions& options, const char* text, bool withWays) {
-  const std::int64_t amount = options.reform == Reform::Of2013
-                                  ? parseAmount(text)
-                                  : static_cast<std::int64_t>(*parseReformAmount(text));
+  std::int64_t amount = 0;
+  if (options.reform == Reform::Of2013) {
+    amount = parseAmount(text);
+  } else if (options.court != Court::Family) {
+    amount = static_cast<std::int64_t>(parseReformAmount(text).value_or(0));
+  }
   return computeReport(options, amount, withWays);
 }
 
