@@ -111,6 +111,16 @@ TEST(RunBatch, ReadsOneClaimALineWithItsOwnAndTheSharedWords) {
        {R"("first_instance.claimant_total":[1683.85,1786.49])"},
        kClaimsRefused,
        "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
+      // law.md's divorce: its value is the amount; an amount before it is
+      // refused.
+      {"divorces, claim by claim",
+       "-scheidung -nettoK3000 -nettoB2000 -anrechte4\n5000 -scheidung -nettoK1 -nettoB1\n",
+       {"-2025"},
+       {R"({"line":1,"status":0,"amount":21000,)",
+        R"({"line":2,"status":2,"error":"zeb: \"5000\")"},
+       {R"("divorce.petitioner_total":[2851.25,3023.00],"divorce.respondent_total":[382.00,405.00])"},
+       kClaimsRefused,
+       "zeb: 1 Forderungen berechnet, 1 zurückgewiesen.\n"},
       // What Notepad saves: a byte order mark first.
       {"a byte order mark",
        "\357\273\27710000 -2025 -k\n",

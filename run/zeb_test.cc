@@ -501,6 +501,83 @@ TEST(RunZebFigures, LabourCourtsWorkedByHand) {
                           "Gesamtkosten mehrerer Instanzen"}));
 }
 
+// A divorce, by hand from the tables of 2021 / 2025 (court, lawyer, § 49
+// RVG). law.md's case: 3 x 5.000 = 15.000, 4 rights x 10 % x 15.000 =
+// 6.000, value 21.000: court 2 x 382,00 / 405,00, the lawyer 2,5 x 822,00 /
+// 872,00 + 20,00 + 19 %; the advance 2 x 324,00 / 344,00 on 15.000 alone,
+// 266,00 / 283,00 beyond the petitioner's half. Court practice: 9.000 - 3 x
+// 2 x 250 + 5 % of (200.000 - 180.000) = 8.500, custody and contact 1.700
+// each, value 11.900: court 2 x 295,00 / 313,50, each lawyer 2,5 x 666,00 /
+// 707,00 + 20,00 + 19 %; the advance 2 x 245,00 / 260,50. Caps: 90.000 and
+// custody at most 4.000 / 5.000. Minimums: 2.700 counts 3.000, the pension
+// 1 x 270 counts 1.000: 2 x 140,00 / 148,00, the advance 2 x 119,00 /
+// 125,50. Thirty rights on 15.000: 60.000, 2 x 733,00 / 778,00, the
+// advance short of the half by 85,00 / 90,00. Withdrawn: 0,5 x 382,00 /
+// 405,00 and two lawyers' 1,3 x 822,00 / 872,00 + 20,00 + 19 % on the
+// petitioner. Aided: 2,5 x 399,00 / 434,00 + 20,00 + 19 % from the state.
+TEST(RunZebFigures, DivorceWorkedByHand) {
+  const std::vector<const char*> worked = {"-scheidung", "-2025", "-nettoK3000", "-nettoB2000",
+                                           "-anrechte4"};
+  const std::vector<const char*> practice = {"-scheidung",      "-2025",    "-nettoK2000",
+                                             "-nettoB1.000,00", "-kinder2", "-vermoegen200000",
+                                             "-sorge",          "-umgang",  "-anwaltB"};
+  const std::vector<const char*> capped = {"-scheidung", "-2025", "-nettoK20000", "-nettoB10000",
+                                           "-sorge"};
+  const std::vector<const char*> least = {"-scheidung", "-2025", "-nettoK500", "-nettoB400",
+                                          "-anrechte1"};
+  const std::vector<const char*> rights = {"-scheidung", "-2025", "-nettoK3000", "-nettoB2000",
+                                           "-anrechte30"};
+  const std::vector<const char*> withdrawn = {
+      "-scheidung", "-2025", "-nettoK3000", "-nettoB2000", "-anrechte4", "-anwaltB", "-ruecknahme"};
+  const std::vector<const char*> aided = {"-scheidung",  "-2025",      "-nettoK3000",
+                                          "-nettoB2000", "-anrechte4", "-pkhK"};
+  // clang-format off
+  const WorkedRow cases[] = {
+      {worked, "divorce.value_divorce", "Wert der Scheidung (§ 43 FamGKG)", 15000'00, 15000'00},
+      {worked, "divorce.value_pension", "Wert des Versorgungsausgleichs (§ 50 FamGKG)", 6000'00, 6000'00},
+      {worked, "divorce.value", "Verfahrenswert (§ 44 Abs. 1 FamGKG)", 21000'00, 21000'00},
+      {worked, "divorce.court_fees", "2 Gerichtsgebühren", 764'00, 810'00},
+      {worked, "divorce.petitioner_lawyer_costs", "Anwaltskosten des Antragstellers", 2469'25, 2618'00},
+      {worked, "divorce.petitioner_total", "Antragsteller trägt insgesamt", 2851'25, 3023'00},
+      {worked, "divorce.respondent_total", "Antragsgegner trägt insgesamt", 382'00, 405'00},
+      {worked, "divorce.advance", "Vorschuss des Antragstellers vor Zustellung", 648'00, 688'00},
+      {worked, "divorce.respondent_pays_state", "Antragsgegner zahlt der Staatskasse nach", 116'00, 122'00},
+      {worked, "divorce.respondent_pays_petitioner", "Antragsgegner erstattet dem Antragsteller", 266'00, 283'00},
+      {practice, "divorce.value_divorce", "Wert der Scheidung (§ 43 FamGKG)", 8500'00, 8500'00},
+      {practice, "divorce.value_custody", "Wert der elterlichen Sorge (§ 44 FamGKG)", 1700'00, 1700'00},
+      {practice, "divorce.value_contact", "Wert des Umgangs (§ 44 FamGKG)", 1700'00, 1700'00},
+      {practice, "divorce.court_fees", "2 Gerichtsgebühren", 590'00, 627'00},
+      {practice, "divorce.respondent_lawyer_costs", "Anwaltskosten des Antragsgegners", 2005'15, 2127'13},
+      {practice, "divorce.respondent_total", "Antragsgegner trägt insgesamt", 2300'15, 2440'63},
+      {practice, "divorce.advance", "Vorschuss des Antragstellers vor Zustellung", 490'00, 521'00},
+      {practice, "divorce.respondent_pays_state", "Antragsgegner zahlt der Staatskasse nach", 100'00, 106'00},
+      {capped, "divorce.value_divorce", "Wert der Scheidung (§ 43 FamGKG)", 90000'00, 90000'00},
+      {capped, "divorce.value_custody", "Wert der elterlichen Sorge (§ 44 FamGKG)", 4000'00, 5000'00},
+      {capped, "divorce.court_fees", "2 Gerichtsgebühren", 1994'00, 2116'00},
+      {least, "divorce.value_divorce", "Wert der Scheidung (§ 43 FamGKG)", 3000'00, 3000'00},
+      {least, "divorce.value_pension", "Wert des Versorgungsausgleichs (§ 50 FamGKG)", 1000'00, 1000'00},
+      {least, "divorce.petitioner_total", "Antragsteller trägt insgesamt", 990'85, 1049'43},
+      {least, "divorce.advance", "Vorschuss des Antragstellers vor Zustellung", 238'00, 251'00},
+      {least, "divorce.respondent_pays_state", "Antragsgegner zahlt der Staatskasse nach", 42'00, 45'00},
+      {rights, "divorce.value", "Verfahrenswert (§ 44 Abs. 1 FamGKG)", 60000'00, 60000'00},
+      {rights, "divorce.petitioner_pays_state", "Antragsteller zahlt der Staatskasse nach", 85'00, 90'00},
+      {rights, "divorce.respondent_pays_state", "Antragsgegner zahlt der Staatskasse nach", 733'00, 778'00},
+      {withdrawn, "divorce.withdrawal.court_fees", "0,5 Gerichtsgebühren", 191'00, 202'50},
+      {withdrawn, "divorce.withdrawal.respondent_lawyer_costs", "Anwaltskosten des Antragsgegners", 1295'43, 1372'78},
+      {withdrawn, "divorce.withdrawal.petitioner_total", "Antragsteller trägt insgesamt", 2781'86, 2948'06},
+      {withdrawn, "divorce.withdrawal.respondent_total", "Antragsgegner trägt insgesamt", 0, 0},
+      {withdrawn, "divorce.respondent_total", "Antragsgegner trägt insgesamt", 2851'25, 3023'00},
+      {aided, "divorce.petitioner_lawyer_from_state", "Staatskasse zahlt Anwalt des Antragstellers", 1210'83, 1314'95},
+      {aided, "divorce.petitioner_total", "Antragsteller trägt insgesamt", 0, 0},
+      {aided, "divorce.state_total", "Staatskasse trägt insgesamt", 1592'83, 1719'95},
+      {aided, "divorce.respondent_pays_state", "Antragsgegner zahlt der Staatskasse nach", 382'00, 405'00},
+  };
+  // clang-format on
+  expectWorkedRows(cases);
+  // An aided petitioner advances nothing.
+  EXPECT_EQ(rowOf(figuresOf(aided, false), "divorce.advance"), nullptr);
+}
+
 // The section of a refused application for legal aid is named for the side
 // that applied; after the claimant's no lawsuit follows.
 TEST(RunZebFigures, TheRefusedAidSectionNamesTheSideThatApplied) {

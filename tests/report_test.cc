@@ -444,6 +444,60 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-pkhK gilt nicht mit -berufungK: Prozesskostenhilfe rechnet ZEB bei der Berufung als "
        "Entscheidung nicht.\n",
        "10000 -2025 -O60 -berufungK"},
+      // A divorce: no amount, -2025, the incomes of both, none of the
+      // lawsuit's words; its own words with it alone.
+      {{"5000", "-scheidung", "-2025", "-nettoK3000", "-nettoB2000"},
+       "\"5000\": eine Scheidung hat keinen Streitwert; ihren Wert rechnet ZEB aus dem "
+       "Nettoeinkommen beider Ehegatten (-nettoK, -nettoB).\n",
+       "-scheidung -2025 -nettoK3000 -nettoB2000"},
+      {{"-scheidung", "-2021", "-nettoK3000", "-nettoB2000"},
+       "-scheidung gilt nur mit -2025: die Geb\201hren des FamGKG rechnet ZEB nach den Fassungen "
+       "von 2021 und 2025, den Spalten von -2025.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB2000"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-O60"},
+       "-O60 gilt nicht mit -scheidung: in einer Scheidung gewinnt niemand, die Kosten werden "
+       "gegeneinander aufgehoben (\365 150 Abs. 1 FamFG).\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-arbeit", "-2025", "-scheidung", "-nettoK3000", "-nettoB0"},
+       "-arbeit gilt nicht mit -scheidung: die Scheidung ist ein Verfahren vor dem "
+       "Familiengericht.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-mahn"},
+       "-mahn gilt nicht mit -scheidung: die Kosten um den Prozess rechnet ZEB bei einer "
+       "Scheidung nicht.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-berufungB"},
+       "-berufungB gilt nicht mit -scheidung: das Rechtsmittel gegen den Scheidungsbeschluss "
+       "rechnet ZEB nicht.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-V", "-k"},
+       "-V gilt nicht mit -scheidung: einen Vergleich \201ber Folgesachen rechnet ZEB nicht.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-ohneK"},
+       "-ohneK gilt nicht mit -scheidung: in einer Scheidung hat diese Angabe keine Bedeutung.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-sorge", "-nettoK3000"},
+       "-scheidung braucht das Nettoeinkommen beider Ehegatten im Monat: -nettoK f\201r den "
+       "Antragsteller, -nettoB f\201r den Antragsgegner (-nettoK0 f\201r keines).\n",
+       "-scheidung -2025 -sorge -nettoK3000 -nettoB<Euro>"},
+      {{"-scheidung", "-2025", "-nettoK-3000", "-nettoB0"},
+       "\"-nettoK-3000\" ist kein Betrag. Hinter -nettoK und -nettoB steht das Nettoeinkommen "
+       "eines Ehegatten im Monat in Euro, h\224chstens neun Ziffern und zwei Nachkommastellen "
+       "(-nettoK3000, -nettoK2.500,50).\n",
+       "-scheidung -2025 -nettoK<Euro> -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-anrechte31"},
+       "\"-anrechte31\" ist keine Anzahl. Hinter -anrechte steht, wie viele Anrechte beide "
+       "Ehegatten zusammen im Versorgungsausgleich haben: 0 bis 30 (-anrechte4).\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0 -anrechte<Anzahl>"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-nettoK2000"},
+       "-nettoK3000 und -nettoK2000" + twice + "das Nettoeinkommen des Antragstellers" + once,
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-sorgen"},
+       "-sorgen" + meant + "-sorge.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0 -sorge"},
+      {{"10000", "-2025", "-sorge"},
+       "-sorge gilt nur mit -scheidung, dem Bericht einer Scheidung mit Folgesachen.\n",
+       "10000 -2025"},
       {{"10000", "-2025", "-O100", "-berufungK", "-erfolg5"},
        "-berufungK gilt nicht mit -O100: der Kl\204ger hat in erster Instanz nichts verloren, das "
        "er mit der Berufung angreifen k\224nnte.\n",
