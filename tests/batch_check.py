@@ -23,6 +23,12 @@ import jsonschema
 
 
 def claim(rng):
+    if rng.random() < 0.05:
+        # A divorce: no amount, its words.
+        return ['-scheidung', rng.choice(['-2025', '-2025', '-2021']),
+                '-nettoK%d' % rng.randint(0, 20000), '-nettoB%d,%02d' % (rng.randint(0, 9000), rng.randint(0, 99)),
+                *rng.sample(['-anrechte4', '-sorge', '-umgang', '-kinder2', '-vermoegen150000', '-anwaltB',
+                             '-ruecknahme', '-pkhK', '-pkhB', '-W', '-O60'], rng.randint(0, 4))]
     law = rng.choice([['-2025']] * 4 + [['-2021']] * 3 + [[]])
     words = [str(rng.choice([rng.randint(1, 9999), rng.randint(1, 2_000_000), rng.randint(1, 40_000_000)]))]
     words += law

@@ -19,8 +19,8 @@ import sys
 import jsonschema
 
 ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>-?\d+\.\d\d) Euro'
-                 r'(?:\t= *(?P<oldPercent>-?\d+) % des Streitwertes\t *(?P<new>-?\d+\.\d\d) Euro'
-                 r'\t= *(?P<newPercent>-?\d+) % des Streitwertes'
+                 r'(?:\t= *(?P<oldPercent>-?\d+) % des (?:Streit|Verfahrens)wertes\t *(?P<new>-?\d+\.\d\d) Euro'
+                 r'\t= *(?P<newPercent>-?\d+) % des (?:Streit|Verfahrens)wertes'
                  r'(?: {4}= (?P<direction>[+-]) +(?P<change>\S+) %)?)?$')
 # A row of per cents: both columns, no per cents of the amount.
 PERCENT_ROW = re.compile(r'^(?P<label>\S.*?) +(?P<old>\d+\.\d\d) %\t{5} *(?P<new>\d+\.\d\d) %$')
@@ -234,13 +234,24 @@ def before_labour_courts(lines):
     return [['-2025' if w == '-2021' else w for w in words] + ['-arbeit'] for words in lines]
 
 
+def divorce_lines():
+    """Divorces: law.md's case, the attached matters, the court practice, two
+    lawyers, the withdrawal, legal aid and the value's caps."""
+    base = ['-scheidung', '-2025', '-nettoK3000', '-nettoB2000']
+    return [base + ['-anrechte4'],
+            base + ['-sorge', '-umgang', '-anwaltB', '-ruecknahme', '-pkhK'],
+            base + ['-anrechte2', '-kinder2', '-vermoegen200.000', '-pkhB', '-anwaltB'],
+            ['-scheidung', '-2025', '-nettoK99999999', '-nettoB0,50', '-anrechte30', '-sorge',
+             '-ruecknahme', '-pkhK', '-pkhB']]
+
+
 def main():
     zeb, schema_path = sys.argv[1:3]
     with open(schema_path, encoding='utf-8') as f:
         schema = json.load(f)
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
-    lines = command_lines() + appeal_lines()
+    lines = command_lines() + appeal_lines() + divorce_lines()
     around = around_lines() + before_labour_courts(around_lines(60, 20261212))
     aid = aid_lines() + before_labour_courts(aid_lines(40, 20261213))
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
