@@ -33,9 +33,9 @@ struct DivorceValueWays {
   Way divorce, pension, custody, contact, sum;
 };
 
-// The values that `rules` make of the spouses' circumstances `divorce`
-// under `edition`, with their ways where `ways` is given.
-DivorceValueSet divorceValues(const DivorceValues& rules, const DivorceCase& divorce,
+// The values that `rules` make of the spouses' circumstances `c` under
+// `edition`, with their ways where `ways` is given.
+DivorceValueSet divorceValues(const DivorceValues& rules, const DivorceCase& c,
                               const Edition& edition, DivorceValueWays* ways = nullptr);
 
 // Adds the rows of the divorce that `options` describe under the law of
