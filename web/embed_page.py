@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Puts the web page together as one file: the page, its style sheet, its
-script (the page's modules bundled into one) and the engine's WebAssembly
-(gzipped by zopfli, which takes it to some 35 per cent, then in basE91;
-web/page/engine.js unpacks it with web/page/base91.js and the browser's
-DecompressionStream, and instantiates it).
+script (the page's modules bundled into one) and the engine's WebAssembly,
+both gzipped by zopfli (which takes them to some 35 per cent), then in
+basE91, and the small script that starts the page as it is
+(web/page/start.js: it unpacks the page's script with web/page/base91.js
+and the browser's DecompressionStream and runs it; web/page/engine.js
+unpacks the engine the same way and instantiates it).
 
-  embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT ENGINE_WASM VERSION OUTPUT
+  embed_page.py ZOPFLI TEMPLATE STYLE SCRIPT START ENGINE_WASM VERSION OUTPUT
 """
 import re
 import subprocess
@@ -62,15 +64,16 @@ def minified_html(html):
 
 
 def main():
-    zopfli, template, style, script, wasm, version, output = sys.argv[1:]
+    zopfli, template, style, script, start, wasm, version, output = sys.argv[1:]
     text = lambda path: open(path, encoding='utf-8').read()
     # zopfli writes no time stamp into the gzip header: the same engine
-    # gives the same page.
-    packed = subprocess.run([zopfli, '--i15', '-c', wasm], check=True, capture_output=True).stdout
+    # and script give the same page.
+    packed = lambda path: subprocess.run([zopfli, '--i15', '-c', path], check=True, capture_output=True).stdout
     pieces = {
         '@STYLE@': minified_css(text(style)),
-        '@WASM_GZIP_BASE91@': base91(packed),
-        '@SCRIPT@': text(script).rstrip('\n'),
+        '@WASM_GZIP_BASE91@': base91(packed(wasm)),
+        '@SCRIPT_GZIP_BASE91@': base91(packed(script)),
+        '@START@': text(start).rstrip('\n'),
         '@VERSION@': version,
     }
     page = minified_html(text(template))
@@ -78,7 +81,7 @@ def main():
         if page.count(placeholder) != 1:
             sys.exit('embed_page: %s must stand once in %s' % (placeholder, template))
         # Inline code must not end its own element early.
-        if placeholder != '@VERSION@' and ('</script' in piece.lower() or '</style' in piece.lower()):
+        if placeholder in ('@STYLE@', '@START@') and ('</script' in piece.lower() or '</style' in piece.lower()):
             sys.exit('embed_page: %s holds a closing tag' % placeholder)
     for placeholder, piece in pieces.items():
         page = page.replace(placeholder, piece)

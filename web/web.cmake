@@ -26,25 +26,28 @@ target_link_options(zeb_engine PRIVATE
 # than gzip.
 find_program(ZEB_ZOPFLI zopfli REQUIRED)
 
-# The page's script: its modules (web/page) bundled and minified into one
-# by esbuild, which the page carries inline.
+# The page's scripts: its modules (web/page) bundled and minified by
+# esbuild, main.js with all it imports into the script the page carries
+# packed, start.js into the one that unpacks and runs it.
 find_program(ZEB_ESBUILD esbuild REQUIRED)
 file(GLOB pageModules CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/page/*.js)
-set(pageScript ${PROJECT_BINARY_DIR}/zeb_page.js)
-add_custom_command(
-  OUTPUT ${pageScript}
-  COMMAND ${ZEB_ESBUILD} ${PROJECT_SOURCE_DIR}/web/page/main.js --bundle --minify --format=iife
-          --charset=utf8 --log-level=warning --outfile=${pageScript}
-  DEPENDS ${pageModules}
-  VERBATIM)
+foreach(entry IN ITEMS main start)
+  set(${entry}Script ${PROJECT_BINARY_DIR}/zeb_${entry}.js)
+  add_custom_command(
+    OUTPUT ${${entry}Script}
+    COMMAND ${ZEB_ESBUILD} ${PROJECT_SOURCE_DIR}/web/page/${entry}.js --bundle --minify --format=iife
+            --charset=utf8 --log-level=warning --outfile=${${entry}Script}
+    DEPENDS ${pageModules}
+    VERBATIM)
+endforeach()
 
 set(page ${PROJECT_BINARY_DIR}/zeb.html)
 add_custom_command(
   OUTPUT ${page}
   COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/web/embed_page.py ${ZEB_ZOPFLI}
-          ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css ${pageScript}
-          $<TARGET_FILE:zeb_engine> ${PROJECT_VERSION} ${page}
-  DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css ${pageScript}
+          ${PROJECT_SOURCE_DIR}/web/zeb.html ${PROJECT_SOURCE_DIR}/web/zeb.css ${mainScript}
+          ${startScript} $<TARGET_FILE:zeb_engine> ${PROJECT_VERSION} ${page}
+  DEPENDS zeb_engine web/embed_page.py web/zeb.html web/zeb.css ${mainScript} ${startScript}
   VERBATIM)
 add_custom_target(zeb_page ALL DEPENDS ${page})
 set(webPage ${page})

@@ -45,7 +45,7 @@ try {
 
   const page = await browser.newPage({ width: 1280, height: 900 });
   await page.goto(url + "#streitwert=5000");
-  await page.evaluate(() => zeb.ready);
+  await page.ready();
   await page.click("#weitere > summary"); // where the settlement box is
   // The engine alone, for a whole report with settlement: batches of 50
   // calls, as the browser's clock counts in steps of 0.1 ms.

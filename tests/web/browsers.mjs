@@ -22,6 +22,12 @@ class Page {
   requests = []; // what the page asked of the network, where the driver reports it
   keyboard = { type: (text) => this.type(text), press: (key) => this.press(key) };
   waitForTimeout(ms) { return sleep(ms); }
+  // Waits for the page's script, which the page unpacks first, and its
+  // engine.
+  async ready() {
+    await this.waitForFunction(() => window.zeb !== undefined);
+    await this.evaluate(() => zeb.ready);
+  }
   async waitForFunction(fn, arg) {
     for (let tries = 0; tries < 500; ++tries, await sleep(20)) {
       const value = await this.evaluate(fn, arg);
@@ -92,6 +98,9 @@ class SeleniumPage extends Page {
   }
   setViewportSize(size) { return this.driver.manage().window().setRect(size); }
   async screenshot({ path: file } = {}) {
+    // WebKit takes the last frame it painted: two frames on, that is the
+    // page as it stands.
+    await this.evaluate(() => new Promise((painted) => requestAnimationFrame(() => requestAnimationFrame(painted))));
     const png = Buffer.from(await this.driver.takeScreenshot(), "base64");
     if (file) writeFileSync(file, png);
     return png;

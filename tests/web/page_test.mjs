@@ -65,7 +65,7 @@ after(async () => {
 async function openPage(fragment = "", viewport = { width: 1280, height: 900 }) {
   const page = await browser.newPage(viewport);
   await page.goto(pageUrl + fragment);
-  await page.evaluate(() => zeb.ready);
+  await page.ready();
   return page;
 }
 
@@ -698,7 +698,7 @@ test("inputs as a form should take them, and a German message for the others", c
   }
   // The same messages for an address.
   await page.goto(pageUrl + "#streitwert=5000,50&recht=2025");
-  await page.evaluate(() => zeb.ready);
+  await page.ready();
   await page.waitForFunction(() => document.getElementById("streitwert-fehler").textContent !== "");
   assert.deepEqual(await shownReport(page), {});
   await page.close();

@@ -13,7 +13,7 @@ const browser = await launch("chromium");
 try {
   const page = await browser.newPage({ width: 1280, height: 900 });
   await page.goto(pathToFileURL(path.resolve(process.argv[2])).href);
-  await page.evaluate(() => zeb.ready);
+  await page.ready();
   const results = [];
   for (let start = 0; start < vectors.length; start += 250) {
     const chunk = vectors.slice(start, start + 250);

@@ -1,7 +1,7 @@
-// The engine's WebAssembly travels in the page as text: basE91 (Joachim
-// Henke's), 13 or 14 bits in two characters, from the printable ASCII
-// characters but the three that a JavaScript string in a script element
-// treats apart (" \ <).
+// The engine's WebAssembly and the page's script travel in the page
+// gzipped, as text: basE91 (Joachim Henke's), 13 or 14 bits in two
+// characters, from the printable ASCII characters but the three that a
+// JavaScript string in a script element treats apart (" \ <).
 
 export const kBase91Alphabet = Array.from({ length: 94 }, (_, i) => String.fromCharCode(33 + i))
   .filter((c) => !"\"\\<".includes(c)).join("");
@@ -23,4 +23,10 @@ export function decodeBase91(text) {
   }
   if (text.length % 2) bytes[out++] = (bits | (kDigits.get(text.at(-1)) << count)) & 255;
   return bytes.subarray(0, out);
+}
+
+// The bytes that `text` holds in basE91, unpacked from gzip.
+export async function unpack(text) {
+  const stream = new Blob([decodeBase91(text)]).stream().pipeThrough(new DecompressionStream("gzip"));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
 }

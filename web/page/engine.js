@@ -1,6 +1,9 @@
 // ZEB's engine in the page (WebAssembly) and its JavaScript API, for the
 // page, for embedding and for tests:
 //   zeb.ready          a Promise that resolves once the engine is loaded
+//                      (in zeb.html, window.zeb itself is there a moment
+//                      after the page has loaded: the page unpacks its
+//                      script first, web/page/start.js)
 //   zeb.run(words)     runs zeb with the argument vector `words` (strings,
 //                      without the program name), as `zeb word ...` on the
 //                      command line; returns {status, stdout, stderr}, the
@@ -56,14 +59,7 @@
 // Every call starts from a fresh program; nothing of it stays in the
 // engine's memory.
 
-import { decodeBase91 } from "./base91.js";
-
-// The bytes that `text` holds in basE91, unpacked from gzip.
-async function unpack(text) {
-  const bytes = decodeBase91(text);
-  const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream("gzip"));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
-}
+import { unpack } from "./base91.js";
 
 // What the engine may ask of its host (WASI and Emscripten's standalone
 // imports): it writes only into memory streams and reads no environment,
