@@ -526,6 +526,54 @@ test("the labour courts: the employee bears its lawyer though it wins; the gross
   await page.close();
 });
 
+test("a divorce: what each spouse pays, first on a phone's screen; the advance, the values and their ways; the other role", everywhere, async () => {
+  // law.md's worked figures from 01.06.2025: 3 x 5.000 + 4 x 1.500 =
+  // 21.000; the court fee 2 x 405,00, the petitioner's lawyer (2,5 x 872,00
+  // + 20,00) x 1,19 = 2.618,00; each bears its lawyer and 405,00.
+  const page = await openPage("#gericht=familie&recht=2025&nettoK=3000&nettoB=2000&anrechte=4", { width: 390, height: 844 });
+  const first = await page.waitForFunction(() => {
+    const answer = document.querySelector("#antwort .scheidung-vorweg");
+    return answer && [window.scrollY, answer.getBoundingClientRect().bottom, answer.textContent];
+  });
+  assert.equal(first[0], 0);
+  assert.ok(first[1] <= 844, `the answer ends at ${first[1]} px`);
+  assert.match(first[2], /^Die Scheidung kostet Sie 3\.023,00\s€, Ihren Ehepartner 405,00\s€: jeder trägt seinen Anwalt/);
+  await page.screenshot({ path: path.join(screenshotDir, `zeb-${browserName}-390-scheidung.png`) });
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("streitwert").closest(".feld").hidden,
+    document.getElementById("obsiegen").closest(".feld").hidden, document.getElementById("nettoB").value,
+    document.querySelector("label[for=rolle-beklagter]").textContent, document.querySelector("#antwort h3 + p").textContent,
+    document.getElementById("darstellung-diagramm").hidden]),
+  [true, true, "2000", "Antragsgegner", "Sie zahlen vor der Zustellung des Antrags 688,00\u00a0€ voraus: die Gerichtsgebühr " +
+    "von 2,0 auf den Wert der Scheidung allein (§\u00a014 Abs.\u00a01, §\u00a09 Abs.\u00a01 FamGKG). Am Ende wird die " +
+    "Gebühr nach dem ganzen Wert halb und halb geteilt:", true]);
+  // A value opens its way beneath it.
+  await page.click("#antwort li button.wert");
+  assert.match(await page.waitForFunction(() => document.querySelector("#antwort ul + .antwort-weg:not([hidden])")?.textContent),
+    /Ihr Ehepartner zahlt der Staatskasse nach.*405,00\s€ - 283,00\s€ = 122,00\s€/);
+  // The respondent's view of the same divorce, and its address.
+  await page.click("#rolle-beklagter");
+  assert.match(await page.waitForFunction(() => location.hash.includes("rolle=beklagter") &&
+    document.querySelector("#antwort .scheidung-vorweg")?.textContent), /^Die Scheidung kostet Sie 405,00\s€, Ihren Ehepartner 3\.023,00\s€/);
+  await page.click("#darstellung-text");
+  await expectReport(page, ["-scheidung", "-2025", "-nettoK3000", "-nettoB2000", "-anrechte4"]);
+  // Without an income there is no report; asked for one, the page says which is missing.
+  await page.focus("#nettoB");
+  await page.fill("#nettoB", "");
+  // The report goes as the field empties; the page, shorter, may scroll:
+  // the click comes after.
+  await page.waitForFunction(() => document.getElementById("textbericht").hidden);
+  await page.click("#berechnen");
+  assert.equal(await page.waitForFunction(() => document.getElementById("scheidung-fehler").textContent),
+    "Bitte das Nettoeinkommen des Antragsgegners im Monat angeben, 0 für keines.");
+  assert.deepEqual(page.errors, []);
+  await page.close();
+  // On a desktop, with the court practice under "Weitere Angaben".
+  const wide = await openPage("#gericht=familie&nettoK=3000&nettoB=2000&anrechte=4&sorge=ja&kinder=1&anwaltB=ja");
+  await wide.waitForFunction(() => document.querySelector("#antwort .scheidung-vorweg") !== null);
+  await wide.screenshot({ path: path.join(screenshotDir, `zeb-${browserName}-1280-scheidung.png`) });
+  await wide.close();
+});
+
 test("does the appeal pay: the defendant's appeal against what it loses, at its expected success, each figure with its way", everywhere, async () => {
   // law.md's worked case: 10.000 euros from 01.06.2025, the defendant loses
   // 6.000,00 and appeals it with half its success.

@@ -3,6 +3,7 @@
 // as the address is: {streitwert, recht, verfahren, ...}.
 import { aroundWords, kBusinessFeeRates, parseClients, parseEvidence } from "./around.js";
 import { courtWords, dismissalValue } from "./court.js";
+import { divorceWords, kDivorceFields, kDivorceSwitches } from "./divorce.js";
 import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
@@ -36,6 +37,7 @@ export const aidWords = (state) => (state.recht === "2025" && state.pkh ? state.
 // What legal aid in `state` is not computed with: {error, role} for the
 // first aided party it concerns, or undefined.
 export function aidConflict(state) {
+  if (state.gericht === "familie") return undefined;
   const names = { klaeger: ["der Kläger", "Kläger"], beklagter: ["der Beklagte", "Beklagter"] };
   const evidence = ["klaeger", "beklagter"].some((side) => parseEvidence(state["beweis-" + side]).value);
   for (const role of aidWords(state).length ? state.pkh.split(",") : []) {
@@ -72,6 +74,7 @@ export const defaultState = () => ({
   verfahren: "alle", vergleich: "nein", hinweise: "ja", euro: "wort", rechenweg: "nein",
   darstellung: "antwort",
   rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "", berufung: "", gericht: "zivil", brutto: "",
+  ...Object.fromEntries([...Object.keys(kDivorceFields), ...Object.keys(kDivorceSwitches)].map((key) => [key, ""])),
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
 });
 
@@ -79,6 +82,7 @@ export const defaultState = () => ({
 // which stays closed until it is opened: "Prozesskostenhilfe: Kläger ·
 // Berufung: 50 %"; empty where nothing is.
 export function furtherSet(state) {
+  if (state.gericht === "familie") return divorceSet(state);
   const sides = { klaeger: "Kläger", beklagter: "Beklagter", beide: "beide", "klaeger,beklagter": "beide" };
   const ofSide = (label, key, text = state[key].trim()) => [["klaeger", "Kläger"], ["beklagter", "Beklagter"]]
     .filter(([side]) => state[`${key}-${side}`].trim() !== "").map(([side, name]) => `${label} ${name}: ${text(side)}`);
@@ -102,6 +106,24 @@ export function furtherSet(state) {
   ].filter(Boolean).join(" · ");
 }
 
+// The same for a divorce: its attached matters, the respondent's lawyer,
+// the court practice, the withdrawal, legal aid and the reports' choices.
+function divorceSet(state) {
+  const aided = { klaeger: "Antragsteller", beklagter: "Antragsgegner", "klaeger,beklagter": "beide" }[state.pkh];
+  return [
+    state.sorge === "ja" && "Sorge",
+    state.umgang === "ja" && "Umgang",
+    state.anwaltB === "ja" && "Anwalt des Antragsgegners",
+    state.kinder.trim() && "Kinder: " + state.kinder.trim(),
+    state.vermoegen.trim() && "Vermögen: " + state.vermoegen.trim() + " €",
+    state.ende.includes("ruecknahme") && "Rücknahme",
+    aided && "Verfahrenskostenhilfe: " + aided,
+    state.rechenweg === "ja" && "Rechenweg",
+    state.hinweise === "nein" && "ohne Hinweise",
+    state.euro === "zeichen" && "Euro-Zeichen",
+  ].filter(Boolean).join(" · ");
+}
+
 // The state an address fragment holds: missing or unknown values take the
 // defaults. An address without the law is one written before the page knew
 // the reforms: it keeps showing the report of 2013, in the view it had
@@ -110,13 +132,21 @@ export function stateFromFragment(fragment, narrow) {
   const values = new URLSearchParams(fragment.replace(/^#/, ""));
   const state = { streitwert: values.get("streitwert") ?? "" };
   const fallback = defaultState();
-  if (fragment.length > 1 && !values.has("recht")) Object.assign(fallback, { recht: "2013", darstellung: narrow ? "uebersicht" : "html" });
+  const court = ["arbeit", "familie"].includes(values.get("gericht")) ? values.get("gericht") : "zivil";
+  // A divorce's address is never one of 2013.
+  if (fragment.length > 1 && !values.has("recht") && court !== "familie") {
+    Object.assign(fallback, { recht: "2013", darstellung: narrow ? "uebersicht" : "html" });
+  }
   for (const [key, choices] of Object.entries(kChoices)) {
     const value = values.get(key);
     state[key] = choices.includes(value) ? value : fallback[key];
   }
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
-  state.gericht = values.get("gericht") === "arbeit" ? "arbeit" : "zivil";
+  state.gericht = court;
+  // A divorce has no chart of the fees over the amounts.
+  if (court === "familie" && state.darstellung === "diagramm") state.darstellung = "antwort";
+  for (const key of Object.keys(kDivorceFields)) state[key] = values.get(key) ?? "";
+  for (const key of Object.keys(kDivorceSwitches)) state[key] = values.get(key) === "ja" ? "ja" : "";
   state.brutto = values.get("brutto") ?? "";
   state.obsiegen = values.get("obsiegen") ?? "";
   state.berufung = values.get("berufung") ?? "";
@@ -142,6 +172,7 @@ export function withDismissalValue(state) {
 // it is no amount, so that the address never shows another amount than the
 // form. An empty form has no fragment.
 export function fragmentOf(state, digits) {
+  if (state.gericht === "familie") return divorceFragment(state);
   if (state.streitwert.trim() === "") return "";
   const values = new URLSearchParams({ streitwert: digits ?? state.streitwert.trim() });
   for (const key of Object.keys(kChoices)) values.set(key, state[key]);
@@ -166,8 +197,27 @@ export function fragmentOf(state, digits) {
   return "#" + values.toString().replace(/%2C/g, ",").replace(/%2F/g, "/");
 }
 
-// The argument vector: the plain digits, then the chosen switches.
+// The address of a divorce: the choices, the role, the fields as typed,
+// the withdrawal and legal aid; it has no amount.
+function divorceFragment(state) {
+  const values = new URLSearchParams({ gericht: "familie" });
+  for (const key of Object.keys(kChoices)) values.set(key, state[key]);
+  if (state.rolle !== "klaeger") values.set("rolle", state.rolle);
+  for (const key of Object.keys(kDivorceFields)) if (state[key].trim() !== "") values.set(key, state[key].trim());
+  for (const key of Object.keys(kDivorceSwitches)) if (state[key] === "ja") values.set(key, "ja");
+  if (state.ende.includes("ruecknahme")) values.set("ende", "ruecknahme");
+  if (state.pkh) values.set("pkh", state.pkh);
+  return "#" + values.toString().replace(/%2C/g, ",");
+}
+
+// The argument vector: the plain digits, then the chosen switches; a
+// divorce's words without an amount (none while a field holds no value).
 export function argumentsOf(state, digits, html) {
+  if (state.gericht === "familie") {
+    return [...(divorceWords(state).words ?? []), ...(state.ende.includes("ruecknahme") ? ["-ruecknahme"] : []),
+      ...aidWords(state), ...[["-A", state.hinweise === "nein"], ["-E", state.euro === "zeichen"],
+        ["-W", state.rechenweg === "ja"], ["-h", html]].filter(([, on]) => on).map(([word]) => word)];
+  }
   const words = [digits];
   if (kLaws[state.recht]) words.push(kLaws[state.recht], ...courtWords(state));
   if (kProceedings[state.verfahren]) words.push(kProceedings[state.verfahren]);

@@ -32,6 +32,14 @@ test("an address gives the argument vector of its report", () => {
     ["#streitwert=10000&recht=2025&obsiegen=60&pkh=beklagter,x,klaeger&darstellung=text",
       ["10000", "-2025", "-O60", "-pkhK", "-pkhB"]],
     ["#streitwert=10000&recht=2021&pkh=klaeger&darstellung=text", ["10000", "-2021"]],
+    // A divorce: no amount; the law of 2025 where the address names none.
+    ["#gericht=familie&streitwert=5000&nettoK=3.000,50&nettoB=0&anrechte=04&sorge=ja&anwaltB=nein" +
+      "&ende=ruecknahme,versaeumnis&pkh=beklagter&darstellung=html",
+    ["-scheidung", "-2025", "-nettoK3000,50", "-nettoB0", "-anrechte4", "-sorge", "-ruecknahme", "-pkhB", "-h"]],
+    ["#gericht=familie&nettoK=3000&nettoB=2000&kinder=2&vermoegen=100.000&umgang=ja&anwaltB=ja&rechenweg=ja&darstellung=text",
+      ["-scheidung", "-2025", "-nettoK3000", "-nettoB2000", "-kinder2", "-vermoegen100000", "-umgang", "-anwaltB", "-W"]],
+    // Without both incomes, no words yet.
+    ["#gericht=familie&nettoK=3000&darstellung=text", []],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
@@ -54,6 +62,11 @@ test("the address holds the form: the amount's digits, or the text while it is n
   assert.match(fragmentOf({ ...state, pkh: "klaeger,beklagter" }, "5000"), /&pkh=klaeger,beklagter$/);
   assert.match(fragmentOf({ ...state, berufung: " 33.33 % " }, "5000"), /&berufung=33,33$/);
   assert.match(fragmentOf({ ...state, berufung: "zwei" }, "5000"), /&berufung=zwei$/);
+  // A divorce's address: no amount, the fields as typed, a fallback view.
+  const divorce = "#gericht=familie&recht=2025&verfahren=alle&vergleich=nein&hinweise=ja&euro=wort&rechenweg=nein" +
+    "&darstellung=antwort&rolle=beklagter&nettoK=3.000&nettoB=x&sorge=ja&ende=ruecknahme&pkh=klaeger";
+  assert.equal(fragmentOf(stateFromFragment(divorce + "&streitwert=5000", false), null), divorce);
+  assert.equal(stateFromFragment("#gericht=familie&darstellung=diagramm", false).darstellung, "antwort");
 });
 
 test("the user's own appeal: its word by the role, its success where it is a share", () => {
@@ -100,6 +113,8 @@ test("the summary of Weitere Angaben names what an address sets there, in the or
       "Nur erste Instanz · Prozeßvergleich · Ende: Klagerücknahme, Versäumnisurteil · Vorsteuer: Beklagter"],
     ["#streitwert=1&recht=2025&geschaeftsgebuehr-beklagter=1,3&mahn=ja&auftraggeber-klaeger=3&hinweise=nein&euro=zeichen",
       "Geschäftsgebühr Beklagter: 1,3 · Mahnverfahren · Auftraggeber Kläger: 3 · ohne Hinweise · Euro-Zeichen"],
+    ["#gericht=familie&nettoK=1&nettoB=1&anrechte=2&umgang=ja&anwaltB=ja&vermoegen=5000&ende=ruecknahme&pkh=klaeger,beklagter",
+      "Umgang · Anwalt des Antragsgegners · Vermögen: 5000 € · Rücknahme · Verfahrenskostenhilfe: beide"],
   ];
   for (const [fragment, text] of cases) assert.equal(furtherSet(stateFromFragment(fragment, false)), text, fragment);
 });

@@ -18,17 +18,17 @@ export function parseClients(input) {
 // them ("1.500,50 €", "1500.50"): a dot before exactly three digits groups
 // thousands, otherwise it is the decimal point, as on the command line.
 // {value} as the engine takes it ("1500,50"), {} for an empty field, or
-// {error}.
-export function parseEvidence(input) {
+// {error} with `what` in its message ("die Kosten für Zeugen und ...").
+export function parseEuros(input, what) {
   const text = input.normalize("NFKC").replace(/\s+/g, "").replace(/^(?:€|euro|eur)|(?:€|euro|eur)$/gi, "");
   if (text === "") return {};
   const number = /^(\d{1,3}(?:\.\d{3})+|\d+)(?:,(\d{1,2}))?$/.exec(text) ?? /^(\d+)\.(\d{1,2})$/.exec(text);
   const digits = number?.[1].replace(/\./g, "");
-  if (!number || digits.length > 9) {
-    return { error: "Bitte die Kosten für Zeugen und Sachverständige in Euro angeben, etwa 1500, 1.500,50 oder 1500.50." };
-  }
+  if (!number || digits.length > 9) return { error: `Bitte ${what} in Euro angeben, etwa 1500, 1.500,50 oder 1500.50.` };
   return { value: String(Number(digits)) + (number[2] === undefined ? "" : "," + number[2]) };
 }
+
+export const parseEvidence = (input) => parseEuros(input, "die Kosten für Zeugen und Sachverständige");
 
 const kSides = [["klaeger", "K"], ["beklagter", "B"]];
 const kNames = { klaeger: "der Kläger", beklagter: "der Beklagte" };

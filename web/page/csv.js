@@ -9,10 +9,12 @@ const number = (x, decimals) => printfFixed(x, decimals).replace(".", ",");
 // The table of `figures` (zeb.figures): a line a row, with the way to its
 // values, a line a step under the date of each column, and last the row's
 // key, which stays when a label is reworded.
+// The percentages are of the amount in dispute, or of a divorce's value.
 export function csvOf(figures) {
   const [before, after] = figures.columns;
-  const lines = [["Abschnitt", "Variante", "Position", before + " (Euro)", "% des Streitwertes",
-    after + " (Euro)", "% des Streitwertes", "Veränderung (%)", "Rechenweg", "Schlüssel"]];
+  const percent = figures.rows.some((row) => row.key.startsWith("divorce.")) ? "% des Verfahrenswertes" : "% des Streitwertes";
+  const lines = [["Abschnitt", "Variante", "Position", before + " (Euro)", percent,
+    after + " (Euro)", percent, "Veränderung (%)", "Rechenweg", "Schlüssel"]];
   for (const row of figures.rows) {
     const change = () => (row.change === null ? "" : (row.direction === "-" ? "-" : "") + number(row.change, 1));
     const values = row.basis === 0 ? [number(row.old, 2), "", "", "", ""]

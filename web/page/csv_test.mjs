@@ -21,4 +21,7 @@ test("the table: semicolons, decimal commas, the way in one quoted field, CR LF"
     "\"bis 31.05.2025:\n3,0 Gebühren; \"\"KV\"\" = 483,00 €\nab 01.06.2025:\n= 511,50 €\";first_instance.court_fees\r\n" +
     "Erstinstanzliches Verfahren;;Ausgleich;0,00;0;12,50;0;;\"bis 31.05.2025:\n0,00 €\nab 01.06.2025:\n12,50 €\";" +
     "first_instance.defendant_pays_claimant\r\n");
+  // A divorce's percentages are of its value.
+  const divorce = { ...figures, rows: [{ ...figures.rows[1], key: "divorce.court_fees" }] };
+  assert.match(csvOf(divorce), /^\ufeff[^\r]*;% des Verfahrenswertes;[^\r]*;% des Verfahrenswertes;/);
 });

@@ -2,6 +2,7 @@
 // `form` is the record of the controls that main.js finds.
 import { aidOf, endingsOf, furtherSet } from "./address.js";
 import { courtWords } from "./court.js";
+import { kDivorceFields, kDivorceSwitches } from "./divorce.js";
 import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
@@ -21,7 +22,9 @@ export function stateOfForm(form, fallbackView) {
     hinweise: form.notes.checked ? "ja" : "nein",
     euro: form.euroSign.checked ? "zeichen" : "wort",
     rechenweg: form.ways.checked ? "ja" : "nein",
-    darstellung: Array.from(form.views).find((view) => view.checked)?.value ?? fallbackView,
+    // A divorce has no chart of the fees over the amounts.
+    darstellung: ((view) => (view === "diagramm" && form.court.value === "familie" ? "antwort" : view))(
+      Array.from(form.views).find((view) => view.checked)?.value ?? fallbackView),
     rolle: Array.from(form.roles).find((role) => role.checked)?.value ?? "klaeger",
     obsiegen: form.share.value,
     ohne: partiesOf(!form.claimantLawyer.checked, !form.defendantLawyer.checked),
@@ -31,6 +34,8 @@ export function stateOfForm(form, fallbackView) {
     pkh: aidOf(form.aid.filter((box) => box.checked).map((box) => box.value)),
     berufung: form.appeal.value,
     ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
+    ...Object.fromEntries(Object.keys(kDivorceFields).map((key) => [key, form.divorce[key].value])),
+    ...Object.fromEntries(Object.keys(kDivorceSwitches).map((key) => [key, form.divorce[key].checked ? "ja" : ""])),
   };
 }
 
@@ -57,6 +62,8 @@ export function showInForm(form, state) {
   for (const box of form.aid) box.checked = state.pkh.split(",").includes(box.value);
   form.appeal.value = state.berufung;
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
+  for (const key of Object.keys(kDivorceFields)) form.divorce[key].value = state[key];
+  for (const key of Object.keys(kDivorceSwitches)) form.divorce[key].checked = state[key] === "ja";
   showFurtherSet(form, state);
 }
 
@@ -68,11 +75,19 @@ export function showFurtherSet(form, state) {
   form.furtherSet.hidden = set === "";
 }
 
-// Before the labour courts the value of a dismissal protection suit may come
-// from the monthly gross pay: the amount then shows it, to read only.
+// Each court shows its fields (data-gericht names the courts an element
+// belongs to), a divorce names the parties Antragsteller and Antragsgegner
+// (data-familie). Before the labour courts the value of a dismissal
+// protection suit may come from the monthly gross pay: the amount then
+// shows it, to read only.
 export function showCourtInForm(form, state) {
   const labour = state.gericht === "arbeit";
-  form.grossPayField.hidden = !labour;
+  const court = state.gericht;
+  for (const element of form.byCourt) element.hidden = !element.dataset.gericht.split(" ").includes(court);
+  for (const element of form.familyNames) {
+    element.dataset.zivil ??= element.textContent;
+    element.textContent = court === "familie" ? element.dataset.familie : element.dataset.zivil;
+  }
   form.amount.readOnly = labour && state.brutto.trim() !== "";
   if (form.amount.readOnly) form.amount.value = state.streitwert;
 }
@@ -98,17 +113,19 @@ export function showLawInForm(form, law) {
 export const choices = (form) => [form.law, form.court, form.proceedings, form.settlement, form.notes, form.euroSign, form.ways,
   form.claimantLawyer, form.defendantLawyer, form.claimantTax, form.defendantTax, ...form.views, ...form.roles,
   form.paymentOrder, form.around["geschaeftsgebuehr-klaeger"], form.around["geschaeftsgebuehr-beklagter"],
-  ...form.endings, ...form.aid];
+  ...form.endings, ...form.aid, ...Object.keys(kDivorceSwitches).map((key) => form.divorce[key])];
 
 // The fields typed in: the amount, the share, the appeal's success, the
 // clients and the evidence.
 export const typedFields = (form) => [form.amount, form.grossPay, form.share, form.appeal, form.around["auftraggeber-klaeger"],
-  form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"]];
+  form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"],
+  ...Object.keys(kDivorceFields).map((key) => form.divorce[key])];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
 // of `state` in words, from the texts of the controls; `share` the switch
 // of the share won, if the report has one.
 export function describe(form, state, amountText, share) {
+  if (state.gericht === "familie") return `Bericht zur Scheidung, Verfahrenswert ${amountText}.`;
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
   const law = form.law.querySelector(`option[value="${state.recht}"]`).textContent;
   const won = share === undefined ? "" : ", der Kläger obsiegt zu " + wonText(share);

@@ -12,6 +12,7 @@ import { download } from "./exports.js";
 import { createFlow } from "./flow.js";
 import { aroundWords, kBusinessFeeRates } from "./around.js";
 import { dismissalValue } from "./court.js";
+import { divorceWords } from "./divorce.js";
 import { choices, describe, showCourtInForm, showFurtherSet, showInForm, showLawInForm, stateOfForm, typedFields }
   from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
@@ -75,6 +76,12 @@ const form = {
     "beweis-klaeger": byId("beweis-klaeger"),
     "beweis-beklagter": byId("beweis-beklagter"),
   },
+  // A divorce's fields and checkboxes, by the state's keys.
+  divorce: Object.fromEntries(["nettoK", "nettoB", "anrechte", "kinder", "vermoegen", "sorge", "umgang", "anwaltB"]
+    .map((key) => [key, byId(key)])),
+  // The elements of some courts alone, and the names a divorce gives.
+  byCourt: document.querySelectorAll("[data-gericht]"),
+  familyNames: document.querySelectorAll("[data-familie]"),
 };
 // Each side's business fee takes the rates of Nr. 2300 VV RVG.
 for (const side of ["klaeger", "beklagter"]) {
@@ -89,6 +96,8 @@ const page = {
   aroundError: byId("umfeld-fehler"),
   aidError: byId("pkh-fehler"),
   appealError: byId("berufung-fehler"),
+  divorceError: byId("scheidung-fehler"),
+  practiceError: byId("praxis-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -122,7 +131,9 @@ function showError(message, field = form.amount, error = page.amountError) {
 function clearErrors() {
   const fields = [[form.amount, page.amountError], [form.grossPay, page.grossPayError], [form.share, page.shareError],
     ...Object.values(form.around).map((field) => [field, page.aroundError]),
-    ...form.aid.map((box) => [box, page.aidError]), [form.appeal, page.appealError]];
+    ...form.aid.map((box) => [box, page.aidError]), [form.appeal, page.appealError],
+    ...["nettoK", "nettoB", "anrechte"].map((key) => [form.divorce[key], page.divorceError]),
+    ...["kinder", "vermoegen"].map((key) => [form.divorce[key], page.practiceError])];
   for (const [field, error] of fields) {
     error.textContent = "";
     field.removeAttribute("aria-invalid");
@@ -141,8 +152,9 @@ function clearReport() {
 function render(state) {
   page.output.classList.remove("veraltet");
   page.output.removeAttribute("aria-busy");
-  if (state.recht !== lawShown) {
-    page.lawNote.innerHTML = lawNoteHtml(lawShown = state.recht);
+  if (state.recht + state.gericht !== lawShown) {
+    lawShown = state.recht + state.gericht;
+    page.lawNote.innerHTML = lawNoteHtml(state.recht, state.gericht);
     showLawInForm(form, state.recht);
   }
   // Before the labour courts the monthly gross pay, where given, makes the
@@ -154,8 +166,9 @@ function render(state) {
   page.grossPayValue.textContent = value.cents ? `Streitwert: 3 × ${euros(value.cents / 300)} = ` +
     `${euros(value.cents / 100)}${value.cents % 100 ? `, gerechnet mit ${wholeEuros(Number(value.digits))}` : ""} ` +
     "(§\u00a042 Abs.\u00a02 GKG)" : "";
-  const amount = parseAmount(state.streitwert, state.recht);
   clearErrors();
+  if (state.gericht === "familie") return renderDivorce(state);
+  const amount = parseAmount(state.streitwert, state.recht);
   if (value.error) {
     showError(value.error, form.grossPay, page.grossPayError);
     return fragmentOf(state, null);
@@ -195,6 +208,29 @@ function render(state) {
   return fragmentOf(state, amount.digits);
 }
 
+// Shows the report of a divorce, or why there is none: another law than
+// that of 2025 (the court's note says so), a field without a value, an
+// income not given yet. Its value names the report.
+function renderDivorce(state) {
+  const divorce = state.recht === "2025" ? divorceWords(state) : { missing: true };
+  if (divorce.error) {
+    const further = ["kinder", "vermoegen"].includes(divorce.key);
+    if (further) form.further.open = true;
+    showError(divorce.error, form.divorce[divorce.key], further ? page.practiceError : page.divorceError);
+  } else if (divorce.missing) {
+    clearReport();
+  } else {
+    const digits = String(zeb.figures(argumentsOf(state, null, false), { ways: false }).amount);
+    views.show(state, digits);
+    current = { state, digits };
+    for (const button of [page.save, page.table, page.print]) button.disabled = false;
+  }
+  return fragmentOf(state, null);
+}
+
+// The name of a file saved from the report on screen.
+const fileName = (extension) => `zeb-${current.state.gericht === "familie" ? "scheidung-" : ""}${current.digits}.${extension}`;
+
 const flow = createFlow({
   read: () => stateOfForm(form, "antwort"),
   render,
@@ -222,9 +258,14 @@ page.form.addEventListener("submit", (event) => {
   if (current === null) {
     // An empty field has no message while it is being typed; asked for a
     // report, it says what is missing.
-    const { error } = parseAmount(form.amount.value, form.law.value);
-    if (error) showError(error);
-    (page.form.querySelector("[aria-invalid=true]") ?? form.amount).focus();
+    if (form.court.value === "familie") {
+      const { missing, key } = divorceWords(stateOfForm(form, "antwort"));
+      if (typeof missing === "string") showError(missing, form.divorce[key], page.divorceError);
+    } else {
+      const { error } = parseAmount(form.amount.value, form.law.value);
+      if (error) showError(error);
+    }
+    (page.form.querySelector("[aria-invalid=true]") ?? (form.court.value === "familie" ? form.divorce.nettoK : form.amount)).focus();
   } else if (narrowScreen.matches) {
     // On a phone the keyboard goes, and the first figures come into view.
     page.output.focus({ preventScroll: true });
@@ -235,13 +276,13 @@ page.form.addEventListener("submit", (event) => {
 page.save.addEventListener("click", () => {
   flow.settle();
   if (current === null) return;
-  download("zeb-" + current.digits + ".html", "text/html", zeb.run(argumentsOf(current.state, current.digits, true)).stdout);
+  download(fileName("html"), "text/html", zeb.run(argumentsOf(current.state, current.digits, true)).stdout);
 });
 
 page.table.addEventListener("click", () => {
   flow.settle();
   if (current === null) return;
-  download("zeb-" + current.digits + ".csv", "text/csv;charset=utf-8",
+  download(fileName("csv"), "text/csv;charset=utf-8",
     csvOf(zeb.figures(argumentsOf(current.state, current.digits, false))));
 });
 

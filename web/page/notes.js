@@ -12,13 +12,17 @@ export function createNotes(zeb) {
     const key = [euro, law, risk, ...aid, ...court].join(" ");
     if (!cache.has(key)) {
       // The smallest report with every note: the first instance alone.
-      const words = ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], court,
-        risk ? ["-O0"] : [], aid);
-      const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
-      cache.set(key, document.importNode(report.querySelector(".anmerkung"), true));
+      cache.set(key, notesOf(zeb, ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], court,
+        risk ? ["-O0"] : [], aid)));
     }
     return cache.get(key);
   };
+}
+
+// The notes of the HTML report of `words` (-h among them).
+export function notesOf(zeb, words) {
+  const report = new DOMParser().parseFromString(fromAscii(zeb.run(words).stdout), "text/html");
+  return document.importNode(report.querySelector(".anmerkung"), true);
 }
 
 // A click on a link to a note, in the figures or in the HTML report: the

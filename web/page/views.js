@@ -4,10 +4,11 @@
 import { aidWords, argumentsOf } from "./address.js";
 import { courtWords } from "./court.js";
 import { createAnswerView } from "./answer_view.js";
+import { createDivorceView } from "./divorce_view.js";
 import { createChart } from "./chart.js";
 import { createPrintCopy } from "./exports.js";
 import { createFiguresView } from "./figures_view.js";
-import { createNotes, followNote } from "./notes.js";
+import { createNotes, followNote, notesOf } from "./notes.js";
 import { createReportFrame } from "./report_frame.js";
 import { riskPictureHtml } from "./risk_picture.js";
 import { wonText } from "./share.js";
@@ -16,8 +17,9 @@ import { fromAscii, fromCodePage850 } from "./text.js";
 // `page` holds the elements: output, answer, overview, chart, textReport,
 // wider, printCopy. `switchLaw()` asks for today's law.
 export function createViews(page, zeb, switchLaw) {
-  const notesOf = createNotes(zeb);
+  const notesOfLaw = createNotes(zeb);
   const answer = createAnswerView(page.answer, zeb, switchLaw);
+  const divorce = createDivorceView(page.answer, zeb);
   const figures = createFiguresView(page.overview, (event) => followNote(event, document, (note) => {
     note.closest("details").open = true;
     const item = note.closest("li");
@@ -50,17 +52,22 @@ export function createViews(page, zeb, switchLaw) {
     printCopy.show(view);
     const words = argumentsOf(state, digits, false);
     const share = words.find((word) => word.startsWith("-O"));
-    if (view === "antwort") {
-      answer.show(state, digits,
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht, state.recht !== "2013", aidWords(state),
-          courtWords(state)) : null);
+    // A divorce's notes are those of its own report.
+    const family = state.gericht === "familie";
+    const notes = (risk) => (state.hinweise !== "ja" ? null : family
+      ? notesOf(zeb, argumentsOf({ ...state, rechenweg: "nein" }, digits, true))
+      : notesOfLaw(state.euro, state.recht, risk, aidWords(state), courtWords(state)));
+    if (family && view === "antwort") {
+      answer.clear();
+      divorce.show(state, notes());
+    } else if (view === "antwort") {
+      divorce.clear();
+      answer.show(state, digits, notes(state.recht !== "2013"));
     } else if (view === "text") {
       page.textReport.textContent = fromCodePage850(zeb.run(words).stdout);
     } else if (view === "uebersicht") {
       let withWays = null;
-      figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)),
-        state.hinweise === "ja" ? notesOf(state.euro, state.recht, share !== undefined, aidWords(state),
-          courtWords(state)) : null);
+      figures.show(zeb.figures(words, { ways: false }), () => (withWays ??= zeb.figures(words)), notes(share !== undefined));
     } else {
       riskPicture.innerHTML = share ? riskPictureHtml(zeb.figures(words, { ways: false }), wonText(share)) : "";
       chart.show(digits, state.recht);
@@ -72,6 +79,7 @@ export function createViews(page, zeb, switchLaw) {
     frame.remove();
     figures.clear();
     answer.clear();
+    divorce.clear();
     chart.clear();
     riskPicture.textContent = "";
     for (const element of [page.textReport, page.answer, page.overview, page.chart, page.wider]) element.hidden = true;
