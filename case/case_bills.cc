@@ -24,15 +24,17 @@ std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps)
   const PartyCase& party = sides_[side].around;
   if (party.businessFeeTenths == 0) return std::nullopt;
   const int raise = clientsRaise(party.clients);
-  const Cents fee = timesRate(fee_, party.businessFeeTenths + raise);
+  const Cents full = fees_.preTrial[side];
+  const Cents fee = timesRate(full, party.businessFeeTenths + raise);
   if (steps != nullptr) {
     steps->push_back(steps::billFee({party.businessFeeTenths, 2300, "Geschäftsgebühr"}, raise,
-                                    party.clients, euros(fee_), euros(fee)));
+                                    party.clients, euros(full), euros(fee)));
   }
   return lawyerBill(fee, {}, steps);
 }
 
-Cents CaseBills::businessFeeCredit(const PartyCase& party, bool credit, Steps* steps) const {
+Cents CaseBills::businessFeeCredit(std::size_t side, bool credit, Steps* steps) const {
+  const PartyCase& party = sides_[side].around;
   if (party.businessFeeTenths == 0) return {};
   // Half the fee as it arose, several clients' raise included.
   const int business = party.businessFeeTenths + clientsRaise(party.clients);
@@ -40,10 +42,12 @@ Cents CaseBills::businessFeeCredit(const PartyCase& party, bool credit, Steps* s
     if (steps != nullptr) steps->push_back(steps::refundedWithoutBusinessCredit());
     return {};
   }
+  // At the fee as it arose, under the edition of its own matter.
   const int hundredths = businessCreditHundredths(business);
-  const Cents value = partOf(fee_, hundredths, 100);
+  const Cents full = fees_.preTrial[side];
+  const Cents value = partOf(full, hundredths, 100);
   if (steps != nullptr) {
-    steps->push_back(steps::businessCredit(business, hundredths, euros(fee_), euros(value)));
+    steps->push_back(steps::businessCredit(business, hundredths, euros(full), euros(value)));
   }
   return value;
 }
@@ -57,12 +61,13 @@ LawyerBill CaseBills::paymentOrder(std::size_t side, bool creditBusinessFee, Ste
   }
   const FeeRate& rate = kPaymentOrderFees[side];
   const int raise = clientsRaise(party.around.clients);
-  const Cents fee = timesRate(fee_, rate.tenths + raise);
+  const Cents fee = timesRate(fees_.paymentOrder, rate.tenths + raise);
   if (steps != nullptr) {
-    steps->push_back(steps::billFee(rate, raise, party.around.clients, euros(fee_), euros(fee)));
+    steps->push_back(
+        steps::billFee(rate, raise, party.around.clients, euros(fees_.paymentOrder), euros(fee)));
   }
   // The business fee's credit onto the first procedure fee that follows it.
-  const Cents credit = businessFeeCredit(party.around, creditBusinessFee, steps);
+  const Cents credit = businessFeeCredit(side, creditBusinessFee, steps);
   const Cents credited = std::min(credit, fee);
   if (credit.count != 0 && steps != nullptr) {
     steps->push_back(
@@ -81,18 +86,19 @@ LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool f
   }
   // Each fee on its own; several clients raise the procedure fee alone.
   const int raise = clientsRaise(party.around.clients);
+  const Cents full = fees_.instance[side];
   Cents fees;
   Cents procedure;
   for (std::size_t i = 0; i < std::size(rates.lawyer); ++i) {
     const FeeRate& rate = rates.lawyer[i];
     if (rate.tenths == 0) continue;
     const int raised = i == 0 ? raise : 0;
-    const Cents value = timesRate(fee_, rate.tenths + raised);
+    const Cents value = timesRate(full, rate.tenths + raised);
     if (i == 0) procedure = value;
     fees = fees + value;
     if (steps != nullptr) {
       steps->push_back(
-          steps::billFee(rate, raised, party.around.clients, euros(fee_), euros(value)));
+          steps::billFee(rate, raised, party.around.clients, euros(full), euros(value)));
     }
   }
   Cents credited;
@@ -103,13 +109,13 @@ LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool f
     Cents paymentOrderFee;
     if (afterPaymentOrder_) {
       const FeeRate& rate = kPaymentOrderFees[side];
-      paymentOrderFee = timesRate(fee_, rate.tenths + raise);
+      paymentOrderFee = timesRate(fees_.paymentOrder, rate.tenths + raise);
       credit = paymentOrderFee;
       if (steps != nullptr) {
         steps->push_back(steps::paymentOrderCredit(rate.number, euros(paymentOrderFee)));
       }
     }
-    const Cents businessCredit = businessFeeCredit(party.around, creditBusinessFee, steps);
+    const Cents businessCredit = businessFeeCredit(side, creditBusinessFee, steps);
     if (businessCredit.count != 0) {
       const Cents used = std::min(businessCredit, paymentOrderFee);
       credit = credit + businessCredit - used;

@@ -36,13 +36,26 @@ int clientsRaise(int clients);
 // at most 0,75.
 int businessCreditHundredths(int arisenTenths);
 
-// The bills of a case's lawyers under one edition.
+// The 1,0 lawyer fee of the amount (§ 13 RVG) in each matter, each side's,
+// under the edition of its mandate: the work before the lawsuit, the
+// payment order, the instance.
+struct MatterFees {
+  std::array<Cents, 2> preTrial;
+  Cents paymentOrder;
+  std::array<Cents, 2> instance;
+};
+
+// The bills of a case's lawyers. A fee credited onto a later matter is
+// credited at its amount in its own matter (its edition's).
 class CaseBills {
  public:
-  // `fee`: the 1,0 lawyer fee of the amount (§ 13 RVG); `sides`: the
-  // claimant's and the defendant's; `afterPaymentOrder`: -mahn.
+  // `fees`: the 1,0 fees; `sides`: the claimant's and the defendant's;
+  // `afterPaymentOrder`: -mahn.
+  CaseBills(const MatterFees& fees, std::array<CaseSide, 2> sides, bool afterPaymentOrder)
+      : fees_(fees), sides_(sides), afterPaymentOrder_(afterPaymentOrder) {}
+  // All matters under one edition, whose 1,0 fee is `fee`.
   CaseBills(Cents fee, std::array<CaseSide, 2> sides, bool afterPaymentOrder)
-      : fee_(fee), sides_(sides), afterPaymentOrder_(afterPaymentOrder) {}
+      : CaseBills(MatterFees{{fee, fee}, fee, {fee, fee}}, sides, afterPaymentOrder) {}
 
   // The bill of the business fee of `side`, none where its lawyer earned
   // none.
@@ -65,9 +78,9 @@ class CaseBills {
   // The credit of the business fee of `party` onto the procedure fee that
   // follows it, and its way: none without a business fee, or where it is
   // not to be `credit`ed (the opponent cannot claim it).
-  Cents businessFeeCredit(const PartyCase& party, bool credit, Steps* steps) const;
+  Cents businessFeeCredit(std::size_t side, bool credit, Steps* steps) const;
 
-  Cents fee_;
+  MatterFees fees_;
   std::array<CaseSide, 2> sides_;
   bool afterPaymentOrder_;
 };

@@ -216,7 +216,7 @@ float Reckoning2013::paymentOrder(Schedule schedule, Way* way, bool /*afterObjec
 }
 
 Reckoning2013::Block Reckoning2013::block(Schedule schedule, const BlockRates& rates,
-                                          bool /*first*/, BlockOf<Way>* ways) const {
+                                          InstanceSection /*section*/, BlockOf<Way>* ways) const {
   const Fee courtFee = scheduleFee(schedule, basis(), FeeKind::Court);
   const Fee lawyerFee = scheduleFee(schedule, basis(), FeeKind::Lawyer);
   const Formulas2013<Extended> f = blockIn<Extended>(courtFee, lawyerFee, rates);
@@ -287,9 +287,23 @@ Cents ReckoningInCents::amount(Way* way) const {
   return value;
 }
 
-Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
-  if (way != nullptr) way->steps = feeWay(schedule, kind);
+Cents ReckoningInCents::feeOf(Schedule schedule, FeeKind kind) const {
   return fees_[feeIndex(schedule, kind)];
+}
+
+Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
+  const MatterSchedules& m = column(schedule);
+  const Schedule edition = kind == FeeKind::Court
+                               ? m.court(InstanceSection::FirstInstance)
+                               : m.lawyer(InstanceSection::FirstInstance, kClaimantSide);
+  if (way != nullptr) way->steps = feeWay(edition, kind);
+  return feeOf(edition, kind);
+}
+
+bool ReckoningInCents::lawyersDiffer(InstanceSection section) const {
+  return std::any_of(columns_.begin(), columns_.end(), [section](const MatterSchedules& m) {
+    return m.lawyer(section, kClaimantSide) != m.lawyer(section, kDefendantSide);
+  });
 }
 
 Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way, bool afterObjection) const {
@@ -300,8 +314,10 @@ Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way, bool afterObje
   }
   // The rate of the court fee (KV GKG Nr. 1100: 0,5), at least the
   // edition's minimum.
-  const Cents courtFee = fee(schedule, FeeKind::Court, way);
-  const Cents minimum = edition(schedule).*rule.minimum;
+  const Schedule edition = column(schedule).paymentOrder();
+  const Cents courtFee = feeOf(edition, FeeKind::Court);
+  if (way != nullptr) way->steps = feeWay(edition, FeeKind::Court);
+  const Cents minimum = this->edition(edition).*rule.minimum;
   const Cents part = timesRate(courtFee, rule.court.tenths);
   const Cents value = std::max(part, minimum);
   if (way != nullptr) {
@@ -316,19 +332,30 @@ const ReportOptions& ReckoningInCents::options() const {
   return options_ != nullptr ? *options_ : textbook;
 }
 
-CaseBills ReckoningInCents::caseBills(Schedule schedule) const {
+CaseBills ReckoningInCents::caseBills(Schedule schedule, InstanceSection section) const {
   const ReportOptions& o = options();
-  return {fee(schedule, FeeKind::Lawyer, nullptr),
+  const MatterSchedules& m = column(schedule);
+  const auto lawyerFee = [this](Schedule edition) { return feeOf(edition, FeeKind::Lawyer); };
+  const MatterFees fees = {
+      {lawyerFee(m.pretrial(kClaimantSide)), lawyerFee(m.pretrial(kDefendantSide))},
+      lawyerFee(m.paymentOrder()),
+      {lawyerFee(m.lawyer(section, kClaimantSide)), lawyerFee(m.lawyer(section, kDefendantSide))}};
+  return {fees,
           {CaseSide{o.claimantCase, o.claimant.inFirstInstance},
            CaseSide{o.defendantCase, o.defendant.inFirstInstance}},
           o.afterPaymentOrder};
 }
 
 ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRates& rates,
-                                                bool first, BlockOf<Way>* ways) const {
-  if (around() != nullptr) return caseBlock(schedule, {&rates, &rates}, first, true, ways);
-  const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
-  const Cents lawyerFee = fee(schedule, FeeKind::Lawyer, nullptr);
+                                                InstanceSection section, BlockOf<Way>* ways) const {
+  if (around() != nullptr || lawyersDiffer(section)) {
+    return caseBlock(schedule, {&rates, &rates}, section, true, ways);
+  }
+  const bool first = section == InstanceSection::FirstInstance;
+  const Schedule courtEdition = column(schedule).court(section);
+  const Schedule lawyerEdition = column(schedule).lawyer(section, kClaimantSide);
+  const Cents courtFee = feeOf(courtEdition, FeeKind::Court);
+  const Cents lawyerFee = feeOf(lawyerEdition, FeeKind::Lawyer);
   Block v;
   v.court = timesRate(courtFee, rates.court.tenths);
   v.lawyer = timesRate(lawyerFee, rates.lawyerTenths());
@@ -336,9 +363,9 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   Steps* billSteps = nullptr;
   if (ways != nullptr) {
     BlockOf<Way>& w = *ways;
-    w.court.steps = joined(feeWay(schedule, FeeKind::Court),
+    w.court.steps = joined(feeWay(courtEdition, FeeKind::Court),
                            steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
-    w.lawyer.steps = joined(feeWay(schedule, FeeKind::Lawyer),
+    w.lawyer.steps = joined(feeWay(lawyerEdition, FeeKind::Lawyer),
                             steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer)));
     w.gross.steps = w.lawyer.steps;
     billSteps = &w.gross.steps;
@@ -358,22 +385,25 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
 }
 
 ReckoningInCents::Block ReckoningInCents::endingBlock(Schedule schedule, const EndingRates& ending,
-                                                      BlockOf<Way>* ways, bool first) const {
+                                                      BlockOf<Way>* ways,
+                                                      InstanceSection section) const {
   return caseBlock(
       schedule,
       {&ending.sides[kClaimantSide], ending.defended ? &ending.sides[kDefendantSide] : nullptr},
-      first, false, ways);
+      section, false, ways);
 }
 
 ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
                                                     std::array<const BlockRates*, 2> sides,
-                                                    bool first, bool takesEvidence,
+                                                    InstanceSection section, bool takesEvidence,
                                                     BlockOf<Way>* ways) const {
   const ReportOptions& o = options();
+  const bool first = section == InstanceSection::FirstInstance;
+  const MatterSchedules& m = column(schedule);
   // Both parties' blocks have the same court fee.
   const BlockRates& rates = *sides[kClaimantSide];
-  const Cents courtFee = fee(schedule, FeeKind::Court, nullptr);
-  const CaseBills bills = caseBills(schedule);
+  const Cents courtFee = feeOf(m.court(section), FeeKind::Court);
+  const CaseBills bills = caseBills(schedule, section);
   Block v;
   v.court = timesRate(courtFee, rates.court.tenths);
   // The payment order's court fee is credited onto the first instance's
@@ -394,7 +424,7 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
       if (way != nullptr) way->steps = {steps::undefended()};
       continue;
     }
-    if (way != nullptr) way->steps = feeWay(schedule, FeeKind::Lawyer);
+    if (way != nullptr) way->steps = feeWay(m.lawyer(section, side), FeeKind::Lawyer);
     v.bills[side] =
         bills.instance(side, *sides[side], first, true, way != nullptr ? &way->steps : nullptr);
     // An opponent refunds the first instance without the business fee's
@@ -410,7 +440,7 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
   v.process = v.court + v.evidence + v.claimantLawyer + v.defendantLawyer;
   if (ways != nullptr) {
     BlockOf<Way>& w = *ways;
-    w.court.steps = joined(feeWay(schedule, FeeKind::Court),
+    w.court.steps = joined(feeWay(m.court(section), FeeKind::Court),
                            steps::courtFees(rates.court, euros(courtFee),
                                             euros(timesRate(courtFee, rates.court.tenths))));
     if (v.paymentOrderCourt.count != 0) {
@@ -429,10 +459,13 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
 }
 
 LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& rates,
-                                          std::size_t side, Steps* steps) const {
-  const AssignedLawyerFee fee = assignedLawyerFee(edition(schedule), amount_);
+                                          std::size_t side, InstanceSection section,
+                                          Steps* steps) const {
+  // The list of the edition of the party's mandate (§ 60 Abs. 1 Satz 2 RVG).
+  const Schedule lawyerEdition = column(schedule).lawyer(section, side);
+  const AssignedLawyerFee fee = assignedLawyerFee(edition(lawyerEdition), amount_);
   if (steps != nullptr) {
-    if (fee.row == nullptr) *steps = feeWay(schedule, FeeKind::Lawyer);
+    if (fee.row == nullptr) *steps = feeWay(lawyerEdition, FeeKind::Lawyer);
     steps->push_back(steps::assignedFee(fee));
   }
   return billAt(fee.fee, rates, side, steps);
@@ -440,8 +473,9 @@ LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& r
 
 LawyerBill ReckoningInCents::feeBill(Schedule schedule, const BlockRates& rates, std::size_t side,
                                      Steps* steps) const {
-  if (steps != nullptr) *steps = feeWay(schedule, FeeKind::Lawyer);
-  return billAt(fee(schedule, FeeKind::Lawyer, nullptr), rates, side, steps);
+  const Schedule lawyerEdition = column(schedule).lawyer(InstanceSection::FirstInstance, side);
+  if (steps != nullptr) *steps = feeWay(lawyerEdition, FeeKind::Lawyer);
+  return billAt(feeOf(lawyerEdition, FeeKind::Lawyer), rates, side, steps);
 }
 
 LawyerBill ReckoningInCents::billAt(Cents fee, const BlockRates& rates, std::size_t side,

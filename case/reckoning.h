@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "case/case_days.h"
 #include "case/proceeding.h"
 #include "fees/cents.h"
 #include "fees/exact_money.h"
@@ -204,8 +205,9 @@ class Reckoning2013 {
   // The payment order's court fee; the report of 2013 knows no objection.
   float paymentOrder(Schedule schedule, Way* way, bool afterObjection = false) const;
   // The block of `rates`; the report of 2013 knows no case around its
-  // lawsuit, so the `first` instance is like any other.
-  Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
+  // lawsuit, so the first instance is like any other.
+  Block block(Schedule schedule, const BlockRates& rates, InstanceSection section,
+              BlockOf<Way>* ways) const;
 
   static float shown(Extended value) { return toSingle(value); }
   // The report of 2013 computes no case around its lawsuit, and both
@@ -233,13 +235,17 @@ class ReckoningInCents {
   using Total = Cents;
 
   // `options`: those of the run, or none for a textbook lawsuit before a
-  // civil court.
+  // civil court. With the case's days, the first column takes each matter's
+  // fees under the edition of its day.
   ReckoningInCents(Reform reform, std::uint64_t amount, const ReportOptions* options = nullptr)
       : reform_(reform),
         amount_(amount < kValueCap ? amount : kValueCap),
         capped_(amount > kValueCap),
         options_(options),
         proceeding_(&proceedingOf(options != nullptr ? options->court : Court::Civil)),
+        columns_{options != nullptr && options->days.given() ? MatterSchedules(options->days)
+                                                             : MatterSchedules(Schedule::Old),
+                 MatterSchedules(Schedule::New)},
         // Each instance takes the same four fees: computed once.
         fees_{feeInCents(edition(Schedule::Old), amount_, FeeKind::Court),
               feeInCents(edition(Schedule::Old), amount_, FeeKind::Lawyer),
@@ -254,27 +260,39 @@ class ReckoningInCents {
   std::uint64_t basis() const { return amount_; }
   bool capped() const { return capped_; }
 
+  // The editions of each matter's fees in the column `schedule`.
+  const MatterSchedules& column(Schedule schedule) const {
+    return columns_[scheduleIndex(schedule)];
+  }
+
+  // The full fee of `kind` in the column `schedule`, of the first
+  // instance's court and claimant's lawyer.
   Cents fee(Schedule schedule, FeeKind kind, Way* way) const;
   // The payment order's court fee by the proceeding's rule; after the
   // respondent's objection (`afterObjection`) none where it is not owed then.
   Cents paymentOrder(Schedule schedule, Way* way, bool afterObjection = false) const;
-  // The block of `rates`. Around the lawsuit each party's lawyer has a bill
-  // of its own, raised for its clients; in the `first` instance with the
-  // credits onto it, the evidence costs, and less the payment order's
-  // court fee.
-  Block block(Schedule schedule, const BlockRates& rates, bool first, BlockOf<Way>* ways) const;
-  // The block of a first instance that ends as `ending` says: each party's
-  // lawyer with a bill of its own, with the credits onto it, and no
-  // evidence; of another instance (`first` false), without credits.
+  // The block of `rates` in the instance `section`. Around the lawsuit, and
+  // where the two lawyers' mandates fall under different editions, each
+  // party's lawyer has a bill of its own, raised for its clients; in the
+  // first instance with the credits onto it, the evidence costs, and less
+  // the payment order's court fee.
+  Block block(Schedule schedule, const BlockRates& rates, InstanceSection section,
+              BlockOf<Way>* ways) const;
+  // The block of an instance `section` that ends as `ending` says: each
+  // party's lawyer with a bill of its own, in the first instance with the
+  // credits onto it, and no evidence.
   Block endingBlock(Schedule schedule, const EndingRates& ending, BlockOf<Way>* ways,
-                    bool first = true) const;
+                    InstanceSection section = InstanceSection::FirstInstance) const;
+  // Whether the two lawyers of `section` have bills under different
+  // editions in some column.
+  bool lawyersDiffer(InstanceSection section) const;
 
   // The bill of `side`'s lawyer assigned under legal aid for the lawyer
   // fees of a block `rates`, as the state pays it: each fee of the § 49 RVG
   // list (up to 4.000 euros that of § 13 RVG), raised for the party's
   // clients, with flat rate and VAT; no business fee credited onto it.
   LawyerBill assignedBill(Schedule schedule, const BlockRates& rates, std::size_t side,
-                          Steps* steps) const;
+                          InstanceSection section, Steps* steps) const;
   // The bill of `side`'s lawyer of `rates` at the 1,0 fee of § 13 RVG,
   // raised for the party's clients, without credits: under legal aid, the
   // application refused and no lawsuit following it (VV RVG Nr. 3335).
@@ -293,15 +311,18 @@ class ReckoningInCents {
     return options_ != nullptr && (options_->aroundTheLawsuit || options_->legalAid()) ? options_
                                                                                        : nullptr;
   }
-  // Its lawyers' bills under the edition of `schedule`.
-  CaseBills caseBills(Schedule schedule) const;
+  // Its lawyers' bills in the column `schedule`, those of the instance
+  // `section`.
+  CaseBills caseBills(Schedule schedule,
+                      InstanceSection section = InstanceSection::FirstInstance) const;
   // Which parties have a lawyer in the `first` instance or another: in the
   // first a party may act itself (-ohneK, -ohneB).
   std::array<bool, 2> lawyersIn(bool first) const {
     const ReportOptions& o = options();
     return {!first || o.claimant.inFirstInstance, !first || o.defendant.inFirstInstance};
   }
-  // The steps to a full fee, made at their first use.
+  // The steps to a full fee under the edition of `schedule`, made at their
+  // first use.
   const Steps& feeWay(Schedule schedule, FeeKind kind) const;
 
   static Cents shown(Cents value) { return value; }
@@ -310,6 +331,8 @@ class ReckoningInCents {
 
  private:
   const Edition& edition(Schedule schedule) const { return editionOf(reform_, schedule); }
+  // The full fee of `kind` under the edition of `schedule`.
+  Cents feeOf(Schedule schedule, FeeKind kind) const;
 
   const ReportOptions& options() const;
 
@@ -317,17 +340,18 @@ class ReckoningInCents {
   // for the party's clients; no business fee, no payment order.
   LawyerBill billAt(Cents fee, const BlockRates& rates, std::size_t side, Steps* steps) const;
 
-  // The block of a case: each party's lawyer fees by `sides` (none: its
-  // lawyer did not act), and in the `first` instance the evidence costs
-  // where it `takesEvidence`.
-  Block caseBlock(Schedule schedule, std::array<const BlockRates*, 2> sides, bool first,
-                  bool takesEvidence, BlockOf<Way>* ways) const;
+  // The block of a case in the instance `section`: each party's lawyer
+  // fees by `sides` (none: its lawyer did not act), and in the first
+  // instance the evidence costs where it `takesEvidence`.
+  Block caseBlock(Schedule schedule, std::array<const BlockRates*, 2> sides,
+                  InstanceSection section, bool takesEvidence, BlockOf<Way>* ways) const;
 
   Reform reform_;
   std::uint64_t amount_;
   bool capped_;
   const ReportOptions* options_;
   const Proceeding* proceeding_;
+  PerSchedule<MatterSchedules> columns_;
   std::array<Cents, 4> fees_;  // the old court and lawyer fee, the new ones
   mutable std::array<std::optional<Steps>, 4> feeWays_;
 };

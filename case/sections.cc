@@ -144,9 +144,11 @@ struct ShownRows {
 // without flat rate and VAT, and the process costs. Around the lawsuit
 // the first instance adds its evidence costs, and each party's bill stands
 // on its own row where the bills differ: always in the first instance,
-// elsewhere where the parties' clients differ.
+// elsewhere where the parties' clients differ; in the case by its dates
+// also where the two lawyers' mandates fall under different editions.
 template <class Reckoning>
-ShownRows rowsShown(const Reckoning& r, bool first) {
+ShownRows rowsShown(const Reckoning& r, InstanceSection section) {
+  const bool first = section == InstanceSection::FirstInstance;
   const ReportOptions* around = r.around();
   ShownRows shown;
   shown.push(BlockRow::Court);
@@ -154,8 +156,11 @@ ShownRows rowsShown(const Reckoning& r, bool first) {
       (around->claimantCase.evidence + around->defendantCase.evidence).count != 0) {
     shown.push(BlockRow::Evidence);
   }
-  const bool partyBills =
+  bool partyBills =
       around != nullptr && (first || around->claimantCase.clients != around->defendantCase.clients);
+  if constexpr (std::is_same_v<Reckoning, ReckoningInCents>) {
+    partyBills = partyBills || r.lawyersDiffer(section);
+  }
   shown.push(partyBills ? BlockRow::ClaimantLawyer : BlockRow::Lawyer);
   shown.push(partyBills ? BlockRow::DefendantLawyer : BlockRow::Gross);
   shown.push(BlockRow::Process);
@@ -187,8 +192,8 @@ AssignedBills assignedBills(const ReckoningInCents& r, const ReportOptions& opti
     for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
       const std::size_t s = scheduleIndex(schedule);
       Way* way = result.ways[side][s];
-      bills[s] =
-          r.assignedBill(schedule, *sides[side], side, way != nullptr ? &way->steps : nullptr);
+      bills[s] = r.assignedBill(schedule, *sides[side], side, matter.section,
+                                way != nullptr ? &way->steps : nullptr);
       if (ledgers != nullptr) {
         (*ledgers)[s].add({matter, CostKind::AssignedBill, side, {}, bills[s], bills[s]});
       }
@@ -314,9 +319,10 @@ struct Section {
 // `ways` is given.
 template <class Reckoning>
 PerSchedule<typename Reckoning::Block> blocksOf(const Reckoning& r, const BlockRates& rates,
-                                                bool first, PerSchedule<BlockOf<Way>>* ways) {
-  return {r.block(Schedule::Old, rates, first, ways != nullptr ? &(*ways)[0] : nullptr),
-          r.block(Schedule::New, rates, first, ways != nullptr ? &(*ways)[1] : nullptr)};
+                                                InstanceSection section,
+                                                PerSchedule<BlockOf<Way>>* ways) {
+  return {r.block(Schedule::Old, rates, section, ways != nullptr ? &(*ways)[0] : nullptr),
+          r.block(Schedule::New, rates, section, ways != nullptr ? &(*ways)[1] : nullptr)};
 }
 
 // Adds the judgement's block, and who bears its costs.
@@ -325,12 +331,12 @@ PerSchedule<typename Reckoning::Block> addJudgement(const Section<Reckoning>& c,
                                                     Recorded<BlockOf<Way>>& ways) {
   const BlockRows& rows = c.instance.judgement;
   const Matter matter = blockOf(c.instance.section, kJudgementBlock);
-  auto judgement = blocksOf(c.r, rows.rates, c.first(), ways.both());
+  auto judgement = blocksOf(c.r, rows.rates, c.instance.section, ways.both());
   record(c.ledgers, matter, judgement);
   std::optional<AssignedBills> assigned =
       assignedOf(c.r, c.options, {&rows.rates, &rows.rates}, matter, c.ledgers, c.recorded);
-  addBlock(c.figures, c.r, judgement, ways, labelsOf(rows), c.first(), rowsShown(c.r, c.first()),
-           assigned ? &*assigned : nullptr);
+  addBlock(c.figures, c.r, judgement, ways, labelsOf(rows), c.first(),
+           rowsShown(c.r, c.instance.section), assigned ? &*assigned : nullptr);
   if (c.risk != nullptr) c.risk->afterJudgement(c.r, c.riskInstance(), matter);
   return judgement;
 }
@@ -376,12 +382,12 @@ void addSettlement(const Section<Reckoning>& c, Recorded<BlockOf<Way>>& ways) {
   addVariantHeading(c.figures, c.options, 'v');
   const BlockRows& rows = c.instance.settlement;
   const Matter matter = blockOf(c.instance.section, kSettlementBlock);
-  const auto settlement = blocksOf(c.r, rows.rates, c.first(), ways.both());
+  const auto settlement = blocksOf(c.r, rows.rates, c.instance.section, ways.both());
   record(c.ledgers, matter, settlement);
   std::optional<AssignedBills> settled =
       assignedOf(c.r, c.options, {&rows.rates, &rows.rates}, matter, c.ledgers, c.recorded);
-  addBlock(c.figures, c.r, settlement, ways, labelsOf(rows), c.first(), rowsShown(c.r, c.first()),
-           settled ? &*settled : nullptr);
+  addBlock(c.figures, c.r, settlement, ways, labelsOf(rows), c.first(),
+           rowsShown(c.r, c.instance.section), settled ? &*settled : nullptr);
   Recorded<Way> half(c.recorded);
   addRowOf(c.figures, "half_each", kHalfShareRow,
            c.r.halfShare(settlement[0].process, wayOf(ways[0], BlockRow::Process), half[0]),
@@ -398,7 +404,8 @@ void addEndingBlock(const Section<ReckoningInCents>& c, Recorded<BlockOf<Way>>& 
   const Matter matter = blockOf(c.instance.section, block);
   PerSchedule<CentsBlock> values;
   for (std::size_t s = 0; s < 2; ++s) {
-    values[s] = c.r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, rates, ways[s], c.first());
+    values[s] =
+        c.r.endingBlock(s == 0 ? Schedule::Old : Schedule::New, rates, ways[s], c.instance.section);
   }
   record(c.ledgers, matter, values);
   std::optional<AssignedBills> assigned =
@@ -467,7 +474,10 @@ void addPartyBills(Figures& figures, const ReckoningInCents& reckoning, const Ma
     for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
       const std::size_t s = scheduleIndex(schedule);
       Way* way = ways[s];
-      if (way != nullptr) way->steps = reckoning.feeWay(schedule, FeeKind::Lawyer);
+      // The matter's own edition: its mandate's.
+      const MatterSchedules& m = reckoning.column(schedule);
+      const Schedule edition = matter == kPreTrial ? m.pretrial(side) : m.paymentOrder();
+      if (way != nullptr) way->steps = reckoning.feeWay(edition, FeeKind::Lawyer);
       const CaseBills bills = reckoning.caseBills(schedule);
       const std::optional<LawyerBill> bill =
           billOf(bills, side, way != nullptr ? &way->steps : nullptr);
@@ -491,7 +501,7 @@ PerSchedule<typename Reckoning::Block> computeBlock(const Reckoning& reckoning,
                                                     PerSchedule<BlockOf<Way>>* ways) {
   const Instance& instance = *reckoning.proceeding().instance(section);
   const BlockRows& rows = variant == Variant::Judgement ? instance.judgement : instance.settlement;
-  return blocksOf(reckoning, rows.rates, section == InstanceSection::FirstInstance, ways);
+  return blocksOf(reckoning, rows.rates, section, ways);
 }
 
 template <class Reckoning>

@@ -2,6 +2,7 @@
 // is written.
 #pragma once
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -52,6 +53,31 @@ struct DivorceCase {
   bool respondentLawyer = false;               // set by -anwaltB
 };
 
+// A day of the calendar, as a German writes it: TT.MM.JJJJ. Days compare
+// in the order of the calendar.
+struct Day {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+
+  friend auto operator<=>(const Day&, const Day&) = default;
+};
+
+// The days of a case under -2025, each deciding the edition of the fees it
+// concerns; none given, the report compares the editions as ever.
+struct CaseDays {
+  std::optional<Day> pending;                 // set by -anhaengig: the first instance pending
+  std::array<std::optional<Day>, 2> mandate;  // set by -auftragK, -auftragB: for the first instance
+  std::array<std::optional<Day>, 2>
+      pretrial;                 // set by -vorgerichtK, -vorgerichtB: before the lawsuit
+  std::optional<Day> appeal;    // set by -berufungAm: the appeal filed
+  std::optional<Day> revision;  // set by -revisionAm: the revision filed
+
+  bool given() const {
+    return pending || mandate[0] || mandate[1] || pretrial[0] || pretrial[1] || appeal || revision;
+  }
+};
+
 // How a reform's first instance may end besides a judgement after a hearing
 // and a settlement: each adds a block of its own.
 enum class Ending { Withdrawal, Acknowledgement, DefaultJudgment };
@@ -91,6 +117,9 @@ struct ReportOptions {
   // given: it fails).
   std::optional<std::size_t> appellant;
   std::optional<ShareWon> appealSuccess;
+  // The case by its dates (-anhaengig, -auftragK, ...): its first column
+  // takes each fee under the edition its day gives.
+  CaseDays days;
 
   // Whether either party has legal aid (-pkhK, -pkhB).
   bool legalAid() const { return claimant.legalAid || defendant.legalAid; }
