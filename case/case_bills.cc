@@ -33,7 +33,8 @@ std::optional<LawyerBill> CaseBills::businessFee(std::size_t side, Steps* steps)
   return lawyerBill(fee, {}, steps);
 }
 
-Cents CaseBills::businessFeeCredit(std::size_t side, bool credit, Steps* steps) const {
+Cents CaseBills::businessFeeCredit(std::size_t side, bool credit, const Edition* onto,
+                                   Steps* steps) const {
   const PartyCase& party = sides_[side].around;
   if (party.businessFeeTenths == 0) return {};
   // Half the fee as it arose, several clients' raise included.
@@ -46,6 +47,10 @@ Cents CaseBills::businessFeeCredit(std::size_t side, bool credit, Steps* steps) 
   const int hundredths = businessCreditHundredths(business);
   const Cents full = fees_.preTrial[side];
   const Cents value = partOf(full, hundredths, 100);
+  const Edition* from = fees_.preTrialEdition[side];
+  if (steps != nullptr && from != nullptr && onto != nullptr && from != onto) {
+    steps->push_back(steps::creditedAcrossEditions("Geschäftsgebühr", *from));
+  }
   if (steps != nullptr) {
     steps->push_back(steps::businessCredit(business, hundredths, euros(full), euros(value)));
   }
@@ -67,7 +72,7 @@ LawyerBill CaseBills::paymentOrder(std::size_t side, bool creditBusinessFee, Ste
         steps::billFee(rate, raise, party.around.clients, euros(fees_.paymentOrder), euros(fee)));
   }
   // The business fee's credit onto the first procedure fee that follows it.
-  const Cents credit = businessFeeCredit(side, creditBusinessFee, steps);
+  const Cents credit = businessFeeCredit(side, creditBusinessFee, fees_.paymentOrderEdition, steps);
   const Cents credited = std::min(credit, fee);
   if (credit.count != 0 && steps != nullptr) {
     steps->push_back(
@@ -111,11 +116,18 @@ LawyerBill CaseBills::instance(std::size_t side, const BlockRates& rates, bool f
       const FeeRate& rate = kPaymentOrderFees[side];
       paymentOrderFee = timesRate(fees_.paymentOrder, rate.tenths + raise);
       credit = paymentOrderFee;
+      const Edition* from = fees_.paymentOrderEdition;
+      const Edition* onto = fees_.instanceEdition[side];
+      if (steps != nullptr && from != nullptr && onto != nullptr && from != onto) {
+        steps->push_back(
+            steps::creditedAcrossEditions("Verfahrensgebühr des Mahnverfahrens", *from));
+      }
       if (steps != nullptr) {
         steps->push_back(steps::paymentOrderCredit(rate.number, euros(paymentOrderFee)));
       }
     }
-    const Cents businessCredit = businessFeeCredit(side, creditBusinessFee, steps);
+    const Cents businessCredit =
+        businessFeeCredit(side, creditBusinessFee, fees_.instanceEdition[side], steps);
     if (businessCredit.count != 0) {
       const Cents used = std::min(businessCredit, paymentOrderFee);
       credit = credit + businessCredit - used;

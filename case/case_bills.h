@@ -43,6 +43,11 @@ struct MatterFees {
   std::array<Cents, 2> preTrial;
   Cents paymentOrder;
   std::array<Cents, 2> instance;
+  // In the case by its dates each matter's edition, so that the way of a
+  // fee credited across editions says so; none where all are one.
+  std::array<const Edition*, 2> preTrialEdition{};
+  const Edition* paymentOrderEdition = nullptr;
+  std::array<const Edition*, 2> instanceEdition{};
 };
 
 // The bills of a case's lawyers. A fee credited onto a later matter is
@@ -75,10 +80,10 @@ class CaseBills {
                       Steps* steps) const;
 
  private:
-  // The credit of the business fee of `party` onto the procedure fee that
-  // follows it, and its way: none without a business fee, or where it is
-  // not to be `credit`ed (the opponent cannot claim it).
-  Cents businessFeeCredit(std::size_t side, bool credit, Steps* steps) const;
+  // The credit of the business fee of `side` onto the procedure fee that
+  // follows it, of the edition `onto`, and its way: none without a business
+  // fee, or where it is not to be `credit`ed (the opponent cannot claim it).
+  Cents businessFeeCredit(std::size_t side, bool credit, const Edition* onto, Steps* steps) const;
 
   MatterFees fees_;
   std::array<CaseSide, 2> sides_;

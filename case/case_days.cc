@@ -1,6 +1,7 @@
 #include "case/case_days.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zeb {
 namespace {
@@ -32,20 +33,47 @@ MatterSchedules::MatterSchedules(Schedule all)
       pretrial_{all, all},
       paymentOrder_(all) {}
 
+DecidingDay courtDay(const CaseDays& days, InstanceSection section) {
+  switch (dayIndex(section)) {
+    case 0:
+      return {days.pending, true};
+    case 1:
+      return {days.appeal, days.appeal.has_value()};
+    default:
+      return {days.revision, days.revision.has_value()};
+  }
+}
+
+DecidingDay lawyerDay(const CaseDays& days, InstanceSection section, std::size_t side) {
+  // Both lawyers' mandates for an appeal or a revision are of its day.
+  if (section != InstanceSection::FirstInstance) return courtDay(days, section);
+  if (days.mandate[side]) return {days.mandate[side], true};
+  return {days.pending, false};
+}
+
+DecidingDay preTrialDay(const CaseDays& days, std::size_t side) {
+  if (days.pretrial[side]) return {days.pretrial[side], true};
+  return {lawyerDay(days, InstanceSection::FirstInstance, side).day, false};
+}
+
+Schedule scheduleOf(const DecidingDay& day) {
+  return day.day ? scheduleOn(*day.day) : Schedule::New;
+}
+
 MatterSchedules::MatterSchedules(const CaseDays& days) : MatterSchedules(Schedule::New) {
-  const Day pending = days.pending.value_or(kEditionOf2025From);
-  // An appeal or a revision without its day is one filed under the law in
-  // force; both lawyers' mandates for it are of its day.
-  const Schedule appeal = days.appeal ? scheduleOn(*days.appeal) : Schedule::New;
-  const Schedule revision = days.revision ? scheduleOn(*days.revision) : Schedule::New;
-  court_ = {scheduleOn(pending), appeal, revision};
-  paymentOrder_ = scheduleOn(pending);
+  constexpr InstanceSection kSections[] = {InstanceSection::FirstInstance, InstanceSection::Appeal,
+                                           InstanceSection::Revision};
+  for (std::size_t i = 0; i < std::size(kSections); ++i) {
+    court_[i] = scheduleOf(courtDay(days, kSections[i]));
+    for (const std::size_t side : {std::size_t{0}, std::size_t{1}}) {
+      lawyer_[i][side] = scheduleOf(lawyerDay(days, kSections[i], side));
+    }
+  }
+  // The payment order and the lawsuit after it are one: the day it was
+  // applied for decides, the payment order's mandate too.
+  paymentOrder_ = court_[0];
   for (const std::size_t side : {std::size_t{0}, std::size_t{1}}) {
-    const Day mandate = days.mandate[side].value_or(pending);
-    lawyer_[0][side] = scheduleOn(mandate);
-    lawyer_[1][side] = appeal;
-    lawyer_[2][side] = revision;
-    pretrial_[side] = scheduleOn(days.pretrial[side].value_or(mandate));
+    pretrial_[side] = scheduleOf(preTrialDay(days, side));
   }
 }
 

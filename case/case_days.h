@@ -24,6 +24,21 @@ inline constexpr Day kFirstDayKnown = {2021, 1, 1};
 // The column of -2025 whose edition is in force on `day`.
 Schedule scheduleOn(const Day& day);
 
+// The day that decides the edition of a matter's fees, and whether it was
+// given or taken from another: an instance's mandate is the pending day
+// where none is given, the work before the lawsuit the mandate for it; an
+// appeal or a revision without its day has none and takes the law in force.
+struct DecidingDay {
+  std::optional<Day> day;
+  bool given = false;
+};
+DecidingDay courtDay(const CaseDays& days, InstanceSection section);
+DecidingDay lawyerDay(const CaseDays& days, InstanceSection section, std::size_t side);
+DecidingDay preTrialDay(const CaseDays& days, std::size_t side);
+
+// The column of -2025 of a deciding day: the law in force without one.
+Schedule scheduleOf(const DecidingDay& day);
+
 // The edition of every matter's fees: all the same in a column of the
 // report without days, each by its own day in the case by its dates.
 class MatterSchedules {

@@ -279,6 +279,55 @@ const Steps& ReckoningInCents::feeWay(Schedule schedule, FeeKind kind) const {
   return *way;
 }
 
+Steps ReckoningInCents::instanceFeeWay(Schedule schedule, FeeKind kind, InstanceSection section,
+                                       std::size_t side) const {
+  const MatterSchedules& m = column(schedule);
+  const Schedule e = kind == FeeKind::Court ? m.court(section) : m.lawyer(section, side);
+  if (!dated(schedule)) return feeWay(e, kind);
+  const CaseDays& days = options_->days;
+  const bool first = section == InstanceSection::FirstInstance;
+  const char* later = section == InstanceSection::Appeal ? "Berufung" : "Revision";
+  Steps steps;
+  if (kind == FeeKind::Court) {
+    // After a payment order the day it was applied for decides for both.
+    const bool afterPaymentOrder = first && options_->afterPaymentOrder;
+    steps.push_back(steps::decidingDay(
+        first ? (afterPaymentOrder ? "Mahnbescheid" : "Klage") : later,
+        first ? (afterPaymentOrder ? "beantragt am" : "anhängig seit") : "eingelegt am", "",
+        courtDay(days, section), "GKG", edition(e),
+        first ? "§ 71 Abs. 1 Satz 1 GKG" : "§ 71 Abs. 1 Satz 2 GKG"));
+  } else {
+    const std::string matter =
+        first ? std::string("Auftrag des ") + (side == kClaimantSide ? "Klägers" : "Beklagten")
+              : std::string("Auftrag für die ") + later;
+    steps.push_back(steps::decidingDay(matter.c_str(), "erteilt am", "wie die Anhängigkeit",
+                                       lawyerDay(days, section, side), "RVG", edition(e),
+                                       "§ 60 Abs. 1 Satz 1 RVG"));
+  }
+  const Steps& full = feeWay(e, kind);
+  steps.insert(steps.end(), full.begin(), full.end());
+  return steps;
+}
+
+Steps ReckoningInCents::earlierFeeWay(Schedule schedule, bool preTrial, std::size_t side) const {
+  const MatterSchedules& m = column(schedule);
+  const Schedule e = preTrial ? m.pretrial(side) : m.paymentOrder();
+  if (!dated(schedule)) return feeWay(e, FeeKind::Lawyer);
+  const CaseDays& days = options_->days;
+  const std::string matter = preTrial ? std::string("Auftrag des ") +
+                                            (side == kClaimantSide ? "Klägers" : "Beklagten") +
+                                            " vor dem Prozess"
+                                      : std::string("Auftrag für das Mahnverfahren");
+  Steps steps = {steps::decidingDay(
+      matter.c_str(), "erteilt am",
+      preTrial ? "wie der Auftrag für die Klage" : "wie der Antrag auf den Mahnbescheid",
+      preTrial ? preTrialDay(days, side) : DecidingDay{days.pending, false}, "RVG", edition(e),
+      "§ 60 Abs. 1 Satz 1 RVG")};
+  const Steps& full = feeWay(e, FeeKind::Lawyer);
+  steps.insert(steps.end(), full.begin(), full.end());
+  return steps;
+}
+
 Cents ReckoningInCents::amount(Way* way) const {
   const Cents value = {static_cast<std::int64_t>(amount_) * 100};
   if (way != nullptr) {
@@ -296,7 +345,9 @@ Cents ReckoningInCents::fee(Schedule schedule, FeeKind kind, Way* way) const {
   const Schedule edition = kind == FeeKind::Court
                                ? m.court(InstanceSection::FirstInstance)
                                : m.lawyer(InstanceSection::FirstInstance, kClaimantSide);
-  if (way != nullptr) way->steps = feeWay(edition, kind);
+  if (way != nullptr) {
+    way->steps = instanceFeeWay(schedule, kind, InstanceSection::FirstInstance, kClaimantSide);
+  }
   return feeOf(edition, kind);
 }
 
@@ -316,7 +367,10 @@ Cents ReckoningInCents::paymentOrder(Schedule schedule, Way* way, bool afterObje
   // edition's minimum.
   const Schedule edition = column(schedule).paymentOrder();
   const Cents courtFee = feeOf(edition, FeeKind::Court);
-  if (way != nullptr) way->steps = feeWay(edition, FeeKind::Court);
+  if (way != nullptr) {
+    way->steps =
+        instanceFeeWay(schedule, FeeKind::Court, InstanceSection::FirstInstance, kClaimantSide);
+  }
   const Cents minimum = this->edition(edition).*rule.minimum;
   const Cents part = timesRate(courtFee, rule.court.tenths);
   const Cents value = std::max(part, minimum);
@@ -336,10 +390,17 @@ CaseBills ReckoningInCents::caseBills(Schedule schedule, InstanceSection section
   const ReportOptions& o = options();
   const MatterSchedules& m = column(schedule);
   const auto lawyerFee = [this](Schedule edition) { return feeOf(edition, FeeKind::Lawyer); };
-  const MatterFees fees = {
+  MatterFees fees = {
       {lawyerFee(m.pretrial(kClaimantSide)), lawyerFee(m.pretrial(kDefendantSide))},
       lawyerFee(m.paymentOrder()),
       {lawyerFee(m.lawyer(section, kClaimantSide)), lawyerFee(m.lawyer(section, kDefendantSide))}};
+  if (dated(schedule)) {
+    for (const std::size_t side : {kClaimantSide, kDefendantSide}) {
+      fees.preTrialEdition[side] = &edition(m.pretrial(side));
+      fees.instanceEdition[side] = &edition(m.lawyer(section, side));
+    }
+    fees.paymentOrderEdition = &edition(m.paymentOrder());
+  }
   return {fees,
           {CaseSide{o.claimantCase, o.claimant.inFirstInstance},
            CaseSide{o.defendantCase, o.defendant.inFirstInstance}},
@@ -363,9 +424,9 @@ ReckoningInCents::Block ReckoningInCents::block(Schedule schedule, const BlockRa
   Steps* billSteps = nullptr;
   if (ways != nullptr) {
     BlockOf<Way>& w = *ways;
-    w.court.steps = joined(feeWay(courtEdition, FeeKind::Court),
+    w.court.steps = joined(instanceFeeWay(schedule, FeeKind::Court, section, kClaimantSide),
                            steps::courtFees(rates.court, euros(courtFee), euros(v.court)));
-    w.lawyer.steps = joined(feeWay(lawyerEdition, FeeKind::Lawyer),
+    w.lawyer.steps = joined(instanceFeeWay(schedule, FeeKind::Lawyer, section, kClaimantSide),
                             steps::lawyerFees(rates, euros(lawyerFee), euros(v.lawyer)));
     w.gross.steps = w.lawyer.steps;
     billSteps = &w.gross.steps;
@@ -424,7 +485,7 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
       if (way != nullptr) way->steps = {steps::undefended()};
       continue;
     }
-    if (way != nullptr) way->steps = feeWay(m.lawyer(section, side), FeeKind::Lawyer);
+    if (way != nullptr) way->steps = instanceFeeWay(schedule, FeeKind::Lawyer, section, side);
     v.bills[side] =
         bills.instance(side, *sides[side], first, true, way != nullptr ? &way->steps : nullptr);
     // An opponent refunds the first instance without the business fee's
@@ -440,7 +501,7 @@ ReckoningInCents::Block ReckoningInCents::caseBlock(Schedule schedule,
   v.process = v.court + v.evidence + v.claimantLawyer + v.defendantLawyer;
   if (ways != nullptr) {
     BlockOf<Way>& w = *ways;
-    w.court.steps = joined(feeWay(m.court(section), FeeKind::Court),
+    w.court.steps = joined(instanceFeeWay(schedule, FeeKind::Court, section, kClaimantSide),
                            steps::courtFees(rates.court, euros(courtFee),
                                             euros(timesRate(courtFee, rates.court.tenths))));
     if (v.paymentOrderCourt.count != 0) {
@@ -465,7 +526,12 @@ LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& r
   const Schedule lawyerEdition = column(schedule).lawyer(section, side);
   const AssignedLawyerFee fee = assignedLawyerFee(edition(lawyerEdition), amount_);
   if (steps != nullptr) {
-    if (fee.row == nullptr) *steps = feeWay(lawyerEdition, FeeKind::Lawyer);
+    if (fee.row == nullptr) {
+      *steps = instanceFeeWay(schedule, FeeKind::Lawyer, section, side);
+    } else if (dated(schedule)) {
+      // The day alone: the fee comes from the list.
+      *steps = {instanceFeeWay(schedule, FeeKind::Lawyer, section, side).front()};
+    }
     steps->push_back(steps::assignedFee(fee));
   }
   return billAt(fee.fee, rates, side, steps);
@@ -474,7 +540,9 @@ LawyerBill ReckoningInCents::assignedBill(Schedule schedule, const BlockRates& r
 LawyerBill ReckoningInCents::feeBill(Schedule schedule, const BlockRates& rates, std::size_t side,
                                      Steps* steps) const {
   const Schedule lawyerEdition = column(schedule).lawyer(InstanceSection::FirstInstance, side);
-  if (steps != nullptr) *steps = feeWay(lawyerEdition, FeeKind::Lawyer);
+  if (steps != nullptr) {
+    *steps = instanceFeeWay(schedule, FeeKind::Lawyer, InstanceSection::FirstInstance, side);
+  }
   return billAt(feeOf(lawyerEdition, FeeKind::Lawyer), rates, side, steps);
 }
 

@@ -324,6 +324,18 @@ class ReckoningInCents {
   // The steps to a full fee under the edition of `schedule`, made at their
   // first use.
   const Steps& feeWay(Schedule schedule, FeeKind kind) const;
+  // The steps to the full fee of `kind` in the instance `section` (the
+  // lawyer's of `side`) in the column `schedule`: in the case by its dates
+  // after the day that decides its edition.
+  Steps instanceFeeWay(Schedule schedule, FeeKind kind, InstanceSection section,
+                       std::size_t side) const;
+  // The same for the lawyer fee of `side` before the lawsuit (`preTrial`)
+  // or in the payment order.
+  Steps earlierFeeWay(Schedule schedule, bool preTrial, std::size_t side) const;
+  // Whether the column `schedule` takes each fee by the case's days.
+  bool dated(Schedule schedule) const {
+    return schedule == Schedule::Old && options_ != nullptr && options_->days.given();
+  }
 
   static Cents shown(Cents value) { return value; }
   static Cents halfShare(Cents process, const Way* processWay, Way* way);

@@ -87,6 +87,7 @@ void computeReport(Figures& figures, const ReportOptions& options, std::int64_t 
   figures.valueCapped = false;
   figures.withWays = withWays;
   figures.reform = options.reform;
+  figures.byDays = options.days.given();
   figures.valueName = "Streitwert";
   if (options.court == Court::Family) {
     // A divorce's value comes from the spouses' circumstances.

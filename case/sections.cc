@@ -475,9 +475,7 @@ void addPartyBills(Figures& figures, const ReckoningInCents& reckoning, const Ma
       const std::size_t s = scheduleIndex(schedule);
       Way* way = ways[s];
       // The matter's own edition: its mandate's.
-      const MatterSchedules& m = reckoning.column(schedule);
-      const Schedule edition = matter == kPreTrial ? m.pretrial(side) : m.paymentOrder();
-      if (way != nullptr) way->steps = reckoning.feeWay(edition, FeeKind::Lawyer);
+      if (way != nullptr) way->steps = reckoning.earlierFeeWay(schedule, matter == kPreTrial, side);
       const CaseBills bills = reckoning.caseBills(schedule);
       const std::optional<LawyerBill> bill =
           billOf(bills, side, way != nullptr ? &way->steps : nullptr);

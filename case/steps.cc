@@ -155,6 +155,37 @@ std::string businessCredit(int businessFeeTenths, int hundredths, const std::str
       value.c_str());
 }
 
+namespace {
+
+// An edition as its column names it: "bis 31.05.2025", "ab 01.06.2025".
+std::string editionName(const Edition& edition) {
+  return edition.inForceUntil != nullptr ? std::string("bis ") + edition.inForceUntil
+                                         : std::string("ab ") + edition.inForceFrom;
+}
+
+}  // namespace
+
+std::string creditedAcrossEditions(const char* feeName, const Edition& edition) {
+  return line(
+      "%s entstanden nach dem RVG %s, angerechnet mit ihrem Betrag von dort (§ 60 Abs. 1 "
+      "RVG)",
+      feeName, editionName(edition).c_str());
+}
+
+std::string decidingDay(const char* matter, const char* verb, const char* assumedAs,
+                        const DecidingDay& day, const char* act, const Edition& edition,
+                        const char* rule) {
+  const std::string law = std::string(act) + " " + editionName(edition);
+  if (!day.day) return line("%s ohne Tag: das geltende %s (%s)", matter, law.c_str(), rule);
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d.%02d.%04d", day.day->day, day.day->month, day.day->year);
+  if (!day.given) {
+    return line("%s ohne eigenen Tag, %s am %s: %s (%s)", matter, assumedAs, date, law.c_str(),
+                rule);
+  }
+  return line("%s %s %s: %s (%s)", matter, verb, date, law.c_str(), rule);
+}
+
 std::string paymentOrderCredit(int number, const std::string& value) {
   return line("Anrechnung der Verfahrensgebühr des Mahnverfahrens (Anm. zu Nr. %d VV RVG): %s",
               number, value.c_str());

@@ -104,6 +104,20 @@ std::string businessCredit(int businessFeeTenths, int hundredths, const std::str
 // RVG): 652,00 €".
 std::string paymentOrderCredit(int number, const std::string& value);
 
+// A fee credited at its amount under another edition than the matter it
+// is credited onto (§ 60 Abs. 1 RVG): "Geschäftsgebühr entstanden nach dem
+// RVG bis 31.05.2025, angerechnet mit ihrem Betrag von dort".
+std::string creditedAcrossEditions(const char* feeName, const Edition& edition);
+
+// The day that decides a matter's edition in the case by its dates:
+// "Klage anhängig seit 15.03.2024: GKG bis 31.05.2025 (§ 71 Abs. 1 Satz 1
+// GKG)"; a day taken from another, `assumedAs`: "Auftrag des Klägers ohne
+// eigenen Tag, wie die Anhängigkeit am 15.03.2024: RVG ..."; none:
+// "Berufung ohne Tag: das geltende GKG ab 01.06.2025 (...)".
+std::string decidingDay(const char* matter, const char* verb, const char* assumedAs,
+                        const DecidingDay& day, const char* act, const Edition& edition,
+                        const char* rule);
+
 // "Rest der Anrechnung der Geschäftsgebühr nach dem Mahnverfahren: 423,80 €
 // - 326,00 € = 97,80 €".
 std::string businessCreditRest(const std::string& credit, const std::string& used,

@@ -148,9 +148,9 @@ void putHead(Buffer& out, long line, const Figures& figures) {
   out.put(R"(,"status":0,"amount":)");
   out.integer(figures.amount);
   out.put(R"(,"columns":[)");
-  putJsonString(out, columnCaption(figures.reform, Schedule::Old));
+  putJsonString(out, columnCaption(figures.reform, Schedule::Old, figures.byDays));
   out.put(',');
-  putJsonString(out, columnCaption(figures.reform, Schedule::New));
+  putJsonString(out, columnCaption(figures.reform, Schedule::New, figures.byDays));
   // The line on the cap of the value, as -J has it among its remarks.
   if (figures.valueCapped) {
     out.put(R"(],"remarks":[)");

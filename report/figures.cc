@@ -168,10 +168,15 @@ void addHeading(Figures& figures, int level, Label label, const char* key) {
   figures.headings.push_back({level == 2 ? 2 : 1, key, label, figures.rows.size(), {}, {}});
 }
 
-std::string columnCaption(Reform reform, Schedule schedule) {
+std::string columnCaption(Reform reform, Schedule schedule, bool byDays) {
+  return "Kosten" + columnWayName(reform, schedule, byDays);
+}
+
+std::string columnWayName(Reform reform, Schedule schedule, bool byDays) {
+  if (byDays && schedule == Schedule::Old) return " nach den Daten des Falls";
   const Edition& edition = editionOf(reform, schedule);
-  return schedule == Schedule::Old ? std::string("Kosten bis ") + edition.inForceUntil
-                                   : std::string("Kosten ab ") + edition.inForceFrom;
+  return schedule == Schedule::Old ? std::string(" bis ") + edition.inForceUntil
+                                   : std::string(" ab ") + edition.inForceFrom;
 }
 
 std::string valueCapLine(const char* currency) {
@@ -220,8 +225,8 @@ std::string_view blockPath(const Figures& figures, const std::vector<std::string
 }
 
 void nameFigures(Figures& figures) {
-  figures.oldColumn = columnCaption(figures.reform, Schedule::Old);
-  figures.newColumn = columnCaption(figures.reform, Schedule::New);
+  figures.oldColumn = columnCaption(figures.reform, Schedule::Old, figures.byDays);
+  figures.newColumn = columnCaption(figures.reform, Schedule::New, figures.byDays);
   figures.remarks.clear();
   if (figures.valueCapped) figures.remarks.push_back(utf8FromCodePage850(valueCapLine("Euro")));
   const std::vector<std::string> paths = headingPaths(figures);

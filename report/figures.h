@@ -156,6 +156,7 @@ struct Figures {
   int status = 0;                  // the exit status
   std::int64_t amount = 0;         // the amount in dispute the report computes with
   Reform reform = Reform::Of2013;  // the editions of the two columns
+  bool byDays = false;             // the first column takes each fee by the case's days
   bool valueCapped = false;        // a line under the amount says that it counts at most the cap
   const char* valueName = "Streitwert";  // what the amount is: a divorce's "Verfahrenswert"
   std::vector<FigureHeading> headings;
@@ -192,8 +193,13 @@ void addPercentRow(Figures& figures, const char* key, RowLabel label, std::int64
 // ("settlement").
 void addHeading(Figures& figures, int level, Label label, const char* key);
 
-// The caption of a column: "Kosten bis 31.07.2013", "Kosten ab 01.08.2013".
-std::string columnCaption(Reform reform, Schedule schedule);
+// The caption of a column: "Kosten bis 31.07.2013", "Kosten ab 01.08.2013";
+// the first by the case's days ("Kosten nach den Daten des Falls").
+std::string columnCaption(Reform reform, Schedule schedule, bool byDays = false);
+
+// The words after "Rechenweg" that name a column in its way: " bis
+// 31.05.2025", " ab 01.06.2025", " nach den Daten des Falls".
+std::string columnWayName(Reform reform, Schedule schedule, bool byDays);
 
 // The line under an amount above the cap, in code page 850 with `currency`.
 std::string valueCapLine(const char* currency);

@@ -186,8 +186,10 @@ Buffer figuresJson(const Figures& figures) {
     json.raw(R"(,"amount":null,"columns":null)");
   } else {
     json.raw(R"(,"amount":)").integer(figures.amount);
-    json.raw(R"(,"columns":[)").string(columnCaption(figures.reform, Schedule::Old)).raw(",");
-    json.string(columnCaption(figures.reform, Schedule::New)).raw("]");
+    json.raw(R"(,"columns":[)")
+        .string(columnCaption(figures.reform, Schedule::Old, figures.byDays))
+        .raw(",");
+    json.string(columnCaption(figures.reform, Schedule::New, figures.byDays)).raw("]");
   }
   json.raw(R"(,"remarks":[)");
   if (figures.valueCapped) json.stringOf850(valueCapLine("Euro"));

@@ -32,9 +32,8 @@ bool html(const TableStyle& style) { return style.mode == OutputMode::Html; }
 void writeDerivation(Buffer& out, const FigureRow& row, const TableStyle& style) {
   const bool singleValue = row.percentBasis == 0;
   const std::string columns[2] = {
-      singleValue ? std::string()
-                  : std::string(" bis ") + editionOf(style.reform, Schedule::Old).inForceUntil,
-      std::string(" ab ") + editionOf(style.reform, Schedule::New).inForceFrom};
+      singleValue ? std::string() : columnWayName(style.reform, Schedule::Old, style.byDays),
+      columnWayName(style.reform, Schedule::New, style.byDays)};
   const std::size_t shown = singleValue ? 1 : 2;
   if (html(style)) {
     out.put("<tr class=\"rechenweg\">\n<td colspan=\"6\"><dl>\n");
@@ -232,8 +231,8 @@ void writeTextRow(Buffer& out, const FigureRow& row, const TableStyle& style) {
 }  // namespace
 
 void writeColumnHeader(Buffer& out, const TableStyle& style) {
-  const std::string until = columnCaption(style.reform, Schedule::Old);
-  const std::string from = columnCaption(style.reform, Schedule::New);
+  const std::string until = columnCaption(style.reform, Schedule::Old, style.byDays);
+  const std::string from = columnCaption(style.reform, Schedule::New, style.byDays);
   if (html(style)) {
     out.put("<tr>\n<th>Position</th>\n<th colspan=\"2\">");
     out.put(until);

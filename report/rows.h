@@ -17,7 +17,8 @@ struct TableStyle {
   Reform reform;
   bool ways;
   const char* valueName =
-      "Streitwert";  // what the per cents are of: the "Verfahrenswert" of a divorce
+      "Streitwert";     // what the per cents are of: the "Verfahrenswert" of a divorce
+  bool byDays = false;  // the first column by the case's days
 };
 
 // The head row of the table: the column captions, "Kosten bis" the last day

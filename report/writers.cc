@@ -44,9 +44,9 @@ std::string banner() {
 Buffer textReport(const Figures& figures, const ReportOptions& options) {
   Buffer out = bufferFor(figures);
   putBanner(out);
-  writeTable(
-      out, figures,
-      {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations, figures.valueName});
+  writeTable(out, figures,
+             {OutputMode::Text, kEuroWord, figures.reform, options.showDerivations,
+              figures.valueName, figures.byDays});
   if (options.showNotes) writeNotes(out, options, OutputMode::Text);
   return out;
 }
@@ -56,7 +56,7 @@ Buffer htmlDocument(const Figures& figures, const ReportOptions& options) {
   writeDocumentHead(out, figures.amount, options, figures.valueName);
   writeTable(out, figures,
              {OutputMode::Html, htmlCurrency(options), figures.reform, options.showDerivations,
-              figures.valueName});
+              figures.valueName, figures.byDays});
   writeTableEnd(out);
   if (options.showNotes) writeNotes(out, options, OutputMode::Html);
   writeDocumentClosing(out);

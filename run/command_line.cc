@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "case/case_days.h"
 #include "report/code_page.h"
 #include "report/format.h"
 #include "report/maker.h"
@@ -30,8 +31,9 @@ enum class Needs {
   ReformForAid,
   ReformForLabour,
   ForAppeal,
-  Divorce,    // -scheidung itself
-  InDivorce,  // a word of the divorce alone
+  Divorce,        // -scheidung itself
+  InDivorce,      // a word of the divorce alone
+  ReformForDays,  // a day of the case: -2025 alone
 };
 
 struct SwitchWord {
@@ -140,6 +142,29 @@ std::optional<std::int64_t> parseClients(const char* text) {
   return clients;
 }
 
+// A day written TT.MM.JJJJ, as the number JJJJMMTT: a day of the calendar,
+// leap years counted.
+std::optional<std::int64_t> parseDay(const char* text) {
+  std::int64_t day = 0;
+  std::int64_t month = 0;
+  std::int64_t year = 0;
+  if (readDigits(text, 2, day) != 2 || *text++ != '.' || readDigits(text, 2, month) != 2 ||
+      *text++ != '.' || readDigits(text, 4, year) != 4 || *text != '\0') {
+    return std::nullopt;
+  }
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  constexpr std::int64_t kDaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1) return std::nullopt;
+  if (day > kDaysIn[month - 1] + (month == 2 && leap ? 1 : 0)) return std::nullopt;
+  return year * 10000 + month * 100 + day;
+}
+
+// The day JJJJMMTT of parseDay.
+Day dayOf(std::int64_t value) {
+  return {static_cast<int>(value / 10000), static_cast<int>(value / 100 % 100),
+          static_cast<int>(value % 100)};
+}
+
 // A count from 0 to `most`: the pension rights of both spouses (30), the
 // children they maintain (20).
 template <std::int64_t most>
@@ -223,6 +248,9 @@ constexpr const char* kChildrenRule =
 constexpr const char* kAssetsRule =
     "Hinter -vermoegen steht das Nettoverm\224gen beider Ehegatten in Euro, h\224chstens neun "
     "Ziffern und zwei Nachkommastellen (-vermoegen200000).";
+constexpr const char* kDayRule =
+    "Hinter -anhaengig, -auftragK, -auftragB, -vorgerichtK, -vorgerichtB, -berufungAm und "
+    "-revisionAm steht ein Tag als TT.MM.JJJJ (-anhaengig15.03.2024).";
 constexpr ValuedWord kValuedWords[] = {
     {"-GK", parseRate, [](ReportOptions& o, std::int64_t v) { o.claimantCase.businessFeeTenths = static_cast<int>(v); }, Needs::ReformForCase, true, "<Satz>", "kein Geb\201hrensatz", kRateRule, "die Gesch\204ftsgeb\201hr des Kl\204gers steht"},
     {"-GB", parseRate, [](ReportOptions& o, std::int64_t v) { o.defendantCase.businessFeeTenths = static_cast<int>(v); }, Needs::ReformForCase, false, "<Satz>", "kein Geb\201hrensatz", kRateRule, "die Gesch\204ftsgeb\201hr des Beklagten steht"},
@@ -235,6 +263,13 @@ constexpr ValuedWord kValuedWords[] = {
     {"-anrechte", parseCount<30>, [](ReportOptions& o, std::int64_t v) { o.divorce.pensionRights = static_cast<int>(v); }, Needs::InDivorce, true, "<Anzahl>", "keine Anzahl", kRightsRule, "die Zahl der Anrechte steht"},
     {"-kinder", parseCount<20>, [](ReportOptions& o, std::int64_t v) { o.divorce.children = static_cast<int>(v); }, Needs::InDivorce, true, "<Anzahl>", "keine Anzahl", kChildrenRule, "die Zahl der Kinder steht"},
     {"-vermoegen", parseEuros, [](ReportOptions& o, std::int64_t v) { o.divorce.assets = Cents{v}; }, Needs::InDivorce, true, "<Euro>", "kein Betrag", kAssetsRule, "das Verm\224gen steht"},
+    {"-anhaengig", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.pending = dayOf(v); }, Needs::ReformForDays, true, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag, an dem die Klage anh\204ngig wurde, steht"},
+    {"-auftragK", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.mandate[0] = dayOf(v); }, Needs::ReformForDays, true, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag des Auftrags an den Anwalt des Kl\204gers steht"},
+    {"-auftragB", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.mandate[1] = dayOf(v); }, Needs::ReformForDays, false, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag des Auftrags an den Anwalt des Beklagten steht"},
+    {"-vorgerichtK", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.pretrial[0] = dayOf(v); }, Needs::ReformForDays, true, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag des vorgerichtlichen Auftrags des Kl\204gers steht"},
+    {"-vorgerichtB", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.pretrial[1] = dayOf(v); }, Needs::ReformForDays, false, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag des vorgerichtlichen Auftrags des Beklagten steht"},
+    {"-berufungAm", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.appeal = dayOf(v); }, Needs::ReformForDays, true, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag der Berufung steht"},
+    {"-revisionAm", parseDay, [](ReportOptions& o, std::int64_t v) { o.days.revision = dayOf(v); }, Needs::ReformForDays, true, "<TT.MM.JJJJ>", "kein Tag", kDayRule, "der Tag der Revision steht"},
 };
 // clang-format on
 
@@ -545,6 +580,7 @@ struct WordScan {
   std::array<int, 2> appealAt = {};   // -berufungK, -berufungB
   int successAt = 0;
   int labourAt = 0;   // -arbeit
+  int daysAt = 0;     // a day of the case
   int sectionAt = 0;  // -r or -m, which an appeal as a decision does not show
   // Each slot's first word, and the first word that says another thing.
   std::array<int, kValuedSlot + std::size(kValuedWords)> onceAt = {};
@@ -615,6 +651,7 @@ void noteWord(WordScan& scan, const char* const* arguments, int i, int firstWord
     if (scan.aidAt[party] == 0) scan.aidAt[party] = i;
   }
   if (needs == Needs::ReformForLabour && i >= firstWord && scan.labourAt == 0) scan.labourAt = i;
+  if (needs == Needs::ReformForDays && i >= firstWord && scan.daysAt == 0) scan.daysAt = i;
   if (needs == Needs::ForAppeal && i >= firstWord) {
     const std::size_t party = arguments[i][9] == 'K' ? 0 : 1;
     if (scan.appealAt[party] == 0) scan.appealAt[party] = i;
@@ -698,7 +735,8 @@ std::optional<Refusal> lawRefusal(const char* const* arguments, const ReportOpti
     return Refusal{Twice, scan.twiceAt, scan.onceAt[static_cast<std::size_t>(slot)]};
   }
   const bool wantsReform = options.shareWon || scan.caseAt != 0 || scan.endingAt != 0 ||
-                           scan.anyAidAt() != 0 || scan.labourAt != 0 || scan.appealWordAt() != 0;
+                           scan.anyAidAt() != 0 || scan.labourAt != 0 || scan.daysAt != 0 ||
+                           scan.appealWordAt() != 0;
   if (scan.lawTypoAt != 0 && (options.reform != Reform::Of2013 || wantsReform)) {
     return Refusal{Unknown, scan.lawTypoAt};
   }
@@ -714,6 +752,7 @@ std::optional<Refusal> lawRefusal(const char* const* arguments, const ReportOpti
     return Refusal{AidReform, scan.anyAidAt()};
   if (scan.labourAt != 0 && options.reform != Reform::Of2025)
     return Refusal{LabourReform, scan.labourAt};
+  if (scan.daysAt != 0 && options.reform != Reform::Of2025) return Refusal{DaysReform, scan.daysAt};
   if (scan.appealWordAt() != 0 && (in2013 || !options.shareWon)) {
     return Refusal{AppealNeeds, scan.appealWordAt()};
   }
@@ -798,6 +837,48 @@ std::optional<Refusal> combinationRefusal(int count, const char* const* argument
   return appealRefusal(count, arguments, options, scan);
 }
 
+// Why the days of the case give no report: the first that does not hold
+// together with the others, at the word that gives it.
+std::optional<Refusal> daysRefusal(int count, const char* const* arguments,
+                                   const ReportOptions& options, const WordScan& scan) {
+  using enum Refusal::Reason;
+  const DaysCheck check = checkDays(options.days);
+  // The word whose day is wanted: its prefix, and for a day too early any.
+  const auto wordAt = [&](const char* prefix) {
+    for (int i = count - 1; i > 0; --i) {
+      const ValuedWord* word = valuedWordOf(arguments[i]);
+      if (word == nullptr || word->parse != parseDay) continue;
+      if (prefix != nullptr
+              ? std::strcmp(word->prefix, prefix) == 0
+              : dayOf(*parseDay(arguments[i] + std::strlen(word->prefix))) < kFirstDayKnown) {
+        return i;
+      }
+    }
+    return scan.daysAt;
+  };
+  switch (check.fault) {
+    case DaysFault::None:
+      return std::nullopt;
+    case DaysFault::NoPendingDay:
+      return Refusal{NoPendingDay, scan.daysAt};
+    case DaysFault::BeforeFirstDay:
+      return Refusal{DayBeforeTables, wordAt(nullptr)};
+    case DaysFault::AppealBeforePending:
+      return Refusal{AppealBeforePending, wordAt("-berufungAm"), wordAt("-anhaengig")};
+    case DaysFault::RevisionBeforeAppeal:
+      return Refusal{RevisionBeforeAppeal, wordAt("-revisionAm"),
+                     wordAt(options.days.appeal ? "-berufungAm" : "-anhaengig")};
+    case DaysFault::PretrialAfterMandate:
+      break;
+  }
+  const bool claimant = check.side == 0;
+  const int mandateAt = options.days.mandate[check.side]
+                            ? wordAt(claimant ? "-auftragK" : "-auftragB")
+                            : wordAt("-anhaengig");
+  return Refusal{PretrialAfterMandate, wordAt(claimant ? "-vorgerichtK" : "-vorgerichtB"),
+                 mandateAt};
+}
+
 }  // namespace
 
 std::optional<Refusal> refusalOf(int count, const char* const* arguments,
@@ -806,6 +887,7 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
   if (std::optional<Refusal> refusal = scanWords(count, arguments, options, scan)) return refusal;
   if (options.court == Court::Family) return divorceRefusal(count, arguments, options, scan);
   if (std::optional<Refusal> refusal = lawRefusal(arguments, options, scan)) return refusal;
+  if (std::optional<Refusal> refusal = daysRefusal(count, arguments, options, scan)) return refusal;
   return combinationRefusal(count, arguments, options, scan);
 }
 
@@ -1010,7 +1092,8 @@ std::string rightCommandOf(const Refusal& refusal, int count, const char* const*
   // The report needs a reform: -2025, unless a word means one; legal aid
   // and the labour courts need -2025, the reform words' last: it stands
   // once, first.
-  const bool needs2025 = refusal.reason == AidReform || refusal.reason == LabourReform;
+  const bool needs2025 =
+      refusal.reason == AidReform || refusal.reason == LabourReform || refusal.reason == DaysReform;
   if ((options.reform == Reform::Of2013 && refusal.reason != Amount &&
        refusal.reason != JsonAndHtml && !meansLaw(count, arguments)) ||
       (needs2025 && options.reform == Reform::Of2021)) {
@@ -1043,7 +1126,11 @@ std::string rightCommandOf(const Refusal& refusal, int count, const char* const*
         (refused || (isSuccessWord(arguments[i]) && parseAppealSuccess(arguments[i])))) {
       continue;
     }
-    if (refused && refusal.reason == CaseValue) {
+    if (refused && refusal.reason == NoPendingDay) command.add("-anhaengig<TT.MM.JJJJ>");
+    if (refused &&
+        (refusal.reason == CaseValue || refusal.reason == DayBeforeTables ||
+         refusal.reason == AppealBeforePending || refusal.reason == RevisionBeforeAppeal ||
+         refusal.reason == PretrialAfterMandate)) {
       const ValuedWord& word = *valuedWordOf(arguments[i]);
       command.add(std::string(word.prefix) + word.placeholder);
       continue;
@@ -1069,6 +1156,9 @@ const char* notInDivorceWhy(const char* argument) {
   const Needs needs = word != nullptr ? word->needs : Needs::Nothing;
   if (needs == Needs::ReformForLabour)
     return "die Scheidung ist ein Verfahren vor dem Familiengericht";
+  if (valuedWordOf(argument) != nullptr && valuedWordOf(argument)->parse == parseDay) {
+    return "eine Scheidung nach den Daten des Falls rechnet ZEB noch nicht";
+  }
   if (needs == Needs::ReformForCase || valuedWordOf(argument) != nullptr) {
     return "die Kosten um den Prozess rechnet ZEB bei einer Scheidung nicht";
   }
@@ -1268,6 +1358,38 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
                       "-nettoK f\201r den Antragsteller, -nettoB f\201r den Antragsgegner "
                       "(-nettoK0 f\201r keines).\n");
       break;
+    case DaysReform:
+      appendFormatted(message,
+                      "zeb: %s gilt nur mit -2025: die Daten des Falls w\204hlen zwischen den "
+                      "Fassungen von 2021 und 2025, den Spalten von -2025.\n",
+                      given.c_str());
+      break;
+    case NoPendingDay:
+      appendFormatted(
+          message,
+          "zeb: %s braucht -anhaengig: der Tag, an dem die Klage anh\204ngig wurde (nach "
+          "einem Mahnverfahren: der Antrag auf den Mahnbescheid),\n entscheidet \201ber "
+          "die Gerichtsgeb\201hren und gilt f\201r jeden Auftrag, dessen Tag fehlt.\n",
+          given.c_str());
+      break;
+    case DayBeforeTables:
+      appendFormatted(message,
+                      "zeb: %s: ZEB kennt die Geb\201hren ab 01.01.2021; das Recht davor rechnet "
+                      "dieser Bericht nicht.\n",
+                      given.c_str());
+      break;
+    case AppealBeforePending:
+    case RevisionBeforeAppeal:
+    case PretrialAfterMandate:
+      appendFormatted(message, "zeb: %s liegt %s %s: %s.\n", given.c_str(),
+                      refusal.reason == PretrialAfterMandate ? "nach" : "vor",
+                      printable(arguments[refusal.other]).c_str(),
+                      refusal.reason == AppealBeforePending ? "die Berufung folgt der Klage"
+                      : refusal.reason == RevisionBeforeAppeal
+                          ? "die Revision folgt der Berufung"
+                          : "der Auftrag vor dem Prozess geht dem Auftrag f\201r die Klage "
+                            "voraus");
+      break;
     case NothingLost: {
       const bool claimant = arguments[refusal.argument][9] == 'K';
       appendFormatted(message,
@@ -1435,6 +1557,12 @@ constexpr const char* kUsageLines[] = {
     "lohnt.\n"
     "  -erfolg<Anteil>\tMit -berufungK oder -berufungB: zu diesem Anteil hat die Berufung "
     "Erfolg (-erfolg50, -erfolg1/3); ohne die Angabe 0 %.\n",
+    "  -anhaengig<TT.MM.JJJJ>\tMit -2025: die erste Spalte nach den Daten des Falls, jede "
+    "Geb\201hr nach der Fassung ihres Tages: die Klage anh\204ngig seit (nach -mahn: der "
+    "Mahnbescheid beantragt am);\n"
+    "\t\t-auftragK, -auftragB<TT.MM.JJJJ>: Auftrag f\201r die Klage; -vorgerichtK, "
+    "-vorgerichtB: Auftrag vor dem Prozess; -berufungAm, -revisionAm: Berufung, Revision "
+    "eingelegt am.\n",
     "  -stapel [Datei]\tAls erstes Wort: viele Forderungen, eine je Zeile mit ihren Angaben wie "
     "hier, ihre Zahlen als JSON-Zeilen (mit -csv als Tabelle); etwa zeb -stapel -2025 < "
     "forderungen.txt.\n",

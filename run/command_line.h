@@ -56,35 +56,42 @@ std::optional<std::string> meantWord(const char* argument);
 // Why a command line gives no report, and the argument that says so.
 struct Refusal {
   enum class Reason {
-    Amount,             // a reform's amount that is no amount
-    Share,              // a word -O... that is no share
-    ShareIn2013,        // a share in the report of 2013
-    PartyWithoutShare,  // -ohneK, -ohneB, -vorsteuerK or -vorsteuerB without a share
-    JsonAndHtml,        // -J, the figures as JSON, with -h, an HTML document
-    CaseValue,          // a word of the case around the lawsuit whose value is none
-    CaseIn2013,         // a word of the case around the lawsuit in the report of 2013
-    EndingIn2013,       // -ruecknahme, -anerkenntnis or -versaeumnis in the report of 2013
-    Unknown,            // a word that a reform's report does not know
-    NoEffect,           // -auftraggeberK<n> where the claimant has no lawyer in the report
-    AidReform,          // -pkhK or -pkhB without -2025
-    LabourReform,       // -arbeit without -2025
-    AidWith,            // a word that legal aid is not computed with
-    AppealNeeds,        // -berufungK, -berufungB or -erfolg without a reform and a share
-    SuccessShare,       // a word -erfolg... that is no share
-    SuccessAlone,       // -erfolg<share> without -berufungK or -berufungB
-    CrossAppeal,        // -berufungK with -berufungB
-    AppealWith,         // -r, -m, -pkhK or -pkhB with an appeal as a decision
-    NothingLost,        // an appeal by a party that lost nothing
-    Twice,              // a word that says again, otherwise, what an earlier one said
-    DivorceOnly,        // -nettoK, -sorge ... without -scheidung
-    DivorceAmount,      // an amount with -scheidung, whose value the incomes give
-    DivorceReform,      // -scheidung without -2025
-    NotInDivorce,       // a word a divorce does not take (-O, -arbeit, -V, -k ...)
-    DivorceIncome,      // -scheidung without -nettoK or -nettoB
+    Amount,                // a reform's amount that is no amount
+    Share,                 // a word -O... that is no share
+    ShareIn2013,           // a share in the report of 2013
+    PartyWithoutShare,     // -ohneK, -ohneB, -vorsteuerK or -vorsteuerB without a share
+    JsonAndHtml,           // -J, the figures as JSON, with -h, an HTML document
+    CaseValue,             // a word of the case around the lawsuit whose value is none
+    CaseIn2013,            // a word of the case around the lawsuit in the report of 2013
+    EndingIn2013,          // -ruecknahme, -anerkenntnis or -versaeumnis in the report of 2013
+    Unknown,               // a word that a reform's report does not know
+    NoEffect,              // -auftraggeberK<n> where the claimant has no lawyer in the report
+    AidReform,             // -pkhK or -pkhB without -2025
+    LabourReform,          // -arbeit without -2025
+    AidWith,               // a word that legal aid is not computed with
+    AppealNeeds,           // -berufungK, -berufungB or -erfolg without a reform and a share
+    SuccessShare,          // a word -erfolg... that is no share
+    SuccessAlone,          // -erfolg<share> without -berufungK or -berufungB
+    CrossAppeal,           // -berufungK with -berufungB
+    AppealWith,            // -r, -m, -pkhK or -pkhB with an appeal as a decision
+    NothingLost,           // an appeal by a party that lost nothing
+    Twice,                 // a word that says again, otherwise, what an earlier one said
+    DivorceOnly,           // -nettoK, -sorge ... without -scheidung
+    DivorceAmount,         // an amount with -scheidung, whose value the incomes give
+    DivorceReform,         // -scheidung without -2025
+    NotInDivorce,          // a word a divorce does not take (-O, -arbeit, -V, -k ...)
+    DivorceIncome,         // -scheidung without -nettoK or -nettoB
+    DaysReform,            // a day of the case without -2025
+    NoPendingDay,          // a day of the case without -anhaengig
+    DayBeforeTables,       // a day before 01.01.2021
+    AppealBeforePending,   // -berufungAm before -anhaengig
+    RevisionBeforeAppeal,  // -revisionAm before the appeal, or the pending day
+    PretrialAfterMandate,  // -vorgerichtK/B after that side's mandate for the lawsuit
   };
   Reason reason;
   int argument;   // its index in the argument vector
-  int other = 0;  // AidWith, AppealWith, CrossAppeal, Twice, NotInDivorce: the word it meets
+  int other = 0;  // AidWith, AppealWith, CrossAppeal, Twice, NotInDivorce and the days' order:
+                  // the word it meets
 };
 
 // What refuses a report for the `count` elements of `arguments` with their

@@ -578,6 +578,49 @@ TEST(RunZebFigures, DivorceWorkedByHand) {
   EXPECT_EQ(rowOf(figuresOf(aided, false), "divorce.advance"), nullptr);
 }
 
+// The case by its days, worked from the tables: law.md's case (10.000,
+// pending 15.03.2024, both mandates in 2024, the defendant's appeal of its
+// 6.000 filed 10.01.2026 failing, the claimant winning 60 %): the first
+// instance under 2021, 3 x 266,00 and (2,5 x 614,00 + 20,00) x 1,19; the
+// appeal under 2025, 4 x 193,00 and (2,8 x 414,00 + 20,00) x 1,19; the
+// claimant bears 40 % of 4.498,90, the defendant 60 % of it and the
+// appeal's 3.578,50. Beside it the column of 2025. A business fee of 1,3
+// earned under 2021 is credited onto the lawsuit of 2025 at 0,65 x 614,00
+// = 399,10: (1.630,00 - 399,10 + 20,00) x 1,19; of 2025 at 0,65 x 652,00.
+// A defendant mandated after 31.05.2025 in a lawsuit pending before: its
+// own bill under 2025, the claimant's and the court's under 2021.
+TEST(RunZebFigures, TheCaseByItsDaysWorkedByHand) {
+  const std::vector<const char*> worked = {"10000",
+                                           "-2025",
+                                           "-O60",
+                                           "-berufungB",
+                                           "-anhaengig15.03.2024",
+                                           "-auftragK01.03.2024",
+                                           "-auftragB01.04.2024",
+                                           "-berufungAm10.01.2026"};
+  const std::vector<const char*> credit = {
+      "10000", "-2025", "-GK", "-anhaengig15.07.2025", "-vorgerichtK01.02.2025", "-k"};
+  const std::vector<const char*> split = {"10000", "-2025", "-anhaengig20.05.2025",
+                                          "-auftragB20.06.2025", "-k"};
+  // clang-format off
+  const WorkedRow cases[] = {
+      {worked, "first_instance.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
+      {worked, "first_instance.lawyer_costs", "2,5 Anwaltsgebühren + Auslagenpauschale + MwSt", 1850'45, 1963'50},
+      {worked, "appeal.court_fees", "4 Gerichtsgebühren", 772'00, 772'00},
+      {worked, "appeal.lawyer_costs", "2,8 Anwaltsgebühren + Auslagenpauschale + MwSt", 1403'25, 1403'25},
+      {worked, "totals.claimant_with_appeal", "Kläger trägt mit Berufung", 1799'56, 1910'40},
+      {worked, "totals.defendant_with_appeal", "Beklagter trägt mit Berufung", 6277'84, 6444'10},
+      {credit, "pre_trial.claimant_lawyer_costs", "Anwaltskosten des Klägers", 973'66, 1032'44},
+      {credit, "first_instance.claimant_lawyer_costs", "Anwaltskosten des Klägers", 1488'57, 1459'18},
+      {split, "first_instance.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
+      {split, "first_instance.claimant_lawyer_costs", "Anwaltskosten des Klägers", 1850'45, 1963'50},
+      {split, "first_instance.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1963'50, 1963'50},
+  };
+  // clang-format on
+  expectWorkedRows(cases);
+  EXPECT_EQ(figuresOf(worked, false).oldColumn, "Kosten nach den Daten des Falls");
+}
+
 // The section of a refused application for legal aid is named for the side
 // that applied; after the claimant's no lawsuit follows.
 TEST(RunZebFigures, TheRefusedAidSectionNamesTheSideThatApplied) {

@@ -498,6 +498,41 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
       {{"10000", "-2025", "-sorge"},
        "-sorge gilt nur mit -scheidung, dem Bericht einer Scheidung mit Folgesachen.\n",
        "10000 -2025"},
+      // The case by its days: -2025, the pending day, days in their order
+      // from 01.01.2021 on.
+      {{"10000", "-2021", "-anhaengig15.03.2024"},
+       "-anhaengig15.03.2024 gilt nur mit -2025: die Daten des Falls w\204hlen zwischen den "
+       "Fassungen von 2021 und 2025, den Spalten von -2025.\n",
+       "10000 -2025 -anhaengig15.03.2024"},
+      {{"10000", "-2025", "-auftragB01.04.2024"},
+       "-auftragB01.04.2024 braucht -anhaengig: der Tag, an dem die Klage anh\204ngig wurde (nach "
+       "einem Mahnverfahren: der Antrag auf den Mahnbescheid),\n entscheidet \201ber die "
+       "Gerichtsgeb\201hren und gilt f\201r jeden Auftrag, dessen Tag fehlt.\n",
+       "10000 -2025 -anhaengig<TT.MM.JJJJ> -auftragB01.04.2024"},
+      {{"10000", "-2025", "-anhaengig29.02.2023"},
+       "\"-anhaengig29.02.2023\" ist kein Tag. Hinter -anhaengig, -auftragK, -auftragB, "
+       "-vorgerichtK, -vorgerichtB, -berufungAm und -revisionAm steht ein Tag als TT.MM.JJJJ "
+       "(-anhaengig15.03.2024).\n",
+       "10000 -2025 -anhaengig<TT.MM.JJJJ>"},
+      {{"10000", "-2025", "-anhaengig29.02.2024", "-auftragK31.12.2020"},
+       "-auftragK31.12.2020: ZEB kennt die Geb\201hren ab 01.01.2021; das Recht davor rechnet "
+       "dieser Bericht nicht.\n",
+       "10000 -2025 -anhaengig29.02.2024 -auftragK<TT.MM.JJJJ>"},
+      {{"10000", "-2025", "-O60", "-anhaengig15.03.2024", "-berufungAm14.03.2024", "-berufungB"},
+       "-berufungAm14.03.2024 liegt vor -anhaengig15.03.2024: die Berufung folgt der Klage.\n",
+       "10000 -2025 -O60 -anhaengig15.03.2024 -berufungAm<TT.MM.JJJJ> -berufungB"},
+      {{"10000", "-2025", "-anhaengig15.03.2024", "-revisionAm01.03.2024"},
+       "-revisionAm01.03.2024 liegt vor -anhaengig15.03.2024: die Revision folgt der Berufung.\n",
+       "10000 -2025 -anhaengig15.03.2024 -revisionAm<TT.MM.JJJJ>"},
+      {{"10000", "-2025", "-GK", "-vorgerichtK02.03.2024", "-auftragK01.03.2024",
+        "-anhaengig15.03.2024"},
+       "-vorgerichtK02.03.2024 liegt nach -auftragK01.03.2024: der Auftrag vor dem Prozess geht "
+       "dem Auftrag f\201r die Klage voraus.\n",
+       "10000 -2025 -GK -vorgerichtK<TT.MM.JJJJ> -auftragK01.03.2024 -anhaengig15.03.2024"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-anhaengig15.03.2024"},
+       "-anhaengig15.03.2024 gilt nicht mit -scheidung: eine Scheidung nach den Daten des Falls "
+       "rechnet ZEB noch nicht.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0"},
       {{"10000", "-2025", "-O100", "-berufungK", "-erfolg5"},
        "-berufungK gilt nicht mit -O100: der Kl\204ger hat in erster Instanz nichts verloren, das "
        "er mit der Berufung angreifen k\224nnte.\n",
