@@ -1,10 +1,14 @@
 #include "report/notes.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdio>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/report_options.h"
 
@@ -17,7 +21,7 @@ namespace {
 // labour courts; the note on the editions of a reform; the number of a
 // text note, counted as the notes are shown. A line feed follows each, but
 // an entry that the next continues.
-enum EntryKind { kPlain, kFormat, kMinimum, kLabourMinimum, kEditions, kNumber };
+enum EntryKind { kPlain, kFormat, kMinimum, kLabourMinimum, kEditions, kNumber, kAssumedDays };
 
 // The reports an entry belongs to: every report, that of 2013, the
 // reforms'; those with a cost risk (-O), with or without the case around
@@ -37,6 +41,9 @@ enum EntryLaw {
   kOnlyAid,
   kOnlyAppeal,
   kOnlyPractice,
+  kAppealWithoutDays,
+  kAppealWithDays,
+  kOnlyDays,
 };
 
 // The courts an entry holds before, as bits: a note of the civil courts
@@ -281,14 +288,20 @@ constexpr NoteEntry kHtmlNotes[] = {
      "Abs.&nbsp;3 Satz&nbsp;2 ZPO), nach einem Anerkenntnis- oder Vers&auml;umnisurteil der Beklagte (&sect;&nbsp;91 ZPO); seinen Anwalt tr&auml;gt jede Partei selbst (&sect;&nbsp;12a "
      "Abs.&nbsp;1 ArbGG). Jedes Ende nimmt an, dass kein Beweis erhoben wurde. Die Gesamtkosten &uuml;ber die Instanzen rechnen mit dem streitigen Urteil.</li>", kPlain, kOnlyEndings, false, kLabourOnly},
     // then an appeal taken as a decision
-    {"<li>Berufung als Entscheidung (-berufungK, -berufungB, -erfolg): Die Zeilen nehmen an, dass die Partei alles angreift, was sie in erster Instanz verloren hat, und der Gegner keine eigene Berufung einlegt; Berufungen beider Parteien rechnet das Programm nicht, ihre Werte w&uuml;rden zusammengerechnet (&sect;&nbsp;45 Abs.&nbsp;2 GKG). Der Wert der Berufung richtet sich nach den Antr&auml;gen dessen, der sie einlegt, ohne Antr&auml;ge nach dem, was er verloren hat (&sect;&nbsp;47 Abs.&nbsp;1 GKG; f&uuml;r die Anw&auml;lte &sect;&nbsp;23 Abs.&nbsp;1 RVG): hier nach allem, was er verloren hat. Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats&auml;chlich richtet sich die Gerichtsgeb&uuml;hr der Berufung nach dem Tag, an dem sie eingelegt wird (&sect;&nbsp;71 Abs.&nbsp;1 Satz&nbsp;2 GKG), die Anwaltsgeb&uuml;hren nach dem Tag des Auftrags (&sect;&nbsp;60 Abs.&nbsp;1 RVG). Bleibt die Berufung ohne Erfolg, tr&auml;gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt (&sect;&nbsp;97 Abs.&nbsp;1 ZPO). &Auml;ndert das Berufungsgericht das Urteil, entscheidet es &uuml;ber die Kosten beider Instanzen neu: die der ersten nach dem Endergebnis, die der Berufung nach ihrem Erfolg (&sect;&sect;&nbsp;91, 92 ZPO); so rechnen die Zeilen der Berufung und die Gesamtkosten, der Abschnitt der ersten Instanz zeigt ihr Urteil. Den Ausgleich der Berufung zeigen die Zeilen mit der Gerichtsgeb&uuml;hr, die der Berufungsf&uuml;hrer vorausgezahlt hat (&sect;&nbsp;22 Abs.&nbsp;1 GKG). Nimmt er die Berufung zur&uuml;ck, bevor sie begr&uuml;ndet ist, tr&auml;gt er ihre Kosten (&sect;&nbsp;516 Abs.&nbsp;3 ZPO): 1,0 Gerichtsgeb&uuml;hr (KV GKG Nr.&nbsp;1221), f&uuml;r seinen Anwalt die Verfahrensgeb&uuml;hr von 1,6 (Nr.&nbsp;3200 VV RVG), f&uuml;r den Anwalt des Gegners 1,1 (Nr.&nbsp;3201 VV RVG); hat dieser schon beantragt, sie zur&uuml;ckzuweisen, wird ihm ebenfalls nur 1,1 erstattet; eine Terminsgeb&uuml;hr entsteht nicht. Die Berufung ist nur zul&auml;ssig, wenn ihr Wert 1.000&nbsp;%s &uuml;bersteigt (f&uuml;r Entscheidungen, die ab 01.01.2026 verk&uuml;ndet werden; vorher 600&nbsp;%s, &sect;&nbsp;47 EGZPO) oder das Gericht erster Instanz sie zul&auml;sst (&sect;&nbsp;511 Abs.&nbsp;2 ZPO). &bdquo;Lohnt sich die Berufung?&ldquo; z&auml;hlt f&uuml;r die Partei, die sie einlegt, die Forderung und die Kosten zusammen. Mit dem Streitwert V1, dem Wert der Berufung V2 und allen Kosten T1 der ersten Instanz und T2 der Berufung lohnt sie sich ab dem Erfolg s* = T2 / (V2 + V2 / V1 &times; T1 + T2); da jede Quote linear vom Erfolg abh&auml;ngt, ist s* auch der erwartete Erfolg, ab dem sie sich lohnt.</li>", kFormat, kOnlyAppeal, false, kCivilOnly},
+    {"<li>Berufung als Entscheidung (-berufungK, -berufungB, -erfolg): Die Zeilen nehmen an, dass die Partei alles angreift, was sie in erster Instanz verloren hat, und der Gegner keine eigene Berufung einlegt; Berufungen beider Parteien rechnet das Programm nicht, ihre Werte w&uuml;rden zusammengerechnet (&sect;&nbsp;45 Abs.&nbsp;2 GKG). Der Wert der Berufung richtet sich nach den Antr&auml;gen dessen, der sie einlegt, ohne Antr&auml;ge nach dem, was er verloren hat (&sect;&nbsp;47 Abs.&nbsp;1 GKG; f&uuml;r die Anw&auml;lte &sect;&nbsp;23 Abs.&nbsp;1 RVG): hier nach allem, was er verloren hat.", kFormat, kOnlyAppeal, true, kCivilOnly},
+    {" Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats&auml;chlich richtet sich die Gerichtsgeb&uuml;hr der Berufung nach dem Tag, an dem sie eingelegt wird (&sect;&nbsp;71 Abs.&nbsp;1 Satz&nbsp;2 GKG), die Anwaltsgeb&uuml;hren nach dem Tag des Auftrags (&sect;&nbsp;60 Abs.&nbsp;1 RVG).", kFormat, kAppealWithoutDays, true, kCivilOnly},
+    {" Die erste Spalte rechnet jede Instanz nach ihren Daten: die Gerichtsgeb&uuml;hr der Berufung nach dem Tag, an dem sie eingelegt wurde (&sect;&nbsp;71 Abs.&nbsp;1 Satz&nbsp;2 GKG), die Anwaltsgeb&uuml;hren nach dem Tag des Auftrags f&uuml;r die Berufung (&sect;&nbsp;60 Abs.&nbsp;1 RVG).", kFormat, kAppealWithDays, true, kCivilOnly},
+    {" Bleibt die Berufung ohne Erfolg, tr&auml;gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt (&sect;&nbsp;97 Abs.&nbsp;1 ZPO). &Auml;ndert das Berufungsgericht das Urteil, entscheidet es &uuml;ber die Kosten beider Instanzen neu: die der ersten nach dem Endergebnis, die der Berufung nach ihrem Erfolg (&sect;&sect;&nbsp;91, 92 ZPO); so rechnen die Zeilen der Berufung und die Gesamtkosten, der Abschnitt der ersten Instanz zeigt ihr Urteil. Den Ausgleich der Berufung zeigen die Zeilen mit der Gerichtsgeb&uuml;hr, die der Berufungsf&uuml;hrer vorausgezahlt hat (&sect;&nbsp;22 Abs.&nbsp;1 GKG). Nimmt er die Berufung zur&uuml;ck, bevor sie begr&uuml;ndet ist, tr&auml;gt er ihre Kosten (&sect;&nbsp;516 Abs.&nbsp;3 ZPO): 1,0 Gerichtsgeb&uuml;hr (KV GKG Nr.&nbsp;1221), f&uuml;r seinen Anwalt die Verfahrensgeb&uuml;hr von 1,6 (Nr.&nbsp;3200 VV RVG), f&uuml;r den Anwalt des Gegners 1,1 (Nr.&nbsp;3201 VV RVG); hat dieser schon beantragt, sie zur&uuml;ckzuweisen, wird ihm ebenfalls nur 1,1 erstattet; eine Terminsgeb&uuml;hr entsteht nicht. Die Berufung ist nur zul&auml;ssig, wenn ihr Wert 1.000&nbsp;%s &uuml;bersteigt (f&uuml;r Entscheidungen, die ab 01.01.2026 verk&uuml;ndet werden; vorher 600&nbsp;%s, &sect;&nbsp;47 EGZPO) oder das Gericht erster Instanz sie zul&auml;sst (&sect;&nbsp;511 Abs.&nbsp;2 ZPO). &bdquo;Lohnt sich die Berufung?&ldquo; z&auml;hlt f&uuml;r die Partei, die sie einlegt, die Forderung und die Kosten zusammen. Mit dem Streitwert V1, dem Wert der Berufung V2 und allen Kosten T1 der ersten Instanz und T2 der Berufung lohnt sie sich ab dem Erfolg s* = T2 / (V2 + V2 / V1 &times; T1 + T2); da jede Quote linear vom Erfolg abh&auml;ngt, ist s* auch der erwartete Erfolg, ab dem sie sich lohnt.</li>", kFormat, kOnlyAppeal, false, kCivilOnly},
     // an appeal before the labour courts taken as a decision
     {"<li>Berufung als Entscheidung (-berufungK, -berufungB, -erfolg): Die Zeilen nehmen an, dass die Partei alles angreift, was sie in erster Instanz verloren hat, und der Gegner keine "
      "eigene Berufung einlegt; Berufungen beider Parteien rechnet das Programm nicht, ihre Werte w&uuml;rden zusammengerechnet (&sect;&nbsp;45 Abs.&nbsp;2 GKG). Der Wert der Berufung "
      "richtet sich nach den Antr&auml;gen dessen, der sie einlegt, ohne Antr&auml;ge nach dem, was er verloren hat (&sect;&nbsp;47 Abs.&nbsp;1 GKG; f&uuml;r die Anw&auml;lte "
-     "&sect;&nbsp;23 Abs.&nbsp;1 RVG): hier nach allem, was er verloren hat. Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats&auml;chlich richtet sich die "
+     "&sect;&nbsp;23 Abs.&nbsp;1 RVG): hier nach allem, was er verloren hat.", kFormat, kOnlyAppeal, true, kLabourOnly},
+    {" Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats&auml;chlich richtet sich die "
      "Gerichtsgeb&uuml;hr der Berufung nach dem Tag, an dem sie eingelegt wird (&sect;&nbsp;71 Abs.&nbsp;1 Satz&nbsp;2 GKG), die Anwaltsgeb&uuml;hren nach dem Tag des Auftrags "
-     "(&sect;&nbsp;60 Abs.&nbsp;1 RVG). Bleibt die Berufung ohne Erfolg, tr&auml;gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt "
+     "(&sect;&nbsp;60 Abs.&nbsp;1 RVG).", kFormat, kAppealWithoutDays, true, kLabourOnly},
+    {" Die erste Spalte rechnet jede Instanz nach ihren Daten: die Gerichtsgeb&uuml;hr der Berufung nach dem Tag, an dem sie eingelegt wurde (&sect;&nbsp;71 Abs.&nbsp;1 Satz&nbsp;2 GKG), die Anwaltsgeb&uuml;hren nach dem Tag des Auftrags f&uuml;r die Berufung (&sect;&nbsp;60 Abs.&nbsp;1 RVG).", kFormat, kAppealWithDays, true, kLabourOnly},
+    {" Bleibt die Berufung ohne Erfolg, tr&auml;gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt "
      "(&sect;&nbsp;97 Abs.&nbsp;1 ZPO). &Auml;ndert das Landesarbeitsgericht das Urteil, entscheidet es &uuml;ber die Kosten beider Instanzen neu: die der ersten nach dem Endergebnis, "
      "die der Berufung nach ihrem Erfolg (&sect;&sect;&nbsp;91, 92 ZPO); von den Kosten der ersten Instanz sind das nur die Gerichtskosten, denn seinen Anwalt tr&auml;gt dort jede Partei "
      "selbst (&sect;&nbsp;12a Abs.&nbsp;1 ArbGG). Die Gerichtsgeb&uuml;hr der Berufung hat niemand vorausgezahlt (&sect;&nbsp;11 GKG): den Ausgleich zeigen die Zeilen f&uuml;r die "
@@ -299,6 +312,17 @@ constexpr NoteEntry kHtmlNotes[] = {
      "zusammen, dazu ihre eigenen Anwaltskosten der ersten Instanz, die ihr niemand erstattet. Mit dem Streitwert V1, dem Wert der Berufung V2, den Gerichtskosten T1 der ersten Instanz "
      "und allen Kosten T2 der Berufung lohnt sie sich ab dem Erfolg s* = T2 / (V2 + V2 / V1 x T1 + T2); da jede Quote linear vom Erfolg abh&auml;ngt, ist s* auch der erwartete Erfolg, ab "
      "dem sie sich lohnt.</li>", kFormat, kOnlyAppeal, false, kLabourOnly},
+    // the case by its dates
+    {"<li>Daten des Falls (-anhaengig, -auftragK, -auftragB, -vorgerichtK, -vorgerichtB, -berufungAm, -revisionAm): Die erste Spalte rechnet jede Geb&uuml;hr nach der "
+     "Fassung, die an ihrem Tag galt: bis %s die von 2021, ab %s die von 2025. Die Gerichtsgeb&uuml;hren einer Instanz richten sich nach dem Tag, an dem sie "
+     "anh&auml;ngig wurde, die einer Berufung oder Revision nach dem Tag ihrer Einlegung (&sect;&nbsp;71 Abs.&nbsp;1 GKG); die Anwaltsgeb&uuml;hren jeder Angelegenheit nach dem "
+     "Tag des unbedingten Auftrags (&sect;&nbsp;60 Abs.&nbsp;1 RVG), auch die des beigeordneten Anwalts; die T&auml;tigkeit vor dem Prozess, das Mahnverfahren und jede "
+     "Instanz sind eigene Angelegenheiten (&sect;&nbsp;17 RVG). Eine Geb&uuml;hr, die auf eine sp&auml;tere angerechnet wird, z&auml;hlt mit ihrem Betrag nach ihrer eigenen "
+     "Fassung. Nach einem Mahnverfahren entscheidet nach der herrschenden Meinung der Tag des Antrags auf den Mahnbescheid &uuml;ber die Gerichtsgeb&uuml;hren des "
+     "Mahnverfahrens und der Klage; eine Mindermeinung nimmt f&uuml;r die Klage den Tag der Abgabe an das Streitgericht (&sect;&nbsp;696 Abs.&nbsp;1 Satz&nbsp;4 ZPO). Das "
+     "Programm folgt der herrschenden Meinung.", kEditions, kOnlyDays, true, kBothCourts},
+    {"", kAssumedDays, kOnlyDays, true, kBothCourts},
+    {"</li>", kPlain, kOnlyDays, false, kBothCourts},
     // 30: ends the list and the notes block
     {"</ol>\n"
      "</div>\n", kPlain, kEvery, false, kEveryCourt},
@@ -586,9 +610,14 @@ constexpr NoteEntry kTextNotes[] = {
     {"Berufung als Entscheidung (-berufungK, -berufungB, -erfolg): Die Zeilen nehmen an, dass die Partei alles angreift, was sie in erster Instanz verloren\n"
      "    hat, und der Gegner keine eigene Berufung einlegt; Berufungen beider Parteien rechnet das Programm nicht, ihre Werte w\201rden zusammengerechnet (\365 45 Abs. 2\n"
      "    GKG). Der Wert der Berufung richtet sich nach den Antr\204gen dessen, der sie einlegt, ohne Antr\204ge nach dem, was er verloren hat (\365 47 Abs. 1 GKG; f\201r die\n"
-     "    Anw\204lte \365 23 Abs. 1 RVG): hier nach allem, was er verloren hat. Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats\204chlich richtet sich die\n"
+     "    Anw\204lte \365 23 Abs. 1 RVG): hier nach allem, was er verloren hat.", kFormat, kOnlyAppeal, true, kCivilOnly},
+    {" Jede Spalte rechnet beide Instanzen nach derselben Fassung; tats\204chlich richtet sich die\n"
      "    Gerichtsgeb\201hr der Berufung nach dem Tag, an dem sie eingelegt wird (\365 71 Abs. 1 Satz 2 GKG), die Anwaltsgeb\201hren nach dem Tag des Auftrags (\365 60 Abs. 1\n"
-     "    RVG). Bleibt die Berufung ohne Erfolg, tr\204gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt (\365 97 Abs. 1 ZPO).\n"
+     "    RVG).", kFormat, kAppealWithoutDays, true, kCivilOnly},
+    {" Die erste Spalte rechnet jede Instanz nach ihren Daten: die Gerichtsgeb\201hr der Berufung nach dem\n"
+     "    Tag, an dem sie eingelegt wurde (\365 71 Abs. 1 Satz 2 GKG), die Anwaltsgeb\201hren nach dem Tag des Auftrags f\201r die Berufung (\365 60 Abs. 1\n"
+     "    RVG).", kFormat, kAppealWithDays, true, kCivilOnly},
+    {" Bleibt die Berufung ohne Erfolg, tr\204gt ihre Kosten, wer sie eingelegt hat, und die Kostenentscheidung der ersten Instanz bleibt (\365 97 Abs. 1 ZPO).\n"
      "    \216ndert das Berufungsgericht das Urteil, entscheidet es \201ber die Kosten beider Instanzen neu: die der ersten nach dem Endergebnis, die der Berufung nach\n"
      "    ihrem Erfolg (\365\365 91, 92 ZPO); so rechnen die Zeilen der Berufung und die Gesamtkosten, der Abschnitt der ersten Instanz zeigt ihr Urteil. Den Ausgleich der\n"
      "    Berufung zeigen die Zeilen mit der Gerichtsgeb\201hr, die der Berufungsf\201hrer vorausgezahlt hat (\365 22 Abs. 1 GKG). Nimmt er die Berufung zur\201ck, bevor sie\n"
@@ -603,9 +632,14 @@ constexpr NoteEntry kTextNotes[] = {
     {"Berufung als Entscheidung (-berufungK, -berufungB, -erfolg): Die Zeilen nehmen an, dass die Partei alles angreift, was sie in erster Instanz\n"
      "    verloren hat, und der Gegner keine eigene Berufung einlegt; Berufungen beider Parteien rechnet das Programm nicht, ihre Werte w\201rden\n"
      "    zusammengerechnet (\365 45 Abs. 2 GKG). Der Wert der Berufung richtet sich nach den Antr\204gen dessen, der sie einlegt, ohne Antr\204ge nach dem, was er\n"
-     "    verloren hat (\365 47 Abs. 1 GKG; f\201r die Anw\204lte \365 23 Abs. 1 RVG): hier nach allem, was er verloren hat. Jede Spalte rechnet beide Instanzen nach\n"
+     "    verloren hat (\365 47 Abs. 1 GKG; f\201r die Anw\204lte \365 23 Abs. 1 RVG): hier nach allem, was er verloren hat.", kFormat, kOnlyAppeal, true, kLabourOnly},
+    {" Jede Spalte rechnet beide Instanzen nach\n"
      "    derselben Fassung; tats\204chlich richtet sich die Gerichtsgeb\201hr der Berufung nach dem Tag, an dem sie eingelegt wird (\365 71 Abs. 1 Satz 2 GKG), die\n"
-     "    Anwaltsgeb\201hren nach dem Tag des Auftrags (\365 60 Abs. 1 RVG). Bleibt die Berufung ohne Erfolg, tr\204gt ihre Kosten, wer sie eingelegt hat, und die\n"
+     "    Anwaltsgeb\201hren nach dem Tag des Auftrags (\365 60 Abs. 1 RVG).", kFormat, kAppealWithoutDays, true, kLabourOnly},
+    {" Die erste Spalte rechnet jede Instanz nach ihren\n"
+     "    Daten: die Gerichtsgeb\201hr der Berufung nach dem Tag, an dem sie eingelegt wurde (\365 71 Abs. 1 Satz 2 GKG), die Anwaltsgeb\201hren nach dem\n"
+     "    Tag des Auftrags f\201r die Berufung (\365 60 Abs. 1 RVG).", kFormat, kAppealWithDays, true, kLabourOnly},
+    {" Bleibt die Berufung ohne Erfolg, tr\204gt ihre Kosten, wer sie eingelegt hat, und die\n"
      "    Kostenentscheidung der ersten Instanz bleibt (\365 97 Abs. 1 ZPO). \216ndert das Landesarbeitsgericht das Urteil, entscheidet es \201ber die Kosten beider\n"
      "    Instanzen neu: die der ersten nach dem Endergebnis, die der Berufung nach ihrem Erfolg (\365\365 91, 92 ZPO); von den Kosten der ersten Instanz sind das\n"
      "    nur die Gerichtskosten, denn seinen Anwalt tr\204gt dort jede Partei selbst (\365 12a Abs. 1 ArbGG). Die Gerichtsgeb\201hr der Berufung hat niemand\n"
@@ -616,6 +650,17 @@ constexpr NoteEntry kTextNotes[] = {
      "    sie einlegt, die Forderung und die Kosten zusammen, dazu ihre eigenen Anwaltskosten der ersten Instanz, die ihr niemand erstattet. Mit dem\n"
      "    Streitwert V1, dem Wert der Berufung V2, den Gerichtskosten T1 der ersten Instanz und allen Kosten T2 der Berufung lohnt sie sich ab dem Erfolg s* =\n"
      "    T2 / (V2 + V2 / V1 x T1 + T2); da jede Quote linear vom Erfolg abh\204ngt, ist s* auch der erwartete Erfolg, ab dem sie sich lohnt.", kFormat, kOnlyAppeal, false, kLabourOnly},
+    // the case by its dates
+    {"", kNumber, kOnlyDays, true, kBothCourts},
+    {"Daten des Falls (-anhaengig, -auftragK, -auftragB, -vorgerichtK, -vorgerichtB, -berufungAm, -revisionAm): Die erste Spalte rechnet jede Geb\201hr nach der\n"
+     "    Fassung, die an ihrem Tag galt: bis %s die von 2021, ab %s die von 2025. Die Gerichtsgeb\201hren einer Instanz richten sich nach dem Tag, an\n"
+     "    dem sie anh\204ngig wurde, die einer Berufung oder Revision nach dem Tag ihrer Einlegung (\365 71 Abs. 1 GKG); die Anwaltsgeb\201hren jeder Angelegenheit nach\n"
+     "    dem Tag des unbedingten Auftrags (\365 60 Abs. 1 RVG), auch die des beigeordneten Anwalts; die T\204tigkeit vor dem Prozess, das Mahnverfahren und jede\n"
+     "    Instanz sind eigene Angelegenheiten (\365 17 RVG). Eine Geb\201hr, die auf eine sp\204tere angerechnet wird, z\204hlt mit ihrem Betrag nach ihrer eigenen\n"
+     "    Fassung. Nach einem Mahnverfahren entscheidet nach der herrschenden Meinung der Tag des Antrags auf den Mahnbescheid \201ber die Gerichtsgeb\201hren des\n"
+     "    Mahnverfahrens und der Klage; eine Mindermeinung nimmt f\201r die Klage den Tag der Abgabe an das Streitgericht (\365 696 Abs. 1 Satz 4 ZPO). Das\n"
+     "    Programm folgt der herrschenden Meinung.", kEditions, kOnlyDays, true, kBothCourts},
+    {"", kAssumedDays, kOnlyDays, false, kBothCourts},
 };
 
 // clang-format on
@@ -637,6 +682,47 @@ constexpr ReformAct kReformActs[] = {
 };
 
 // A payment order's minimum: "38,00".
+// The days of the case that were not given and what they were taken as,
+// after the note on the case by its dates: "Ohne eigenen Tag angenommen:
+// ..."; nothing where every day that counts was given.
+std::string assumedDays(const ReportOptions& options, const char* inForceFrom, bool html) {
+  const CaseDays& days = options.days;
+  const auto date = [](const std::optional<Day>& day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.%04d", day->day, day->month, day->year);
+    return std::string(text);
+  };
+  const char* sides[] = {html ? "Kl&auml;gers" : "Kl\204gers", "Beklagten"};
+  const std::array<int, 2> business = {options.claimantCase.businessFeeTenths,
+                                       options.defendantCase.businessFeeTenths};
+  std::vector<std::string> assumed;
+  for (std::size_t side = 0; side < 2; ++side) {
+    // A mandate not given is the pending day's; a pre-trial one the
+    // mandate's for the lawsuit.
+    const std::optional<Day> mandate = days.mandate[side] ? days.mandate[side] : days.pending;
+    if (!days.mandate[side]) {
+      assumed.push_back(std::string("Auftrag des ") + sides[side] + (html ? " f&uuml;r" : " f\201r") +
+                        " die Klage am Tag der Anh" + (html ? "&auml;" : "\204") + "ngigkeit, " +
+                        date(mandate));
+    }
+    if (business[side] != 0 && !days.pretrial[side]) {
+      assumed.push_back(std::string("Auftrag des ") + sides[side] + " vor dem Prozess am Tag des " +
+                        "Auftrags f" + (html ? "&uuml;" : "\201") + "r die Klage, " + date(mandate));
+    }
+  }
+  // An appeal or a revision without its day: one filed under the law in force.
+  if (options.showAppeal && !days.appeal) {
+    assumed.push_back(std::string("Berufung nach dem Recht ab ") + inForceFrom);
+  }
+  if (options.showRevision && !days.revision) {
+    assumed.push_back(std::string("Revision nach dem Recht ab ") + inForceFrom);
+  }
+  if (assumed.empty()) return "";
+  std::string text = html ? " Ohne eigenen Tag angenommen: " : "\n    Ohne eigenen Tag angenommen: ";
+  for (std::size_t i = 0; i < assumed.size(); ++i) text += (i == 0 ? "" : "; ") + assumed[i];
+  return text + ".";
+}
+
 std::string minimumText(Cents minimum) {
   const std::int64_t cents = minimum.count;
   std::string text = std::to_string(cents / 100) + ",";
@@ -705,6 +791,12 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
         return reform != Reform::Of2013 && options.appellant.has_value();
       case kOnlyPractice:
         return options.divorce.children.has_value() || options.divorce.assets.has_value();
+      case kAppealWithoutDays:
+      case kAppealWithDays:
+        return reform != Reform::Of2013 && options.appellant.has_value() &&
+               options.days.given() == (law == kAppealWithDays);
+      case kOnlyDays:
+        return options.days.given();
       case kOnlyEndings:
         break;
     }
@@ -733,6 +825,9 @@ void writeEntries(Buffer& out, const NoteEntry (&entries)[N], const ReportOption
       case kEditions:
         putFilled(out, entry.text,
                   {before.inForceUntil, after.inForceFrom, after.inForceFrom, act});
+        break;
+      case kAssumedDays:
+        out.put(assumedDays(options, after.inForceFrom, html));
         break;
       case kNumber:
         out.integer(number++, 2);

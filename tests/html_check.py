@@ -179,14 +179,16 @@ def main():
     mode, zeb = sys.argv[1], os.path.abspath(sys.argv[2])
     passed = failed = 0
     with tempfile.TemporaryDirectory() as directory:
-        # Legal aid's, an appeal's, the labour courts' and a divorce's rows only against
-        # the DTD: the browser's count of rows follows the sections without
-        # them.
+        # Legal aid's, an appeal's, the labour courts', a divorce's and the
+        # case by its dates' rows only against the DTD: the browser's count of
+        # rows follows the sections without them.
         aid = [(AMOUNT, ['-2025', '-pkhK', '-pkhB', '-O60', '-V', '-W', '-ruecknahme']),
                (AMOUNT, ['-2025', '-O60', '-berufungB', '-erfolg50', '-V', '-W']),
                (AMOUNT, ['-2025', '-arbeit', '-O60', '-V', '-W', '-GK', '-mahn', '-versaeumnis']),
                ('-scheidung', ['-2025', '-nettoK3000', '-nettoB2000', '-anrechte4', '-sorge',
-                               '-anwaltB', '-ruecknahme', '-pkhB', '-W', '-E'])]
+                               '-anwaltB', '-ruecknahme', '-pkhB', '-W', '-E']),
+               (AMOUNT, ['-2025', '-O60', '-berufungB', '-GK', '-mahn', '-anhaengig15.03.2024',
+                         '-auftragB20.06.2025', '-berufungAm10.01.2026', '-W'])]
         for amount, switches in CASES + (aid if mode == 'validate' else []):
             path = report(zeb, amount, switches, directory)
             if mode == 'validate':

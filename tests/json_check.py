@@ -10,6 +10,7 @@ label column (49, the totals'). Over random command lines of the case
 around the lawsuit the totals are the sum of the parties' parts.
 """
 import concurrent.futures
+import datetime
 import json
 import random
 import re
@@ -234,6 +235,31 @@ def before_labour_courts(lines):
     return [['-2025' if w == '-2021' else w for w in words] + ['-arbeit'] for words in lines]
 
 
+def with_days(lines, seed):
+    """The same command lines under -2025 by the case's days at random,
+    around the change of 01.06.2025, each day in its order."""
+    generator = random.Random(seed)
+    day = lambda ordinal: '%02d.%02d.%04d' % (lambda d: (d.day, d.month, d.year))(
+        datetime.date.fromordinal(ordinal))
+    change = datetime.date(2025, 6, 1).toordinal()
+    dated = []
+    for words in lines:
+        pending = change + generator.randrange(-400, 400)
+        words = ['-2025' if w == '-2021' else w for w in words] + ['-anhaengig' + day(pending)]
+        for side in 'KB':
+            mandate = pending + generator.randrange(-60, 60)
+            if generator.randrange(2):
+                words.append('-auftrag%s%s' % (side, day(mandate)))
+            else:
+                mandate = pending
+            if generator.randrange(2):
+                words.append('-vorgericht%s%s' % (side, day(mandate - generator.randrange(200))))
+        if generator.randrange(2):
+            words.append('-berufungAm' + day(pending + generator.randrange(500)))
+        dated.append(words)
+    return dated
+
+
 def divorce_lines():
     """Divorces: law.md's case, the attached matters, the court practice, two
     lawyers, the withdrawal, legal aid and the value's caps."""
@@ -252,7 +278,8 @@ def main():
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
     lines = command_lines() + appeal_lines() + divorce_lines()
-    around = around_lines() + before_labour_courts(around_lines(60, 20261212))
+    around = (around_lines() + before_labour_courts(around_lines(60, 20261212)) +
+              with_days(around_lines(60, 20261214), 20261215))
     aid = aid_lines() + before_labour_courts(aid_lines(40, 20261213))
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
         list(pool.map(lambda words: check(zeb, validator, words), lines + around + aid))
