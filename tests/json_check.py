@@ -7,7 +7,9 @@ around the lawsuit: `zeb ... -J` and `-J -W` validate against SCHEMA with
 unique keys, and each row says what `zeb ... -W` prints: label, values,
 per cents, change and way. No text label is wider than the narrowest
 label column (49, the totals'). Over random command lines of the case
-around the lawsuit the totals are the sum of the parties' parts.
+around the lawsuit the totals are the sum of the parties' parts, also by
+the case's days; with every day in one edition the column by the days is
+that edition's column.
 """
 import concurrent.futures
 import datetime
@@ -260,6 +262,27 @@ def with_days(lines, seed):
     return dated
 
 
+def check_one_edition(zeb, words, seed):
+    """With every day in one edition, the column by the days is that
+    edition's column of the report without days, key by key."""
+    generator = random.Random(seed)
+    change = datetime.date(2025, 6, 1).toordinal()
+    for edition, start in ((0, change - 1500), (1, change)):
+        day = lambda: datetime.date.fromordinal(start + generator.randrange(150)).strftime('%d.%m.%Y')
+        days = sorted([day() for _ in range(7)], key=lambda d: d[6:] + d[3:5] + d[:2])
+        words = ['-2025' if w == '-2021' else w for w in words]
+        dated = words + ['-anhaengig' + days[2], '-auftragK' + days[3], '-auftragB' + days[2],
+                         '-vorgerichtK' + days[0], '-vorgerichtB' + days[1],
+                         '-berufungAm' + days[5], '-revisionAm' + days[6]]
+        by_days = json.loads(run(zeb, dated + ['-J']), parse_float=str)
+        plain = json.loads(run(zeb, words + ['-J']), parse_float=str)
+        assert by_days['columns'][0] == 'Kosten nach den Daten des Falls', dated
+        expected = {row['key']: row['new' if edition else 'old'] for row in plain['rows']
+                    if row['basis'] != 0}
+        got = {row['key']: row['old'] for row in by_days['rows'] if row['basis'] != 0}
+        assert got == expected, (dated, [k for k in got if got[k] != expected.get(k)])
+
+
 def divorce_lines():
     """Divorces: law.md's case, the attached matters, the court practice, two
     lawyers, the withdrawal, legal aid and the value's caps."""
@@ -285,9 +308,12 @@ def main():
         list(pool.map(lambda words: check(zeb, validator, words), lines + around + aid))
         list(pool.map(lambda words: check_sums(zeb, words), around))
         list(pool.map(lambda words: check_aid_sums(zeb, words), aid))
+        undated = [words for words in around + aid if not any(w.startswith('-anhaengig') for w in words)]
+        list(pool.map(lambda i: check_one_edition(zeb, undated[i], i), range(0, len(undated), 3)))
     print('%d command lines: -J valid against its schema, with the values of the text report; '
           'in %d of them the totals are the sum of the parties\' parts, in %d with legal aid '
-          'also the state\'s' % (len(lines) + len(around) + len(aid), len(around), len(aid)))
+          'also the state\'s; by the days in one edition, %d give that edition\'s column'
+          % (len(lines) + len(around) + len(aid), len(around), len(aid), 2 * len(range(0, len(undated), 3))))
 
 
 if __name__ == '__main__':

@@ -9,6 +9,7 @@ and switch sets, byte for byte, and exits non-zero on the first difference.
 """
 import csv
 import math
+import datetime
 import os
 import random
 import re
@@ -192,13 +193,16 @@ class Model:
 
     def column_header(self):
         until, since = self.reckoning.dates
+        # The case by its dates: its first column by them.
+        first = ('Kosten nach den Daten des Falls' if getattr(self.reckoning, 'days', None)
+                 else 'Kosten bis ' + until)
         if self.html:
-            self.out.append('<tr>\n<th>Position</th>\n<th colspan="2">Kosten bis %s</th>\n'
+            self.out.append('<tr>\n<th>Position</th>\n<th colspan="2">%s</th>\n'
                             '<th colspan="2">Kosten ab %s</th>\n<th>Ver&auml;nderung</th>\n'
-                            '</tr>\n\n' % (until, since))
+                            '</tr>\n\n' % (first, since))
         else:
-            self.out.append('=' * 81 + '\n' + '%-50s' % 'Position' + 'Kosten bis %s\t\t\t\t'
-                            'Kosten ab %s\t\t\tVeränderung\n' % (until, since))
+            self.out.append('=' * 81 + '\n' + '%-50s' % 'Position' + '%s\t\t\t\t'
+                            'Kosten ab %s\t\t\tVeränderung\n' % (first, since))
 
     def line(self, text):
         """A line of the table that is no row."""
@@ -222,6 +226,9 @@ class Of2013:
         self.basis = amount % 2**64
         self.capped = False
 
+    # One edition a column, no days.
+    lawyers_differ = staticmethod(lambda index: False)
+
     def base(self):
         s_amount = S(self.amount)
         b0 = int(s_amount) if s_amount >= 0 else 2**32 + int(s_amount)
@@ -232,7 +239,7 @@ class Of2013:
         return [max(S(D(money(t, self.amount, True)) * dconst('0.5')), F(minimum))
                 for t, minimum in zip((OLD, NEW), (23, 32))]
 
-    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2):
+    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2, index=0):
         """The report of 2013 knows no party without a lawyer: `lawyers` is 2."""
         values = []
         for t in (OLD, NEW):
@@ -275,17 +282,77 @@ MINIMUM = {'2013': 3200, '2021': 3600, '2025': 3800}
 CAP = 30000000
 
 
+class Column:
+    """The editions of a column's matters: all one edition, or (`days`) each
+    by the day that decides it (law.md, "The case by its dates"): an
+    instance's court fees by its pending or filing day, a lawyer's by the
+    mandate, the work before the lawsuit and the payment order apart; a
+    day not given is the pending day's (a mandate), the mandate's (before
+    the lawsuit), or the law in force (an appeal, a revision)."""
+
+    def __init__(self, edition, days=None):
+        on = lambda day: '2021' if day <= (2025, 5, 31) else '2025'
+        if days is None:
+            self.courts = [edition] * 4
+            self.lawyers = [[edition] * 2] * 4
+            self.before, self.po = [edition] * 2, edition
+            return
+        pending = days['anhaengig']
+        mandates = [days.get('auftrag' + side, pending) for side in 'KB']
+        later = [on(days['berufungAm']) if 'berufungAm' in days else '2025',
+                 on(days['revisionAm']) if 'revisionAm' in days else '2025']
+        self.courts = [on(pending), later[0], later[1], later[1]]
+        self.lawyers = [[on(m) for m in mandates], [later[0]] * 2, [later[1]] * 2, [later[1]] * 2]
+        self.before = [on(days.get('vorgericht' + side, m)) for side, m in zip('KB', mandates)]
+        self.po = on(pending)
+
+
+def days_of(switches):
+    """The days of the case among the words, as (year, month, day), or None."""
+    days = {}
+    for word in switches:
+        m = re.fullmatch(r'-(anhaengig|auftrag[KB]|vorgericht[KB]|berufungAm|revisionAm)'
+                         r'(\d\d)\.(\d\d)\.(\d{4})', word)
+        if m:
+            days[m[1]] = (int(m[4]), int(m[3]), int(m[2]))
+    return days or None
+
+
+class MatterFees:
+    """The 1,0 lawyer fees of each matter: each party's instance, the payment
+    order, each party's work before the lawsuit."""
+
+    def __init__(self, instance, po, before):
+        self.instance, self.po, self.before = instance, po, before
+
+
+def fees_of(fee):
+    return fee if isinstance(fee, MatterFees) else MatterFees([fee, fee], fee, [fee, fee])
+
+
 class InCents:
-    """A reform: the editions before and after it, in whole cents."""
+    """A reform: the editions before and after it, in whole cents; with the
+    case's days the first column by them."""
     exact = True
 
-    def __init__(self, amount, reform, proceeding=None):
+    def __init__(self, amount, reform, proceeding=None, days=None):
         self.proceeding = proceeding or CIVIL
         self.editions = {'-2021': ('2013', '2021'), '-2025': ('2021', '2025')}[reform]
         self.dates = {'-2021': ('31.12.2020', '01.01.2021'), '-2025': ('31.05.2025', '01.06.2025')}[reform]
+        self.columns = [Column(self.editions[0], days), Column(self.editions[1])]
+        self.days = days
         self.amount = min(amount, CAP)
         self.basis = self.amount
         self.capped = amount > CAP
+
+    def matter_fees(self, column, index):
+        """The lawyer fees of the matters of instance `index` in `column`."""
+        lawyer = lambda e: self.fee(e, 'lawyer')
+        return MatterFees([lawyer(e) for e in column.lawyers[index]], lawyer(column.po),
+                          [lawyer(e) for e in column.before])
+
+    def lawyers_differ(self, index):
+        return any(c.lawyers[index][0] != c.lawyers[index][1] for c in self.columns)
 
     def fee(self, edition, kind):
         rows = PUBLISHED[(edition, kind)]
@@ -296,7 +363,8 @@ class InCents:
         return cents + -(-(self.amount - top) // 50000) * ABOVE[(edition, kind)]
 
     def base(self):
-        fees = [[self.fee(e, kind) for e in self.editions] for kind in ('court', 'lawyer')]
+        fees = [[self.fee(c.courts[0], 'court') for c in self.columns],
+                [self.fee(c.lawyers[0][0], 'lawyer') for c in self.columns]]
         return 100 * self.amount, self.amount, fees
 
     def payment_order(self, after_objection=False):
@@ -305,18 +373,24 @@ class InCents:
         p = self.proceeding
         if after_objection and not p['owed after objection']:
             return [0, 0]
-        return [max(half_up(self.fee(e, 'court') * p['payment order'], 10), p['minimum'][e])
-                for e in self.editions]
+        return [max(half_up(self.fee(c.po, 'court') * p['payment order'], 10), p['minimum'][c.po])
+                for c in self.columns]
 
-    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2):
-        """The block's values per column; around a lawsuit each party's bill,
+    def block(self, kc, kl, rates=None, first=False, around=None, lawyers=2, index=0):
+        """The block's values per column; around a lawsuit, and where the two
+        lawyers' mandates fall under different editions, each party's bill,
         the evidence and the payment order's court fee of the first instance;
         the process costs count the `lawyers` there are."""
         values = []
-        for e, po_court in zip(self.editions, self.payment_order(True)):
-            c = half_up(kc * self.fee(e, 'court'), 10)
-            fee = self.fee(e, 'lawyer')
-            if around is None or not around.words:
+        # Each party's bill where the lawyers' editions differ: who has one
+        # as the words say.
+        textbook = (around is None or not around.words) and not self.lawyers_differ(index)
+        around = around or EMPTY_AROUND
+        for column, po_court in zip(self.columns, self.payment_order(True)):
+            c = half_up(kc * self.fee(column.courts[index], 'court'), 10)
+            fee = self.matter_fees(column, index)
+            if textbook:
+                fee = fee.instance[0]
                 l = half_up(fee * int(kl.replace('.', '')), 10)
                 expenses = min(half_up(l * 20, 100), 2000)
                 g = l + expenses + half_up((l + expenses) * 19, 100)
@@ -328,9 +402,10 @@ class InCents:
             evidence = sum(around.evidence) if first else 0
             raised = rates[0] + around.raised(0)
             values.append({'court': c - po, 'po court': po, 'evidence': evidence, 'fee': fee,
-                           'assigned': [assigned_bill(self, e, around, p, rates) for p in (0, 1)],
+                           'assigned': [assigned_bill(self, column.lawyers[index][p], around, p, rates)
+                                        for p in (0, 1)],
                            'rates': rates, 'bills': bills, 'gross': bills[0][1],
-                           'lawyer': half_up(fee * (sum(rates) - rates[0] + raised), 10),
+                           'lawyer': half_up(fee.instance[0] * (sum(rates) - rates[0] + raised), 10),
                            'process': c - po + evidence + bills[0][1] + bills[1][1]})
         return values
 
@@ -338,14 +413,15 @@ class InCents:
         """The block of a first instance that ends early: each party's bill by
         its rates (None: its lawyer did not act), with the credits onto it."""
         values = []
-        for e, po_court in zip(self.editions, self.payment_order(True)):
-            c = half_up(kc * self.fee(e, 'court'), 10)
-            fee = self.fee(e, 'lawyer')
+        for column, po_court in zip(self.columns, self.payment_order(True)):
+            c = half_up(kc * self.fee(column.courts[0], 'court'), 10)
+            fee = self.matter_fees(column, 0)
             po = min(po_court, c) if around.mahn else 0
             bills = [around.instance(fee, party, rates, True, True) if rates else (0, 0)
                      for party, rates in enumerate(sides)]
             values.append({'court': c - po, 'po court': po, 'evidence': 0, 'fee': fee,
-                           'assigned': [assigned_bill(self, e, around, p, sides[p]) for p in (0, 1)],
+                           'assigned': [assigned_bill(self, column.lawyers[0][p], around, p, sides[p])
+                                        for p in (0, 1)],
                            'rates': sides, 'bills': bills,
                            'process': c - po + bills[0][1] + bills[1][1]})
         return values
@@ -490,15 +566,16 @@ class Around:
         return net, net + half_up(net * 19, 100)
 
     def business_credit(self, fee, party):
-        """Half the business fee as it arose, VV 1008 included, at most 0,75."""
+        """Half the business fee as it arose, VV 1008 included, at most 0,75,
+        at its own edition's fee."""
         arisen = self.rate[party] + self.raised(party)
-        return half_up(fee * min(5 * arisen, 75), 100) if self.rate[party] else 0
+        return half_up(fees_of(fee).before[party] * min(5 * arisen, 75), 100) if self.rate[party] else 0
 
     def payment_order_fee(self, fee, party):
-        return half_up(fee * ((10 if party == 0 else 5) + self.raised(party)), 10)
+        return half_up(fees_of(fee).po * ((10 if party == 0 else 5) + self.raised(party)), 10)
 
     def business(self, fee, party):
-        return self.bill(half_up(fee * (self.rate[party] + self.raised(party)), 10), 0)
+        return self.bill(half_up(fees_of(fee).before[party] * (self.rate[party] + self.raised(party)), 10), 0)
 
     def payment_order(self, fee, party, credit):
         if not self.mahn or not self.lawyer[party]:
@@ -509,7 +586,7 @@ class Around:
     def instance(self, fee, party, rates, first, credit):
         if first and not self.lawyer[party]:
             return 0, 0
-        fees = [half_up(fee * (t + (self.raised(party) if i == 0 else 0)), 10)
+        fees = [half_up(fees_of(fee).instance[party] * (t + (self.raised(party) if i == 0 else 0)), 10)
                 for i, t in enumerate(rates) if t]
         credited = 0
         if first:
@@ -517,6 +594,10 @@ class Around:
             c = self.business_credit(fee, party) if credit else 0
             credited = min(m + c - min(c, m), fees[0])
         return self.bill(sum(fees), credited)
+
+
+# No case around the lawsuit: a block of each party's own bill.
+EMPTY_AROUND = Around([])
 
 
 # The fees of an assigned lawyer above 4.000 euros (§ 49 RVG, law.md), in
@@ -968,7 +1049,8 @@ def table(amount, switches):
         show = {'m': False, 'k': True, 'b': True, 'r': False}
     reform = [w for w in switches if w in ('-2021', '-2025')]
     proceeding = LABOUR if '-arbeit' in switches else CIVIL
-    r = InCents(amount, reform[0], proceeding) if reform else Of2013(amount)
+    days = days_of(switches)
+    r = InCents(amount, reform[0], proceeding, days) if reform else Of2013(amount)
     shares = [share_won(w) for w in switches if w.startswith('-O')]
     risk = CostRisk(shares[0], switches, proceeding) if shares else None
     around = Around(switches) if reform and Around(switches).words else None
@@ -995,7 +1077,7 @@ def table(amount, switches):
     m.row('Gerichtsgebühr:', *fees[0], fee_basis)
     m.row('Anwaltsgebühr:', *fees[1], fee_basis)
     lawyers = ['Anwaltskosten des Klägers:', 'Anwaltskosten des Beklagten:']
-    lawyer_fees = [r.fee(e, 'lawyer') for e in r.editions] if around else []
+    lawyer_fees = [r.matter_fees(c, 0) for c in r.columns] if around else []
     if around and any(around.rate) and (show['m'] or show['k']):
         m.heading(1, 'Vorgerichtliche Tätigkeit')
         for party in (0, 1):
@@ -1010,7 +1092,7 @@ def table(amount, switches):
                           tuple(int(bool(a)) for a in around.aid)])
         for party in (0, 1):
             if around.aid[party]:
-                m.row(lawyers[party], *[around.bill(half_up(f * (10 + around.raised(party)), 10),
+                m.row(lawyers[party], *[around.bill(half_up(f.instance[party] * (10 + around.raised(party)), 10),
                                                     0)[1] for f in lawyer_fees], basis)
     if show['m'] or (around and around.mahn and show['k']):
         m.heading(1, 'Mahnverfahren')
@@ -1035,7 +1117,7 @@ def table(amount, switches):
         decided = appeal is not None and index == 1
         # An appeal taken as a decision at its own value: cents round up to
         # a started step of the fee tables.
-        rs = InCents(-(-appeal['value'] // 100), reform[-1], proceeding) if decided else r
+        rs = InCents(-(-appeal['value'] // 100), reform[-1], proceeding, days) if decided else r
         basis = rs.basis
         m.heading(1, heading)
         if decided:
@@ -1050,9 +1132,10 @@ def table(amount, switches):
             # A party without a lawyer in the first instance has none in its
             # process costs.
             present = [index > 0 or '-ohne' + p not in switches for p in 'KB']
-            values = rs.block(kc, kl, rates, index == 0, around, sum(present))
+            values = rs.block(kc, kl, rates, index == 0, around or Around(switches), sum(present),
+                              index)
             court = court_label(kc)
-            if around is None:
+            if around is None and not r.lawyers_differ(index):
                 process = {(True, True): 'Prozeßkosten: Gerichtskosten + 2 * Anwaltskosten:',
                            (True, False): 'Prozeßkosten ohne Anwalt des Beklagten:',
                            (False, True): 'Prozeßkosten ohne Anwalt des Klägers:',
@@ -1061,12 +1144,13 @@ def table(amount, switches):
                         ('gross', kl_label + ' Anwaltsgebühren + Auslagenpauschale + MwSt:'),
                         ('process', process)]
             else:
-                if index == 0 and around.mahn and proceeding['owed after objection']:
+                case = around or EMPTY_AROUND
+                if index == 0 and case.mahn and proceeding['owed after objection']:
                     court = court[:-1] + ', abzüglich Mahnverfahren:'
                 rows = [('court', court)]
-                if index == 0 and sum(around.evidence):
+                if index == 0 and sum(case.evidence):
                     rows.append(('evidence', 'Zeugen und Sachverständige (KV 9005):'))
-                if index == 0 or around.clients[0] != around.clients[1]:
+                if index == 0 or case.clients[0] != case.clients[1] or r.lawyers_differ(index):
                     rows += [(party, label) for party, label in enumerate(lawyers)]
                 else:
                     rate = '%d,%d' % divmod(int(kl.replace('.', '')) + around.raised(0), 10)
@@ -1101,10 +1185,10 @@ def table(amount, switches):
             sides = [(16,), (11,)] if appeal['appellant'] == 0 else [(11,), (16,)]
             case = around or Around(switches)
             values = []
-            for e in rs.editions:
-                fee = rs.fee(e, 'lawyer')
+            for column in rs.columns:
+                fee = rs.matter_fees(column, 1)
                 bills = [case.instance(fee, p, sides[p], False, True) for p in (0, 1)]
-                court = half_up(rs.fee(e, 'court') * proceeding['withdrawn'], 10)
+                court = half_up(rs.fee(column.courts[1], 'court') * proceeding['withdrawn'], 10)
                 values.append({'court': court, 'bills': bills, 'fee': fee, 'rates': sides,
                                'process': court + bills[0][1] + bills[1][1]})
             block_rows(m, rs, [('court', court_label(proceeding['withdrawn'])), (0, lawyers[0]),
@@ -1513,6 +1597,44 @@ def appeal_cases(seed=20261211, count=300):
     return cases
 
 
+def day_cases(seed=20261214, count=400):
+    """The case by its dates (-2025): the cost risk, the case around the
+    lawsuit, the endings, legal aid, the appeal as a decision and the labour
+    courts, each with days at random around the change of 01.06.2025, in
+    their order: the pending day, each side's mandate and pre-trial mandate,
+    the appeal's and the revision's day; law.md's worked case."""
+    generator = random.Random(seed)
+    drawn = (cost_risk_cases()[:100] + around_cases(seed, 100) + ending_cases()[:60] +
+             aid_cases(seed, 60) + appeal_cases(seed, 80) + labour_cases(seed, 60))
+    change = datetime.date(2025, 6, 1).toordinal()
+    day = lambda n: datetime.date.fromordinal(n).strftime('%d.%m.%Y')
+    cases = []
+    for amount, switches in generator.sample(drawn, min(count, len(drawn))):
+        switches = ['-2025' if w == '-2021' else w for w in switches]
+        if '-2025' not in switches:
+            switches.append('-2025')
+        pending = change + generator.randrange(-300, 300)
+        words = ['-anhaengig' + day(pending)]
+        for side in 'KB':
+            mandate = pending
+            if generator.randrange(2):
+                mandate = pending + generator.randrange(-60, 60)
+                words.append('-auftrag%s%s' % (side, day(mandate)))
+            if generator.randrange(3) == 0:
+                words.append('-vorgericht%s%s' % (side, day(mandate - generator.randrange(300))))
+        appeal = pending + generator.randrange(400)
+        if generator.randrange(2):
+            words.append('-berufungAm' + day(appeal))
+        if generator.randrange(3) == 0:
+            words.append('-revisionAm' + day(appeal + generator.randrange(300)))
+        for word in words:
+            switches.insert(generator.randrange(1, len(switches) + 1), word)
+        cases.append((amount, switches))
+    cases.append((10000, ['-2025', '-O60', '-berufungB', '-anhaengig15.03.2024', '-auftragK01.03.2024',
+                          '-auftragB01.04.2024', '-berufungAm10.01.2026']))
+    return cases
+
+
 def labour_cases(seed=20261212, count=450):
     """The labour courts (-arbeit, with -2025): the cost risk, the case around
     the lawsuit, the endings, legal aid and the appeal as a decision, each
@@ -1547,6 +1669,7 @@ def main():
     cases += aid_cases()
     cases += appeal_cases()
     cases += labour_cases()
+    cases += day_cases()
     cases += divorce_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
