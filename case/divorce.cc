@@ -5,6 +5,7 @@
 #include <string>
 
 #include "case/bearing.h"
+#include "case/case_days.h"
 #include "case/divorce_steps.h"
 #include "case/ledger.h"
 #include "case/sections.h"
@@ -188,10 +189,14 @@ LawyerBill lawyerBillFor(const Edition& edition, std::uint64_t value, const Bloc
   return lawyerBill(fees, {}, steps);
 }
 
-// One column of the divorce: its edition and values.
+// One column of the divorce: the edition of its court fee and values, of
+// each spouse's lawyer, and its values; in the case by its dates each by
+// its day (§ 63 Abs. 1 FamGKG, § 60 Abs. 1 RVG).
 struct Column {
   const Edition* edition;
+  std::array<const Edition*, 2> lawyer;
   DivorceValueSet values;
+  const CaseDays* days = nullptr;  // the case's days, in the column by them
 };
 
 // The parties of a divorce: the petitioner with a lawyer, the respondent
@@ -218,10 +223,10 @@ Ledger ledgerOf(const Column& c, const Parties& parties, const Matter& matter,
               {}});
   for (const std::size_t side : {kPetitioner, kRespondent}) {
     if (!parties.lawyers[side].inFirstInstance) continue;
-    const LawyerBill bill = lawyerBillFor(*c.edition, value, rates, false, nullptr);
+    const LawyerBill bill = lawyerBillFor(*c.lawyer[side], value, rates, false, nullptr);
     ledger.add({matter, CostKind::LawyerBill, side, {}, bill, bill});
     if (parties.aided(side)) {
-      const LawyerBill assigned = lawyerBillFor(*c.edition, value, rates, true, nullptr);
+      const LawyerBill assigned = lawyerBillFor(*c.lawyer[side], value, rates, true, nullptr);
       ledger.add({matter, CostKind::AssignedBill, side, {}, assigned, assigned});
     }
   }
@@ -245,8 +250,16 @@ std::array<Column, 2> addValueRows(Figures& figures, const ReportOptions& option
   Recorded<DivorceValueWays> ways(figures.withWays);
   for (const Schedule schedule : {Schedule::Old, Schedule::New}) {
     const std::size_t s = scheduleIndex(schedule);
-    columns[s].edition = &editionOf(options.reform, schedule);
+    const MatterSchedules m = schedule == Schedule::Old && options.days.given()
+                                  ? MatterSchedules(options.days)
+                                  : MatterSchedules(schedule);
+    columns[s].edition = &editionOf(options.reform, m.court(InstanceSection::FirstInstance));
+    for (const std::size_t side : {kPetitioner, kRespondent}) {
+      columns[s].lawyer[side] =
+          &editionOf(options.reform, m.lawyer(InstanceSection::FirstInstance, side));
+    }
     columns[s].values = divorceValues(rules, options.divorce, *columns[s].edition, ways[s]);
+    if (schedule == Schedule::Old && options.days.given()) columns[s].days = &options.days;
   }
   const std::uint64_t basis = columns[1].values.feeValue();
   const auto add = [&](const DivorceRow& row, auto value, Way DivorceValueWays::*way) {
@@ -285,18 +298,31 @@ void addFeeRows(Figures& figures, const std::array<Column, 2>& columns, const Pa
   const std::uint64_t basis = columns[1].values.feeValue();
   addComputed(
       figures, {"court_fees", rows.court.label()}, basis, columns, [&](const Column& c, Way* way) {
+        if (c.days != nullptr && way != nullptr) {
+          way->steps.push_back(steps::decidingDay("Antrag", "anhängig seit", "",
+                                                  courtDay(*c.days, InstanceSection::FirstInstance),
+                                                  "FamGKG", *c.edition, "§ 63 Abs. 1 FamGKG"));
+        }
         return familyCourtFee(*c.edition, c.values.feeValue(), rows.rates.court, stepsOf(way));
       });
   for (const std::size_t side : {kPetitioner, kRespondent}) {
     if (!parties.lawyers[side].inFirstInstance) continue;
     for (const bool assigned : {false, true}) {
       if (assigned && !parties.aided(side)) continue;
-      addComputed(figures, assigned ? kAssignedRows[side] : kLawyerRows[side], basis, columns,
-                  [&](const Column& c, Way* way) {
-                    return lawyerBillFor(*c.edition, c.values.feeValue(), rows.rates, assigned,
-                                         stepsOf(way))
-                        .gross();
-                  });
+      addComputed(
+          figures, assigned ? kAssignedRows[side] : kLawyerRows[side], basis, columns,
+          [&](const Column& c, Way* way) {
+            if (c.days != nullptr && way != nullptr) {
+              way->steps.push_back(steps::decidingDay(
+                  side == kPetitioner ? "Auftrag des Antragstellers" : "Auftrag des Antragsgegners",
+                  "erteilt am", "wie die Anhängigkeit",
+                  lawyerDay(*c.days, InstanceSection::FirstInstance, side), "RVG", *c.lawyer[side],
+                  "§ 60 Abs. 1 Satz 1 RVG"));
+            }
+            return lawyerBillFor(*c.lawyer[side], c.values.feeValue(), rows.rates, assigned,
+                                 stepsOf(way))
+                .gross();
+          });
     }
   }
 }

@@ -312,6 +312,13 @@ constexpr NoteEntry kHtmlNotes[] = {
      "zusammen, dazu ihre eigenen Anwaltskosten der ersten Instanz, die ihr niemand erstattet. Mit dem Streitwert V1, dem Wert der Berufung V2, den Gerichtskosten T1 der ersten Instanz "
      "und allen Kosten T2 der Berufung lohnt sie sich ab dem Erfolg s* = T2 / (V2 + V2 / V1 x T1 + T2); da jede Quote linear vom Erfolg abh&auml;ngt, ist s* auch der erwartete Erfolg, ab "
      "dem sie sich lohnt.</li>", kFormat, kOnlyAppeal, false, kLabourOnly},
+    // a divorce by its dates
+    {"<li>Daten des Falls (-anhaengig, -auftragK, -auftragB): Die erste Spalte rechnet jede Geb&uuml;hr nach der Fassung, die an ihrem Tag galt: bis %s die von 2021, "
+     "ab %s die von 2025. Die Gerichtsgeb&uuml;hren richten sich nach dem Tag, an dem das Verfahren anh&auml;ngig wurde (&sect;&nbsp;63 Abs.&nbsp;1 FamGKG), die "
+     "Anwaltsgeb&uuml;hren jedes Ehegatten nach dem Tag des unbedingten Auftrags (&sect;&nbsp;60 Abs.&nbsp;1 RVG), auch die des beigeordneten Anwalts. Das Programm rechnet "
+     "die Werte nach der Fassung der Gerichtsgeb&uuml;hren.", kEditions, kOnlyDays, true, kFamilyOnly},
+    {"", kAssumedDays, kOnlyDays, true, kFamilyOnly},
+    {"</li>", kPlain, kOnlyDays, false, kFamilyOnly},
     // the case by its dates
     {"<li>Daten des Falls (-anhaengig, -auftragK, -auftragB, -vorgerichtK, -vorgerichtB, -berufungAm, -revisionAm): Die erste Spalte rechnet jede Geb&uuml;hr nach der "
      "Fassung, die an ihrem Tag galt: bis %s die von 2021, ab %s die von 2025. Die Gerichtsgeb&uuml;hren einer Instanz richten sich nach dem Tag, an dem sie "
@@ -661,6 +668,13 @@ constexpr NoteEntry kTextNotes[] = {
      "    Mahnverfahrens und der Klage; eine Mindermeinung nimmt f\201r die Klage den Tag der Abgabe an das Streitgericht (\365 696 Abs. 1 Satz 4 ZPO). Das\n"
      "    Programm folgt der herrschenden Meinung.", kEditions, kOnlyDays, true, kBothCourts},
     {"", kAssumedDays, kOnlyDays, false, kBothCourts},
+    // a divorce by its dates
+    {"", kNumber, kOnlyDays, true, kFamilyOnly},
+    {"Daten des Falls (-anhaengig, -auftragK, -auftragB): Die erste Spalte rechnet jede Geb\201hr nach der Fassung, die an ihrem Tag galt: bis %s die von\n"
+     "    2021, ab %s die von 2025. Die Gerichtsgeb\201hren richten sich nach dem Tag, an dem das Verfahren anh\204ngig wurde (\365 63 Abs. 1 FamGKG), die\n"
+     "    Anwaltsgeb\201hren jedes Ehegatten nach dem Tag des unbedingten Auftrags (\365 60 Abs. 1 RVG), auch die des beigeordneten Anwalts. Das Programm rechnet\n"
+     "    die Werte nach der Fassung der Gerichtsgeb\201hren.", kEditions, kOnlyDays, true, kFamilyOnly},
+    {"", kAssumedDays, kOnlyDays, false, kFamilyOnly},
 };
 
 // clang-format on
@@ -692,7 +706,12 @@ std::string assumedDays(const ReportOptions& options, const char* inForceFrom, b
     std::snprintf(text, sizeof text, "%02d.%02d.%04d", day->day, day->month, day->year);
     return std::string(text);
   };
-  const char* sides[] = {html ? "Kl&auml;gers" : "Kl\204gers", "Beklagten"};
+  const bool divorce = options.court == Court::Family;
+  const char* sides[] = {divorce ? "Antragstellers"
+                         : html  ? "Kl&auml;gers"
+                                 : "Kl\204gers",
+                         divorce ? "Antragsgegners" : "Beklagten"};
+  const char* lawsuit = divorce ? " das Verfahren" : " die Klage";
   const std::array<int, 2> business = {options.claimantCase.businessFeeTenths,
                                        options.defendantCase.businessFeeTenths};
   std::vector<std::string> assumed;
@@ -700,25 +719,29 @@ std::string assumedDays(const ReportOptions& options, const char* inForceFrom, b
     // A mandate not given is the pending day's; a pre-trial one the
     // mandate's for the lawsuit.
     const std::optional<Day> mandate = days.mandate[side] ? days.mandate[side] : days.pending;
-    if (!days.mandate[side]) {
-      assumed.push_back(std::string("Auftrag des ") + sides[side] + (html ? " f&uuml;r" : " f\201r") +
-                        " die Klage am Tag der Anh" + (html ? "&auml;" : "\204") + "ngigkeit, " +
-                        date(mandate));
+    // A divorce's respondent without a lawyer has no mandate.
+    const bool lawyer = !divorce || side == 0 || options.divorce.respondentLawyer;
+    if (!days.mandate[side] && lawyer) {
+      assumed.push_back(std::string("Auftrag des ") + sides[side] +
+                        (html ? " f&uuml;r" : " f\201r") + lawsuit + " am Tag der Anh" +
+                        (html ? "&auml;" : "\204") + "ngigkeit, " + date(mandate));
     }
     if (business[side] != 0 && !days.pretrial[side]) {
       assumed.push_back(std::string("Auftrag des ") + sides[side] + " vor dem Prozess am Tag des " +
-                        "Auftrags f" + (html ? "&uuml;" : "\201") + "r die Klage, " + date(mandate));
+                        "Auftrags f" + (html ? "&uuml;" : "\201") + "r die Klage, " +
+                        date(mandate));
     }
   }
   // An appeal or a revision without its day: one filed under the law in force.
-  if (options.showAppeal && !days.appeal) {
+  if (options.showAppeal && !days.appeal && !divorce) {
     assumed.push_back(std::string("Berufung nach dem Recht ab ") + inForceFrom);
   }
-  if (options.showRevision && !days.revision) {
+  if (options.showRevision && !days.revision && !divorce) {
     assumed.push_back(std::string("Revision nach dem Recht ab ") + inForceFrom);
   }
   if (assumed.empty()) return "";
-  std::string text = html ? " Ohne eigenen Tag angenommen: " : "\n    Ohne eigenen Tag angenommen: ";
+  std::string text =
+      html ? " Ohne eigenen Tag angenommen: " : "\n    Ohne eigenen Tag angenommen: ";
   for (std::size_t i = 0; i < assumed.size(); ++i) text += (i == 0 ? "" : "; ") + assumed[i];
   return text + ".";
 }

@@ -595,6 +595,13 @@ struct WordScan {
   static int earlier(int a, int b) { return a != 0 && (b == 0 || a < b) ? a : b; }
 };
 
+// Whether a divorce takes the day word `word`: the pending day and the
+// spouses' mandates; it has no work before the lawsuit and no appeal here.
+bool isDivorceDay(const ValuedWord& word) {
+  return word.parse == parseDay && (std::strcmp(word.prefix, "-anhaengig") == 0 ||
+                                    std::strncmp(word.prefix, "-auftrag", 8) == 0);
+}
+
 // Whether a divorce takes the switch word `word`: its own words, the law,
 // the withdrawal, legal aid and the words of the rendering.
 bool inDivorce(const SwitchWord& word) {
@@ -635,7 +642,7 @@ void noteWord(WordScan& scan, const char* const* arguments, int i, int firstWord
   if (scan.inDivorceAt == 0 && needs == Needs::InDivorce) scan.inDivorceAt = i;
   const bool known = word != nullptr || valued != nullptr;
   if (scan.notInDivorceAt == 0 && known &&
-      !(word != nullptr ? inDivorce(*word) : needs == Needs::InDivorce)) {
+      !(word != nullptr ? inDivorce(*word) : needs == Needs::InDivorce || isDivorceDay(*valued))) {
     scan.notInDivorceAt = i;
   }
   if (i >= firstWord && !known && !isShareWord(arguments[i])) {
@@ -885,7 +892,12 @@ std::optional<Refusal> refusalOf(int count, const char* const* arguments,
                                  const ReportOptions& options) {
   WordScan scan;
   if (std::optional<Refusal> refusal = scanWords(count, arguments, options, scan)) return refusal;
-  if (options.court == Court::Family) return divorceRefusal(count, arguments, options, scan);
+  if (options.court == Court::Family) {
+    if (std::optional<Refusal> refusal = divorceRefusal(count, arguments, options, scan)) {
+      return refusal;
+    }
+    return daysRefusal(count, arguments, options, scan);
+  }
   if (std::optional<Refusal> refusal = lawRefusal(arguments, options, scan)) return refusal;
   if (std::optional<Refusal> refusal = daysRefusal(count, arguments, options, scan)) return refusal;
   return combinationRefusal(count, arguments, options, scan);
@@ -1038,7 +1050,7 @@ namespace {
 bool divorceTakes(const char* argument) {
   if (const SwitchWord* word = switchWordOf(argument)) return inDivorce(*word);
   const ValuedWord* valued = valuedWordOf(argument);
-  return valued != nullptr && valued->needs == Needs::InDivorce;
+  return valued != nullptr && (valued->needs == Needs::InDivorce || isDivorceDay(*valued));
 }
 
 // The right command of a divorce: "zeb -scheidung -2025", then the words as
@@ -1052,7 +1064,11 @@ std::string divorceCommand(const Refusal& refusal, int count, const char* const*
   command.add("-2025");
   for (int i = 1; i < count; ++i) {
     if (options.json && std::strcmp(arguments[i], "-h") == 0) continue;
-    if (i == refusal.argument && refusal.reason == CaseValue) {
+    if (i == refusal.argument && refusal.reason == NoPendingDay) {
+      command.add("-anhaengig<TT.MM.JJJJ>");
+    }
+    if (i == refusal.argument &&
+        (refusal.reason == CaseValue || refusal.reason == DayBeforeTables)) {
       const ValuedWord& word = *valuedWordOf(arguments[i]);
       command.add(std::string(word.prefix) + word.placeholder);
       continue;
@@ -1157,7 +1173,9 @@ const char* notInDivorceWhy(const char* argument) {
   if (needs == Needs::ReformForLabour)
     return "die Scheidung ist ein Verfahren vor dem Familiengericht";
   if (valuedWordOf(argument) != nullptr && valuedWordOf(argument)->parse == parseDay) {
-    return "eine Scheidung nach den Daten des Falls rechnet ZEB noch nicht";
+    return std::strncmp(argument, "-vorgericht", 11) == 0
+               ? "die Kosten um den Prozess rechnet ZEB bei einer Scheidung nicht"
+               : "das Rechtsmittel gegen den Scheidungsbeschluss rechnet ZEB nicht";
   }
   if (needs == Needs::ReformForCase || valuedWordOf(argument) != nullptr) {
     return "die Kosten um den Prozess rechnet ZEB bei einer Scheidung nicht";
@@ -1367,10 +1385,13 @@ std::string refusalMessage(const Refusal& refusal, int count, const char* const*
     case NoPendingDay:
       appendFormatted(
           message,
-          "zeb: %s braucht -anhaengig: der Tag, an dem die Klage anh\204ngig wurde (nach "
-          "einem Mahnverfahren: der Antrag auf den Mahnbescheid),\n entscheidet \201ber "
+          "zeb: %s braucht -anhaengig: der Tag, an dem %s,\n entscheidet \201ber "
           "die Gerichtsgeb\201hren und gilt f\201r jeden Auftrag, dessen Tag fehlt.\n",
-          given.c_str());
+          given.c_str(),
+          options.court == Court::Family
+              ? "das Verfahren anh\204ngig wurde"
+              : "die Klage anh\204ngig wurde (nach einem Mahnverfahren: der Antrag auf den "
+                "Mahnbescheid)");
       break;
     case DayBeforeTables:
       appendFormatted(message,

@@ -602,6 +602,13 @@ TEST(RunZebFigures, TheCaseByItsDaysWorkedByHand) {
       "10000", "-2025", "-GK", "-anhaengig15.07.2025", "-vorgerichtK01.02.2025", "-k"};
   const std::vector<const char*> split = {"10000", "-2025", "-anhaengig20.05.2025",
                                           "-auftragB20.06.2025", "-k"};
+  // A divorce pending 20.05.2025 whose petitioner mandated a lawyer on
+  // 10.06.2025: court fee and advance under 2021 (2 x 382,00; 2 x 324,00 on
+  // 15.000), the lawyer under 2025; the petitioner bears 2.618,00 + 382,00.
+  const std::vector<const char*> divorce = {"-scheidung",         "-2025",
+                                            "-nettoK3000",        "-nettoB2000",
+                                            "-anrechte4",         "-anhaengig20.05.2025",
+                                            "-auftragK10.06.2025"};
   // clang-format off
   const WorkedRow cases[] = {
       {worked, "first_instance.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
@@ -615,6 +622,10 @@ TEST(RunZebFigures, TheCaseByItsDaysWorkedByHand) {
       {split, "first_instance.court_fees", "3 Gerichtsgebühren", 798'00, 849'00},
       {split, "first_instance.claimant_lawyer_costs", "Anwaltskosten des Klägers", 1850'45, 1963'50},
       {split, "first_instance.defendant_lawyer_costs", "Anwaltskosten des Beklagten", 1963'50, 1963'50},
+      {divorce, "divorce.court_fees", "2 Gerichtsgebühren", 764'00, 810'00},
+      {divorce, "divorce.petitioner_lawyer_costs", "Anwaltskosten des Antragstellers", 2618'00, 2618'00},
+      {divorce, "divorce.petitioner_total", "Antragsteller trägt insgesamt", 3000'00, 3023'00},
+      {divorce, "divorce.advance", "Vorschuss des Antragstellers vor Zustellung", 648'00, 688'00},
   };
   // clang-format on
   expectWorkedRows(cases);

@@ -285,13 +285,15 @@ def check_one_edition(zeb, words, seed):
 
 def divorce_lines():
     """Divorces: law.md's case, the attached matters, the court practice, two
-    lawyers, the withdrawal, legal aid and the value's caps."""
+    lawyers, the withdrawal, legal aid, the value's caps and the case by its
+    dates."""
     base = ['-scheidung', '-2025', '-nettoK3000', '-nettoB2000']
     return [base + ['-anrechte4'],
             base + ['-sorge', '-umgang', '-anwaltB', '-ruecknahme', '-pkhK'],
             base + ['-anrechte2', '-kinder2', '-vermoegen200.000', '-pkhB', '-anwaltB'],
             ['-scheidung', '-2025', '-nettoK99999999', '-nettoB0,50', '-anrechte30', '-sorge',
-             '-ruecknahme', '-pkhK', '-pkhB']]
+             '-ruecknahme', '-pkhK', '-pkhB'],
+            base + ['-anrechte4', '-anwaltB', '-pkhB', '-anhaengig20.05.2025', '-auftragK10.06.2025']]
 
 
 def main():

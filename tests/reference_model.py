@@ -1249,12 +1249,17 @@ def euros_of(text):
 
 
 class Divorce:
-    """The values of a divorce under each edition of -2025."""
+    """The values of a divorce under each edition of -2025; with the case's
+    days the first column's court fee and values by the pending day, each
+    lawyer by its mandate (§ 63 Abs. 1 FamGKG, § 60 Abs. 1 RVG)."""
     exact = True
-    editions = ('2021', '2025')
     dates = ('31.05.2025', '01.06.2025')
 
     def __init__(self, switches):
+        self.days = days_of(switches)
+        columns = [Column('2021', self.days), Column('2025')]
+        self.editions = [c.courts[0] for c in columns]
+        self.lawyers = [c.lawyers[0] for c in columns]
         word = lambda prefix: next((w[len(prefix):] for w in switches if w.startswith(prefix)),
                                    None)
         self.income = DIVORCE['months'] * (euros_of(word('-nettoK')) + euros_of(word('-nettoB')))
@@ -1285,9 +1290,9 @@ class Divorce:
         return next((f for up_to, f in rows if value <= up_to),
                     fee + -(-(value - top) // 50000) * ABOVE[(edition, kind)])
 
-    def bill(self, i, tenths, assigned=False):
+    def bill(self, i, tenths, assigned=False, side=0):
         value = -(-self.sum[i] // 100)
-        e = self.editions[i]
+        e = self.lawyers[i][side]
         fee = self.fee(e, 'lawyer', self.sum[i])
         if assigned and value > 4000:
             fee = 100 * next(f for up_to, f in ASSIGNED[e] if up_to is None or value <= up_to)
@@ -1308,10 +1313,10 @@ def divorce_block(m, d, switches, court_tenths, lawyer_tenths, bearer):
     for side, name in enumerate(('Antragstellers', 'Antragsgegners')):
         if not lawyers[side]:
             continue
-        bills[side] = [d.bill(i, lawyer_tenths) for i in (0, 1)]
+        bills[side] = [d.bill(i, lawyer_tenths, False, side) for i in (0, 1)]
         m.row('Anwaltskosten des %s:' % name, *bills[side], d.basis)
         if aided[side]:
-            assigned[side] = [d.bill(i, lawyer_tenths, True) for i in (0, 1)]
+            assigned[side] = [d.bill(i, lawyer_tenths, True, side) for i in (0, 1)]
             m.row('Staatskasse zahlt Anwalt des %s:' % name, *assigned[side], d.basis)
     borne, state = [[0, 0], [0, 0]], [0, 0]
     for i in (0, 1):
@@ -1376,6 +1381,26 @@ def divorce_table(switches):
         divorce_block(m, d, switches, 5, 13, 0)
     text = ''.join(m.out)
     return text if html else text.encode('cp850').decode('latin-1')
+
+
+def divorce_day_cases(seed=20261216, count=150):
+    """Divorces by their dates: the pending day and the spouses' mandates at
+    random around the change of 01.06.2025."""
+    generator = random.Random(seed)
+    change = datetime.date(2025, 6, 1).toordinal()
+    day = lambda n: datetime.date.fromordinal(n).strftime('%d.%m.%Y')
+    cases = []
+    for amount, switches in generator.sample(divorce_cases(), count):
+        pending = change + generator.randrange(-200, 200)
+        words = ['-anhaengig' + day(pending)]
+        for side in 'KB':
+            if generator.randrange(2):
+                words.append('-auftrag%s%s' % (side, day(pending + generator.randrange(-90, 90))))
+        switches = list(switches)
+        for word in words:
+            switches.insert(generator.randrange(len(switches) + 1), word)
+        cases.append((amount, switches))
+    return cases
 
 
 def divorce_cases(seed=20261213, count=400):
@@ -1671,6 +1696,7 @@ def main():
     cases += labour_cases()
     cases += day_cases()
     cases += divorce_cases()
+    cases += divorce_day_cases()
     for amount, switches in cases:
         expected = table(amount, switches)
         actual = program_table(program, amount, switches)

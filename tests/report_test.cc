@@ -529,10 +529,15 @@ TEST(Reform, CommandLinesWithoutAReportAreRefused) {
        "-vorgerichtK02.03.2024 liegt nach -auftragK01.03.2024: der Auftrag vor dem Prozess geht "
        "dem Auftrag f\201r die Klage voraus.\n",
        "10000 -2025 -GK -vorgerichtK<TT.MM.JJJJ> -auftragK01.03.2024 -anhaengig15.03.2024"},
-      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-anhaengig15.03.2024"},
-       "-anhaengig15.03.2024 gilt nicht mit -scheidung: eine Scheidung nach den Daten des Falls "
-       "rechnet ZEB noch nicht.\n",
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-berufungAm15.03.2024"},
+       "-berufungAm15.03.2024 gilt nicht mit -scheidung: das Rechtsmittel gegen den "
+       "Scheidungsbeschluss rechnet ZEB nicht.\n",
        "-scheidung -2025 -nettoK3000 -nettoB0"},
+      {{"-scheidung", "-2025", "-nettoK3000", "-nettoB0", "-auftragK15.03.2024"},
+       "-auftragK15.03.2024 braucht -anhaengig: der Tag, an dem das Verfahren anh\204ngig wurde,\n"
+       " entscheidet \201ber die Gerichtsgeb\201hren und gilt f\201r jeden Auftrag, dessen Tag "
+       "fehlt.\n",
+       "-scheidung -2025 -nettoK3000 -nettoB0 -anhaengig<TT.MM.JJJJ> -auftragK15.03.2024"},
       {{"10000", "-2025", "-O100", "-berufungK", "-erfolg5"},
        "-berufungK gilt nicht mit -O100: der Kl\204ger hat in erster Instanz nichts verloren, das "
        "er mit der Berufung angreifen k\224nnte.\n",
