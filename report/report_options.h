@@ -2,10 +2,10 @@
 // is written.
 #pragma once
 #include <array>
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <tuple>
 
 #include "fees/cents.h"
 #include "fees/fee_schedule.h"
@@ -60,7 +60,11 @@ struct Day {
   int month = 0;
   int day = 0;
 
-  friend auto operator<=>(const Day&, const Day&) = default;
+  friend bool operator==(const Day&, const Day&) = default;
+  // Whether `a` is a day before `b`.
+  friend bool operator<(const Day& a, const Day& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+  }
 };
 
 // The days of a case under -2025, each deciding the edition of the fees it
