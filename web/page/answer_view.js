@@ -9,7 +9,24 @@ import { euros, germanNumber } from "./numbers.js";
 import { aroundWords, parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
+import { appendNotesBox, openNotesBox } from "./notes.js";
 import { dateOf, wayHtml } from "./ways.js";
+
+// Opens the way of the value `button` in the answer's box (#antwort-weg) of
+// `container`, its lines from `lines()`, or closes it where it is open.
+// Returns the box.
+export function toggleWay(container, button, lines) {
+  const box = container.querySelector("#antwort-weg");
+  const open = button.getAttribute("aria-expanded") !== "true";
+  for (const other of container.querySelectorAll("button.wert[aria-expanded=true]")) other.setAttribute("aria-expanded", "false");
+  box.hidden = !open;
+  if (open) {
+    button.setAttribute("aria-expanded", "true");
+    const label = button.getAttribute("aria-label").replace(/^[^:]*: /, "");
+    box.innerHTML = `<p class="weg-titel">${escapeHtml(label)}</p>` + wayHtml({ old: lines(), new: null });
+  }
+  return box;
+}
 
 // What the user advances, as the view names it.
 const kAdvance = {
@@ -208,14 +225,7 @@ export function createAnswerView(container, zeb, switchLaw) {
         : `nicht eingerechnet sind etwa Zeugen, Sachverständige und die vorgerichtliche Geschäftsgebühr des Anwalts.`) +
       `${notes ? ` Mehr in den <a href="#antwort-anmerkungen">Anmerkungen</a>.` : ""}</p>` +
       `</section>`;
-    if (notes) {
-      const box = document.createElement("details");
-      box.className = "anmerkungen";
-      box.id = "antwort-anmerkungen";
-      box.innerHTML = "<summary>Anmerkungen</summary>";
-      box.append(notes.cloneNode(true));
-      container.firstElementChild.append(box);
-    }
+    if (notes) appendNotesBox(container.firstElementChild, notes);
   }
 
   container.addEventListener("click", (event) => {
@@ -225,25 +235,10 @@ export function createAnswerView(container, zeb, switchLaw) {
       document.getElementById("berufung").focus();
       return;
     }
-    if (event.target.closest?.("a[href='#antwort-anmerkungen']")) {
-      event.preventDefault();
-      const box = container.querySelector("#antwort-anmerkungen");
-      box.open = true;
-      box.querySelector("summary").focus();
-      return;
-    }
+    if (openNotesBox(event, container)) return;
     const button = event.target.closest?.("button.wert");
     if (!button || ways === null) return;
-    const box = container.querySelector("#antwort-weg");
-    const open = button.getAttribute("aria-expanded") !== "true";
-    for (const other of container.querySelectorAll("button.wert[aria-expanded=true]")) other.setAttribute("aria-expanded", "false");
-    box.hidden = !open;
-    if (open) {
-      button.setAttribute("aria-expanded", "true");
-      const label = button.getAttribute("aria-label").replace(/^[^:]*: /, "");
-      box.innerHTML = `<p class="weg-titel">${escapeHtml(label)}</p>` +
-        wayHtml({ old: ways(button.dataset.fall, button.dataset.key), new: null });
-    }
+    toggleWay(container, button, () => ways(button.dataset.fall, button.dataset.key));
   });
 
   return {

@@ -3,10 +3,12 @@
 // follows from it, the values and the fees; each figure's way one click
 // away, under the paragraph or list that holds it.
 import { argumentsOf } from "./address.js";
+import { toggleWay } from "./answer_view.js";
 import { divorceAnswerOf } from "./divorce.js";
+import { appendNotesBox, openNotesBox } from "./notes.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
-import { dateOf, wayHtml } from "./ways.js";
+import { dateOf } from "./ways.js";
 
 // What follows from the advance at the end, by its row, for the user as
 // the petitioner and as the respondent.
@@ -58,37 +60,17 @@ export function createDivorceView(container, zeb) {
       `<p class="annahmen">Gerechnet wird mit den gesetzlichen Gebühren, die Folgesachen Unterhalt, Ehewohnung, ` +
       `Haushalt und Güterrecht und Vergleiche über Folgesachen nicht eingerechnet` +
       `${notes ? `; mehr in den <a href="#antwort-anmerkungen">Anmerkungen</a>` : ""}.</p></section>`;
-    if (notes) {
-      const box = document.createElement("details");
-      box.className = "anmerkungen";
-      box.id = "antwort-anmerkungen";
-      box.innerHTML = "<summary>Anmerkungen</summary>";
-      box.append(notes.cloneNode(true));
-      container.firstElementChild.append(box);
-    }
+    if (notes) appendNotesBox(container.firstElementChild, notes);
   }
 
   container.addEventListener("click", (event) => {
     if (ways === null) return;
-    if (event.target.closest?.("a[href='#antwort-anmerkungen']")) {
-      event.preventDefault();
-      const box = container.querySelector("#antwort-anmerkungen");
-      box.open = true;
-      box.querySelector("summary").focus();
-      return;
-    }
+    if (openNotesBox(event, container)) return;
     const button = event.target.closest?.("button.wert");
     if (!button) return;
-    const box = container.querySelector("#antwort-weg");
-    const open = button.getAttribute("aria-expanded") !== "true";
-    for (const other of container.querySelectorAll("button.wert[aria-expanded=true]")) other.setAttribute("aria-expanded", "false");
-    box.hidden = !open;
-    if (open) {
-      button.setAttribute("aria-expanded", "true");
-      button.closest("p, ul").after(box);
-      box.innerHTML = `<p class="weg-titel">${escapeHtml(button.getAttribute("aria-label").replace(/^[^:]*: /, ""))}</p>` +
-        wayHtml({ old: ways(button.dataset.key), new: null });
-    }
+    // The way stands under the paragraph or list of its value.
+    const box = toggleWay(container, button, () => ways(button.dataset.key));
+    if (!box.hidden) button.closest("p, ul").after(box);
   });
 
   return {

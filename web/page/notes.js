@@ -25,6 +25,27 @@ export function notesOf(zeb, words) {
   return document.importNode(report.querySelector(".anmerkung"), true);
 }
 
+// Appends to the answer's `section` the box of its `notes`, closed.
+export function appendNotesBox(section, notes) {
+  const box = document.createElement("details");
+  box.className = "anmerkungen";
+  box.id = "antwort-anmerkungen";
+  box.innerHTML = "<summary>Anmerkungen</summary>";
+  box.append(notes.cloneNode(true));
+  section.append(box);
+}
+
+// A click on the answer's link to its notes in `container` opens their box;
+// whether the click was one.
+export function openNotesBox(event, container) {
+  if (!event.target.closest?.("a[href='#antwort-anmerkungen']")) return false;
+  event.preventDefault();
+  const box = container.querySelector("#antwort-anmerkungen");
+  box.open = true;
+  box.querySelector("summary").focus();
+  return true;
+}
+
 // A click on a link to a note, in the figures or in the HTML report: the
 // note of `documentOfLink` is handed to `reveal`; the address stays the
 // form's.
