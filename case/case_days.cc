@@ -47,13 +47,12 @@ DecidingDay courtDay(const CaseDays& days, InstanceSection section) {
 DecidingDay lawyerDay(const CaseDays& days, InstanceSection section, std::size_t side) {
   // Both lawyers' mandates for an appeal or a revision are of its day.
   if (section != InstanceSection::FirstInstance) return courtDay(days, section);
-  if (days.mandate[side]) return {days.mandate[side], true};
-  return {days.pending, false};
+  return {days.mandateOf(side), days.mandate[side].has_value()};
 }
 
 DecidingDay preTrialDay(const CaseDays& days, std::size_t side) {
   if (days.pretrial[side]) return {days.pretrial[side], true};
-  return {lawyerDay(days, InstanceSection::FirstInstance, side).day, false};
+  return {days.mandateOf(side), false};
 }
 
 Schedule scheduleOf(const DecidingDay& day) {
@@ -98,7 +97,7 @@ DaysCheck checkDays(const CaseDays& days) {
     return {DaysFault::RevisionBeforeAppeal};
   }
   for (const std::size_t side : {std::size_t{0}, std::size_t{1}}) {
-    if (days.pretrial[side] && days.mandate[side].value_or(*days.pending) < *days.pretrial[side]) {
+    if (days.pretrial[side] && *days.mandateOf(side) < *days.pretrial[side]) {
       return {DaysFault::PretrialAfterMandate, side};
     }
   }

@@ -718,7 +718,7 @@ std::string assumedDays(const ReportOptions& options, const char* inForceFrom, b
   for (std::size_t side = 0; side < 2; ++side) {
     // A mandate not given is the pending day's; a pre-trial one the
     // mandate's for the lawsuit.
-    const std::optional<Day> mandate = days.mandate[side] ? days.mandate[side] : days.pending;
+    const std::optional<Day> mandate = days.mandateOf(side);
     // A divorce's respondent without a lawyer has no mandate.
     const bool lawyer = !divorce || side == 0 || options.divorce.respondentLawyer;
     if (!days.mandate[side] && lawyer) {

@@ -77,6 +77,12 @@ struct CaseDays {
   std::optional<Day> appeal;    // set by -berufungAm: the appeal filed
   std::optional<Day> revision;  // set by -revisionAm: the revision filed
 
+  // The day of `side`'s mandate for the first instance: without its own,
+  // the pending day.
+  std::optional<Day> mandateOf(std::size_t side) const {
+    return mandate[side] ? mandate[side] : pending;
+  }
+
   bool given() const {
     return pending || mandate[0] || mandate[1] || pretrial[0] || pretrial[1] || appeal || revision;
   }
