@@ -618,6 +618,67 @@ test("does the appeal pay: the defendant's appeal against what it loses, at its 
   await page.close();
 });
 
+test("the case by its dates: each fee under the edition of its day, the days in the form and the address", everywhere, async () => {
+  // law.md's worked case: pending 15.03.2024, the mandates of 2024, the
+  // defendant's appeal of 10.01.2026. The first instance under 2021: 798,00
+  // + 2 x 1.850,45 = 4.498,90, the defendant bears 60 % of it, 2.699,34;
+  // its failed appeal costs it 6.277,84 in all, with the 6.000,00 it lost
+  // 12.277,84.
+  const days = "anhaengig=15.03.2024&auftrag-klaeger=01.03.2024&auftrag-beklagter=01.04.2024&berufungam=10.01.2026";
+  const page = await openPage(`#streitwert=10000&${days}&rolle=beklagter&obsiegen=40`);
+  const answer = () => page.waitForFunction(() => document.querySelector("#antwort tbody") && {
+    caption: document.querySelector("#antwort caption").textContent,
+    share: document.querySelector("#antwort tbody tr:first-child td:nth-child(3)").textContent,
+    appeal: Array.from(document.querySelectorAll("#antwort .berufung li"), (item) => item.textContent).slice(0, 2),
+  });
+  assert.deepEqual(await answer(), { caption: "Was Sie am Ende tragen, nach den Daten des Falls", share: "2.699,34\u00a0€",
+    appeal: ["Ohne Berufung: 8.699,34\u00a0€", "Scheitert die Berufung: 12.277,84\u00a0€"] });
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("recht").value, document.getElementById("tage").hidden]),
+    ["daten", false]);
+  await page.screenshot({ path: path.join(screenshotDir, `zeb-${browserName}-1280-daten.png`) });
+  await page.click("#antwort tbody tr:first-child td:nth-child(3) button.wert");
+  assert.match(await page.waitForFunction(() => !document.getElementById("antwort-weg").hidden &&
+    document.getElementById("antwort-weg").textContent), /4\.498,90\s€ - 1\.799,56\s€ = 2\.699,34\s€/);
+  await page.click("#darstellung-text");
+  await expectReport(page, ["10000", "-2025", "-anhaengig15.03.2024", "-auftragK01.03.2024", "-auftragB01.04.2024",
+    "-berufungAm10.01.2026", "-O60"]);
+  // An appeal before the lawsuit says why and shows no report; a day as
+  // Germans write it stands in the address as the engine takes it.
+  await page.fill("#berufungam", "01.01.2024");
+  assert.deepEqual(await page.waitForFunction(() => document.getElementById("tage-fehler").textContent &&
+    [document.getElementById("tage-fehler").textContent, document.getElementById("berufungam").getAttribute("aria-invalid"),
+      document.getElementById("textbericht").hidden]),
+  ["Die Berufung folgt der Klage: bitte einen Tag ab dem 15.03.2024 angeben.", "true", true]);
+  await page.fill("#berufungam", "10.1.2026");
+  await page.evaluate(() => document.getElementById("berufungam").blur());
+  await page.waitForFunction(() => location.hash.includes("&berufungam=10.01.2026"));
+  await expectReport(page, ["10000", "-2025", "-anhaengig15.03.2024", "-auftragK01.03.2024", "-auftragB01.04.2024",
+    "-berufungAm10.01.2026", "-O60"]);
+  // Today's law hides the days and keeps them for a return.
+  await page.click("#darstellung-antwort");
+  await page.selectOption("#recht", "2025");
+  assert.equal((await answer()).caption, "Was Sie am Ende tragen, nach den Gebühren ab 01.06.2025");
+  assert.deepEqual(await page.evaluate(() => [document.getElementById("tage").hidden, location.hash.includes("anhaengig")]),
+    [true, false]);
+  await page.selectOption("#recht", "daten");
+  await page.waitForFunction(() => document.querySelector("#antwort caption")?.textContent.endsWith("Daten des Falls"));
+  // Without the day of the lawsuit there is no report; asked for one, the
+  // page says which day is missing.
+  await page.fill("#anhaengig", "");
+  await page.waitForFunction(() => document.getElementById("antwort").hidden);
+  await page.click("#berechnen");
+  assert.equal(await page.waitForFunction(() => document.getElementById("tage-fehler").textContent),
+    "Bitte den Tag angeben, an dem die Klage einging.");
+  assert.deepEqual(page.errors, []);
+  await page.close();
+  // The smallest phone shows the days within its width.
+  const phone = await openPage(`#streitwert=10000&${days}`, { width: 320, height: 844 });
+  await phone.waitForFunction(() => document.querySelector("#antwort caption") !== null);
+  await phone.screenshot({ path: path.join(screenshotDir, `zeb-${browserName}-320-daten.png`) });
+  assert.ok(await phone.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth));
+  await phone.close();
+});
+
 test("a short form: five inputs, the rest under Weitere Angaben, whose summary names what an address sets there", chromiumOnly, async () => {
   const visible = (page) => page.evaluate(() => Array.from(document.querySelectorAll("#formular input, #formular select"))
     .filter((control) => control.checkVisibility() && !control.closest(".darstellung")).map((control) => control.name));
@@ -934,8 +995,15 @@ test("axe-core finds no WCAG 2.1 A or AA violation in any state of the page", ch
   const page = await openPage();
   await page.evaluate(readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8"));
   for (const [state, amount] of [["empty"], ["antwort", "5000"], ["antwort-anteil"], ["uebersicht"], ["diagramm"], ["html"],
-    ["text"], ["error", "abc"]]) {
+    ["text"], ["daten"], ["error", "abc"]]) {
     if (amount) await page.fill("#streitwert", amount);
+    else if (state === "daten") {
+      // The days of a case by its dates, one of them refused.
+      await page.selectOption("#recht", "daten");
+      await page.fill("#anhaengig", "15.03.2024");
+      await page.fill("#berufungam", "01.01.2024");
+      await page.waitForFunction(() => document.getElementById("tage-fehler").textContent !== "");
+    }
     else if (state === "antwort-anteil") {
       // The share expected, a way open, every further choice in view.
       await page.fill("#obsiegen", "60");

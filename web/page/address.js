@@ -4,13 +4,12 @@
 import { aroundWords, kBusinessFeeRates, parseClients, parseEvidence } from "./around.js";
 import { courtWords, dismissalValue } from "./court.js";
 import { divorceWords, kDivorceFields, kDivorceSwitches } from "./divorce.js";
+import { dayWords, kDayFields, kLaws, lawOf2025, parseDay } from "./laws.js";
 import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
-// The law: a reform's two editions side by side, or the report of 2013.
-export const kLaws = { 2025: "-2025", 2021: "-2021", 2013: null };
 const kChoices = {
-  recht: ["2025", "2021", "2013"],
+  recht: Object.keys(kLaws),
   verfahren: Object.keys(kProceedings),
   vergleich: ["ja", "nein"],
   hinweise: ["ja", "nein"],
@@ -33,7 +32,7 @@ export const kAid = { klaeger: "-pkhK", beklagter: "-pkhB" };
 export const aidOf = (names) => kRoles.filter((role) => names.includes(role)).join(",");
 // The engine's words of the legal aid in `state`, under the law that
 // computes it.
-export const aidWords = (state) => (state.recht === "2025" && state.pkh ? state.pkh.split(",").map((role) => kAid[role]) : []);
+export const aidWords = (state) => (lawOf2025(state.recht) && state.pkh ? state.pkh.split(",").map((role) => kAid[role]) : []);
 // What legal aid in `state` is not computed with: {error, role} for the
 // first aided party it concerns, or undefined.
 export function aidConflict(state) {
@@ -76,6 +75,7 @@ export const defaultState = () => ({
   rolle: "klaeger", obsiegen: "", ohne: "", vorsteuer: "", ende: "", pkh: "", berufung: "", gericht: "zivil", brutto: "",
   ...Object.fromEntries([...Object.keys(kDivorceFields), ...Object.keys(kDivorceSwitches)].map((key) => [key, ""])),
   ...Object.fromEntries(kAroundKeys.map((key) => [key, key === "mahn" ? "nein" : ""])),
+  ...Object.fromEntries(Object.keys(kDayFields).map((key) => [key, ""])),
 });
 
 // What is set under "Weitere Angaben", in the words of its summary line,
@@ -133,14 +133,18 @@ export function stateFromFragment(fragment, narrow) {
   const state = { streitwert: values.get("streitwert") ?? "" };
   const fallback = defaultState();
   const court = ["arbeit", "familie"].includes(values.get("gericht")) ? values.get("gericht") : "zivil";
-  // A divorce's address is never one of 2013.
-  if (fragment.length > 1 && !values.has("recht") && court !== "familie") {
+  // A divorce's address is never one of 2013, nor one with the day of the
+  // lawsuit, which chooses the law by the case's dates.
+  if (fragment.length > 1 && !values.has("recht") && !values.has("anhaengig") && court !== "familie") {
     Object.assign(fallback, { recht: "2013", darstellung: narrow ? "uebersicht" : "html" });
   }
   for (const [key, choices] of Object.entries(kChoices)) {
     const value = values.get(key);
     state[key] = choices.includes(value) ? value : fallback[key];
   }
+  // The day of the lawsuit chooses the law by the case's dates.
+  if (values.has("anhaengig")) state.recht = "daten";
+  for (const key of Object.keys(kDayFields)) state[key] = values.get(key) ?? "";
   state.rolle = kRoles.includes(values.get("rolle")) ? values.get("rolle") : fallback.rolle;
   state.gericht = court;
   // A divorce has no chart of the fees over the amounts.
@@ -186,6 +190,7 @@ export function fragmentOf(state, digits) {
   for (const key of Object.keys(kPartyKeys)) if (state[key]) values.set(key, state[key]);
   if (state.ende) values.set("ende", state.ende);
   if (state.pkh) values.set("pkh", state.pkh);
+  setDays(values, state);
   // The case as the engine takes it, or as typed while it is none.
   for (const key of kAroundKeys) {
     const parsed = key.startsWith("beweis-") ? parseEvidence(state[key]) : key.startsWith("auftraggeber-")
@@ -207,19 +212,31 @@ function divorceFragment(state) {
   for (const key of Object.keys(kDivorceSwitches)) if (state[key] === "ja") values.set(key, "ja");
   if (state.ende.includes("ruecknahme")) values.set("ende", "ruecknahme");
   if (state.pkh) values.set("pkh", state.pkh);
+  setDays(values, state);
   return "#" + values.toString().replace(/%2C/g, ",");
+}
+
+// The days of a case by its dates into the address `values`: as the engine
+// takes them, or as typed while they are none. The day of the lawsuit
+// stands even while empty, since it chooses the law.
+function setDays(values, state) {
+  if (state.recht !== "daten") return;
+  for (const key of Object.keys(kDayFields)) {
+    const typed = state[key].trim();
+    if (typed !== "" || key === "anhaengig") values.set(key, parseDay(typed).text ?? typed);
+  }
 }
 
 // The argument vector: the plain digits, then the chosen switches; a
 // divorce's words without an amount (none while a field holds no value).
 export function argumentsOf(state, digits, html) {
   if (state.gericht === "familie") {
-    return [...(divorceWords(state).words ?? []), ...(state.ende.includes("ruecknahme") ? ["-ruecknahme"] : []),
+    return [...(divorceWords(state).words ?? []), ...(dayWords(state).words ?? []), ...(state.ende.includes("ruecknahme") ? ["-ruecknahme"] : []),
       ...aidWords(state), ...[["-A", state.hinweise === "nein"], ["-E", state.euro === "zeichen"],
         ["-W", state.rechenweg === "ja"], ["-h", html]].filter(([, on]) => on).map(([word]) => word)];
   }
   const words = [digits];
-  if (kLaws[state.recht]) words.push(kLaws[state.recht], ...courtWords(state));
+  if (kLaws[state.recht]) words.push(kLaws[state.recht], ...courtWords(state), ...(dayWords(state).words ?? []));
   if (kProceedings[state.verfahren]) words.push(kProceedings[state.verfahren]);
   if (state.vergleich === "ja") words.push("-V");
   if (state.hinweise === "nein") words.push("-A");

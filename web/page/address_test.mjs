@@ -40,6 +40,16 @@ test("an address gives the argument vector of its report", () => {
       ["-scheidung", "-2025", "-nettoK3000", "-nettoB2000", "-kinder2", "-vermoegen100000", "-umgang", "-anwaltB", "-W"]],
     // Without both incomes, no words yet.
     ["#gericht=familie&nettoK=3000&darstellung=text", []],
+    // The case by its dates: the law of 2025 with the days as the engine
+    // takes them; the day of the lawsuit chooses this law; a divorce has
+    // no appeal's day.
+    ["#streitwert=10000&recht=daten&obsiegen=60&anhaengig=15.3.2024&auftrag-beklagter=01.04.2024&berufungam=10.01.2026" +
+      "&darstellung=text", ["10000", "-2025", "-anhaengig15.03.2024", "-auftragB01.04.2024", "-berufungAm10.01.2026", "-O60"]],
+    ["#streitwert=9000&gericht=arbeit&anhaengig=20.06.2025&pkh=klaeger&darstellung=text",
+      ["9000", "-2025", "-arbeit", "-anhaengig20.06.2025", "-pkhK"]],
+    ["#gericht=familie&nettoK=3000&nettoB=2000&anhaengig=20.05.2025&auftrag-klaeger=10.06.2025&berufungam=1.1.2026" +
+      "&darstellung=text", ["-scheidung", "-2025", "-nettoK3000", "-nettoB2000", "-anhaengig20.05.2025", "-auftragK10.06.2025"]],
+    ["#streitwert=10000&recht=2021&anhaengig=&darstellung=text", ["10000", "-2025"]],
   ];
   for (const [fragment, words] of cases) {
     const state = stateFromFragment(fragment, false);
@@ -67,6 +77,12 @@ test("the address holds the form: the amount's digits, or the text while it is n
     "&darstellung=antwort&rolle=beklagter&nettoK=3.000&nettoB=x&sorge=ja&ende=ruecknahme&pkh=klaeger";
   assert.equal(fragmentOf(stateFromFragment(divorce + "&streitwert=5000", false), null), divorce);
   assert.equal(stateFromFragment("#gericht=familie&darstellung=diagramm", false).darstellung, "antwort");
+  // The days of a case by its dates as the engine takes them, or as typed;
+  // the day of the lawsuit even while empty, since it chooses the law.
+  assert.match(fragmentOf({ ...state, recht: "daten", anhaengig: " 1.3.2024", berufungam: "bald" }, "5000"),
+    /&recht=daten&.*&anhaengig=01.03.2024&berufungam=bald$/);
+  assert.match(fragmentOf({ ...state, recht: "daten" }, "5000"), /&anhaengig=$/);
+  assert.doesNotMatch(fragmentOf({ ...state, anhaengig: "01.03.2024" }, "5000"), /anhaengig/);
 });
 
 test("the user's own appeal: its word by the role, its success where it is a share", () => {

@@ -10,7 +10,8 @@ import { aroundWords, parseEvidence } from "./around.js";
 import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
 import { appendNotesBox, openNotesBox } from "./notes.js";
-import { dateOf, wayHtml } from "./ways.js";
+import { answeredBy, answeredColumn } from "./keys.js";
+import { wayHtml } from "./ways.js";
 
 // Opens the way of the value `button` in the answer's box (#antwort-weg) of
 // `container`, its lines from `lines()`, or closes it where it is open.
@@ -96,8 +97,10 @@ export function createAnswerView(container, zeb, switchLaw) {
     // at its expected success: first instance and appeal alone.
     const appealRun = (withWays) => zeb.figures([...argumentsOf({ ...state, obsiegen: "", rechenweg: "nein",
       verfahren: "alle" }, digits, false), share, ...partyWords(state), ...appealWords(state)], { ways: withWays });
-    const run = (c, withWays) => (c === "appeal" ? appealRun(withWays)
-      : zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays }));
+    // By the case's dates the answer reads the first column.
+    const byDates = state.recht === "daten";
+    const run = (c, withWays) => answeredColumn(c === "appeal" ? appealRun(withWays)
+      : zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays }), byDates);
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));
     const evidence = parseEvidence(state["beweis-" + role]).value;
     const around = (aroundWords(state).words ?? []).length > 0;
@@ -125,7 +128,7 @@ export function createAnswerView(container, zeb, switchLaw) {
       : `<button type="button" class="wert" data-fall="${c}" data-key="${v.rows.map((row) => row.key).join(" ")}" ` +
       `aria-expanded="false" aria-controls="antwort-weg" aria-label="${euros(v.new)}: Rechenweg, ${escapeHtml(what)}">` +
       `${euros(v.new)}</button>`;
-    const after = dateOf(figures[order[0]].columns[1]);
+    const after = answeredBy(figures[order[0]], byDates);
     const rows = answer.ways.map((way) => `<tr><th scope="row">${escapeHtml(way.name)}<span class="von">` +
       `Kosten ${way.total.low === way.total.high ? "" : euros(way.total.low) + " bis "}${euros(way.total.high)}</span></th>` +
       order.map((c) => `<td>${value(c, way.values[c], `${way.name}, ${caseNames[c]}`)}</td>`).join("") + "</tr>").join("");
@@ -202,7 +205,7 @@ export function createAnswerView(container, zeb, switchLaw) {
         `Anteil.</p>` : "") +
       (meAided ? `<p class="pkh-vorweg">Prozesskostenhilfe deckt nicht die Kosten des Gegners: verlieren Sie, ` +
         `erstatten Sie ihm seine Anwaltskosten nach Ihrer Quote wie jeder andere (§\u00a0123 ZPO).</p>` : "") +
-      `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, nach den Gebühren ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
+      `<table class="antwort-tabelle"><caption>Was Sie am Ende tragen, ${after}</caption><thead><tr><td></td>${order.map((c) => `<th scope="col">${caseNames[c]}</th>`).join("")}</tr></thead>` +
       `<tbody>${rows}</tbody></table><div id="antwort-weg" class="antwort-weg" hidden></div>` +
       (advance || labour ? `<h3>Was Sie vorstrecken</h3>` : "") + (advance ? `<ul>${advance}</ul>` : "") +
       (labour ? `<p>Gerichtskosten streckt vor den Arbeitsgerichten niemand vor (§\u00a011 GKG): jede Seite zahlt ` +

@@ -1,7 +1,7 @@
 // The chart ("Diagramm"): the court and the lawyer fee of both editions of
 // the law chosen, over amounts from 1 euro to well past the amount, both
 // axes logarithmic, with a pointer that reads the values at any amount.
-import { kLaws } from "./address.js";
+import { kLaws } from "./laws.js";
 import { kLargestAmount } from "./amount.js";
 import { rowOf } from "./keys.js";
 import { amountWords, changeOf, euros, wholeEuros } from "./numbers.js";

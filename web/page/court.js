@@ -1,10 +1,11 @@
 // The court a case is before (gericht=arbeit: the labour courts), and the
 // value of a dismissal protection suit from the monthly gross pay.
+import { lawOf2025 } from "./laws.js";
 
 // The engine's words of the court in `state`: the labour courts under the
 // law of 2025 alone, whose columns are the editions of KV GKG Teil 8 that
 // the program holds.
-export const courtWords = (state) => (state.gericht === "arbeit" && state.recht === "2025" ? ["-arbeit"] : []);
+export const courtWords = (state) => (state.gericht === "arbeit" && lawOf2025(state.recht) ? ["-arbeit"] : []);
 
 // The value of a suit on the termination of employment, from the monthly
 // gross pay as a German writes it ("3000", "3.000", "3.456,78 €"): three

@@ -8,7 +8,7 @@ import { divorceAnswerOf } from "./divorce.js";
 import { appendNotesBox, openNotesBox } from "./notes.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
-import { dateOf } from "./ways.js";
+import { answeredBy, answeredColumn } from "./keys.js";
 
 // What follows from the advance at the end, by its row, for the user as
 // the petitioner and as the respondent.
@@ -24,10 +24,12 @@ export function createDivorceView(container, zeb) {
 
   function show(state, notes) {
     const words = argumentsOf({ ...state, rechenweg: "nein", hinweise: "ja" }, null, false);
-    const figures = zeb.figures(words, { ways: false });
+    // By the case's dates the answer reads the first column.
+    const byDates = state.recht === "daten";
+    const figures = answeredColumn(zeb.figures(words, { ways: false }), byDates);
     let withWays = null;
     ways = (keys) => keys.split(" ").flatMap((key) => {
-      const { derivation } = (withWays ??= zeb.figures(words)).rows.find((row) => row.key === key);
+      const { derivation } = (withWays ??= answeredColumn(zeb.figures(words), byDates)).rows.find((row) => row.key === key);
       return derivation.new ?? derivation.old;
     });
     const petitioner = state.rolle === "klaeger";
@@ -53,7 +55,7 @@ export function createDivorceView(container, zeb) {
       `<h2 id="antwort-titel">Ihre Kosten als ${petitioner ? "Antragsteller" : "Antragsgegner"}</h2>` +
       `<p class="scheidung-vorweg">Die Scheidung kostet Sie ${value(a.mine, "was Sie tragen")}, Ihren Ehepartner ` +
       `${value(a.theirs, "was Ihr Ehepartner trägt")}${stateBears(a.state)}: jeder trägt seinen Anwalt und die ` +
-      `Hälfte der Gerichtskosten (§\u00a0150 Abs.\u00a01 FamFG), nach den Gebühren ${dateOf(figures.columns[1])}.</p>` +
+      `Hälfte der Gerichtskosten (§\u00a0150 Abs.\u00a01 FamFG), ${answeredBy(figures, byDates)}.</p>` +
       `<div id="antwort-weg" class="antwort-weg" hidden></div>` +
       `<h3>Was vorab zu zahlen ist</h3>${advance}` +
       `<h3>Die Werte</h3>${list(a.values)}<h3>Die Gebühren</h3>${list(a.fees)}${withdrawn}` +

@@ -3,6 +3,7 @@
 import { aidOf, endingsOf, furtherSet } from "./address.js";
 import { courtWords } from "./court.js";
 import { kDivorceFields, kDivorceSwitches } from "./divorce.js";
+import { lawOf2025 } from "./laws.js";
 import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
@@ -34,6 +35,7 @@ export function stateOfForm(form, fallbackView) {
     pkh: aidOf(form.aid.filter((box) => box.checked).map((box) => box.value)),
     berufung: form.appeal.value,
     ...Object.fromEntries(Object.entries(form.around).map(([key, field]) => [key, field.value])),
+    ...Object.fromEntries(Object.entries(form.days).map(([key, field]) => [key, field.value])),
     ...Object.fromEntries(Object.keys(kDivorceFields).map((key) => [key, form.divorce[key].value])),
     ...Object.fromEntries(Object.keys(kDivorceSwitches).map((key) => [key, form.divorce[key].checked ? "ja" : ""])),
   };
@@ -62,6 +64,7 @@ export function showInForm(form, state) {
   for (const box of form.aid) box.checked = state.pkh.split(",").includes(box.value);
   form.appeal.value = state.berufung;
   for (const [key, field] of Object.entries(form.around)) field.value = state[key];
+  for (const [key, field] of Object.entries(form.days)) field.value = state[key];
   for (const key of Object.keys(kDivorceFields)) form.divorce[key].value = state[key];
   for (const key of Object.keys(kDivorceSwitches)) form.divorce[key].checked = state[key] === "ja";
   showFurtherSet(form, state);
@@ -95,18 +98,20 @@ export function showCourtInForm(form, state) {
 // The role and the share, the groups of the cost risk and the case around
 // the lawsuit, and the endings but the settlement, take input under the
 // reforms alone, and say so under the law of 2013, as does the appeal as a
-// decision; legal aid under the law of 2025 alone.
+// decision; legal aid under the law of 2025 alone. The case by its dates
+// asks its days.
 export function showLawInForm(form, law) {
+  const of2025 = lawOf2025(law);
   form.roleGroup.disabled = form.share.disabled = form.costRisk.disabled = form.aroundGroup.disabled = law === "2013";
   for (const box of form.endings) box.disabled = law === "2013";
   form.shareIn2013.hidden = form.costRiskIn2013.hidden = form.aroundIn2013.hidden = form.endingsIn2013.hidden = law !== "2013";
-  form.aidGroup.disabled = law !== "2025";
+  form.aidGroup.disabled = !of2025;
   form.appealGroup.disabled = law === "2013";
   form.appealIn2013.hidden = law !== "2013";
   // The labour courts under the law of 2025 alone.
-  form.court.disabled = law !== "2025";
-  form.courtLaw.hidden = law === "2025";
-  form.aidLaw.hidden = law === "2025";
+  form.court.disabled = !of2025;
+  form.courtLaw.hidden = form.aidLaw.hidden = of2025;
+  form.daysGroup.hidden = law !== "daten";
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
@@ -118,7 +123,7 @@ export const choices = (form) => [form.law, form.court, form.proceedings, form.s
 // The fields typed in: the amount, the share, the appeal's success, the
 // clients and the evidence.
 export const typedFields = (form) => [form.amount, form.grossPay, form.share, form.appeal, form.around["auftraggeber-klaeger"],
-  form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"],
+  form.around["auftraggeber-beklagter"], form.around["beweis-klaeger"], form.around["beweis-beklagter"], ...Object.values(form.days),
   ...Object.keys(kDivorceFields).map((key) => form.divorce[key])];
 
 // "Bericht für 5.000 €, Recht ab 01.06.2025: Alle Instanzen.": the report
@@ -127,13 +132,14 @@ export const typedFields = (form) => [form.amount, form.grossPay, form.share, fo
 export function describe(form, state, amountText, share) {
   if (state.gericht === "familie") return `Bericht zur Scheidung, Verfahrenswert ${amountText}.`;
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
-  const law = form.law.querySelector(`option[value="${state.recht}"]`).textContent;
+  const law = state.recht === "daten" ? "nach den Daten des Falls"
+    : form.law.querySelector(`option[value="${state.recht}"]`).textContent;
   const won = share === undefined ? "" : ", der Kläger obsiegt zu " + wonText(share);
   // The endings by their labels, under the reforms, which compute them.
   const endings = state.recht === "2013" ? [] : form.endings.filter((box) => state.ende.split(",").includes(box.value))
     .map((box) => ", " + box.labels[0].textContent);
   const aided = { klaeger: "Kläger", beklagter: "Beklagten", "klaeger,beklagter": "Kläger und den Beklagten" }[state.pkh];
-  const aid = state.recht === "2025" && aided ? ", Prozesskostenhilfe für den " + aided : "";
+  const aid = lawOf2025(state.recht) && aided ? ", Prozesskostenhilfe für den " + aided : "";
   const court = courtWords(state).length ? ", Arbeitsgericht" : "";
   return `Bericht für ${amountText}, ${law}${court}: ${proceedings}` + (state.vergleich === "ja" ? ", mit Prozeßvergleich" : "") +
     endings.join("") + won + aid + ".";

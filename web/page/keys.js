@@ -1,6 +1,7 @@
 // The report's rows found by their keys, never by their labels, and the
 // short names the page gives the parts of the report ("Berufung").
 //   header.court_fee, appeal.court_fees, appeal.settlement.court_fees
+import { dateOf } from "./ways.js";
 
 const kSectionNames = {
   payment_order: "Mahnverfahren",
@@ -75,3 +76,21 @@ export function wayButtonName(row) {
   if (path.length > 1) names.push(kVariantNames[path[0]] ?? row.headings[1]);
   return "Rechenweg: " + [...names, row.label].join(", ");
 }
+
+// The figures as an answer reads them, its column's values and ways as
+// `new`: the column of the later edition, or by the case's dates
+// (`byDates`) the first, whose values then stand in `new` and those of
+// 2025 in `old`; a row with one value stays. The change between the
+// columns is not the answer's and is not turned.
+export function answeredColumn(figures, byDates) {
+  if (!byDates) return figures;
+  const turned = (row) => (row.basis === 0 ? row : {
+    ...row, old: row.new, new: row.old,
+    derivation: row.derivation && { old: row.derivation.new, new: row.derivation.old },
+  });
+  return { ...figures, columns: [...figures.columns].reverse(), rows: figures.rows.map(turned) };
+}
+
+// What the answer's values follow, in its words: "nach den Gebühren ab
+// 01.06.2025", or "nach den Daten des Falls".
+export const answeredBy = (figures, byDates) => (byDates ? "nach den Daten des Falls" : "nach den Gebühren " + dateOf(figures.columns[1]));

@@ -1,5 +1,5 @@
 // What the page says of the law it computes: the editions, their VAT, and
-// which of them applies to a case.
+// which of them applies to a case, or how the case's dates choose them.
 
 const kReforms = {
   2025: { dates: ["31.05.2025", "01.06.2025"], act: "Kosten- und Betreuervergütungsrechtsänderungsgesetz 2025" },
@@ -12,6 +12,15 @@ const kReforms = {
 export function lawNoteHtml(law, court) {
   const reform = kReforms[law];
   const family = court === "familie";
+  const [before, after] = kReforms[2025].dates;
+  if (law === "daten") {
+    return "<strong>Rechtsstand:</strong> Gerechnet wird jede Gebühr nach der Fassung, die an ihrem Tag galt: bis " +
+      `${before} die von 2021, ab ${after} die von 2025 (${kReforms[2025].act}), mit 19&nbsp;% Umsatzsteuer. ` +
+      "Die Gerichtsgebühren richten sich nach dem Tag, an dem das Verfahren anhängig wurde" +
+      (family ? " (§&nbsp;63 Abs.&nbsp;1 FamGKG)" : ", die einer Berufung nach dem Tag ihrer Einlegung (§&nbsp;71 Abs.&nbsp;1 GKG)") +
+      ", die Anwaltsgebühren " +
+      `nach dem Tag des Auftrags (§&nbsp;60 Abs.&nbsp;1 RVG). Daneben steht die Spalte des Rechts ab ${after}.`;
+  }
   return "<strong>Rechtsstand:</strong> " + (reform
     ? `Gerechnet wird mit den Gebührentabellen des ${family ? "FamGKG" : "GKG"} und des RVG in der bis ${reform.dates[0]} ` +
       `und der ab ${reform.dates[1]} geltenden Fassung (${reform.act}) und mit 19&nbsp;% Umsatzsteuer. Welche Fassung ` +

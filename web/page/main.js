@@ -16,6 +16,7 @@ import { divorceWords } from "./divorce.js";
 import { choices, describe, showCourtInForm, showFurtherSet, showInForm, showLawInForm, stateOfForm, typedFields }
   from "./form.js";
 import { lawNoteHtml } from "./law_note.js";
+import { dayWords, kDayFields, lawOf2025 } from "./laws.js";
 import { euros, wholeEuros } from "./numbers.js";
 import { parseShare } from "./share.js";
 import { createViews } from "./views.js";
@@ -76,6 +77,9 @@ const form = {
     "beweis-klaeger": byId("beweis-klaeger"),
     "beweis-beklagter": byId("beweis-beklagter"),
   },
+  // The days of the case by its dates, by the state's keys.
+  days: Object.fromEntries(Object.keys(kDayFields).map((key) => [key, byId(key)])),
+  daysGroup: byId("tage"),
   // A divorce's fields and checkboxes, by the state's keys.
   divorce: Object.fromEntries(["nettoK", "nettoB", "anrechte", "kinder", "vermoegen", "sorge", "umgang", "anwaltB"]
     .map((key) => [key, byId(key)])),
@@ -98,6 +102,7 @@ const page = {
   appealError: byId("berufung-fehler"),
   divorceError: byId("scheidung-fehler"),
   practiceError: byId("praxis-fehler"),
+  daysError: byId("tage-fehler"),
   lawNote: byId("rechtsstand"),
   save: byId("speichern"),
   table: byId("tabelle"),
@@ -132,6 +137,7 @@ function clearErrors() {
   const fields = [[form.amount, page.amountError], [form.grossPay, page.grossPayError], [form.share, page.shareError],
     ...Object.values(form.around).map((field) => [field, page.aroundError]),
     ...form.aid.map((box) => [box, page.aidError]), [form.appeal, page.appealError],
+    ...Object.values(form.days).map((field) => [field, page.daysError]),
     ...["nettoK", "nettoB", "anrechte"].map((key) => [form.divorce[key], page.divorceError]),
     ...["kinder", "vermoegen"].map((key) => [form.divorce[key], page.practiceError])];
   for (const [field, error] of fields) {
@@ -178,6 +184,7 @@ function render(state) {
     else showError(amount.error);
     return fragmentOf(state, null);
   }
+  if (!daysShown(state)) return fragmentOf(state, amount.digits);
   // Under the law of 2013 the share waits, unused, for a later law.
   const share = parseShare(state.obsiegen);
   if (share.error && state.recht !== "2013") {
@@ -212,7 +219,8 @@ function render(state) {
 // that of 2025 (the court's note says so), a field without a value, an
 // income not given yet. Its value names the report.
 function renderDivorce(state) {
-  const divorce = state.recht === "2025" ? divorceWords(state) : { missing: true };
+  const divorce = lawOf2025(state.recht) ? divorceWords(state) : { missing: true };
+  if (!divorce.error && !divorce.missing && !daysShown(state)) return fragmentOf(state, null);
   if (divorce.error) {
     const further = ["kinder", "vermoegen"].includes(divorce.key);
     if (further) form.further.open = true;
@@ -226,6 +234,15 @@ function renderDivorce(state) {
     for (const button of [page.save, page.table, page.print]) button.disabled = false;
   }
   return fragmentOf(state, null);
+}
+
+// Whether the days of `state` make a report: a day that is none says why;
+// while the day of the lawsuit is missing there is no report.
+function daysShown(state) {
+  const days = dayWords(state);
+  if (days.error) showError(days.error, form.days[days.key], page.daysError);
+  else if (days.missing) clearReport();
+  return days.words !== undefined;
 }
 
 // The name of a file saved from the report on screen.
@@ -265,6 +282,8 @@ page.form.addEventListener("submit", (event) => {
       const { error } = parseAmount(form.amount.value, form.law.value);
       if (error) showError(error);
     }
+    const { missing, key } = dayWords(stateOfForm(form, "antwort"));
+    if (!page.form.querySelector("[aria-invalid=true]") && missing) showError(missing, form.days[key], page.daysError);
     (page.form.querySelector("[aria-invalid=true]") ?? (form.court.value === "familie" ? form.divorce.nettoK : form.amount)).focus();
   } else if (narrowScreen.matches) {
     // On a phone the keyboard goes, and the first figures come into view.

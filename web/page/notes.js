@@ -1,19 +1,21 @@
 // The report's notes, and the links that lead to them.
-import { kLaws } from "./address.js";
+import { kLaws } from "./laws.js";
 import { fromAscii } from "./text.js";
 
 // The notes as the HTML report writes them for the currency `euro` and the
 // law `law` (values of the form), with the note on the cost risk where
-// `risk`, that on legal aid with the engine's words `aid`, and those of
-// the court of the words `court`, made once each by `zeb`.
+// `risk`, that on legal aid with the engine's words `aid`, those of the
+// court of the words `court` and that on the days `days` (the words of a
+// case by its dates), made once each by `zeb`.
 export function createNotes(zeb) {
   const cache = new Map();
-  return (euro, law, risk, aid = [], court = []) => {
-    const key = [euro, law, risk, ...aid, ...court].join(" ");
+  return (euro, law, risk, aid = [], court = [], days = []) => {
+    const key = [euro, law, risk, ...aid, ...court, ...days].join(" ");
     if (!cache.has(key)) {
-      // The smallest report with every note: the first instance alone.
-      cache.set(key, notesOf(zeb, ["1", "-k", "-h"].concat(euro === "zeichen" ? ["-E"] : [], kLaws[law] ?? [], court,
-        risk ? ["-O0"] : [], aid)));
+      // The smallest report with every note: the first instance alone; with
+      // days every instance, whose days the note names.
+      cache.set(key, notesOf(zeb, ["1", "-h"].concat(days.length ? [] : ["-k"], euro === "zeichen" ? ["-E"] : [],
+        kLaws[law] ?? [], court, risk ? ["-O0"] : [], aid, days)));
     }
     return cache.get(key);
   };

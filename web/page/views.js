@@ -3,6 +3,7 @@
 // view is shown; the print copy follows it.
 import { aidWords, argumentsOf } from "./address.js";
 import { courtWords } from "./court.js";
+import { dayWords } from "./laws.js";
 import { createAnswerView } from "./answer_view.js";
 import { createDivorceView } from "./divorce_view.js";
 import { createChart } from "./chart.js";
@@ -56,7 +57,7 @@ export function createViews(page, zeb, switchLaw) {
     const family = state.gericht === "familie";
     const notes = (risk) => (state.hinweise !== "ja" ? null : family
       ? notesOf(zeb, argumentsOf({ ...state, rechenweg: "nein" }, digits, true))
-      : notesOfLaw(state.euro, state.recht, risk, aidWords(state), courtWords(state)));
+      : notesOfLaw(state.euro, state.recht, risk, aidWords(state), courtWords(state), dayWords(state).words));
     if (family && view === "antwort") {
       answer.clear();
       divorce.show(state, notes());
