@@ -2,8 +2,8 @@
 // the end if it wins entirely, at the share it expects, and if it loses
 // entirely, along each way through the instances; what it advances; what
 // comes back at the end. Figures in (zeb.figures of the report with the
-// share), the figures' rows out; the values are those of the law after
-// (the new column).
+// share), the figures' rows out; the values are those of the column the
+// answer reads (`new`: the law after, or the case by its dates, keys.js).
 import { costWays, endingWays, partRows, rowOf, stateRows } from "./keys.js";
 
 // Each role's rows: its part, and the first instance's balance by the

@@ -48,7 +48,7 @@ export function divorceWords(state) {
 const kSides = { klaeger: ["petitioner", "respondent"], beklagter: ["respondent", "petitioner"] };
 
 // The answer for `role` from the figures of a divorce (zeb.figures), each
-// value {new, rows} as in answer.js, the values of the law after:
+// value {new, rows} as in answer.js, the values of the column it reads:
 //   mine, theirs, state  what the user, the spouse and (with legal aid) the
 //                        state bear; `state` undefined without legal aid
 //   advance              the petitioner's advance before service, if any
