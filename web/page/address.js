@@ -4,7 +4,7 @@
 import { aroundWords, kBusinessFeeRates, parseClients, parseEvidence } from "./around.js";
 import { courtWords, dismissalValue } from "./court.js";
 import { divorceWords, kDivorceFields, kDivorceSwitches } from "./divorce.js";
-import { dayWords, kDayFields, kLaws, lawOf2025, parseDay } from "./laws.js";
+import { byCaseDates, dayWords, kDayFields, kLaws, lawOf2025, parseDay } from "./laws.js";
 import { complementWord, parseShare } from "./share.js";
 
 const kProceedings = { alle: null, klage: "-k", berufung: "-b", revision: "-r", mahnverfahren: "-m" };
@@ -220,7 +220,7 @@ function divorceFragment(state) {
 // takes them, or as typed while they are none. The day of the lawsuit
 // stands even while empty, since it chooses the law.
 function setDays(values, state) {
-  if (state.recht !== "daten") return;
+  if (!byCaseDates(state.recht)) return;
   for (const key of Object.keys(kDayFields)) {
     const typed = state[key].trim();
     if (typed !== "" || key === "anhaengig") values.set(key, parseDay(typed).text ?? typed);

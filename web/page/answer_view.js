@@ -11,6 +11,7 @@ import { parseShare, wonText } from "./share.js";
 import { escapeHtml } from "./text.js";
 import { appendNotesBox, openNotesBox } from "./notes.js";
 import { answeredBy, answeredColumn } from "./keys.js";
+import { byCaseDates } from "./laws.js";
 import { wayHtml } from "./ways.js";
 
 // Opens the way of the value `button` in the answer's box (#antwort-weg) of
@@ -98,7 +99,7 @@ export function createAnswerView(container, zeb, switchLaw) {
     const appealRun = (withWays) => zeb.figures([...argumentsOf({ ...state, obsiegen: "", rechenweg: "nein",
       verfahren: "alle" }, digits, false), share, ...partyWords(state), ...appealWords(state)], { ways: withWays });
     // By the case's dates the answer reads the first column.
-    const byDates = state.recht === "daten";
+    const byDates = byCaseDates(state.recht);
     const run = (c, withWays) => answeredColumn(c === "appeal" ? appealRun(withWays)
       : zeb.figures([...base, words[c], ...partyWords(state)], { ways: withWays }), byDates);
     const figures = Object.fromEntries(order.map((c) => [c, run(c, false)]));

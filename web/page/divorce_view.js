@@ -9,6 +9,7 @@ import { appendNotesBox, openNotesBox } from "./notes.js";
 import { euros } from "./numbers.js";
 import { escapeHtml } from "./text.js";
 import { answeredBy, answeredColumn } from "./keys.js";
+import { byCaseDates } from "./laws.js";
 
 // What follows from the advance at the end, by its row, for the user as
 // the petitioner and as the respondent.
@@ -25,7 +26,7 @@ export function createDivorceView(container, zeb) {
   function show(state, notes) {
     const words = argumentsOf({ ...state, rechenweg: "nein", hinweise: "ja" }, null, false);
     // By the case's dates the answer reads the first column.
-    const byDates = state.recht === "daten";
+    const byDates = byCaseDates(state.recht);
     const figures = answeredColumn(zeb.figures(words, { ways: false }), byDates);
     let withWays = null;
     ways = (keys) => keys.split(" ").flatMap((key) => {

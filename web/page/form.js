@@ -3,7 +3,7 @@
 import { aidOf, endingsOf, furtherSet } from "./address.js";
 import { courtWords } from "./court.js";
 import { kDivorceFields, kDivorceSwitches } from "./divorce.js";
-import { lawOf2025 } from "./laws.js";
+import { byCaseDates, kByCaseDates, lawOf2025 } from "./laws.js";
 import { wonText } from "./share.js";
 
 // The parties a pair of checkboxes names: "klaeger", "beklagter", "beide"
@@ -111,7 +111,7 @@ export function showLawInForm(form, law) {
   // The labour courts under the law of 2025 alone.
   form.court.disabled = !of2025;
   form.courtLaw.hidden = form.aidLaw.hidden = of2025;
-  form.daysGroup.hidden = law !== "daten";
+  form.daysGroup.hidden = !byCaseDates(law);
 }
 
 // The controls whose change is a settled choice (all but the texts typed).
@@ -132,7 +132,7 @@ export const typedFields = (form) => [form.amount, form.grossPay, form.share, fo
 export function describe(form, state, amountText, share) {
   if (state.gericht === "familie") return `Bericht zur Scheidung, Verfahrenswert ${amountText}.`;
   const proceedings = form.proceedings.querySelector(`option[value=${state.verfahren}]`).textContent;
-  const law = state.recht === "daten" ? "nach den Daten des Falls"
+  const law = byCaseDates(state.recht) ? kByCaseDates
     : form.law.querySelector(`option[value="${state.recht}"]`).textContent;
   const won = share === undefined ? "" : ", der Kläger obsiegt zu " + wonText(share);
   // The endings by their labels, under the reforms, which compute them.

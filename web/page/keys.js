@@ -1,6 +1,7 @@
 // The report's rows found by their keys, never by their labels, and the
 // short names the page gives the parts of the report ("Berufung").
 //   header.court_fee, appeal.court_fees, appeal.settlement.court_fees
+import { kByCaseDates } from "./laws.js";
 import { dateOf } from "./ways.js";
 
 const kSectionNames = {
@@ -93,4 +94,4 @@ export function answeredColumn(figures, byDates) {
 
 // What the answer's values follow, in its words: "nach den Gebühren ab
 // 01.06.2025", or "nach den Daten des Falls".
-export const answeredBy = (figures, byDates) => (byDates ? "nach den Daten des Falls" : "nach den Gebühren " + dateOf(figures.columns[1]));
+export const answeredBy = (figures, byDates) => (byDates ? kByCaseDates : "nach den Gebühren " + dateOf(figures.columns[1]));

@@ -1,5 +1,6 @@
 // What the page says of the law it computes: the editions, their VAT, and
 // which of them applies to a case, or how the case's dates choose them.
+import { byCaseDates } from "./laws.js";
 
 const kReforms = {
   2025: { dates: ["31.05.2025", "01.06.2025"], act: "Kosten- und Betreuervergütungsrechtsänderungsgesetz 2025" },
@@ -13,7 +14,7 @@ export function lawNoteHtml(law, court) {
   const reform = kReforms[law];
   const family = court === "familie";
   const [before, after] = kReforms[2025].dates;
-  if (law === "daten") {
+  if (byCaseDates(law)) {
     return "<strong>Rechtsstand:</strong> Gerechnet wird jede Gebühr nach der Fassung, die an ihrem Tag galt: bis " +
       `${before} die von 2021, ab ${after} die von 2025 (${kReforms[2025].act}), mit 19&nbsp;% Umsatzsteuer. ` +
       "Die Gerichtsgebühren richten sich nach dem Tag, an dem das Verfahren anhängig wurde" +

@@ -6,6 +6,11 @@
 // editions of the law of 2025.
 export const kLaws = { 2025: "-2025", daten: "-2025", 2021: "-2021", 2013: null };
 
+// Whether the choice `law` is the case by its dates, and how the page
+// names what it computes then.
+export const byCaseDates = (law) => law === "daten";
+export const kByCaseDates = "nach den Daten des Falls";
+
 // Whether the choice `law` computes under the law of 2025, as legal aid,
 // the labour courts and the divorce need.
 export const lawOf2025 = (law) => kLaws[law] === "-2025";
@@ -48,7 +53,7 @@ export function parseDay(input) {
 // given, with the message a click on "Berechnen" shows; or {error, key}
 // for the first field whose day is none or comes too early.
 export function dayWords(state) {
-  if (state.recht !== "daten") return { words: [] };
+  if (!byCaseDates(state.recht)) return { words: [] };
   const family = state.gericht === "familie";
   const keys = family ? kFamilyDays : Object.keys(kDayFields);
   const days = {};
